@@ -1,0 +1,281 @@
+#include "Wnd.h"
+
+#include "WinApp.h"
+
+#include <commctrl.h>
+
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x4F52564E; // any constant unique to the framework
+
+thread_local std::unordered_map<HWND, CWnd*> t_boundWindows;
+thread_local CWnd* t_pendingWnd = nullptr;
+thread_local HHOOK t_creationHook = nullptr;
+thread_local int t_handOffDepth = 0;
+
+bool IsImeWindow(HWND hwnd) {
+    wchar_t name[32] = {};
+    ::GetClassNameW(hwnd, name, 32);
+    return ::lstrcmpiW(name, L"IME") == 0 || ::lstrcmpiW(name, L"MSCTFIME UI") == 0;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+END_MESSAGE_MAP()
+
+CWnd::~CWnd() {
+    if (m_bound)
+        Unbind();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
+    auto it = t_boundWindows.find(hwnd);
+    return it == t_boundWindows.end() ? nullptr : it->second;
+}
+
+size_t CWnd::BoundWindowCount() {
+    return t_boundWindows.size();
+}
+
+CWnd::CreationHandOff::CreationHandOff(CWnd* wnd) {
+    t_pendingWnd = wnd;
+    if (t_handOffDepth++ == 0)
+        t_creationHook = ::SetWindowsHookExW(WH_CBT, &CWnd::CreationHook, nullptr, ::GetCurrentThreadId());
+}
+
+CWnd::CreationHandOff::~CreationHandOff() {
+    t_pendingWnd = nullptr;
+    if (--t_handOffDepth == 0 && t_creationHook) {
+        ::UnhookWindowsHookEx(t_creationHook);
+        t_creationHook = nullptr;
+    }
+}
+
+LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && t_pendingWnd) {
+        HWND hwnd = reinterpret_cast<HWND>(wParam);
+        if (!IsImeWindow(hwnd)) {
+            CWnd* wnd = t_pendingWnd;
+            t_pendingWnd = nullptr;
+            wnd->Bind(hwnd);
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CWnd::Bind(HWND hwnd) {
+    m_hWnd = hwnd;
+    m_finished = false;
+    if (::SetWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        m_bound = true;
+        t_boundWindows[hwnd] = this;
+    }
+}
+
+void CWnd::Unbind() {
+    if (m_hWnd) {
+        ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
+        auto it = t_boundWindows.find(m_hWnd);
+        if (it != t_boundWindows.end() && it->second == this)
+            t_boundWindows.erase(it);
+    }
+    m_bound = false;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
+                    const RECT& rect, HWND parent, UINT id, void* param) {
+    HWND hwnd;
+    {
+        CreationHandOff handOff(this);
+        HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+        hwnd = ::CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top,
+                                 rect.right - rect.left, rect.bottom - rect.top, parent, menuOrId,
+                                 AfxGetInstanceHandle(), param);
+    }
+    if (!hwnd) {
+        // A window that failed in WM_CREATE is gone already; forget any binding it left.
+        if (m_bound)
+            Unbind();
+        m_hWnd = nullptr;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::SubclassWindow(HWND hwnd) {
+    if (!::IsWindow(hwnd) || m_bound)
+        return FALSE;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != ::GetCurrentProcessId())
+        return FALSE; // other programs' windows are never subclassed
+    Bind(hwnd);
+    return m_bound;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+    return SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
+}
+
+HWND CWnd::UnsubclassWindow() {
+    HWND hwnd = m_hWnd;
+    if (m_bound)
+        Unbind();
+    m_hWnd = nullptr;
+    return hwnd;
+}
+
+BOOL CWnd::DestroyWindow() {
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+RECT CWnd::GetClientRect() const {
+    RECT rc{};
+    ::GetClientRect(m_hWnd, &rc);
+    return rc;
+}
+
+RECT CWnd::GetWindowRect() const {
+    RECT rc{};
+    ::GetWindowRect(m_hWnd, &rc);
+    return rc;
+}
+
+std::wstring CWnd::GetWindowText() const {
+    int length = ::GetWindowTextLengthW(m_hWnd);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    int copied = ::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) const {
+    LONG_PTR style = GetExStyle();
+    LONG_PTR changed = (style & ~static_cast<LONG_PTR>(remove)) | static_cast<LONG_PTR>(add);
+    if (changed == style)
+        return FALSE;
+    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, changed);
+    if (flags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+    return TRUE;
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR refData) {
+    CWnd* wnd = reinterpret_cast<CWnd*>(refData);
+    if (wnd->m_hWnd != hwnd) // a stale binding: never hand another window's messages to the object
+        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+
+    CurrentMessage saved = wnd->m_current;
+    wnd->m_current = {message, wParam, lParam};
+    ++wnd->m_depth;
+    LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        wnd->Unbind();
+        wnd->m_hWnd = nullptr;
+        wnd->m_finished = true;
+    }
+    wnd->m_current = saved;
+    if (--wnd->m_depth == 0 && wnd->m_finished) {
+        wnd->m_finished = false;
+        wnd->PostNcDestroy(); // may delete the object
+    }
+    return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnWndMsg(message, wParam, lParam, &result))
+        return result;
+    return DefWindowProc(message, wParam, lParam);
+}
+
+bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (message == WM_COMMAND) {
+        if (OnCommand(wParam, lParam)) {
+            *result = 0;
+            return true;
+        }
+        return false;
+    }
+    if (message == WM_NOTIFY)
+        return OnNotify(wParam, lParam, result);
+
+    const ::fw::MessageMapEntry* entry = FindEntry(::fw::EntryKind::Message, message, 0, 0);
+    if (!entry)
+        return false;
+    *result = entry->thunk(*this, wParam, lParam);
+    return true;
+}
+
+bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (control) {
+        LRESULT ignored = 0;
+        if (CWnd* child = FromHandlePermanent(control);
+            child && child->OnChildNotify(WM_COMMAND, wParam, lParam, &ignored))
+            return true;
+    }
+    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+}
+
+bool CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (!header)
+        return false;
+    if (CWnd* child = FromHandlePermanent(header->hwndFrom);
+        child && child != this && child->OnChildNotify(WM_NOTIFY, 0, lParam, result))
+        return true;
+    const ::fw::MessageMapEntry* entry =
+        FindEntry(::fw::EntryKind::Notify, 0, header->code, static_cast<UINT>(header->idFrom));
+    if (!entry)
+        return false;
+    *result = entry->thunk(*this, 0, lParam);
+    return true;
+}
+
+bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    const ::fw::MessageMapEntry* entry = nullptr;
+    if (message == WM_NOTIFY)
+        entry = FindEntry(::fw::EntryKind::ReflectNotify, 0, reinterpret_cast<NMHDR*>(lParam)->code, 0);
+    else if (message == WM_COMMAND)
+        entry = FindEntry(::fw::EntryKind::ReflectCommand, 0, HIWORD(wParam), 0);
+    if (!entry)
+        return false;
+    *result = entry->thunk(*this, wParam, lParam);
+    return true;
+}
+
+LRESULT CWnd::Default() {
+    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_bound)
+        return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(MSG* message) {
+    for (HWND hwnd = message->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
+        if (CWnd* wnd = FromHandlePermanent(hwnd); wnd && wnd->PreTranslateMessage(message))
+            return TRUE;
+        if (!(::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD))
+            break; // stop at the top-level window; its owner does not see its keys
+    }
+    return FALSE;
+}
+
+CWnd* AfxGetMainWnd() {
+    CWinApp* app = AfxGetApp();
+    return app ? app->m_pMainWnd : nullptr;
+}

@@ -1,0 +1,32 @@
+// Orvex.exe starts in the virtual desktop, shows its main window and ends cleanly.
+#include "harness/OrvexSession.h"
+#include "harness/Wait.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Startup, MainWindowAppearsAndEscClosesItLeavingNoProcess) {
+    harness::ClearOrvexSettings();
+    harness::OrvexSession orvex;
+    ASSERT_TRUE(orvex.Start());
+    HWND main = orvex.WaitForMainWindow();
+    ASSERT_NE(main, nullptr) << "no visible \"Orvex\" dialog appeared";
+
+    wchar_t className[32] = {};
+    ::GetClassNameW(main, className, 32);
+    EXPECT_STREQ(className, L"#32770");
+    const LONG_PTR style = ::GetWindowLongPtrW(main, GWL_STYLE);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(::GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+
+    ASSERT_TRUE(orvex.Activate());
+    harness::xdo::Key(L"Escape");
+    ASSERT_TRUE(orvex.Process().WaitForExit(15000)) << "Esc did not end Orvex";
+    EXPECT_EQ(orvex.Process().ExitCode(), 0u);
+    EXPECT_FALSE(::IsWindow(main));
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "harness/OrvexSession.h"
+
+#include "harness/Wait.h"
+
+namespace harness {
+
+bool OrvexSession::Start() {
+    return m_process.Start(L"\"" + BinaryDirectory() + L"Orvex.exe\"");
+}
+
+HWND OrvexSession::WaitForMainWindow(DWORD timeoutMs) {
+    WaitUntil(
+        [&] {
+            for (HWND hwnd : FindTopLevelWindows(m_process.Id(), L"#32770", L"Orvex")) {
+                if (::IsWindowVisible(hwnd)) {
+                    m_mainWindow = hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return m_mainWindow;
+}
+
+std::vector<ListRow> OrvexSession::PropertyRows() const {
+    return ReadListRows(Control(103));
+}
+
+bool OrvexSession::Activate() const {
+    RECT rect{};
+    if (!::GetWindowRect(m_mainWindow, &rect))
+        return false;
+    int captionY = rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2;
+    xdo::Click(rect.left + 60, captionY);
+    return WaitUntil([&] { return ::GetForegroundWindow() == m_mainWindow; }, 5000);
+}
+
+std::vector<HWND> FindTopLevelWindows(DWORD processId, const wchar_t* className, const wchar_t* caption) {
+    struct Search {
+        DWORD processId;
+        const wchar_t* className;
+        const wchar_t* caption;
+        std::vector<HWND> found;
+    } search{processId, className, caption, {}};
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(hwnd, &pid);
+            if (pid != s->processId)
+                return TRUE;
+            wchar_t text[256] = {};
+            if (s->className) {
+                ::GetClassNameW(hwnd, text, 256);
+                if (wcscmp(text, s->className) != 0)
+                    return TRUE;
+            }
+            if (s->caption) {
+                ::GetWindowTextW(hwnd, text, 256);
+                if (wcscmp(text, s->caption) != 0)
+                    return TRUE;
+            }
+            s->found.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void ClearOrvexSettings() {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quillmoor");
+}
+
+std::optional<std::wstring> QueryRegistryValue(const std::wstring& subKey, const std::wstring& value) {
+    std::wstring key = kOrvexRegistryRoot;
+    if (!subKey.empty())
+        key += L"\\" + subKey;
+    ProcessResult result = RunAndWait(L"reg.exe query \"" + key + L"\" /v " + value);
+    if (!result.started || result.exitCode != 0)
+        return std::nullopt;
+    // A line reads: "    NAME    REG_TYPE    DATA".
+    std::wstring output(result.output.begin(), result.output.end());
+    size_t line = 0;
+    while (line < output.size()) {
+        size_t end = output.find(L'\n', line);
+        std::wstring text = output.substr(line, end == std::wstring::npos ? std::wstring::npos : end - line);
+        line = end == std::wstring::npos ? output.size() : end + 1;
+        size_t type = text.find(L"REG_");
+        size_t name = text.find(value);
+        if (type == std::wstring::npos || name == std::wstring::npos || name > type)
+            continue;
+        size_t data = text.find_first_of(L" \t", type);
+        data = text.find_first_not_of(L" \t", data);
+        if (data == std::wstring::npos)
+            return std::wstring();
+        std::wstring found = text.substr(data);
+        while (!found.empty() && (found.back() == L'\r' || found.back() == L' '))
+            found.pop_back();
+        return found;
+    }
+    return std::nullopt;
+}
+
+namespace xdo {
+namespace {
+bool Run(const std::wstring& arguments) {
+    return RunUnix(L"/usr/bin/xdotool " + arguments);
+}
+} // namespace
+
+bool MoveTo(int x, int y) {
+    return Run(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y));
+}
+bool Click(int x, int y, int button) {
+    return Run(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y) + L" click " +
+               std::to_wstring(button));
+}
+bool ButtonDown(int button) {
+    return Run(L"mousedown " + std::to_wstring(button));
+}
+bool ButtonUp(int button) {
+    return Run(L"mouseup " + std::to_wstring(button));
+}
+bool Key(const std::wstring& keys) {
+    return Run(L"key " + keys);
+}
+} // namespace xdo
+
+bool SaveScreenshot(const std::wstring& unixPath) {
+    return RunUnix(L"/usr/bin/import -window root \"" + unixPath + L"\"");
+}
+
+} // namespace harness

@@ -1,0 +1,58 @@
+#pragma once
+// End-to-end helpers: Orvex.exe started in the virtual desktop, its windows found from outside,
+// real X input through xdotool, the registry read with Wine's reg.exe, screenshots.
+
+#include "harness/ExternalProcess.h"
+#include "harness/RemoteListView.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace harness {
+
+constexpr wchar_t kOrvexRegistryRoot[] = L"HKCU\\Software\\Quillmoor\\Orvex\\1.2";
+
+class OrvexSession {
+public:
+    OrvexSession() = default;
+    OrvexSession(const OrvexSession&) = delete;
+    OrvexSession& operator=(const OrvexSession&) = delete;
+    ~OrvexSession() = default; // a process still running is killed by BackgroundProcess
+
+    bool Start();
+    // The visible top-level "Orvex" dialog of the started process, or null after the timeout.
+    HWND WaitForMainWindow(DWORD timeoutMs = 20000);
+    HWND MainWindow() const { return m_mainWindow; }
+    HWND Control(int id) const { return ::GetDlgItem(m_mainWindow, id); }
+    std::vector<ListRow> PropertyRows() const;
+    // Brings the main window to the front with a real click on its caption.
+    bool Activate() const;
+
+    BackgroundProcess& Process() { return m_process; }
+
+private:
+    BackgroundProcess m_process;
+    HWND m_mainWindow = nullptr;
+};
+
+// The top-level windows of a process with the given class and caption.
+std::vector<HWND> FindTopLevelWindows(DWORD processId, const wchar_t* className, const wchar_t* caption);
+
+// Removes Orvex's whole registry block, as on a first run.
+void ClearOrvexSettings();
+// A value under Orvex's registry root as `reg query` prints it ("0x1", "00AB..."), or nothing.
+std::optional<std::wstring> QueryRegistryValue(const std::wstring& subKey, const std::wstring& value);
+
+namespace xdo {
+bool MoveTo(int x, int y);
+bool Click(int x, int y, int button = 1);
+bool ButtonDown(int button = 1);
+bool ButtonUp(int button = 1);
+bool Key(const std::wstring& keys); // xdotool key syntax: "Escape", "ctrl+c", "F9"
+} // namespace xdo
+
+// Saves the whole X screen as a PNG (Linux path); used when a test fails.
+bool SaveScreenshot(const std::wstring& unixPath);
+
+} // namespace harness

@@ -1,0 +1,23 @@
+#pragma once
+// Reads a list view that belongs to another process: the texts live in that process's memory, so
+// the requests go through a buffer allocated there.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace harness {
+
+struct ListRow {
+    std::wstring name;  // column 0
+    std::wstring value; // column 1
+};
+
+// All rows of a report-mode list view (columns 0 and 1), in display order.
+std::vector<ListRow> ReadListRows(HWND listView);
+
+// The index of the selected row, or -1.
+int SelectedRow(HWND listView);
+
+} // namespace harness

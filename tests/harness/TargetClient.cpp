@@ -1,0 +1,131 @@
+#include "harness/TargetClient.h"
+
+#include "harness/ExternalProcess.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace harness {
+
+namespace {
+std::string Narrow(const std::wstring& text) {
+    if (text.empty())
+        return {};
+    int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length,
+                          nullptr, nullptr);
+    return narrow;
+}
+
+std::string Hex(unsigned long long value) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%llX", value);
+    return text;
+}
+
+std::string HexHandle(HWND hwnd) {
+    return Hex(reinterpret_cast<UINT_PTR>(hwnd));
+}
+
+bool IsOk(const std::string& reply) {
+    return reply.rfind("ok", 0) == 0;
+}
+} // namespace
+
+TargetProcess::TargetProcess() {
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE childIn = nullptr, toTarget = nullptr, fromTarget = nullptr, childOut = nullptr;
+    if (!::CreatePipe(&childIn, &toTarget, &inherit, 0))
+        return;
+    fw::UniqueKernelHandle childInOwner(childIn);
+    m_toTarget.reset(toTarget);
+    if (!::CreatePipe(&fromTarget, &childOut, &inherit, 0))
+        return;
+    fw::UniqueKernelHandle childOutOwner(childOut);
+    m_fromTarget.reset(fromTarget);
+    ::SetHandleInformation(toTarget, HANDLE_FLAG_INHERIT, 0);
+    ::SetHandleInformation(fromTarget, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = childIn;
+    startup.hStdOutput = childOut;
+    startup.hStdError = childOut;
+    PROCESS_INFORMATION info{};
+    std::wstring commandLine = L"\"" + BinaryDirectory() + L"orvex_target.exe\"";
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                          &info))
+        return;
+    m_process.reset(info.hProcess);
+    m_processId = info.dwProcessId;
+    ::CloseHandle(info.hThread);
+    if (Request("ping") != "ok")
+        m_process.reset();
+}
+
+TargetProcess::~TargetProcess() {
+    if (!m_process)
+        return;
+    Request("quit");
+    if (::WaitForSingleObject(m_process.get(), 5000) != WAIT_OBJECT_0)
+        ::TerminateProcess(m_process.get(), 1);
+}
+
+std::string TargetProcess::Request(const std::string& line) {
+    if (!m_toTarget || !m_fromTarget)
+        return "error no-target";
+    std::string request = line + "\n";
+    DWORD written = 0;
+    if (!::WriteFile(m_toTarget.get(), request.data(), static_cast<DWORD>(request.size()), &written, nullptr))
+        return "error write";
+    for (;;) {
+        size_t newline = m_pending.find('\n');
+        if (newline != std::string::npos) {
+            std::string reply = m_pending.substr(0, newline);
+            m_pending.erase(0, newline + 1);
+            if (!reply.empty() && reply.back() == '\r')
+                reply.pop_back();
+            return reply;
+        }
+        char buffer[512];
+        DWORD got = 0;
+        if (!::ReadFile(m_fromTarget.get(), buffer, sizeof(buffer), &got, nullptr) || got == 0)
+            return "error read";
+        m_pending.append(buffer, got);
+    }
+}
+
+HWND TargetProcess::Create(const WindowSpec& spec) {
+    std::string line = "create\t" + Narrow(spec.className) + "\t" + Hex(spec.style) + "\t" +
+                       Hex(spec.exStyle) + "\t" + HexHandle(spec.parent) + "\t" +
+                       Hex(static_cast<unsigned>(spec.rect.left)) + "\t" +
+                       Hex(static_cast<unsigned>(spec.rect.top)) + "\t" +
+                       Hex(static_cast<unsigned>(spec.rect.right - spec.rect.left)) + "\t" +
+                       Hex(static_cast<unsigned>(spec.rect.bottom - spec.rect.top)) + "\t" + Hex(spec.id) +
+                       "\t" + Narrow(spec.text);
+    std::string reply = Request(line);
+    if (!IsOk(reply) || reply.size() < 4)
+        return nullptr;
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(reply.c_str() + 3, nullptr, 16)));
+}
+
+bool TargetProcess::Destroy(HWND hwnd) {
+    return IsOk(Request("destroy\t" + HexHandle(hwnd)));
+}
+
+bool TargetProcess::Show(HWND hwnd, int command) {
+    return IsOk(Request("show\t" + HexHandle(hwnd) + "\t" + Hex(static_cast<unsigned>(command))));
+}
+
+bool TargetProcess::Enable(HWND hwnd, bool enable) {
+    return IsOk(Request("enable\t" + HexHandle(hwnd) + "\t" + (enable ? "1" : "0")));
+}
+
+bool TargetProcess::SetText(HWND hwnd, const std::wstring& text) {
+    return IsOk(Request("settext\t" + HexHandle(hwnd) + "\t" + Narrow(text)));
+}
+
+} // namespace harness

@@ -1,0 +1,47 @@
+#pragma once
+// The test side of the helper target: starts it, sends it requests, ends it.
+
+#include "framework/Handles.h"
+
+#include <string>
+
+namespace harness {
+
+struct WindowSpec {
+    std::wstring className = L"OrvexTargetWindow";
+    std::wstring text;
+    DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    DWORD exStyle = 0;
+    HWND parent = nullptr;
+    RECT rect{100, 100, 400, 300}; // left, top, right, bottom
+    UINT id = 0;
+};
+
+class TargetProcess {
+public:
+    TargetProcess();
+    TargetProcess(const TargetProcess&) = delete;
+    TargetProcess& operator=(const TargetProcess&) = delete;
+    ~TargetProcess();
+
+    bool IsRunning() const { return static_cast<bool>(m_process); }
+    DWORD ProcessId() const { return m_processId; }
+
+    // Sends one request line (without the newline) and returns the reply line.
+    std::string Request(const std::string& line);
+
+    HWND Create(const WindowSpec& spec);
+    bool Destroy(HWND hwnd);
+    bool Show(HWND hwnd, int command);
+    bool Enable(HWND hwnd, bool enable);
+    bool SetText(HWND hwnd, const std::wstring& text);
+
+private:
+    fw::UniqueProcessHandle m_process;
+    fw::UniqueKernelHandle m_toTarget;
+    fw::UniqueKernelHandle m_fromTarget;
+    DWORD m_processId = 0;
+    std::string m_pending;
+};
+
+} // namespace harness

@@ -1,0 +1,183 @@
+// The helper target: a foreign process for the tests. It reads one request per line on standard
+// input, carries it out on its user-interface thread (which keeps pumping messages, so its windows
+// answer like any program's), and writes one reply line on standard output.
+//
+// Requests (fields separated by tabs, handles and numbers in hexadecimal):
+//   create CLASS STYLE EXSTYLE PARENT X Y W H ID TEXT   ->  ok HWND | error CODE
+//   destroy HWND | show HWND SW | enable HWND 0/1 | settext HWND TEXT   ->  ok | error CODE
+//   pid  ->  ok PID        ping  ->  ok        quit  ->  ok, then the process ends
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kTargetClass[] = L"OrvexTargetWindow";
+constexpr UINT kRunRequest = WM_APP + 1;
+
+std::wstring Widen(const std::string& text) {
+    if (text.empty())
+        return {};
+    int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos)
+            return fields;
+        start = tab + 1;
+    }
+}
+
+unsigned long long Hex(const std::string& text) {
+    return std::strtoull(text.c_str(), nullptr, 16);
+}
+HWND HandleOf(const std::string& text) {
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(Hex(text)));
+}
+
+std::string Reply(bool ok, unsigned long long value = 0, bool withValue = false) {
+    char text[64];
+    if (ok)
+        std::snprintf(text, sizeof(text), withValue ? "ok 0x%llX" : "ok", value);
+    else
+        std::snprintf(text, sizeof(text), "error %lu", ::GetLastError());
+    return text;
+}
+
+void LoadClassLibrary(const std::wstring& className) {
+    if (_wcsicmp(className.c_str(), L"RichEdit20W") == 0 || _wcsicmp(className.c_str(), L"RichEdit20A") == 0)
+        ::LoadLibraryW(L"riched20.dll");
+    else if (_wcsicmp(className.c_str(), L"RICHEDIT50W") == 0)
+        ::LoadLibraryW(L"msftedit.dll");
+}
+
+std::string Execute(const std::string& line, bool& quit) {
+    std::vector<std::string> f = SplitTabs(line);
+    const std::string& verb = f[0];
+    ::SetLastError(0);
+    if (verb == "ping")
+        return "ok";
+    if (verb == "pid")
+        return Reply(true, ::GetCurrentProcessId(), true);
+    if (verb == "quit") {
+        quit = true;
+        return "ok";
+    }
+    if (verb == "create" && f.size() >= 11) {
+        std::wstring className = Widen(f[1]);
+        LoadClassLibrary(className);
+        DWORD style = static_cast<DWORD>(Hex(f[2]));
+        HWND parent = HandleOf(f[4]);
+        HMENU idOrMenu =
+            (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(Hex(f[9]))) : nullptr;
+        HWND hwnd = ::CreateWindowExW(static_cast<DWORD>(Hex(f[3])), className.c_str(), Widen(f[10]).c_str(),
+                                      style, static_cast<int>(Hex(f[5])), static_cast<int>(Hex(f[6])),
+                                      static_cast<int>(Hex(f[7])), static_cast<int>(Hex(f[8])), parent,
+                                      idOrMenu, ::GetModuleHandleW(nullptr), nullptr);
+        return Reply(hwnd != nullptr, reinterpret_cast<UINT_PTR>(hwnd), true);
+    }
+    if (verb == "destroy" && f.size() >= 2)
+        return Reply(::DestroyWindow(HandleOf(f[1])) != FALSE);
+    if (verb == "show" && f.size() >= 3) {
+        ::ShowWindow(HandleOf(f[1]), static_cast<int>(Hex(f[2])));
+        return "ok";
+    }
+    if (verb == "enable" && f.size() >= 3) {
+        ::EnableWindow(HandleOf(f[1]), Hex(f[2]) != 0);
+        return "ok";
+    }
+    if (verb == "settext" && f.size() >= 3)
+        return Reply(::SetWindowTextW(HandleOf(f[1]), Widen(f[2]).c_str()) != FALSE);
+    ::SetLastError(ERROR_INVALID_FUNCTION);
+    return Reply(false);
+}
+
+struct Request {
+    std::string line;
+    std::string reply;
+    bool quit = false;
+};
+
+LRESULT CALLBACK TargetWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kRunRequest) {
+        auto* request = reinterpret_cast<Request*>(lParam);
+        request->reply = Execute(request->line, request->quit);
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+DWORD WINAPI ReadRequests(void* parameter) {
+    HWND controller = static_cast<HWND>(parameter);
+    HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    std::string pending;
+    char buffer[1024];
+    DWORD got = 0;
+    while (::ReadFile(input, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+        pending.append(buffer, got);
+        size_t newline;
+        while ((newline = pending.find('\n')) != std::string::npos) {
+            Request request;
+            request.line = pending.substr(0, newline);
+            pending.erase(0, newline + 1);
+            if (!request.line.empty() && request.line.back() == '\r')
+                request.line.pop_back();
+            ::SendMessageW(controller, kRunRequest, 0, reinterpret_cast<LPARAM>(&request));
+            std::string reply = request.reply + "\n";
+            DWORD written = 0;
+            ::WriteFile(output, reply.data(), static_cast<DWORD>(reply.size()), &written, nullptr);
+            if (request.quit) {
+                ::PostMessageW(controller, WM_QUIT, 0, 0);
+                return 0;
+            }
+        }
+    }
+    ::PostMessageW(controller, WM_QUIT, 0, 0); // the test went away
+    return 0;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{
+        sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES |
+                              ICC_PAGESCROLLER_CLASS | ICC_LINK_CLASS | ICC_ANIMATE_CLASS};
+    ::InitCommonControlsEx(&controls);
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = &TargetWindowProc;
+    wc.cbClsExtra = 8;
+    wc.cbWndExtra = 16;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kTargetClass;
+    ::RegisterClassExW(&wc);
+
+    HWND controller = ::CreateWindowExW(0, kTargetClass, L"Orvex target controller", 0, 0, 0, 0, 0,
+                                        HWND_MESSAGE, nullptr, instance, nullptr);
+    HANDLE reader = ::CreateThread(nullptr, 0, &ReadRequests, controller, 0, nullptr);
+
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    ::WaitForSingleObject(reader, 2000);
+    return 0;
+}
