@@ -98,14 +98,14 @@ std::string TargetProcess::Request(const std::string& line) {
     }
 }
 
-HWND TargetProcess::Create(const WindowSpec& spec) {
-    std::string line = "create\t" + Narrow(spec.className) + "\t" + Hex(spec.style) + "\t" +
-                       Hex(spec.exStyle) + "\t" + HexHandle(spec.parent) + "\t" +
-                       Hex(static_cast<unsigned>(spec.rect.left)) + "\t" +
-                       Hex(static_cast<unsigned>(spec.rect.top)) + "\t" +
-                       Hex(static_cast<unsigned>(spec.rect.right - spec.rect.left)) + "\t" +
-                       Hex(static_cast<unsigned>(spec.rect.bottom - spec.rect.top)) + "\t" + Hex(spec.id) +
-                       "\t" + Narrow(spec.text);
+HWND TargetProcess::Create(const WindowSpec& window) {
+    std::string line = "create\t" + Narrow(window.className) + "\t" + Hex(window.style) + "\t" +
+                       Hex(window.exStyle) + "\t" + HexHandle(window.parent) + "\t" +
+                       Hex(static_cast<unsigned>(window.rect.left)) + "\t" +
+                       Hex(static_cast<unsigned>(window.rect.top)) + "\t" +
+                       Hex(static_cast<unsigned>(window.rect.right - window.rect.left)) + "\t" +
+                       Hex(static_cast<unsigned>(window.rect.bottom - window.rect.top)) + "\t" +
+                       Hex(window.id) + "\t" + Narrow(window.text);
     std::string reply = Request(line);
     if (!IsOk(reply) || reply.size() < 4)
         return nullptr;

@@ -30,7 +30,7 @@ public:
     // Sends one request line (without the newline) and returns the reply line.
     std::string Request(const std::string& line);
 
-    HWND Create(const WindowSpec& spec);
+    HWND Create(const WindowSpec& window);
     bool Destroy(HWND hwnd);
     bool Show(HWND hwnd, int command);
     bool Enable(HWND hwnd, bool enable);
