@@ -24,7 +24,9 @@ TEST(Startup, MainWindowAppearsAndEscClosesItLeavingNoProcess) {
 
     ASSERT_TRUE(orvex.Activate());
     harness::xdo::Key(L"Escape");
-    ASSERT_TRUE(orvex.Process().WaitForExit(15000)) << "Esc did not end Orvex";
+    ASSERT_TRUE(orvex.Process().WaitForExit(30000))
+        << "Esc did not end Orvex; main window " << (::IsWindow(main) ? "still exists" : "is gone")
+        << (::IsWindowVisible(main) ? " and is visible" : "");
     EXPECT_EQ(orvex.Process().ExitCode(), 0u);
     EXPECT_FALSE(::IsWindow(main));
 }

@@ -28,11 +28,14 @@ std::vector<ListRow> OrvexSession::PropertyRows() const {
 }
 
 bool OrvexSession::Activate() const {
-    RECT rect{};
-    if (!::GetWindowRect(m_mainWindow, &rect))
+    // A click on the caption would start the window manager's move loop; the bottom edge of the
+    // client area is empty toolbar space, where a click only activates.
+    RECT client{};
+    if (!::GetClientRect(m_mainWindow, &client))
         return false;
-    int captionY = rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2;
-    xdo::Click(rect.left + 60, captionY);
+    POINT point{client.right / 2, client.bottom - 4};
+    ::ClientToScreen(m_mainWindow, &point);
+    xdo::Click(point.x, point.y);
     return WaitUntil([&] { return ::GetForegroundWindow() == m_mainWindow; }, 5000);
 }
 
