@@ -1,8 +1,317 @@
 #include "maindlg/MainDialog.h"
 
+#include "app/OrvexApp.h"
+#include "app/WindowPlacementStore.h"
+#include "framework/Resources.h"
+#include "inspect/ValueFormat.h"
 #include "res/resource.h"
 
+#include <iterator>
+
+namespace {
+
+constexpr DWORD kToolBarStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBSTYLE_TRANSPARENT | TBSTYLE_LIST |
+                                TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN |
+                                CCS_NORESIZE | CCS_TOP;
+// The bottom toolbars keep their divider line and clip their neighbours.
+constexpr DWORD kBottomToolBarStyle =
+    (kToolBarStyle & ~DWORD(CCS_NODIVIDER)) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD kToolBarExStyle = TBSTYLE_EX_MIXEDBUTTONS | TBSTYLE_EX_DOUBLEBUFFER;
+constexpr size_t kButtonStructSize = sizeof(TBBUTTON);
+constexpr int kMinWidth = 429;
+constexpr int kMinHeight = 165;
+constexpr RECT kEmptyRect{0, 0, 0, 0};
+
+// Labelled buttons size themselves to their label; without that a label set after the buttons
+// were added is cut to the width of an image-only button.
+constexpr BYTE kLabelled = BTNS_SHOWTEXT | BTNS_AUTOSIZE;
+
+TBBUTTON Button(int image, int command, BYTE style) {
+    TBBUTTON button{};
+    button.iBitmap = image;
+    button.idCommand = command;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = style;
+    return button;
+}
+
+TBBUTTON Separator() {
+    TBBUTTON button{};
+    button.fsStyle = BTNS_SEP;
+    return button;
+}
+
+void SetButtonLabel(const CToolBarCtrl& toolBar, int command, const wchar_t* label) {
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_TEXT;
+    info.pszText = const_cast<wchar_t*>(label);
+    toolBar.SetButtonInfo(command, info);
+}
+
+// "Invalid window handle (0x...). The window is not exist." with the handle's digits.
+std::wstring InvalidHandleText(HWND hwnd) {
+    std::wstring format = LoadStringResource(IDS_INVALID_WINDOW);
+    const std::wstring placeholder = L"%1!08X!";
+    size_t at = format.find(placeholder);
+    if (at == std::wstring::npos)
+        return format;
+    // A 64-bit handle that does not fit in eight digits is written whole, never cut.
+    format.replace(at, placeholder.size(), orvex::PointerDigits(reinterpret_cast<UINT_PTR>(hwnd)));
+    return format;
+}
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CMainDialog, CDialog)
+ON_NOTIFY_RANGE(TTN_GETDISPINFOW, 0, 0xFFFFFFFFu, OnToolTipText)
+ON_COMMAND(ID_VIEW_TOGGLE, OnToggleView)
+ON_COMMAND(ID_VIEW_REFRESH, OnRefresh)
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_SIZE()
+ON_WM_CREATE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CMainDialog::CMainDialog() : CDialog(IDD_ORVEX_DIALOG) {}
+CMainDialog::CMainDialog() : CDialog(IDD_ORVEX_DIALOG) {
+    m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
+}
+
+CMainDialog::~CMainDialog() = default;
+
+int CMainDialog::OnCreate(CREATESTRUCTW*) {
+    if (Default() == -1)
+        return -1;
+    if (!CreateViewToolBar() || !CreateReBar())
+        return -1;
+    if (!m_wndProperties.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP |
+                                    LVS_REPORT | LVS_SINGLESEL | LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER,
+                                kEmptyRect, m_hWnd, 103))
+        return -1;
+    if (!CreateWindowToolBar() || !CreateAboutToolBar())
+        return -1;
+    GetOrvexApp().ApplyOptions();
+    return 0;
+}
+
+bool CMainDialog::CreateViewToolBar() {
+    if (!m_wndViewToolBar.Create(kToolBarStyle, kEmptyRect, m_hWnd, 101, WS_EX_TOOLWINDOW))
+        return false;
+    m_wndViewToolBar.SetExtendedStyle(kToolBarExStyle);
+    m_wndViewToolBar.SetButtonStructSize(kButtonStructSize);
+    m_wndViewToolBar.AddBitmap(6, IDB_VIEW_TOOLBAR);
+    m_wndViewToolBar.SetBitmapSize(32, 32);
+    const TBBUTTON buttons[] = {
+        Button(0, ID_VIEW_TOGGLE, kLabelled),        Button(2, ID_VIEW_REFRESH, BTNS_BUTTON),     Separator(),
+        Button(3, ID_VIEW_WINDOW_TREE, BTNS_BUTTON), Button(5, ID_VIEW_WATCH_CURSOR, BTNS_CHECK), Separator(),
+        Button(4, ID_VIEW_OPTIONS, kLabelled),
+    };
+    m_wndViewToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
+    SetButtonLabel(m_wndViewToolBar, ID_VIEW_OPTIONS, L"Options");
+    UpdateToggleButton();
+    return true;
+}
+
+bool CMainDialog::CreateReBar() {
+    if (!m_wndReBar.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_FIXEDORDER |
+                               CCS_NODIVIDER | CCS_TOP,
+                           kEmptyRect, m_hWnd, 100))
+        return false;
+    // The view toolbar becomes the rebar's child; it is measured from its buttons.
+    int width = 0;
+    for (int i = 0, count = m_wndViewToolBar.GetButtonCount(); i < count; ++i) {
+        RECT rect{};
+        m_wndViewToolBar.GetItemRect(i, &rect);
+        width += rect.right - rect.left;
+    }
+    RECT refresh{};
+    m_wndViewToolBar.GetItemRect(1, &refresh);
+
+    REBARBANDINFOW band{};
+    band.cbSize = REBARBANDINFOW_V6_SIZE;
+    band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE;
+    band.fStyle = RBBS_NOGRIPPER;
+    band.hwndChild = m_wndViewToolBar.m_hWnd;
+    band.cxMinChild = static_cast<UINT>(width);
+    band.cyMinChild = static_cast<UINT>(refresh.bottom - refresh.top);
+    band.cyChild = band.cyMinChild;
+    m_wndReBar.InsertBand(0, band);
+    return true;
+}
+
+bool CMainDialog::CreateWindowToolBar() {
+    if (!m_wndWindowToolBar.Create(kBottomToolBarStyle, kEmptyRect, m_hWnd, 104, WS_EX_TOOLWINDOW))
+        return false;
+    m_wndWindowToolBar.SetExtendedStyle(kToolBarExStyle);
+    m_wndWindowToolBar.SetButtonStructSize(kButtonStructSize);
+    m_wndWindowToolBar.AddBitmap(3, IDB_WINDOW_TOOLBAR);
+    m_wndWindowToolBar.SetBitmapSize(32, 32);
+    const TBBUTTON buttons[] = {
+        Button(0, ID_WINDOW_HIGHLIGHT, BTNS_BUTTON),
+        Button(1, ID_WINDOW_ENABLE_VISIBLE, BTNS_BUTTON),
+        Separator(),
+        Button(2, ID_WINDOW_SEND_MESSAGE, kLabelled),
+    };
+    m_wndWindowToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
+    SetButtonLabel(m_wndWindowToolBar, ID_WINDOW_SEND_MESSAGE, L"Send Message");
+    return true;
+}
+
+bool CMainDialog::CreateAboutToolBar() {
+    if (!m_wndAboutToolBar.Create(kBottomToolBarStyle, kEmptyRect, m_hWnd, 105, WS_EX_TOOLWINDOW))
+        return false;
+    m_wndAboutToolBar.SetExtendedStyle(kToolBarExStyle);
+    m_wndAboutToolBar.SetButtonStructSize(kButtonStructSize);
+    m_wndAboutToolBar.SetBitmapSize(0, 32);
+    m_wndAboutToolBar.AddString(L"About...");
+    TBBUTTON about = Button(I_IMAGENONE, ID_APP_ABOUT, kLabelled);
+    about.iString = 0;
+    m_wndAboutToolBar.AddButtons(1, &about);
+    return true;
+}
+
+void CMainDialog::UpdateToggleButton() {
+    // The button names the listing the next press will show.
+    const bool summaryShown = GetOrvexApp().m_nViewMode == 0;
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_BYINDEX | TBIF_TEXT | TBIF_IMAGE;
+    info.iImage = summaryShown ? 0 : 1;
+    info.pszText = const_cast<wchar_t*>(summaryShown ? L"Detail" : L"Summary");
+    m_wndViewToolBar.SetButtonInfo(0, info);
+}
+
+BOOL CMainDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    RestorePlacement();
+    ShowWindowProperties(nullptr);
+    return TRUE;
+}
+
+void CMainDialog::RestorePlacement() {
+    RECT rect{};
+    int flags = 0, showCmd = SW_SHOWNORMAL;
+    if (!LoadWindowPlacement(rect, flags, showCmd))
+        return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    placement.flags = static_cast<UINT>(flags);
+    // A window closed while minimised comes back in its normal state.
+    placement.showCmd = showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    placement.rcNormalPosition = rect;
+    ::SetWindowPlacement(m_hWnd, &placement);
+}
+
+void CMainDialog::SavePlacement() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!::GetWindowPlacement(m_hWnd, &placement))
+        return;
+    SaveWindowPlacement(placement.rcNormalPosition, 0,
+                        placement.showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+}
+
+void CMainDialog::OnDestroy() {
+    SavePlacement();
+    CWnd* mainWnd = AfxGetMainWnd();
+    ::UnregisterHotKey(mainWnd ? mainWnd->m_hWnd : m_hWnd, 0);
+    Default();
+}
+
+BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
+    m_hSelectedWnd = hwnd;
+    m_wndProperties.SendMessage(WM_SETREDRAW, FALSE);
+    m_wndProperties.DeleteAllItems();
+    BOOL result = FALSE;
+    if (!hwnd) {
+        std::wstring prompt;
+        if (TryLoadStringResource(IDS_FINDER_PROMPT, prompt))
+            m_wndProperties.SetEmptyText(prompt);
+    } else {
+        result = GetOrvexApp().m_nViewMode == 1 ? AddDetailRows(hwnd) : AddSummaryRows(hwnd);
+        if (!result)
+            m_wndProperties.SetEmptyText(InvalidHandleText(hwnd));
+    }
+    m_wndProperties.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
+    m_wndProperties.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
+    m_wndProperties.SendMessage(WM_SETREDRAW, TRUE);
+    m_wndProperties.Invalidate();
+    return result;
+}
+
+BOOL CMainDialog::AddSummaryRows(HWND hwnd) {
+    if (!::IsWindow(hwnd))
+        return FALSE;
+    wchar_t className[256] = {};
+    if (::GetClassNameW(hwnd, className, 255) == 0)
+        return FALSE;
+    return TRUE;
+}
+
+BOOL CMainDialog::AddDetailRows(HWND hwnd) {
+    if (!::IsWindow(hwnd))
+        return FALSE;
+    return TRUE;
+}
+
+void CMainDialog::OnToggleView() {
+    COrvexApp& app = GetOrvexApp();
+    app.m_nViewMode = app.m_nViewMode == 1 ? 0 : 1;
+    UpdateToggleButton();
+    if (m_hSelectedWnd)
+        ShowWindowProperties(m_hSelectedWnd);
+}
+
+void CMainDialog::OnRefresh() {
+    ShowWindowProperties(m_hSelectedWnd);
+}
+
+LRESULT CMainDialog::OnToolTipText(NMHDR* header) {
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+    UINT_PTR id = header->idFrom;
+    if (info->uFlags & TTF_IDISHWND)
+        id = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(id)));
+    if (id < ID_VIEW_TOGGLE || id > ID_WINDOW_SEND_MESSAGE)
+        return Default();
+    info->lpszText = MAKEINTRESOURCEW(id);
+    info->hinst = AfxGetResourceHandle();
+    return TRUE;
+}
+
+void CMainDialog::OnWindowPosChanging(WINDOWPOS* position) {
+    if (position->cx < kMinWidth)
+        position->cx = kMinWidth;
+    if (position->cy < kMinHeight)
+        position->cy = kMinHeight;
+    Default();
+}
+
+void CMainDialog::OnSize(UINT, int, int) {
+    Default();
+    if (!m_wndReBar.m_hWnd || !m_wndAboutToolBar.m_hWnd)
+        return;
+    const RECT client = GetClientRect();
+    m_wndReBar.SendMessage(WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+
+    RECT b1{}, b2{};
+    m_wndAboutToolBar.GetItemRect(0, &b1);
+    m_wndWindowToolBar.GetItemRect(0, &b2);
+    const RECT rebar = m_wndReBar.GetWindowRect();
+    const int h = rebar.bottom - rebar.top;
+    const int b1Width = b1.right - b1.left, b1Height = b1.bottom - b1.top;
+    const int b2Height = b2.bottom - b2.top;
+
+    HDWP batch = ::BeginDeferWindowPos(3);
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    batch =
+        ::DeferWindowPos(batch, m_wndWindowToolBar.m_hWnd, nullptr, b2.left, client.bottom - (b2Height + 2),
+                         client.right - b1Width - b2.left, b2Height + 2, flags);
+    batch = ::DeferWindowPos(batch, m_wndAboutToolBar.m_hWnd, nullptr, client.right - b1Width,
+                             client.bottom - (b1Height + 2), b1Width, b1Height + 2, flags);
+    batch = ::DeferWindowPos(batch, m_wndProperties.m_hWnd, nullptr, 0, h, client.right,
+                             (client.bottom - (b1Height + 2)) - h, flags);
+    if (batch)
+        ::EndDeferWindowPos(batch);
+}

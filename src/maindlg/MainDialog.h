@@ -1,11 +1,56 @@
 #pragma once
-// The program's main window.
+// The program's main window: a rebar with the view toolbar, the property view, and two small
+// toolbars along the bottom edge. It keeps the selected window and refills the view for it.
 
+#include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "inspect/PropertiesView.h"
+
+class CWindowTreeDialog;
+class CSendMessageDialog;
 
 class CMainDialog : public CDialog {
     DECLARE_MESSAGE_MAP()
 
 public:
     CMainDialog();
+    ~CMainDialog() override;
+
+    // Makes `hwnd` the selected window and lists it; FALSE when it is not a window (or null).
+    BOOL ShowWindowProperties(HWND hwnd);
+    HWND GetSelectedWindow() const { return m_hSelectedWnd; }
+
+    // The listings of one window; FALSE when the handle is not a window.
+    BOOL AddSummaryRows(HWND hwnd);
+    BOOL AddDetailRows(HWND hwnd);
+
+    // Members in the order the window builds them.
+    HICON m_hIcon = nullptr;
+    CReBarCtrl m_wndReBar;
+    CToolBarCtrl m_wndViewToolBar;
+    CPropertiesView m_wndProperties;
+    CToolBarCtrl m_wndWindowToolBar;
+    CToolBarCtrl m_wndAboutToolBar;
+    CWindowTreeDialog* m_pWindowTreeDialog = nullptr;
+    CSendMessageDialog* m_pSendMessageDialog = nullptr;
+    HWND m_hSelectedWnd = nullptr;
+
+protected:
+    BOOL OnInitDialog() override;
+    int OnCreate(CREATESTRUCTW* create);
+    void OnDestroy();
+    void OnSize(UINT type, int cx, int cy);
+    void OnWindowPosChanging(WINDOWPOS* position);
+    LRESULT OnToolTipText(NMHDR* header);
+    void OnToggleView();
+    void OnRefresh();
+
+private:
+    bool CreateViewToolBar();
+    bool CreateReBar();
+    bool CreateWindowToolBar();
+    bool CreateAboutToolBar();
+    void UpdateToggleButton();
+    void RestorePlacement();
+    void SavePlacement();
 };

@@ -1,0 +1,31 @@
+#include "app/WindowPlacementStore.h"
+
+#include "framework/WinApp.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+constexpr wchar_t kSection[] = L"Settings\\WindowPlacement";
+constexpr size_t kRectBytes = 16; // four 32-bit signed integers: left, top, right, bottom
+} // namespace
+
+bool LoadWindowPlacement(RECT& rect, int& flags, int& showCmd) {
+    CWinApp* app = AfxGetApp();
+    std::vector<BYTE> data;
+    // A value of any other size was not written by us; reading 16 bytes of it would run past it.
+    if (!app->GetProfileBinary(kSection, L"MainWindowRect", data) || data.size() != kRectBytes)
+        return false;
+    static_assert(sizeof(RECT) == kRectBytes);
+    std::memcpy(&rect, data.data(), kRectBytes);
+    flags = static_cast<int>(app->GetProfileInt(kSection, L"Flags", 0));
+    showCmd = static_cast<int>(app->GetProfileInt(kSection, L"ShowCmd", 1));
+    return true;
+}
+
+bool SaveWindowPlacement(const RECT& rect, int flags, int showCmd) {
+    CWinApp* app = AfxGetApp();
+    return app->WriteProfileBinary(kSection, L"MainWindowRect", &rect, kRectBytes) &&
+           app->WriteProfileInt(kSection, L"Flags", flags) &&
+           app->WriteProfileInt(kSection, L"ShowCmd", showCmd);
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The main window's placement in the registry ("Settings\WindowPlacement").
+
+#include <windows.h>
+
+// False (outputs untouched) when no usable rectangle is stored.
+bool LoadWindowPlacement(RECT& rect, int& flags, int& showCmd);
+// True only when the rectangle, the flags and the show command were all written.
+bool SaveWindowPlacement(const RECT& rect, int flags, int showCmd);

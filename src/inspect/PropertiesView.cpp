@@ -1,0 +1,211 @@
+#include "inspect/PropertiesView.h"
+
+#include "framework/Handles.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+#include <uxtheme.h>
+
+#include <cstring>
+
+namespace {
+
+// The kind lives in the row's data word itself, so a row owns no storage that could outlive it.
+constexpr int kGroupCount = 5;
+struct GroupHeader {
+    int id;
+    const wchar_t* header;
+};
+constexpr GroupHeader kGroups[kGroupCount] = {
+    {GROUP_SUMMARY, L"Summary"}, {GROUP_GENERAL, L"General"}, {GROUP_STYLES, L"Styles"},
+    {GROUP_CLASS, L"Class"},     {GROUP_PROCESS, L"Process"},
+};
+
+constexpr COLORREF kNameGrey = RGB(94, 94, 94);
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CPropertiesView, CListCtrl)
+ON_WM_CREATE()
+ON_WM_PAINT()
+ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+ON_NOTIFY_REFLECT(LVN_DELETEITEM, OnDeleteItem)
+ON_WM_CONTEXTMENU()
+ON_WM_KEYDOWN()
+ON_COMMAND(ID_PROPERTY_COPY, OnCopy)
+END_MESSAGE_MAP()
+
+BOOL CPropertiesView::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+    if (!CListCtrl::Create(style, rect, parent, id))
+        return FALSE;
+    ::SetWindowTheme(m_hWnd, L"Explorer", nullptr);
+    ::SendMessageW(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                   LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_LABELTIP | LVS_EX_DOUBLEBUFFER);
+    return TRUE;
+}
+
+int CPropertiesView::OnCreate(CREATESTRUCTW*) {
+    if (Default() == -1)
+        return -1;
+
+    CImageList images;
+    if (images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0)) {
+        CBitmap marker;
+        if (marker.LoadBitmap(IDB_PROPERTY_MARKER))
+            images.Add(marker, RGB(255, 0, 0));
+        // The list owns the image list from here on.
+        SetImageList(images.Detach(), LVSIL_SMALL);
+    }
+
+    InsertColumn(0, L"Property", LVCFMT_LEFT, 230);
+    InsertColumn(1, L"Value", LVCFMT_LEFT, 230);
+
+    for (int position = 0; position < kGroupCount; ++position) {
+        LVGROUP group{};
+        group.cbSize = sizeof(group);
+        group.mask = LVGF_HEADER | LVGF_GROUPID;
+        group.pszHeader = const_cast<wchar_t*>(kGroups[position].header);
+        group.iGroupId = kGroups[position].id;
+        InsertGroup(position, group);
+    }
+    EnableGroupView(TRUE);
+    return 0;
+}
+
+int CPropertiesView::AddProperty(int group, const std::wstring& name, const std::wstring& value, int kind) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_GROUPID;
+    item.iItem = GetItemCount();
+    item.pszText = const_cast<wchar_t*>(name.c_str());
+    item.lParam = kind;
+    item.iGroupId = group;
+    if (kind == KIND_WINDOW_FLAG || kind == KIND_CLASS_FLAG) {
+        item.mask |= LVIF_INDENT;
+        item.iIndent = 1;
+    }
+    int index = InsertItem(item);
+    if (index >= 0)
+        SetItemText(index, 1, value.c_str());
+    return index;
+}
+
+COLORREF CPropertiesView::GetKindColor(int kind) {
+    switch (kind) {
+    case KIND_CLASS_NAME:
+        return RGB(163, 21, 21);
+    case KIND_NUMBER:
+    case KIND_WINDOW_STYLES:
+    case KIND_EXTENDED_STYLES:
+    case KIND_CLASS_STYLES:
+        return RGB(43, 145, 175);
+    case KIND_CONSTANT:
+        return RGB(111, 0, 138);
+    case KIND_ADDRESS:
+        return RGB(128, 128, 128);
+    case KIND_HANDLE:
+        return RGB(47, 79, 79);
+    case KIND_WINDOW_FLAG:
+    case KIND_CLASS_FLAG:
+        return RGB(0, 128, 255);
+    default:
+        return RGB(0, 0, 0);
+    }
+}
+
+COLORREF CPropertiesView::GetKindNameColor(int kind) {
+    if (kind == KIND_WINDOW_FLAG)
+        return RGB(111, 0, 138);
+    if (kind == KIND_CLASS_FLAG)
+        return RGB(111, 138, 0);
+    return kNameGrey;
+}
+
+LRESULT CPropertiesView::OnCustomDraw(NMHDR* header) {
+    auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        const int kind = static_cast<int>(draw->nmcd.lItemlParam);
+        draw->clrText = draw->iSubItem == 0 ? GetKindNameColor(kind) : GetKindColor(kind);
+        return CDRF_NEWFONT;
+    }
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+LRESULT CPropertiesView::OnDeleteItem(NMHDR*) {
+    // Nothing to release: the kind is stored in the row's data word, not beside it.
+    return 0;
+}
+
+void CPropertiesView::OnPaint() {
+    Default();
+    if (GetItemCount() > 0 || m_emptyText.empty())
+        return;
+    fw::WindowDC dc(m_hWnd);
+    if (!dc)
+        return;
+    RECT rect = GetClientRect();
+    ::InflateRect(&rect, -7, -13);
+    ::SetBkMode(dc.get(), TRANSPARENT);
+    fw::SelectedObject font(dc.get(), ::GetStockObject(ANSI_VAR_FONT));
+    ::SetTextColor(dc.get(), ::GetSysColor(COLOR_WINDOWTEXT));
+    ::DrawTextW(dc.get(), m_emptyText.c_str(), static_cast<int>(m_emptyText.size()), &rect,
+                DT_CENTER | DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
+}
+
+void CPropertiesView::OnContextMenu(HWND window, POINT point) {
+    if (window != m_hWnd || GetSelectedCount() == 0)
+        return;
+    if (point.x == -1 && point.y == -1) {
+        // From the keyboard: just below the selected row's left edge.
+        RECT bounds{};
+        int selected = GetNextItem(-1, LVNI_SELECTED);
+        if (selected >= 0 && GetItemRect(selected, &bounds, LVIR_BOUNDS)) {
+            point = {bounds.left, bounds.bottom + 1};
+            ::ClientToScreen(m_hWnd, &point);
+        }
+    }
+    fw::UniqueMenu menu(::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_PROPERTY_MENU)));
+    if (!menu)
+        return;
+    HMENU popup = ::GetSubMenu(menu.get(), 0);
+    if (popup)
+        ::TrackPopupMenu(popup, 0, point.x, point.y, 0, m_hWnd, nullptr);
+}
+
+void CPropertiesView::OnKeyDown(UINT virtualKey, UINT, UINT) {
+    if (virtualKey == 'C' && ::GetAsyncKeyState(VK_CONTROL) != 0) {
+        CopySelectedValue();
+        return;
+    }
+    Default();
+}
+
+void CPropertiesView::OnCopy() {
+    CopySelectedValue();
+}
+
+void CPropertiesView::CopySelectedValue() {
+    int selected = GetNextItem(-1, LVNI_SELECTED);
+    if (selected < 0)
+        return;
+    fw::OpenClipboard clipboard(m_hWnd);
+    if (!clipboard || !::EmptyClipboard())
+        return;
+    std::wstring value = GetItemText(selected, 1);
+    const size_t bytes = (value.size() + 1) * sizeof(wchar_t);
+    fw::UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory)
+        return;
+    if (void* target = ::GlobalLock(memory.get())) {
+        std::memcpy(target, value.c_str(), bytes);
+        ::GlobalUnlock(memory.get());
+        if (::SetClipboardData(CF_UNICODETEXT, memory.get()))
+            memory.release(); // the clipboard owns it now
+    }
+}
