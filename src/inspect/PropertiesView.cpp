@@ -22,6 +22,17 @@ constexpr GroupHeader kGroups[kGroupCount] = {
 };
 
 constexpr COLORREF kNameGrey = RGB(94, 94, 94);
+constexpr COLORREF kHeadingColor = RGB(0, 51, 153);
+// A heading row carries this in its data word instead of a kind.
+constexpr LPARAM kHeadingRow = -1;
+constexpr UINT kSkipHeading = WM_APP + 1;
+
+const wchar_t* HeaderOfGroup(int id) {
+    for (const GroupHeader& group : kGroups)
+        if (group.id == id)
+            return group.header;
+    return L"";
+}
 
 } // namespace
 
@@ -33,6 +44,9 @@ ON_NOTIFY_REFLECT(LVN_DELETEITEM, OnDeleteItem)
 ON_WM_CONTEXTMENU()
 ON_WM_KEYDOWN()
 ON_COMMAND(ID_PROPERTY_COPY, OnCopy)
+ON_NOTIFY_REFLECT(LVN_ITEMCHANGING, OnItemChanging)
+ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+ON_MESSAGE(kSkipHeading, OnSkipHeading)
 END_MESSAGE_MAP()
 
 BOOL CPropertiesView::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
@@ -69,10 +83,37 @@ int CPropertiesView::OnCreate(CREATESTRUCTW*) {
         InsertGroup(position, group);
     }
     EnableGroupView(TRUE);
+    // Some list controls accept group view and the groups yet draw none of it; only a control that
+    // reports group view on and holds every group shows the headers itself.
+    m_headingRows = !IsGroupViewEnabled() || GetGroupCount() != kGroupCount;
     return 0;
 }
 
+bool CPropertiesView::IsHeadingRow(int item) const {
+    return m_headingRows && static_cast<LPARAM>(GetItemData(item)) == kHeadingRow;
+}
+
+int CPropertiesView::AddHeadingRow(int group) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_GROUPID | LVIF_IMAGE;
+    item.iItem = GetItemCount();
+    item.pszText = const_cast<wchar_t*>(HeaderOfGroup(group));
+    item.lParam = kHeadingRow;
+    item.iGroupId = group;
+    item.iImage = I_IMAGENONE;
+    return InsertItem(item);
+}
+
 int CPropertiesView::AddProperty(int group, const std::wstring& name, const std::wstring& value, int kind) {
+    if (m_headingRows) {
+        if (GetItemCount() == 0)
+            m_groupsWithHeading = 0; // a new listing
+        const unsigned bit = group >= 0 && group < 32 ? 1u << group : 0;
+        if (!(m_groupsWithHeading & bit)) {
+            m_groupsWithHeading |= bit;
+            AddHeadingRow(group);
+        }
+    }
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_GROUPID;
     item.iItem = GetItemCount();
@@ -128,6 +169,12 @@ LRESULT CPropertiesView::OnCustomDraw(NMHDR* header) {
     case CDDS_ITEMPREPAINT:
         return CDRF_NOTIFYSUBITEMDRAW;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        if (m_headingRows && draw->nmcd.lItemlParam == kHeadingRow) {
+            if (HFONT font = HeadingFont(draw->nmcd.hdc))
+                ::SelectObject(draw->nmcd.hdc, font);
+            draw->clrText = kHeadingColor;
+            return CDRF_NEWFONT;
+        }
         const int kind = static_cast<int>(draw->nmcd.lItemlParam);
         draw->clrText = draw->iSubItem == 0 ? GetKindNameColor(kind) : GetKindColor(kind);
         return CDRF_NEWFONT;
@@ -135,6 +182,48 @@ LRESULT CPropertiesView::OnCustomDraw(NMHDR* header) {
     default:
         return CDRF_DODEFAULT;
     }
+}
+
+HFONT CPropertiesView::HeadingFont(HDC dc) {
+    if (!m_headingFont) {
+        LOGFONTW font{};
+        HGDIOBJ current = ::GetCurrentObject(dc, OBJ_FONT);
+        if (!current || !::GetObjectW(current, sizeof(font), &font))
+            return nullptr;
+        font.lfWeight = FW_BOLD;
+        m_headingFont.reset(::CreateFontIndirectW(&font));
+    }
+    return m_headingFont.get();
+}
+
+LRESULT CPropertiesView::OnItemChanging(NMHDR* header) {
+    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+    if (!m_headingRows || change->iItem < 0 || !(change->uChanged & LVIF_STATE) ||
+        !(change->uNewState & LVIS_SELECTED) || !IsHeadingRow(change->iItem))
+        return FALSE;
+    // A heading is never selected: the selection moves on to the nearest property row in the
+    // direction of travel, once the list has finished this change.
+    PostMessage(kSkipHeading, static_cast<WPARAM>(change->iItem), m_lastSelectedRow > change->iItem ? -1 : 1);
+    return TRUE;
+}
+
+LRESULT CPropertiesView::OnItemChanged(NMHDR* header) {
+    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+    if (change->iItem >= 0 && (change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED))
+        m_lastSelectedRow = change->iItem;
+    return 0;
+}
+
+LRESULT CPropertiesView::OnSkipHeading(WPARAM item, LPARAM direction) {
+    const int count = GetItemCount();
+    int target = static_cast<int>(item) + static_cast<int>(direction);
+    if (target < 0 || target >= count || IsHeadingRow(target))
+        target = static_cast<int>(item) - static_cast<int>(direction);
+    if (target < 0 || target >= count || IsHeadingRow(target))
+        return 0;
+    SetItemState(target, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(target), FALSE);
+    return 0;
 }
 
 LRESULT CPropertiesView::OnDeleteItem(NMHDR*) {
@@ -161,6 +250,14 @@ void CPropertiesView::OnPaint() {
 void CPropertiesView::OnContextMenu(HWND window, POINT point) {
     if (window != m_hWnd || GetSelectedCount() == 0)
         return;
+    if (m_headingRows && !(point.x == -1 && point.y == -1)) {
+        LVHITTESTINFO hit{};
+        hit.pt = point;
+        ::ScreenToClient(m_hWnd, &hit.pt);
+        int item = static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        if (item >= 0 && IsHeadingRow(item))
+            return; // headings offer no menu
+    }
     if (point.x == -1 && point.y == -1) {
         // From the keyboard: just below the selected row's left edge.
         RECT bounds{};
@@ -192,7 +289,7 @@ void CPropertiesView::OnCopy() {
 
 void CPropertiesView::CopySelectedValue() {
     int selected = GetNextItem(-1, LVNI_SELECTED);
-    if (selected < 0)
+    if (selected < 0 || IsHeadingRow(selected))
         return;
     fw::OpenClipboard clipboard(m_hWnd);
     if (!clipboard || !::EmptyClipboard())

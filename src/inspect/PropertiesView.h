@@ -21,6 +21,12 @@ public:
     const std::wstring& GetEmptyText() const { return m_emptyText; }
     void CopySelectedValue();
 
+    // Where the list control draws no groups, each group's header is shown as a heading row of its
+    // own before the group's first row. Decided at creation by asking the control; tests may force it.
+    bool UsesHeadingRows() const { return m_headingRows; }
+    void SetHeadingRows(bool on) { m_headingRows = on; }
+    bool IsHeadingRow(int item) const;
+
     // The value colour of a row kind (its name colour is fixed per kind too).
     static COLORREF GetKindColor(int kind);
     static COLORREF GetKindNameColor(int kind);
@@ -33,7 +39,17 @@ protected:
     void OnContextMenu(HWND window, POINT point);
     void OnKeyDown(UINT virtualKey, UINT repeat, UINT flags);
     void OnCopy();
+    LRESULT OnItemChanging(NMHDR* header);
+    LRESULT OnItemChanged(NMHDR* header);
+    LRESULT OnSkipHeading(WPARAM item, LPARAM);
 
 private:
+    int AddHeadingRow(int group);
+    HFONT HeadingFont(HDC dc);
+
     std::wstring m_emptyText;
+    bool m_headingRows = false;
+    unsigned m_groupsWithHeading = 0; // bit per group id, for the current listing
+    int m_lastSelectedRow = -1;       // tells which way the selection travels over a heading
+    fw::UniqueFont m_headingFont;
 };
