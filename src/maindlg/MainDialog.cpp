@@ -67,6 +67,13 @@ BEGIN_MESSAGE_MAP(CMainDialog, CDialog)
 ON_NOTIFY_RANGE(TTN_GETDISPINFOW, 0, 0xFFFFFFFFu, OnToolTipText)
 ON_COMMAND(ID_VIEW_TOGGLE, OnToggleView)
 ON_COMMAND(ID_VIEW_REFRESH, OnRefresh)
+ON_NOTIFY(SKN_BEGINSEEK, IDC_FINDER_TOOL, OnBeginSeek)
+ON_NOTIFY(SKN_ENDSEEK, IDC_FINDER_TOOL, OnEndSeek)
+ON_NOTIFY(SKN_TARGETCHANGED, IDC_FINDER_TOOL, OnTargetChanged)
+ON_COMMAND(ID_VIEW_WATCH_CURSOR, OnWatchCursor)
+ON_COMMAND(ID_WINDOW_HIGHLIGHT, OnHighlightWindow)
+ON_COMMAND(ID_WINDOW_ENABLE_VISIBLE, OnEnableVisibleWindow)
+ON_WM_HOTKEY()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_SIZE()
 ON_WM_CREATE()
@@ -82,7 +89,7 @@ CMainDialog::~CMainDialog() = default;
 int CMainDialog::OnCreate(CREATESTRUCTW*) {
     if (Default() == -1)
         return -1;
-    if (!CreateViewToolBar() || !CreateReBar())
+    if (!CreateViewToolBar() || !CreateFinderTool() || !CreateReBar())
         return -1;
     if (!m_wndProperties.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP |
                                     LVS_REPORT | LVS_SINGLESEL | LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER,
@@ -136,6 +143,26 @@ bool CMainDialog::CreateReBar() {
     band.cyMinChild = static_cast<UINT>(refresh.bottom - refresh.top);
     band.cyChild = band.cyMinChild;
     m_wndReBar.InsertBand(0, band);
+
+    const RECT finder = m_wndFinderTool.GetClientRect();
+    REBARBANDINFOW finderBand{};
+    finderBand.cbSize = REBARBANDINFOW_V6_SIZE;
+    finderBand.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_TEXT | RBBIM_IDEALSIZE;
+    finderBand.fStyle = RBBS_NOGRIPPER | RBBS_FIXEDSIZE;
+    finderBand.lpText = const_cast<wchar_t*>(L"Finder Tool:");
+    finderBand.hwndChild = m_wndFinderTool.m_hWnd;
+    finderBand.cxMinChild = static_cast<UINT>(finder.right);
+    finderBand.cxIdeal = static_cast<UINT>(finder.right);
+    finderBand.cyMinChild = static_cast<UINT>(finder.bottom);
+    finderBand.cyChild = finderBand.cyMinChild;
+    m_wndReBar.InsertBand(1, finderBand);
+    return true;
+}
+
+bool CMainDialog::CreateFinderTool() {
+    if (!m_wndFinderTool.Create(WS_CHILD | WS_VISIBLE | SS_NOTIFY, kEmptyRect, m_hWnd, IDC_FINDER_TOOL))
+        return false;
+    m_wndFinderTool.ModifyStyleEx(0, WS_EX_TRANSPARENT);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "inspect/PropertiesView.h"
+#include "select/SeekerStatic.h"
 
 class CWindowTreeDialog;
 class CSendMessageDialog;
@@ -24,10 +25,16 @@ public:
     BOOL AddSummaryRows(HWND hwnd);
     BOOL AddDetailRows(HWND hwnd);
 
+    // Flashes a frame around the window twice; FALSE when it is not a window.
+    BOOL HighlightWindow(HWND hwnd);
+    // Makes the window visible (without activating it) and enabled; never hides or disables.
+    void EnableAndShowWindow(HWND hwnd);
+
     // Members in the order the window builds them.
     HICON m_hIcon = nullptr;
     CReBarCtrl m_wndReBar;
     CToolBarCtrl m_wndViewToolBar;
+    CSeekerStatic m_wndFinderTool;
     CPropertiesView m_wndProperties;
     CToolBarCtrl m_wndWindowToolBar;
     CToolBarCtrl m_wndAboutToolBar;
@@ -44,10 +51,18 @@ protected:
     LRESULT OnToolTipText(NMHDR* header);
     void OnToggleView();
     void OnRefresh();
+    LRESULT OnBeginSeek(NMHDR* header);
+    LRESULT OnEndSeek(NMHDR* header);
+    LRESULT OnTargetChanged(NMHDR* header);
+    void OnWatchCursor();
+    void OnHighlightWindow();
+    void OnEnableVisibleWindow();
+    void OnHotKey(int id, UINT modifiers, UINT virtualKey);
 
 private:
     bool CreateViewToolBar();
     bool CreateReBar();
+    bool CreateFinderTool();
     bool CreateWindowToolBar();
     bool CreateAboutToolBar();
     void UpdateToggleButton();

@@ -32,6 +32,9 @@
 #define IDS_FINDER_PROMPT 5
 #define IDS_INVALID_WINDOW 6
 
+// Controls of the main dialog
+#define IDC_FINDER_TOOL 102
+
 // Commands (their tooltips share the identifiers)
 #define ID_VIEW_TOGGLE 32780
 #define ID_VIEW_REFRESH 32781

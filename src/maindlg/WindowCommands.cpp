@@ -1,0 +1,90 @@
+// The main dialog's commands that act on windows rather than on the list: the finder tool's
+// notifications, Watch Cursor, Highlight, Enable/Visible and the global hot key.
+#include "maindlg/MainDialog.h"
+
+#include "app/OrvexApp.h"
+#include "res/resource.h"
+#include "select/ScreenHelpers.h"
+
+namespace {
+constexpr UINT kQuietShowHide = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+constexpr DWORD kHotKeyFlashMs = 75;
+constexpr DWORD kHighlightStepMs = 100;
+} // namespace
+
+LRESULT CMainDialog::OnBeginSeek(NMHDR*) {
+    if (GetOrvexApp().m_bHideOnSeeking)
+        SetWindowPos(nullptr, 0, 0, 0, 0, kQuietShowHide | SWP_HIDEWINDOW);
+    return 0;
+}
+
+LRESULT CMainDialog::OnEndSeek(NMHDR*) {
+    if (GetOrvexApp().m_bHideOnSeeking)
+        SetWindowPos(nullptr, 0, 0, 0, 0, kQuietShowHide | SWP_SHOWWINDOW);
+    return 0;
+}
+
+LRESULT CMainDialog::OnTargetChanged(NMHDR* header) {
+    ShowWindowProperties(reinterpret_cast<NMSEEKER*>(header)->hwndTarget);
+    return 0;
+}
+
+void CMainDialog::OnWatchCursor() {
+    m_wndFinderTool.SetWatchMode(m_wndViewToolBar.IsButtonChecked(ID_VIEW_WATCH_CURSOR) != FALSE);
+}
+
+void CMainDialog::OnHotKey(int, UINT, UINT) {
+    if (m_wndFinderTool.IsWatching()) {
+        // In watching mode the key only stops watching.
+        m_wndFinderTool.SetWatchMode(false);
+        m_wndViewToolBar.CheckButton(ID_VIEW_WATCH_CURSOR, FALSE);
+    } else {
+        POINT cursor{};
+        if (::GetCursorPos(&cursor)) {
+            HWND under = DeepWindowFromPoint(cursor.x, cursor.y);
+            DWORD processId = 0;
+            ::GetWindowThreadProcessId(under, &processId);
+            if (under && processId != ::GetCurrentProcessId()) {
+                InvertWindowFrame(under);
+                ::Sleep(kHotKeyFlashMs);
+                InvertWindowFrame(under);
+                ShowWindowProperties(under);
+            }
+        }
+    }
+    ShowWindow(SW_SHOWNORMAL);
+    ::SetForegroundWindow(m_hWnd);
+    Default();
+}
+
+BOOL CMainDialog::HighlightWindow(HWND hwnd) {
+    if (!hwnd || !::IsWindow(hwnd))
+        return FALSE;
+    for (int flash = 0; flash < 2; ++flash) {
+        if (::IsWindow(hwnd))
+            InvertWindowFrame(hwnd);
+        ::Sleep(kHighlightStepMs);
+        InvertWindowFrame(hwnd);
+        ::Sleep(kHighlightStepMs);
+    }
+    return TRUE;
+}
+
+void CMainDialog::OnHighlightWindow() {
+    HighlightWindow(m_hSelectedWnd);
+}
+
+void CMainDialog::EnableAndShowWindow(HWND hwnd) {
+    if (!hwnd || !::IsWindow(hwnd))
+        return;
+    if (!(::GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE) &&
+        !::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
+                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOSENDCHANGING))
+        return;
+    ::EnableWindow(hwnd, TRUE);
+}
+
+void CMainDialog::OnEnableVisibleWindow() {
+    EnableAndShowWindow(m_hSelectedWnd);
+    ::SetForegroundWindow(m_hWnd);
+}
