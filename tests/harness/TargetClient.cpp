@@ -124,8 +124,19 @@ bool TargetProcess::Enable(HWND hwnd, bool enable) {
     return IsOk(Request("enable\t" + HexHandle(hwnd) + "\t" + (enable ? "1" : "0")));
 }
 
+bool TargetProcess::SetEllipticRegion(HWND hwnd, const RECT& bounds) {
+    return IsOk(Request("region\t" + HexHandle(hwnd) + "\t" + Hex(static_cast<unsigned>(bounds.left)) + "\t" +
+                        Hex(static_cast<unsigned>(bounds.top)) + "\t" +
+                        Hex(static_cast<unsigned>(bounds.right)) + "\t" +
+                        Hex(static_cast<unsigned>(bounds.bottom))));
+}
+
 bool TargetProcess::SetText(HWND hwnd, const std::wstring& text) {
     return IsOk(Request("settext\t" + HexHandle(hwnd) + "\t" + Narrow(text)));
+}
+
+bool TargetProcess::Hang(DWORD ms) {
+    return IsOk(Request("hang\t" + Hex(ms)));
 }
 
 } // namespace harness

@@ -35,6 +35,9 @@ public:
     bool Show(HWND hwnd, int command);
     bool Enable(HWND hwnd, bool enable);
     bool SetText(HWND hwnd, const std::wstring& text);
+    bool SetEllipticRegion(HWND hwnd, const RECT& bounds);
+    // Replies, then keeps the target's user-interface thread from pumping messages for `ms`.
+    bool Hang(DWORD ms);
 
 private:
     fw::UniqueProcessHandle m_process;

@@ -5,11 +5,19 @@
 // Requests (fields separated by tabs, handles and numbers in hexadecimal):
 //   create CLASS STYLE EXSTYLE PARENT X Y W H ID TEXT   ->  ok HWND | error CODE
 //   destroy HWND | show HWND SW | enable HWND 0/1 | settext HWND TEXT   ->  ok | error CODE
+//   region HWND LEFT TOP RIGHT BOTTOM (an elliptic window region)   ->  ok | error CODE
+//   capture HWND-IN-DECIMAL (takes the foreground and the mouse capture)   ->  ok
 //   pid  ->  ok PID        ping  ->  ok        quit  ->  ok, then the process ends
+//   register CLASS STYLE CLSEXTRA WNDEXTRA MENUNAME BACKGROUND ICON CURSOR  ->  ok ATOM | error CODE
+//       MENUNAME is empty (none), "#NUMBER" (decimal resource number) or a name; ICON and CURSOR
+//       are 1 for the system's application icon and arrow cursor, 0 for none
+//   userdata HWND VALUE  ->  ok        menu HWND  ->  ok HMENU (a new menu bar with one item)
+//   hang MS  ->  ok, then the user-interface thread stops pumping messages for MS milliseconds
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,7 +69,37 @@ void LoadClassLibrary(const std::wstring& className) {
         ::LoadLibraryW(L"riched20.dll");
     else if (_wcsicmp(className.c_str(), L"RICHEDIT50W") == 0)
         ::LoadLibraryW(L"msftedit.dll");
+    else if (_wcsicmp(className.c_str(), L"RICHEDIT") == 0)
+        ::LoadLibraryW(L"riched32.dll");
 }
+
+LRESULT CALLBACK TargetWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A class of the test's making: its fields come from the request, its procedure is the target's.
+std::string RegisterTargetClass(const std::vector<std::string>& f) {
+    // The class keeps pointing at its name and menu name; they live as long as the process.
+    static std::list<std::wstring> names;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = static_cast<UINT>(Hex(f[2]));
+    wc.lpfnWndProc = &TargetWindowProc;
+    wc.cbClsExtra = static_cast<int>(Hex(f[3]));
+    wc.cbWndExtra = static_cast<int>(Hex(f[4]));
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = names.emplace_back(Widen(f[1])).c_str();
+    if (!f[5].empty() && f[5][0] == '#')
+        wc.lpszMenuName = MAKEINTRESOURCEW(std::strtoul(f[5].c_str() + 1, nullptr, 10));
+    else if (!f[5].empty())
+        wc.lpszMenuName = names.emplace_back(Widen(f[5])).c_str();
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(Hex(f[6])));
+    wc.hIcon = f[7] == "1" ? ::LoadIconW(nullptr, IDI_APPLICATION) : nullptr;
+    wc.hCursor = f[8] == "1" ? ::LoadCursorW(nullptr, IDC_ARROW) : nullptr;
+    ATOM atom = ::RegisterClassExW(&wc);
+    return Reply(atom != 0, atom, true);
+}
+
+// Set by a "hang" request: how long the user-interface thread stays away once the reply is out.
+DWORD g_hangAfterReply = 0;
 
 std::string Execute(const std::string& line, bool& quit) {
     std::vector<std::string> f = SplitTabs(line);
@@ -98,8 +136,40 @@ std::string Execute(const std::string& line, bool& quit) {
         ::EnableWindow(HandleOf(f[1]), Hex(f[2]) != 0);
         return "ok";
     }
+    if (verb == "capture" && f.size() >= 2) {
+        // Takes the foreground and the mouse capture, as another program does when it pops up.
+        HWND hwnd = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(f[1].c_str(), nullptr, 10)));
+        ::SetForegroundWindow(hwnd);
+        ::SetCapture(hwnd);
+        return "ok";
+    }
+    if (verb == "region" && f.size() >= 6) {
+        // An elliptic window region; the window owns it from here on.
+        HRGN region = ::CreateEllipticRgn(static_cast<int>(Hex(f[2])), static_cast<int>(Hex(f[3])),
+                                          static_cast<int>(Hex(f[4])), static_cast<int>(Hex(f[5])));
+        return Reply(::SetWindowRgn(HandleOf(f[1]), region, TRUE) != 0);
+    }
     if (verb == "settext" && f.size() >= 3)
         return Reply(::SetWindowTextW(HandleOf(f[1]), Widen(f[2]).c_str()) != FALSE);
+    if (verb == "register" && f.size() >= 9)
+        return RegisterTargetClass(f);
+    if (verb == "userdata" && f.size() >= 3) {
+        ::SetWindowLongPtrW(HandleOf(f[1]), GWLP_USERDATA, static_cast<LONG_PTR>(Hex(f[2])));
+        return "ok";
+    }
+    if (verb == "menu" && f.size() >= 2) {
+        HMENU menu = ::CreateMenu();
+        ::AppendMenuW(menu, MF_STRING, 1, L"&File");
+        if (!::SetMenu(HandleOf(f[1]), menu)) {
+            ::DestroyMenu(menu);
+            return Reply(false);
+        }
+        return Reply(true, reinterpret_cast<UINT_PTR>(menu), true);
+    }
+    if (verb == "hang" && f.size() >= 2) {
+        g_hangAfterReply = static_cast<DWORD>(Hex(f[1]));
+        return "ok";
+    }
     ::SetLastError(ERROR_INVALID_FUNCTION);
     return Reply(false);
 }
@@ -114,6 +184,14 @@ LRESULT CALLBACK TargetWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     if (message == kRunRequest) {
         auto* request = reinterpret_cast<Request*>(lParam);
         request->reply = Execute(request->line, request->quit);
+        if (g_hangAfterReply != 0) {
+            // Like a program stuck in a long computation: the test has its answer, but messages
+            // sent to this thread's windows wait until the pause is over.
+            const DWORD pause = g_hangAfterReply;
+            g_hangAfterReply = 0;
+            ::ReplyMessage(0);
+            ::Sleep(pause);
+        }
         return 0;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
