@@ -1,0 +1,275 @@
+// The style block of real controls in another process, read through AddStyleRows as Orvex reads
+// them: the class picks the tables, the extended-style queries cross the process boundary, and a
+// control whose thread stops answering costs a bounded wait instead of a frozen Orvex.
+#include "harness/TargetClient.h"
+#include "inspect/StyleRows.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Pairs = std::vector<std::wstring>;
+
+struct StyleRow {
+    int group;
+    std::wstring name;
+    std::wstring value;
+    int kind;
+};
+
+class StyleRowList : public PropertySink {
+public:
+    int AddProperty(int group, const std::wstring& name, const std::wstring& value, int kind) override {
+        rows.push_back({group, name, value, kind});
+        return static_cast<int>(rows.size()) - 1;
+    }
+
+    // Index of the first row "NAME" or "NAME=VALUE", or the row count.
+    std::size_t IndexOf(const std::wstring& nameOrPair) const {
+        auto matches = [&](const StyleRow& row) {
+            return row.name == nameOrPair || row.name + L"=" + row.value == nameOrPair;
+        };
+        return static_cast<std::size_t>(std::find_if(rows.begin(), rows.end(), matches) - rows.begin());
+    }
+    bool Has(const std::wstring& nameOrPair) const { return IndexOf(nameOrPair) < rows.size(); }
+    const StyleRow& At(const std::wstring& nameOrPair) const { return rows.at(IndexOf(nameOrPair)); }
+
+    // "NAME=VALUE" of the indented rows under a header, up to the next header.
+    Pairs Beneath(const std::wstring& header) const {
+        Pairs pairs;
+        for (std::size_t i = IndexOf(header) + 1;
+             i < rows.size() && (rows[i].kind == KIND_WINDOW_FLAG || rows[i].kind == KIND_CLASS_FLAG); ++i)
+            pairs.push_back(rows[i].name + L"=" + rows[i].value);
+        return pairs;
+    }
+
+    std::vector<StyleRow> rows;
+};
+
+StyleRowList StyleRowsOf(HWND hwnd, BOOL summary = FALSE) {
+    StyleRowList list;
+    AddStyleRows(list, hwnd, summary);
+    return list;
+}
+
+class StyleRowsOfTarget : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(target.IsRunning());
+        harness::WindowSpec frame;
+        frame.rect = {50, 50, 650, 500};
+        m_frame = target.Create(frame);
+        ASSERT_NE(m_frame, nullptr);
+    }
+
+    // A child control, or an owned popup when `style` says so.
+    HWND Control(const std::wstring& className, DWORD style) {
+        harness::WindowSpec control;
+        control.className = className;
+        control.style = style;
+        control.parent = m_frame;
+        control.rect = {10, 10, 310, 210};
+        control.id = 100;
+        return target.Create(control);
+    }
+
+    harness::TargetProcess target;
+
+private:
+    HWND m_frame = nullptr;
+};
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+struct ClassCase {
+    const wchar_t* className;
+    DWORD style;
+    const wchar_t* expected; // a row only this class's table produces
+};
+
+constexpr ClassCase kClassCases[] = {
+    {L"#32770", kChild | DS_CONTROL, L"DS_CONTROL=0x00000400"},
+    {L"SysHeader32", kChild | HDS_BUTTONS, L"HDS_BUTTONS=0x00000002"},
+    {L"ToolbarWindow32", kChild | TBSTYLE_FLAT | CCS_NODIVIDER, L"TBSTYLE_FLAT=0x00000800"},
+    {L"ReBarWindow32", kChild | RBS_VARHEIGHT, L"RBS_VARHEIGHT=0x00000200"},
+    {L"tooltips_class32", WS_POPUP | TTS_NOPREFIX, L"TTS_NOPREFIX=0x00000002"},
+    {L"msctls_statusbar32", kChild | SBARS_SIZEGRIP, L"SBARS_SIZEGRIP=0x00000100"},
+    {L"msctls_trackbar32", kChild | TBS_VERT, L"TBS_RIGHT=0x00000000"},
+    {L"msctls_updown32", kChild | UDS_ARROWKEYS, L"UDS_ARROWKEYS=0x00000020"},
+    {L"msctls_progress32", kChild | PBS_SMOOTH, L"PBS_SMOOTH=0x00000001"},
+    {L"SysListView32", kChild | LVS_REPORT, L"LVS_REPORT=0x00000001"},
+    {L"SysTreeView32", kChild | TVS_HASLINES, L"TVS_HASLINES=0x00000002"},
+    {L"ComboBoxEx32", kChild | CBS_DROPDOWNLIST, L"CBS_DROPDOWNLIST=0x00000003"},
+    {L"SysTabControl32", kChild | TCS_MULTILINE, L"TCS_RIGHTJUSTIFY=0x00000000"},
+    {L"SysAnimate32", kChild | ACS_CENTER, L"ACS_CENTER=0x00000001"},
+    {L"SysMonthCal32", kChild | MCS_WEEKNUMBERS, L"MCS_WEEKNUMBERS=0x00000004"},
+    {L"SysDateTimePick32", kChild | DTS_TIMEFORMAT, L"DTS_TIMEFORMAT=0x00000009"},
+    {L"SysPager", kChild | PGS_HORZ, L"PGS_HORZ=0x00000001"},
+    {L"SysLink", kChild | LWS_TRANSPARENT, L"LWS_TRANSPARENT=0x00000001"},
+    {L"Button", kChild | WS_TABSTOP | BS_AUTOCHECKBOX, L"BS_AUTOCHECKBOX=0x00000003"},
+    {L"Static", kChild | SS_BITMAP, L"SS_BITMAP=0x0000000E"},
+    {L"Edit", kChild | ES_RIGHT, L"ES_RIGHT=0x00000002"},
+    {L"ListBox", kChild | LBS_NOTIFY, L"LBS_NOTIFY=0x00000001"},
+    {L"ComboBox", kChild | CBS_DROPDOWN, L"CBS_DROPDOWN=0x00000002"},
+    {L"ScrollBar", kChild | SBS_VERT, L"SBS_VERT=0x00000001"},
+    {L"RICHEDIT50W", kChild | ES_MULTILINE, L"ES_MULTILINE=0x00000004"},
+    {L"RichEdit20A", kChild | ES_MULTILINE, L"ES_MULTILINE=0x00000004"},
+    {L"RICHEDIT", kChild | ES_MULTILINE, L"ES_MULTILINE=0x00000004"},
+    {L"RichEdit20W", kChild | ES_MULTILINE, L"ES_MULTILINE=0x00000004"},
+};
+
+TEST_F(StyleRowsOfTarget, EveryRecognisedClassShowsItsOwnRowsUnderTheWindowStyles) {
+    for (const ClassCase& c : kClassCases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.className)));
+        HWND control = Control(c.className, c.style);
+        ASSERT_NE(control, nullptr);
+        StyleRowList list = StyleRowsOf(control);
+        wchar_t style[16];
+        swprintf(style, 16, L"0x%08X", static_cast<unsigned>(::GetWindowLongPtrW(control, GWL_STYLE)));
+        ASSERT_EQ(list.IndexOf(std::wstring(L"Window Styles=") + style), 0u);
+        EXPECT_EQ(list.rows[0].kind, KIND_WINDOW_STYLES);
+        const Pairs beneath = list.Beneath(L"Window Styles");
+        ASSERT_NE(std::find(beneath.begin(), beneath.end(), c.expected), beneath.end());
+        EXPECT_EQ(list.At(c.expected).kind, KIND_CLASS_FLAG);
+        const bool richEdit = _wcsnicmp(c.className, L"RichEdit", 8) == 0;
+        EXPECT_EQ(list.Has(L"Edit Styles"), richEdit);
+    }
+}
+
+TEST_F(StyleRowsOfTarget, ClassOutsideTheTableLeavesItsLowWordToOneLeftoverRow) {
+    HWND hwnd = Control(L"OrvexTargetWindow", kChild | 0x0C05);
+    ASSERT_NE(hwnd, nullptr);
+    StyleRowList list = StyleRowsOf(hwnd);
+    EXPECT_EQ(list.Beneath(L"Window Styles"),
+              (Pairs{L"WS_CHILD=0x40000000", L"WS_VISIBLE=0x10000000", L"<Unknow>=0x00000C05"}));
+    EXPECT_FALSE(list.Has(L"Control Extended Styles"));
+}
+
+TEST_F(StyleRowsOfTarget, ExtendedStyleQueriesAreAnsweredAcrossProcesses) {
+    struct QueryCase {
+        const wchar_t* className;
+        UINT setMessage;
+        DWORD extended;
+        Pairs expected;
+    };
+    const QueryCase cases[] = {
+        {L"SysListView32",
+         LVM_SETEXTENDEDLISTVIEWSTYLE,
+         LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
+         {L"LVS_EX_GRIDLINES=0x00000001", L"LVS_EX_FULLROWSELECT=0x00000020"}},
+        {L"SysListView32", LVM_SETEXTENDEDLISTVIEWSTYLE, 0, {}}, // the header alone, with 0
+        {L"ToolbarWindow32",
+         TB_SETEXTENDEDSTYLE,
+         TBSTYLE_EX_DRAWDDARROWS,
+         {L"TBSTYLE_EX_DRAWDDARROWS=0x00000001"}},
+        {L"ComboBoxEx32", CBEM_SETEXTENDEDSTYLE, CBES_EX_NOEDITIMAGE, {L"CBES_EX_NOEDITIMAGE=0x00000001"}},
+        {L"SysTabControl32",
+         TCM_SETEXTENDEDSTYLE,
+         TCS_EX_FLATSEPARATORS,
+         {L"TCS_EX_FLATSEPARATORS=0x00000001"}},
+    };
+    for (const QueryCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.className)));
+        HWND control = Control(c.className, kChild);
+        ASSERT_NE(control, nullptr);
+        // No pointer travels with these messages, so the test may send them across the boundary.
+        ::SendMessageW(control, c.setMessage, 0, static_cast<LPARAM>(c.extended));
+        StyleRowList list = StyleRowsOf(control);
+        const std::size_t header = list.IndexOf(L"Control Extended Styles");
+        ASSERT_LT(header, list.rows.size());
+        EXPECT_EQ(list.rows[header].kind, KIND_NUMBER);
+        EXPECT_LT(list.IndexOf(L"Window Extended Styles"), header);
+        Pairs block;
+        for (std::size_t i = header; i < list.rows.size(); ++i)
+            block.push_back(list.rows[i].name + L"=" + list.rows[i].value);
+        wchar_t value[16];
+        swprintf(value, 16, L"0x%08X", static_cast<unsigned>(c.extended));
+        Pairs expected{std::wstring(L"Control Extended Styles=") + value};
+        expected.insert(expected.end(), c.expected.begin(), c.expected.end());
+        EXPECT_EQ(block, expected); // the block ends with it
+    }
+}
+
+TEST_F(StyleRowsOfTarget, TreeViewExtendedStyleIsAnsweredAcrossProcesses) {
+    HWND tree = Control(L"SysTreeView32", kChild);
+    ASSERT_NE(tree, nullptr);
+    ::SendMessageW(tree, TVM_SETEXTENDEDSTYLE, TVS_EX_DOUBLEBUFFER, TVS_EX_DOUBLEBUFFER);
+    StyleRowList list = StyleRowsOf(tree);
+    ASSERT_TRUE(list.Has(L"Control Extended Styles"));
+    if (list.Has(L"Control Extended Styles=0x00000000"))
+        GTEST_SKIP() << "Wine 8's tree view answers TVM_GETEXTENDEDSTYLE with 0 across processes";
+    EXPECT_EQ(list.Beneath(L"Control Extended Styles"), (Pairs{L"TVS_EX_DOUBLEBUFFER=0x00000004"}));
+}
+
+TEST_F(StyleRowsOfTarget, RichEditLeftoverPrecedesItsEditStylesAndIsNotRepeated) {
+    // ES_SAVESEL and ES_SUNKEN are rich edit bits the edit table leaves unnamed.
+    HWND richEdit = Control(L"RichEdit20W", kChild | ES_MULTILINE | ES_SAVESEL | ES_SUNKEN);
+    ASSERT_NE(richEdit, nullptr);
+    StyleRowList list = StyleRowsOf(richEdit);
+    const std::size_t edit = list.IndexOf(L"Edit Styles");
+    ASSERT_LT(edit, list.rows.size());
+    EXPECT_EQ(list.IndexOf(L"<Unknow>=0x0000C000"), edit - 1);
+    EXPECT_EQ(list.rows[edit].kind, KIND_NUMBER);
+    // Only the edit styles' own rows, of which only the last may be their leftover, come before
+    // the next header.
+    const Pairs beneath = list.Beneath(L"Edit Styles");
+    EXPECT_EQ(list.rows.at(edit + 1 + beneath.size()).name, L"Window Extended Styles");
+    for (std::size_t i = 0; i + 1 < beneath.size(); ++i)
+        EXPECT_FALSE(beneath[i].starts_with(L"<Unknow>=")) << i;
+    EXPECT_TRUE(list.Has(L"Control Extended Styles"));
+}
+
+TEST_F(StyleRowsOfTarget, RichEditEditStylesAreAnsweredAcrossProcesses) {
+    HWND richEdit = Control(L"RichEdit20W", kChild | ES_MULTILINE);
+    ASSERT_NE(richEdit, nullptr);
+    ::SendMessageW(richEdit, EM_SETEDITSTYLE, SES_EMULATESYSEDIT, SES_EMULATESYSEDIT);
+    StyleRowList list = StyleRowsOf(richEdit);
+    if (list.Has(L"Edit Styles=0x00000000"))
+        GTEST_SKIP() << "Wine 8's rich edit answers EM_GETEDITSTYLE with 0 across processes";
+    EXPECT_TRUE(list.Has(L"SES_EMULATESYSEDIT=0x00000001"));
+}
+
+TEST_F(StyleRowsOfTarget, SummaryAndDetailGiveIdenticalRowsInTheirOwnGroups) {
+    HWND listView = Control(L"SysListView32", kChild | LVS_REPORT | LVS_SHOWSELALWAYS);
+    ASSERT_NE(listView, nullptr);
+    ::SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES);
+    StyleRowList detail = StyleRowsOf(listView, FALSE);
+    StyleRowList summary = StyleRowsOf(listView, TRUE);
+    ASSERT_EQ(detail.rows.size(), summary.rows.size());
+    for (std::size_t i = 0; i < detail.rows.size(); ++i) {
+        EXPECT_EQ(detail.rows[i].name + detail.rows[i].value, summary.rows[i].name + summary.rows[i].value);
+        EXPECT_EQ(detail.rows[i].kind, summary.rows[i].kind);
+        EXPECT_EQ(detail.rows[i].group, GROUP_STYLES);
+        EXPECT_EQ(summary.rows[i].group, GROUP_SUMMARY);
+    }
+}
+
+TEST_F(StyleRowsOfTarget, HungTargetCostsOneShortWaitAndShowsNotAvailable) {
+    HWND listView = Control(L"SysListView32", kChild | LVS_REPORT);
+    HWND richEdit = Control(L"RichEdit20W", kChild | ES_MULTILINE);
+    ASSERT_TRUE(listView && richEdit);
+    ASSERT_TRUE(target.Hang(2500));
+
+    const ULONGLONG start = ::GetTickCount64();
+    StyleRowList listRows = StyleRowsOf(listView);
+    StyleRowList editRows = StyleRowsOf(richEdit);
+    // Each block waits one time-out at most; the bound leaves room for a slow machine but not for
+    // waiting on the target.
+    EXPECT_LT(::GetTickCount64() - start, 1500u);
+
+    EXPECT_TRUE(listRows.Has(L"LVS_REPORT"));
+    EXPECT_EQ(listRows.rows.size() - 1, listRows.IndexOf(L"Control Extended Styles=<n/a>"));
+    EXPECT_EQ(listRows.rows.back().kind, KIND_TEXT);
+    EXPECT_EQ(editRows.At(L"Edit Styles=<n/a>").kind, KIND_TEXT);
+    EXPECT_TRUE(editRows.Beneath(L"Edit Styles").empty());
+    EXPECT_TRUE(editRows.Has(L"Control Extended Styles=<n/a>"));
+}
+
+} // namespace
