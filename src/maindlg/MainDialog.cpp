@@ -3,6 +3,9 @@
 #include "app/OrvexApp.h"
 #include "app/WindowPlacementStore.h"
 #include "framework/Resources.h"
+#include "inspect/ClassRows.h"
+#include "inspect/GeneralRows.h"
+#include "inspect/StyleRows.h"
 #include "inspect/ValueFormat.h"
 #include "res/resource.h"
 
@@ -274,12 +277,21 @@ BOOL CMainDialog::AddSummaryRows(HWND hwnd) {
     wchar_t className[256] = {};
     if (::GetClassNameW(hwnd, className, 255) == 0)
         return FALSE;
+    AddHandleRow(m_wndProperties, GROUP_SUMMARY, hwnd);
+    AddClassNameRow(m_wndProperties, GROUP_SUMMARY, hwnd);
+    AddTextRow(m_wndProperties, GROUP_SUMMARY, hwnd);
+    AddWindowRectRow(m_wndProperties, GROUP_SUMMARY, hwnd);
+    AddStyleRows(m_wndProperties, hwnd, TRUE);
     return TRUE;
 }
 
 BOOL CMainDialog::AddDetailRows(HWND hwnd) {
     if (!::IsWindow(hwnd))
         return FALSE;
+    AddGeneralRows(m_wndProperties, hwnd);
+    AddStyleRows(m_wndProperties, hwnd, FALSE);
+    AddClassRows(m_wndProperties, hwnd);
+    AddProcessRows(m_wndProperties, hwnd);
     return TRUE;
 }
 
