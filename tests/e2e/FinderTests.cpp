@@ -1,0 +1,243 @@
+// The finder tool, the hot key and the window commands, used with real mouse and keyboard input.
+#include "harness/OrvexSession.h"
+#include "harness/ScreenGrab.h"
+#include "harness/TargetClient.h"
+#include "harness/Wait.h"
+#include "inspect/ValueFormat.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kWatchCursor = 32784;
+constexpr int kEnableVisible = 32786;
+
+POINT CenterOf(HWND hwnd) {
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::wstring HandleText(HWND hwnd) {
+    return orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
+}
+
+// A toolbar button's rectangle on the screen, read from the other process through its memory.
+RECT ButtonOnScreen(HWND toolBar, int command) {
+    RECT rect{};
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(toolBar, &pid);
+    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process)
+        return rect;
+    void* remote = ::VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote &&
+        ::SendMessageW(toolBar, TB_GETRECT, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(remote)))
+        ::ReadProcessMemory(process, remote, &rect, sizeof(rect), nullptr);
+    if (remote)
+        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    ::CloseHandle(process);
+    ::MapWindowPoints(toolBar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+class FinderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        harness::ClearOrvexSettings();
+        ASSERT_TRUE(target.IsRunning());
+        // A foreign window on the right half of the desktop, away from Orvex's window.
+        harness::WindowSpec frame;
+        frame.text = L"Finder target";
+        frame.rect = {700, 150, 1100, 550};
+        foreign = target.Create(frame);
+        harness::WindowSpec button;
+        button.className = L"Button";
+        button.text = L"Target button";
+        button.style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
+        button.parent = foreign;
+        button.rect = {20, 20, 220, 70};
+        button.id = 7;
+        foreignButton = target.Create(button);
+        ASSERT_TRUE(foreign && foreignButton);
+    }
+
+    void StartOrvex() {
+        ASSERT_TRUE(orvex.Start());
+        ASSERT_NE(orvex.WaitForMainWindow(), nullptr);
+        HWND rebar = orvex.Control(100);
+        finder = ::GetDlgItem(rebar, 102);
+        ASSERT_NE(finder, nullptr) << "the finder tool lives in the rebar's second band";
+        ASSERT_TRUE(orvex.Activate());
+    }
+
+    // The first property row's value: the listed window's handle.
+    std::wstring ListedHandle() const {
+        for (const harness::ListRow& row : orvex.PropertyRows())
+            if (row.name == L"Handle")
+                return row.value;
+        return {};
+    }
+    bool WaitListed(HWND hwnd, DWORD timeoutMs = 5000) const {
+        return harness::WaitUntil([&] { return ListedHandle() == HandleText(hwnd); }, timeoutMs);
+    }
+    void PressOnFinder() {
+        POINT at = CenterOf(finder);
+        harness::xdo::MoveTo(at.x, at.y);
+        harness::xdo::ButtonDown();
+    }
+    void MoveTo(POINT at) { harness::xdo::MoveTo(at.x, at.y); }
+
+    harness::TargetProcess target;
+    harness::OrvexSession orvex;
+    HWND foreign = nullptr;
+    HWND foreignButton = nullptr;
+    HWND finder = nullptr;
+};
+
+TEST_F(FinderTest, DragListsForeignWindowsAndIgnoresOrvexsOwn) {
+    StartOrvex();
+    PressOnFinder();
+    MoveTo(CenterOf(foreignButton));
+    EXPECT_TRUE(WaitListed(foreignButton)) << "a drag onto a foreign window lists it";
+
+    // Onto Orvex's own list: the frame goes, nothing new is listed.
+    POINT listPoint = CenterOf(orvex.Control(103));
+    RECT buttonRect{};
+    ::GetWindowRect(foreignButton, &buttonRect);
+    MoveTo(listPoint);
+    harness::WaitUntil([] { return false; }, 300);
+    harness::ScreenGrab unframed(buttonRect);
+    MoveTo({buttonRect.left + 5, buttonRect.top + 5});
+    EXPECT_TRUE(WaitListed(foreignButton));
+    MoveTo(listPoint);
+    harness::WaitUntil([] { return false; }, 300);
+    EXPECT_TRUE(harness::ScreenGrab(buttonRect) == unframed) << "moving onto Orvex erases the frame";
+    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+
+    // Releasing over Orvex keeps the last foreign window.
+    harness::xdo::ButtonUp();
+    harness::WaitUntil([] { return false; }, 300);
+    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+    EXPECT_TRUE(harness::ScreenGrab(buttonRect) == unframed) << "no frame is left on the screen";
+}
+
+TEST_F(FinderTest, PressAndReleaseWithoutMovingChangesNothing) {
+    StartOrvex();
+    PressOnFinder();
+    harness::xdo::ButtonUp();
+    harness::WaitUntil([] { return false; }, 300);
+    EXPECT_TRUE(orvex.PropertyRows().empty());
+    EXPECT_TRUE(::IsWindowVisible(orvex.MainWindow()));
+}
+
+TEST_F(FinderTest, HideOnSeekingHidesTheMainWindowForTheDragOnly) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Quillmoor\\Orvex\\1.2\\Settings", 0, nullptr,
+                                0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const DWORD one = 1;
+    ::RegSetValueExW(key, L"HideOnSeeking", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof(one));
+    ::RegCloseKey(key);
+    StartOrvex();
+    PressOnFinder();
+    EXPECT_TRUE(harness::WaitUntil([&] { return !::IsWindowVisible(orvex.MainWindow()); }, 5000));
+    MoveTo(CenterOf(foreignButton));
+    if (!WaitListed(foreignButton, 2000)) {
+        harness::xdo::ButtonUp();
+        GTEST_SKIP()
+            << "Wine 8 takes the mouse capture away from a window inside a hidden top-level window, so "
+               "a drag with the main window hidden is not followed here";
+    }
+    harness::xdo::ButtonUp();
+    EXPECT_TRUE(harness::WaitUntil([&] { return ::IsWindowVisible(orvex.MainWindow()) != FALSE; }, 5000));
+    EXPECT_NE(::GetForegroundWindow(), orvex.MainWindow()) << "shown again without taking the activation";
+}
+
+TEST_F(FinderTest, LosingTheCaptureMidDragEndsTheDrag) {
+    StartOrvex();
+    PressOnFinder();
+    MoveTo(CenterOf(foreignButton));
+    ASSERT_TRUE(WaitListed(foreignButton));
+    RECT buttonRect{};
+    ::GetWindowRect(foreignButton, &buttonRect);
+    // Another program takes the foreground and the mouse.
+    ASSERT_EQ(
+        target.Request("capture\t" + std::to_string(reinterpret_cast<UINT_PTR>(foreign))).rfind("ok", 0), 0u);
+    // After the drag has ended, moving over another window lists nothing new.
+    harness::WaitUntil([] { return false; }, 300);
+    MoveTo(CenterOf(foreign));
+    harness::WaitUntil([] { return false; }, 500);
+    harness::xdo::ButtonUp();
+    if (ListedHandle() == HandleText(foreign))
+        GTEST_SKIP() << "Wine 8 keeps a thread's mouse capture when another program takes the foreground and "
+                        "the capture; the drag's reaction to a lost capture is proven in-process instead";
+    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+}
+
+TEST_F(FinderTest, HotKeyListsTheForeignWindowUnderTheCursorAndBringsOrvexForward) {
+    StartOrvex();
+    ::ShowWindowAsync(orvex.MainWindow(), SW_MAXIMIZE);
+    ASSERT_TRUE(harness::WaitUntil([&] { return ::IsZoomed(orvex.MainWindow()) != FALSE; }, 5000));
+    ::ShowWindowAsync(orvex.MainWindow(), SW_SHOWNORMAL);
+    ASSERT_TRUE(harness::WaitUntil([&] { return !::IsZoomed(orvex.MainWindow()); }, 5000));
+    MoveTo(CenterOf(foreignButton));
+    harness::xdo::Key(L"F9");
+    EXPECT_TRUE(WaitListed(foreignButton));
+    EXPECT_TRUE(harness::WaitUntil([&] { return ::GetForegroundWindow() == orvex.MainWindow(); }, 5000));
+
+    // Over Orvex's own window the key selects nothing new.
+    MoveTo(CenterOf(orvex.Control(103)));
+    harness::xdo::Key(L"F9");
+    harness::WaitUntil([] { return false; }, 300);
+    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+}
+
+TEST_F(FinderTest, WatchCursorFollowsTheCursorAndTheHotKeyStopsIt) {
+    StartOrvex();
+    HWND toolBar = ::GetDlgItem(orvex.Control(100), 101);
+    ASSERT_NE(toolBar, nullptr);
+    RECT watch = ButtonOnScreen(toolBar, kWatchCursor);
+    harness::xdo::Click((watch.left + watch.right) / 2, (watch.top + watch.bottom) / 2);
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] { return ::SendMessageW(toolBar, TB_ISBUTTONCHECKED, kWatchCursor, 0) != 0; }));
+    MoveTo(CenterOf(foreignButton));
+    EXPECT_TRUE(WaitListed(foreignButton, 2000)) << "listed within a few 100 ms ticks";
+    MoveTo(CenterOf(foreign));
+    EXPECT_TRUE(WaitListed(foreign, 2000));
+
+    harness::xdo::Key(L"F9");
+    EXPECT_TRUE(harness::WaitUntil([&] {
+        return ::SendMessageW(toolBar, TB_ISBUTTONCHECKED, kWatchCursor, 0) == 0;
+    })) << "the hot key pops the Watch Cursor button out";
+    MoveTo(CenterOf(foreignButton));
+    harness::WaitUntil([] { return false; }, 400);
+    EXPECT_EQ(ListedHandle(), HandleText(foreign)) << "watching stopped and the selection stays";
+}
+
+TEST_F(FinderTest, EnableVisibleShowsAndEnablesAHiddenDisabledWindowWithoutActivatingIt) {
+    harness::WindowSpec hiddenSpec;
+    hiddenSpec.text = L"Hidden and disabled";
+    hiddenSpec.style = WS_OVERLAPPEDWINDOW | WS_DISABLED;
+    hiddenSpec.rect = {720, 600, 1000, 750};
+    HWND hidden = target.Create(hiddenSpec);
+    ASSERT_NE(hidden, nullptr);
+    StartOrvex();
+    // Select it with the hot key while it is shown, then hide it again.
+    target.Show(hidden, SW_SHOWNOACTIVATE);
+    MoveTo(CenterOf(hidden));
+    harness::xdo::Key(L"F9");
+    ASSERT_TRUE(WaitListed(hidden));
+    target.Show(hidden, SW_HIDE);
+    ASSERT_FALSE(::IsWindowVisible(hidden));
+    ASSERT_FALSE(::IsWindowEnabled(hidden));
+
+    RECT button = ButtonOnScreen(orvex.Control(104), kEnableVisible);
+    harness::xdo::Click((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    EXPECT_TRUE(harness::WaitUntil([&] { return ::IsWindowVisible(hidden) && ::IsWindowEnabled(hidden); }));
+    EXPECT_TRUE(harness::WaitUntil([&] { return ::GetForegroundWindow() == orvex.MainWindow(); }));
+    EXPECT_NE(::GetForegroundWindow(), hidden) << "the window is shown without being activated";
+}
+
+} // namespace
