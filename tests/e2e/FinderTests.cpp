@@ -1,5 +1,6 @@
 // The finder tool, the hot key and the window commands, used with real mouse and keyboard input.
 #include "harness/OrvexSession.h"
+#include "harness/RemoteToolBar.h"
 #include "harness/ScreenGrab.h"
 #include "harness/TargetClient.h"
 #include "harness/Wait.h"
@@ -11,7 +12,14 @@
 namespace {
 
 constexpr int kWatchCursor = 32784;
-constexpr int kEnableVisible = 32786;
+constexpr int kWatchCursorIndex = 4;   // on the view toolbar
+constexpr int kEnableVisibleIndex = 1; // on the window toolbar
+
+// Clicks the middle of a toolbar button of the running Orvex.
+void ClickButton(HWND toolBar, int index) {
+    if (auto rect = harness::ToolBarButtonScreenRect(toolBar, index))
+        harness::xdo::Click((rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2);
+}
 
 POINT CenterOf(HWND hwnd) {
     RECT rect{};
@@ -21,25 +29,6 @@ POINT CenterOf(HWND hwnd) {
 
 std::wstring HandleText(HWND hwnd) {
     return orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
-}
-
-// A toolbar button's rectangle on the screen, read from the other process through its memory.
-RECT ButtonOnScreen(HWND toolBar, int command) {
-    RECT rect{};
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(toolBar, &pid);
-    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
-    if (!process)
-        return rect;
-    void* remote = ::VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (remote &&
-        ::SendMessageW(toolBar, TB_GETRECT, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(remote)))
-        ::ReadProcessMemory(process, remote, &rect, sizeof(rect), nullptr);
-    if (remote)
-        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    ::CloseHandle(process);
-    ::MapWindowPoints(toolBar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 class FinderTest : public ::testing::Test {
@@ -133,13 +122,7 @@ TEST_F(FinderTest, PressAndReleaseWithoutMovingChangesNothing) {
 }
 
 TEST_F(FinderTest, HideOnSeekingHidesTheMainWindowForTheDragOnly) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Quillmoor\\Orvex\\1.2\\Settings", 0, nullptr,
-                                0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const DWORD one = 1;
-    ::RegSetValueExW(key, L"HideOnSeeking", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof(one));
-    ::RegCloseKey(key);
+    ASSERT_TRUE(harness::WriteRegistryDword(L"Settings", L"HideOnSeeking", 1));
     StartOrvex();
     PressOnFinder();
     EXPECT_TRUE(harness::WaitUntil([&] { return !::IsWindowVisible(orvex.MainWindow()); }, 5000));
@@ -198,8 +181,7 @@ TEST_F(FinderTest, WatchCursorFollowsTheCursorAndTheHotKeyStopsIt) {
     StartOrvex();
     HWND toolBar = ::GetDlgItem(orvex.Control(100), 101);
     ASSERT_NE(toolBar, nullptr);
-    RECT watch = ButtonOnScreen(toolBar, kWatchCursor);
-    harness::xdo::Click((watch.left + watch.right) / 2, (watch.top + watch.bottom) / 2);
+    ClickButton(toolBar, kWatchCursorIndex);
     ASSERT_TRUE(harness::WaitUntil(
         [&] { return ::SendMessageW(toolBar, TB_ISBUTTONCHECKED, kWatchCursor, 0) != 0; }));
     MoveTo(CenterOf(foreignButton));
@@ -233,8 +215,7 @@ TEST_F(FinderTest, EnableVisibleShowsAndEnablesAHiddenDisabledWindowWithoutActiv
     ASSERT_FALSE(::IsWindowVisible(hidden));
     ASSERT_FALSE(::IsWindowEnabled(hidden));
 
-    RECT button = ButtonOnScreen(orvex.Control(104), kEnableVisible);
-    harness::xdo::Click((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    ClickButton(orvex.Control(104), kEnableVisibleIndex);
     EXPECT_TRUE(harness::WaitUntil([&] { return ::IsWindowVisible(hidden) && ::IsWindowEnabled(hidden); }));
     EXPECT_TRUE(harness::WaitUntil([&] { return ::GetForegroundWindow() == orvex.MainWindow(); }));
     EXPECT_NE(::GetForegroundWindow(), hidden) << "the window is shown without being activated";

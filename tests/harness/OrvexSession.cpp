@@ -1,5 +1,6 @@
 #include "harness/OrvexSession.h"
 
+#include "harness/UnixCommand.h"
 #include "harness/Wait.h"
 
 namespace harness {
@@ -12,7 +13,13 @@ HWND OrvexSession::WaitForMainWindow(DWORD timeoutMs) {
     WaitUntil(
         [&] {
             for (HWND hwnd : FindTopLevelWindows(m_process.Id(), L"#32770", L"Orvex")) {
-                if (::IsWindowVisible(hwnd)) {
+                // A message box has the same class and caption; only the main window holds the
+                // property view. The window turns visible just before its first layout, so it
+                // counts once the property view has its place too.
+                HWND view = ::GetDlgItem(hwnd, 103);
+                RECT placed{};
+                if (::IsWindowVisible(hwnd) && view && ::GetWindowRect(view, &placed) &&
+                    placed.right > placed.left && placed.bottom > placed.top) {
                     m_mainWindow = hwnd;
                     return true;
                 }
@@ -37,6 +44,20 @@ bool OrvexSession::Activate() const {
     ::ClientToScreen(m_mainWindow, &point);
     xdo::Click(point.x, point.y);
     return WaitUntil([&] { return ::GetForegroundWindow() == m_mainWindow; }, 5000);
+}
+
+bool OrvexSession::Close(DWORD timeoutMs) {
+    if (!m_mainWindow || !::PostMessageW(m_mainWindow, WM_CLOSE, 0, 0))
+        return false;
+    return m_process.WaitForExit(timeoutMs);
+}
+
+std::vector<HWND> OrvexSession::OtherDialogs() const {
+    std::vector<HWND> dialogs;
+    for (HWND hwnd : FindTopLevelWindows(m_process.Id(), L"#32770", nullptr))
+        if (!::GetDlgItem(hwnd, 103))
+            dialogs.push_back(hwnd);
+    return dialogs;
 }
 
 std::vector<HWND> FindTopLevelWindows(DWORD processId, const wchar_t* className, const wchar_t* caption) {
@@ -105,10 +126,40 @@ std::optional<std::wstring> QueryRegistryValue(const std::wstring& subKey, const
     return std::nullopt;
 }
 
+namespace {
+bool CreateOrvexKey(const std::wstring& subKey, fw::UniqueRegKey& key) {
+    std::wstring path = std::wstring(kOrvexRegistryRoot).substr(5); // without "HKCU\"
+    if (!subKey.empty())
+        path += L"\\" + subKey;
+    HKEY raw = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &raw,
+                          nullptr) != ERROR_SUCCESS)
+        return false;
+    key.reset(raw);
+    return true;
+}
+} // namespace
+
+bool WriteRegistryDword(const std::wstring& subKey, const std::wstring& value, DWORD data) {
+    fw::UniqueRegKey key;
+    return CreateOrvexKey(subKey, key) &&
+           ::RegSetValueExW(key.get(), value.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                            sizeof(data)) == ERROR_SUCCESS;
+}
+
+bool WriteRegistryBinary(const std::wstring& subKey, const std::wstring& value, const void* data,
+                         DWORD size) {
+    fw::UniqueRegKey key;
+    return CreateOrvexKey(subKey, key) &&
+           ::RegSetValueExW(key.get(), value.c_str(), 0, REG_BINARY, static_cast<const BYTE*>(data), size) ==
+               ERROR_SUCCESS;
+}
+
 namespace xdo {
 namespace {
 bool Run(const std::wstring& arguments) {
-    return RunUnix(L"/usr/bin/xdotool " + arguments);
+    // Each command has ended before the next one starts, so the input arrives in order.
+    return RunUnixToEnd(L"/usr/bin/xdotool " + arguments);
 }
 } // namespace
 
@@ -131,7 +182,15 @@ bool Key(const std::wstring& keys) {
 } // namespace xdo
 
 bool SaveScreenshot(const std::wstring& unixPath) {
-    return RunUnix(L"/usr/bin/import -window root \"" + unixPath + L"\"");
+    return RunUnixToEnd(L"/usr/bin/import -window root \"" + unixPath + L"\"");
+}
+
+bool SaveScreenshot(const std::wstring& unixPath, const RECT& area) {
+    const std::wstring geometry = std::to_wstring(area.right - area.left) + L"x" +
+                                  std::to_wstring(area.bottom - area.top) + L"+" +
+                                  std::to_wstring(area.left) + L"+" + std::to_wstring(area.top);
+    return RunUnixToEnd(L"/usr/bin/import -window root -crop " + geometry + L" +repage \"" + unixPath +
+                        L"\"");
 }
 
 } // namespace harness

@@ -21,13 +21,19 @@ public:
     ~OrvexSession() = default; // a process still running is killed by BackgroundProcess
 
     bool Start();
-    // The visible top-level "Orvex" dialog of the started process, or null after the timeout.
+    // The visible and laid-out top-level "Orvex" dialog of the started process, or null after the
+    // timeout.
     HWND WaitForMainWindow(DWORD timeoutMs = 20000);
     HWND MainWindow() const { return m_mainWindow; }
     HWND Control(int id) const { return ::GetDlgItem(m_mainWindow, id); }
     std::vector<ListRow> PropertyRows() const;
     // Brings the main window to the front with a real click on its caption.
     bool Activate() const;
+    // Closes the main window like its close box and waits for the process to end.
+    bool Close(DWORD timeoutMs = 20000);
+    // The process's other dialogs (message boxes): top-level "#32770" windows without the property
+    // view, visible or not.
+    std::vector<HWND> OtherDialogs() const;
 
     BackgroundProcess& Process() { return m_process; }
 
@@ -43,6 +49,9 @@ std::vector<HWND> FindTopLevelWindows(DWORD processId, const wchar_t* className,
 void ClearOrvexSettings();
 // A value under Orvex's registry root as `reg query` prints it ("0x1", "00AB..."), or nothing.
 std::optional<std::wstring> QueryRegistryValue(const std::wstring& subKey, const std::wstring& value);
+// Stores a value under Orvex's registry root before a start (subKey "Settings", say).
+bool WriteRegistryDword(const std::wstring& subKey, const std::wstring& value, DWORD data);
+bool WriteRegistryBinary(const std::wstring& subKey, const std::wstring& value, const void* data, DWORD size);
 
 namespace xdo {
 bool MoveTo(int x, int y);
@@ -54,5 +63,7 @@ bool Key(const std::wstring& keys); // xdotool key syntax: "Escape", "ctrl+c", "
 
 // Saves the whole X screen as a PNG (Linux path); used when a test fails.
 bool SaveScreenshot(const std::wstring& unixPath);
+// Saves one area of the screen (screen coordinates of the virtual desktop).
+bool SaveScreenshot(const std::wstring& unixPath, const RECT& area);
 
 } // namespace harness

@@ -1,40 +1,12 @@
 #include "harness/RemoteListView.h"
 
-#include "framework/Handles.h"
+#include "harness/RemoteBuffer.h"
 
 #include <commctrl.h>
 
 namespace harness {
 
 namespace {
-
-class RemoteBuffer {
-public:
-    RemoteBuffer(HANDLE process, size_t size) : m_process(process), m_size(size) {
-        m_address = ::VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-    ~RemoteBuffer() {
-        if (m_address)
-            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
-    }
-    explicit operator bool() const { return m_address != nullptr; }
-    char* address() const { return static_cast<char*>(m_address); }
-    bool Write(size_t offset, const void* data, size_t size) const {
-        SIZE_T done = 0;
-        return ::WriteProcessMemory(m_process, address() + offset, data, size, &done) && done == size;
-    }
-    bool Read(size_t offset, void* data, size_t size) const {
-        SIZE_T done = 0;
-        return ::ReadProcessMemory(m_process, address() + offset, data, size, &done) && done == size;
-    }
-
-private:
-    HANDLE m_process;
-    size_t m_size;
-    void* m_address;
-};
 
 constexpr size_t kTextChars = 2048;
 
@@ -58,13 +30,7 @@ std::wstring ReadItemText(HWND listView, const RemoteBuffer& buffer, int item, i
 
 std::vector<ListRow> ReadListRows(HWND listView) {
     std::vector<ListRow> rows;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(listView, &pid);
-    fw::UniqueProcessHandle process(
-        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-    if (!process)
-        return rows;
-    RemoteBuffer buffer(process.get(), sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
+    RemoteBuffer buffer(listView, sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
     if (!buffer)
         return rows;
     int count = static_cast<int>(::SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0));
