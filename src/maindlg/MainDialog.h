@@ -41,6 +41,7 @@ public:
     CWindowTreeDialog* m_pWindowTreeDialog = nullptr;
     CSendMessageDialog* m_pSendMessageDialog = nullptr;
     HWND m_hSelectedWnd = nullptr;
+    bool m_bOffScreenForSeek = false; // emptied region while the finder drags
 
 protected:
     BOOL OnInitDialog() override;

@@ -7,20 +7,27 @@
 #include "select/ScreenHelpers.h"
 
 namespace {
-constexpr UINT kQuietShowHide = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 constexpr DWORD kHotKeyFlashMs = 75;
 constexpr DWORD kHighlightStepMs = 100;
 } // namespace
 
+// The main window is taken off the screen for a drag with an empty window region rather than by
+// hiding it: a window that is hidden mid-press loses the pointer grab on some systems (Wine under X
+// among them), and the drag would never see another move or its release. An empty region shows
+// nothing and hit testing passes through it, just as for a hidden window.
 LRESULT CMainDialog::OnBeginSeek(NMHDR*) {
-    if (GetOrvexApp().m_bHideOnSeeking)
-        SetWindowPos(nullptr, 0, 0, 0, 0, kQuietShowHide | SWP_HIDEWINDOW);
+    if (GetOrvexApp().m_bHideOnSeeking && !m_bOffScreenForSeek) {
+        if (::SetWindowRgn(m_hWnd, ::CreateRectRgn(0, 0, 0, 0), TRUE)) // the window owns the region
+            m_bOffScreenForSeek = true;
+    }
     return 0;
 }
 
 LRESULT CMainDialog::OnEndSeek(NMHDR*) {
-    if (GetOrvexApp().m_bHideOnSeeking)
-        SetWindowPos(nullptr, 0, 0, 0, 0, kQuietShowHide | SWP_SHOWWINDOW);
+    if (m_bOffScreenForSeek) {
+        m_bOffScreenForSeek = false;
+        ::SetWindowRgn(m_hWnd, nullptr, TRUE);
+    }
     return 0;
 }
 

@@ -6,7 +6,6 @@
 //   create CLASS STYLE EXSTYLE PARENT X Y W H ID TEXT   ->  ok HWND | error CODE
 //   destroy HWND | show HWND SW | enable HWND 0/1 | settext HWND TEXT   ->  ok | error CODE
 //   region HWND LEFT TOP RIGHT BOTTOM (an elliptic window region)   ->  ok | error CODE
-//   capture HWND-IN-DECIMAL (takes the foreground and the mouse capture)   ->  ok
 //   pid  ->  ok PID        ping  ->  ok        quit  ->  ok, then the process ends
 //   register CLASS STYLE CLSEXTRA WNDEXTRA MENUNAME BACKGROUND ICON CURSOR  ->  ok ATOM | error CODE
 //       MENUNAME is empty (none), "#NUMBER" (decimal resource number) or a name; ICON and CURSOR
@@ -134,13 +133,6 @@ std::string Execute(const std::string& line, bool& quit) {
     }
     if (verb == "enable" && f.size() >= 3) {
         ::EnableWindow(HandleOf(f[1]), Hex(f[2]) != 0);
-        return "ok";
-    }
-    if (verb == "capture" && f.size() >= 2) {
-        // Takes the foreground and the mouse capture, as another program does when it pops up.
-        HWND hwnd = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(f[1].c_str(), nullptr, 10)));
-        ::SetForegroundWindow(hwnd);
-        ::SetCapture(hwnd);
         return "ok";
     }
     if (verb == "region" && f.size() >= 6) {
