@@ -184,19 +184,21 @@ TEST_F(FinderTest, LosingTheCaptureMidDragEndsTheDrag) {
 
 TEST_F(FinderTest, HotKeyListsTheForeignWindowUnderTheCursorAndBringsOrvexForward) {
     StartOrvex();
-    ::ShowWindowAsync(orvex.MainWindow(), SW_MAXIMIZE);
-    ASSERT_TRUE(harness::WaitUntil([&] { return ::IsZoomed(orvex.MainWindow()) != FALSE; }, 5000));
-    ::ShowWindowAsync(orvex.MainWindow(), SW_SHOWNORMAL);
-    ASSERT_TRUE(harness::WaitUntil([&] { return !::IsZoomed(orvex.MainWindow()); }, 5000));
+    ::ShowWindowAsync(orvex.MainWindow(), SW_MINIMIZE);
+    ASSERT_TRUE(harness::WaitUntil([&] { return ::IsIconic(orvex.MainWindow()) != FALSE; }, 5000));
     MoveTo(CenterOf(foreignButton));
     harness::xdo::Key(L"F9");
     EXPECT_TRUE(WaitListed(foreignButton));
     EXPECT_TRUE(harness::WaitUntil([&] { return ::GetForegroundWindow() == orvex.MainWindow(); }, 5000));
+    EXPECT_TRUE(harness::WaitUntil([&] { return !::IsIconic(orvex.MainWindow()); }, 5000))
+        << "the hot key restores a minimised main window";
 
-    // Over Orvex's own window the key selects nothing new.
+    // Over Orvex's own (maximised) window the key selects nothing new and restores its size.
+    ::ShowWindowAsync(orvex.MainWindow(), SW_MAXIMIZE);
+    ASSERT_TRUE(harness::WaitUntil([&] { return ::IsZoomed(orvex.MainWindow()) != FALSE; }, 5000));
     MoveTo(CenterOf(orvex.Control(103)));
     harness::xdo::Key(L"F9");
-    harness::WaitUntil([] { return false; }, 300);
+    EXPECT_TRUE(harness::WaitUntil([&] { return !::IsZoomed(orvex.MainWindow()); }, 5000));
     EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
 }
 
