@@ -5,7 +5,7 @@
 #include "inspect/styles/StyleClasses.h"
 #include "inspect/styles/WindowStyleTables.h"
 
-#include "RecordingSink.h"
+#include "core/RowCollector.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,6 @@ namespace {
 
 using orvex::StyleStep;
 using orvex::StyleTable;
-using style_rows::RecordingSink;
 
 struct Decoded {
     std::vector<std::wstring> pairs;
@@ -34,7 +33,7 @@ void PrintTo(const Decoded& decoded, std::ostream* out) {
 }
 
 Decoded Decode(const StyleTable& table, std::uint32_t word) {
-    RecordingSink sink;
+    RowCollector sink;
     orvex::DecodeStyles(sink, table, word, GROUP_STYLES);
     return {sink.Pairs(), word};
 }
@@ -97,7 +96,7 @@ TEST(DecodeStyles, EveryTableShowsEachBitAtMostOnceAndLeavesExactlyTheRest) {
         const std::uint32_t named = NamedBits(*table);
         for (int i = 0; i < 1500; ++i) {
             const std::uint32_t word = (i % 2 == 0) ? static_cast<std::uint32_t>(random()) : random() & named;
-            RecordingSink sink;
+            RowCollector sink;
             std::uint32_t leftover = word;
             orvex::DecodeStyles(sink, *table, leftover, GROUP_STYLES);
             ASSERT_EQ(leftover & ~word, 0u) << "leftover grew for word " << word;

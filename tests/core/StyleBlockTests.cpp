@@ -4,7 +4,7 @@
 #include "inspect/styles/StyleBlock.h"
 #include "inspect/styles/StyleClasses.h"
 
-#include "RecordingSink.h"
+#include "core/RowCollector.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +16,13 @@
 namespace {
 
 using Pairs = std::vector<std::wstring>;
-using style_rows::RecordingSink;
 
 // A window whose style queries answer from a map, remembering what it was asked and when.
 struct FakeWindow {
     std::map<std::uint32_t, std::optional<std::uint32_t>> answers;
     std::vector<std::uint32_t> asked;
     std::vector<std::size_t> rowsWhenAsked;
-    RecordingSink sink;
+    RowCollector sink;
 
     void List(std::uint32_t style, std::uint32_t exStyle, std::optional<std::wstring_view> className,
               int group = GROUP_STYLES) {

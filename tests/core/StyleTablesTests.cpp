@@ -8,7 +8,7 @@
 #include "inspect/styles/StandardControlStyleTables.h"
 #include "inspect/styles/WindowStyleTables.h"
 
-#include "RecordingSink.h"
+#include "core/RowCollector.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ using Pairs = std::vector<std::wstring>;
 
 // The rows as "NAME=VALUE", followed by "leftover=VALUE" when bits were left.
 Pairs Decode(const StyleTable& table, std::uint32_t word) {
-    style_rows::RecordingSink sink;
+    RowCollector sink;
     orvex::DecodeStyles(sink, table, word, GROUP_STYLES);
     Pairs pairs = sink.Pairs();
     if (word != 0) {

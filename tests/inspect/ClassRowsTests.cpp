@@ -2,7 +2,7 @@
 // the system's dialog class and the desktop.
 #include "harness/TargetClient.h"
 #include "inspect/ClassRows.h"
-#include "inspect/RowCollector.h"
+#include "core/RowCollector.h"
 #include "inspect/TargetClassRequests.h"
 #include "inspect/ValueFormat.h"
 

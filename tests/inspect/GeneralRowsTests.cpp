@@ -3,7 +3,7 @@
 #include "harness/ExternalProcess.h"
 #include "harness/TargetClient.h"
 #include "inspect/GeneralRows.h"
-#include "inspect/RowCollector.h"
+#include "core/RowCollector.h"
 #include "inspect/TargetClassRequests.h"
 #include "inspect/ValueFormat.h"
 

@@ -33,6 +33,13 @@ public:
             names.push_back(row.name);
         return names;
     }
+    // "NAME=VALUE" per row, the shape most expectations are easiest to read in.
+    std::vector<std::wstring> Pairs() const {
+        std::vector<std::wstring> pairs;
+        for (const Row& row : rows)
+            pairs.push_back(row.name + L"=" + row.value);
+        return pairs;
+    }
     std::optional<Row> Find(const std::wstring& name) const {
         for (const Row& row : rows) {
             if (row.name == name)
