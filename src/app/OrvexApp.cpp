@@ -42,7 +42,9 @@ void COrvexApp::LoadSettings() {
     m_bKeepAlwaysOnTop = static_cast<int>(GetProfileInt(kSettings, L"KeepAlwaysOnTop", 0));
     m_bHideOnSeeking = static_cast<int>(GetProfileInt(kSettings, L"HideOnSeeking", 0));
     m_nHotKey = static_cast<int>(GetProfileInt(kSettings, L"HotKey", 120));
-    m_nViewMode = static_cast<int>(GetProfileInt(kSettings, L"ViewMode", 1));
+    // The list shows anything but 1 as the summary; keep the value saying what is shown, so the
+    // toggle's label and the value written at exit agree with the screen.
+    m_nViewMode = GetProfileInt(kSettings, L"ViewMode", 1) == 1 ? 1 : 0;
 }
 
 void COrvexApp::SaveSettings() {

@@ -1,6 +1,7 @@
 #include "maindlg/MainDialog.h"
 
 #include "app/OrvexApp.h"
+#include "app/PlacementFit.h"
 #include "app/WindowPlacementStore.h"
 #include "framework/Resources.h"
 #include "inspect/ClassRows.h"
@@ -202,7 +203,7 @@ bool CMainDialog::CreateAboutToolBar() {
 
 void CMainDialog::UpdateToggleButton() {
     // The button names the listing the next press will show.
-    const bool summaryShown = GetOrvexApp().m_nViewMode == 0;
+    const bool summaryShown = GetOrvexApp().m_nViewMode != 1;
     TBBUTTONINFOW info{};
     info.cbSize = sizeof(info);
     info.dwMask = TBIF_BYINDEX | TBIF_TEXT | TBIF_IMAGE;
@@ -220,6 +221,32 @@ BOOL CMainDialog::OnInitDialog() {
     return TRUE;
 }
 
+namespace {
+
+// The stored normal rectangle (workspace coordinates of the primary monitor) moved where its
+// caption can be reached, on the monitor nearest to it.
+RECT FitOnScreen(const RECT& stored) {
+    MONITORINFO primary{};
+    primary.cbSize = sizeof(primary);
+    ::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
+    const POINT origin{primary.rcWork.left, primary.rcWork.top};
+    RECT onScreen = stored;
+    ::OffsetRect(&onScreen, origin.x, origin.y);
+    MONITORINFO nearest{};
+    nearest.cbSize = sizeof(nearest);
+    if (!::GetMonitorInfoW(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST), &nearest))
+        return stored;
+    const orvex::Box fitted = orvex::FitOnWorkArea(
+        {onScreen.left, onScreen.top, onScreen.right, onScreen.bottom},
+        {nearest.rcWork.left, nearest.rcWork.top, nearest.rcWork.right, nearest.rcWork.bottom}, kMinWidth,
+        kMinHeight);
+    RECT result{fitted.left, fitted.top, fitted.right, fitted.bottom};
+    ::OffsetRect(&result, -origin.x, -origin.y);
+    return result;
+}
+
+} // namespace
+
 void CMainDialog::RestorePlacement() {
     RECT rect{};
     int flags = 0, showCmd = SW_SHOWNORMAL;
@@ -230,7 +257,7 @@ void CMainDialog::RestorePlacement() {
     placement.flags = static_cast<UINT>(flags);
     // A window closed while minimised comes back in its normal state.
     placement.showCmd = showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    placement.rcNormalPosition = rect;
+    placement.rcNormalPosition = FitOnScreen(rect);
     ::SetWindowPlacement(m_hWnd, &placement);
 }
 

@@ -108,7 +108,7 @@ TEST_F(AppSettingsTest, MissingValuesGiveTheDefaults) {
     EXPECT_EQ(app.m_nViewMode, 1);
 }
 
-TEST_F(AppSettingsTest, StoredValuesAreTakenUnchecked) {
+TEST_F(AppSettingsTest, StoredValuesAreTakenAsTheyAreButAnUnknownViewModeReadsAsTheSummary) {
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"KeepAlwaysOnTop", 5));
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"HideOnSeeking", 1));
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"HotKey", 0x0678));
@@ -117,7 +117,7 @@ TEST_F(AppSettingsTest, StoredValuesAreTakenUnchecked) {
     EXPECT_EQ(app.m_bKeepAlwaysOnTop, 5);
     EXPECT_EQ(app.m_bHideOnSeeking, 1);
     EXPECT_EQ(app.m_nHotKey, 0x0678);
-    EXPECT_EQ(app.m_nViewMode, 7);
+    EXPECT_EQ(app.m_nViewMode, 0) << "anything but 1 is listed as the summary, and said so";
 }
 
 TEST_F(AppSettingsTest, OneMissingValueFallsBackAloneAndTheOthersAreRead) {

@@ -65,8 +65,8 @@ TEST_F(MainDialogTest, ToggleButtonNamesTheListingTheNextPressShows) {
         const wchar_t* label;
         int image;
     };
-    // Any non-zero mode reads like the detail listing (1), which the button offers to leave.
-    const Case cases[] = {{1, L"Summary", 1}, {0, L"Detail", 0}, {7, L"Summary", 1}, {-1, L"Summary", 1}};
+    // Only 1 lists the detail; any other mode lists the summary, so the button offers the detail.
+    const Case cases[] = {{1, L"Summary", 1}, {0, L"Detail", 0}, {7, L"Detail", 0}, {-1, L"Detail", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "view mode " << c.viewMode);
         app.m_nViewMode = c.viewMode;
