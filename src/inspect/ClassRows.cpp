@@ -11,18 +11,6 @@ namespace {
 
 constexpr wchar_t kNotAvailable[] = L"<n/a>";
 constexpr wchar_t kNone[] = L"<None>";
-// Room for the longest class name the system registers (256 characters) and the terminator, so
-// no name is ever cut.
-constexpr int kClassNameBuffer = 257;
-
-std::wstring ReadClassName(HWND hwnd) {
-    wchar_t name[kClassNameBuffer] = {};
-    const int length = ::GetClassNameW(hwnd, name, kClassNameBuffer);
-    if (length <= 0)
-        return {};
-    return std::wstring(name, static_cast<size_t>(length < kClassNameBuffer ? length : kClassNameBuffer - 1));
-}
-
 std::uint64_t ClassValue(HWND hwnd, int index) {
     return static_cast<std::uint64_t>(::GetClassLongPtrW(hwnd, index));
 }
@@ -65,19 +53,28 @@ void AddBackgroundRow(PropertySink& sink, std::uint64_t background) {
 
 } // namespace
 
-bool AddClassNameRow(PropertySink& sink, int group, HWND hwnd) {
-    const std::wstring className = ReadClassName(hwnd);
-    if (className.empty())
+bool AddClassNameRow(PropertySink& sink, int group, const WindowFacts& facts) {
+    if (facts.className.empty())
         return false;
-    sink.AddProperty(group, L"Class Name", orvex::FormatClassNameWithStyles(className, ClassStyle(hwnd)),
+    sink.AddProperty(group, L"Class Name",
+                     orvex::FormatClassNameWithStyles(facts.className, ClassStyle(facts.hwnd)),
                      KIND_CLASS_NAME);
     return true;
 }
 
+bool AddClassNameRow(PropertySink& sink, int group, HWND hwnd) {
+    return AddClassNameRow(sink, group, WindowFacts::Read(hwnd));
+}
+
 void AddClassRows(PropertySink& sink, HWND hwnd) {
-    const std::wstring className = ReadClassName(hwnd);
+    AddClassRows(sink, WindowFacts::Read(hwnd));
+}
+
+void AddClassRows(PropertySink& sink, const WindowFacts& facts) {
+    const std::wstring& className = facts.className;
     if (className.empty())
         return;
+    const HWND hwnd = facts.hwnd;
     sink.AddProperty(GROUP_CLASS, L"Name", className + std::wstring(orvex::GetSpecialClassSuffix(className)),
                      KIND_CLASS_NAME);
 

@@ -71,7 +71,12 @@ RECT AddWindowRectRow(PropertySink& sink, int group, HWND hwnd) {
 }
 
 void AddGeneralRows(PropertySink& sink, HWND hwnd) {
-    const LONG_PTR style = ::GetWindowLongPtrW(hwnd, GWL_STYLE);
+    AddGeneralRows(sink, WindowFacts::Read(hwnd));
+}
+
+void AddGeneralRows(PropertySink& sink, const WindowFacts& facts) {
+    const HWND hwnd = facts.hwnd;
+    const LONG_PTR style = facts.style;
 
     AddHandleRow(sink, GROUP_GENERAL, hwnd);
     AddTextRow(sink, GROUP_GENERAL, hwnd);

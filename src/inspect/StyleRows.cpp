@@ -27,16 +27,18 @@ std::optional<std::uint32_t> SendStyleQuery(HWND hwnd, std::uint32_t message) {
 } // namespace
 
 void AddStyleRows(PropertySink& view, HWND hwnd, BOOL summary) {
+    AddStyleRows(view, WindowFacts::Read(hwnd), summary);
+}
+
+void AddStyleRows(PropertySink& view, const WindowFacts& facts, BOOL summary) {
     const int group = summary ? GROUP_SUMMARY : GROUP_STYLES;
 
     orvex::StyleWords words;
-    words.style = static_cast<std::uint32_t>(::GetWindowLongPtrW(hwnd, GWL_STYLE));
-    words.exStyle = static_cast<std::uint32_t>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
-    wchar_t className[256] = {};
-    const int length = ::GetClassNameW(hwnd, className, 256);
-    if (length > 0)
-        words.className = std::wstring_view(className, static_cast<std::size_t>(length));
+    words.style = static_cast<std::uint32_t>(facts.style);
+    words.exStyle = static_cast<std::uint32_t>(facts.exStyle);
+    words.className = facts.className;
 
+    const HWND hwnd = facts.hwnd;
     orvex::AddStyleBlock(view, group, words,
                          [hwnd](std::uint32_t message) { return SendStyleQuery(hwnd, message); });
 }

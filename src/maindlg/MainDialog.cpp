@@ -301,23 +301,24 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
 BOOL CMainDialog::AddSummaryRows(HWND hwnd) {
     if (!::IsWindow(hwnd))
         return FALSE;
-    wchar_t className[256] = {};
-    if (::GetClassNameW(hwnd, className, 255) == 0)
+    const WindowFacts facts = WindowFacts::Read(hwnd);
+    if (facts.className.empty())
         return FALSE;
     AddHandleRow(m_wndProperties, GROUP_SUMMARY, hwnd);
-    AddClassNameRow(m_wndProperties, GROUP_SUMMARY, hwnd);
+    AddClassNameRow(m_wndProperties, GROUP_SUMMARY, facts);
     AddTextRow(m_wndProperties, GROUP_SUMMARY, hwnd);
     AddWindowRectRow(m_wndProperties, GROUP_SUMMARY, hwnd);
-    AddStyleRows(m_wndProperties, hwnd, TRUE);
+    AddStyleRows(m_wndProperties, facts, TRUE);
     return TRUE;
 }
 
 BOOL CMainDialog::AddDetailRows(HWND hwnd) {
     if (!::IsWindow(hwnd))
         return FALSE;
-    AddGeneralRows(m_wndProperties, hwnd);
-    AddStyleRows(m_wndProperties, hwnd, FALSE);
-    AddClassRows(m_wndProperties, hwnd);
+    const WindowFacts facts = WindowFacts::Read(hwnd);
+    AddGeneralRows(m_wndProperties, facts);
+    AddStyleRows(m_wndProperties, facts, FALSE);
+    AddClassRows(m_wndProperties, facts);
     AddProcessRows(m_wndProperties, hwnd);
     return TRUE;
 }
