@@ -3,7 +3,7 @@
 
 ORVEX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ORVEX_PACKAGES=(
-    cmake make g++ googletest
+    cmake make g++ googletest clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     wine wine64 fonts-wine
     xvfb xauth xdotool imagemagick procps
@@ -32,6 +32,11 @@ orvex_jobs() { nproc 2>/dev/null || echo 2; }
 orvex_build_windows() {
     cmake --preset windows >/dev/null
     cmake --build --preset windows -j "$(orvex_jobs)" "$@"
+}
+
+orvex_build_fuzz() {
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz -j "$(orvex_jobs)" "$@"
 }
 
 orvex_build_native() {
