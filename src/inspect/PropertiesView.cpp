@@ -40,7 +40,7 @@ BEGIN_MESSAGE_MAP(CPropertiesView, CListCtrl)
 ON_WM_CREATE()
 ON_WM_PAINT()
 ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
-ON_NOTIFY_REFLECT(LVN_DELETEITEM, OnDeleteItem)
+ON_NOTIFY_REFLECT(LVN_DELETEALLITEMS, OnDeleteAllItems)
 ON_WM_CONTEXTMENU()
 ON_WM_KEYDOWN()
 ON_COMMAND(ID_PROPERTY_COPY, OnCopy)
@@ -226,9 +226,10 @@ LRESULT CPropertiesView::OnSkipHeading(WPARAM item, LPARAM direction) {
     return 0;
 }
 
-LRESULT CPropertiesView::OnDeleteItem(NMHDR*) {
-    // Nothing to release: the kind is stored in the row's data word, not beside it.
-    return 0;
+LRESULT CPropertiesView::OnDeleteAllItems(NMHDR*) {
+    // The kind lives in the row's data word, so a row owns nothing to release: the list may skip
+    // telling about each row it deletes.
+    return TRUE;
 }
 
 void CPropertiesView::OnPaint() {

@@ -35,7 +35,7 @@ protected:
     int OnCreate(CREATESTRUCTW* create);
     void OnPaint();
     LRESULT OnCustomDraw(NMHDR* header);
-    LRESULT OnDeleteItem(NMHDR* header);
+    LRESULT OnDeleteAllItems(NMHDR* header);
     void OnContextMenu(HWND window, POINT point);
     void OnKeyDown(UINT virtualKey, UINT repeat, UINT flags);
     void OnCopy();

@@ -1,0 +1,149 @@
+// The refill of the property list for a foreign control with an extended style, Detail and Summary,
+// beside its floor: the same window-system reads issued bare, plus inserting the same rows into a
+// plain list view with redraw off.
+#include "BenchSupport.h"
+
+#include "app/OrvexApp.h"
+#include "core/RowCollector.h"
+#include "harness/TargetClient.h"
+#include "maindlg/MainDialog.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+#include <psapi.h>
+
+namespace {
+
+constexpr wchar_t kBenchCompanyKey[] = L"Software\\OrvexBenchmarks";
+
+// The reads a Detail listing of a list view needs, without any formatting or rows.
+void BareReads(HWND hwnd, bool detail) {
+    volatile LONG_PTR sink = 0;
+    sink = sink + ::GetWindowLongPtrW(hwnd, GWL_STYLE) + ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    wchar_t text[260];
+    ::GetClassNameW(hwnd, text, 257);
+    ::GetWindowTextW(hwnd, text, 260);
+    RECT rect;
+    ::GetWindowRect(hwnd, &rect);
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutW(hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 150,
+                          &answer);
+    sink = sink + static_cast<LONG_PTR>(::GetClassLongPtrW(hwnd, GCL_STYLE));
+    if (!detail)
+        return;
+    if (HWND parent = ::GetParent(hwnd)) {
+        POINT corner{rect.left, rect.top};
+        ::ScreenToClient(parent, &corner);
+        corner = {rect.right, rect.bottom};
+        ::ScreenToClient(parent, &corner);
+    }
+    ::GetClientRect(hwnd, &rect);
+    sink = sink + ::GetWindowLongPtrW(hwnd, GWLP_WNDPROC) + ::GetWindowLongPtrW(hwnd, GWLP_HINSTANCE) +
+           ::GetWindowLongPtrW(hwnd, GWLP_ID) + ::GetWindowLongPtrW(hwnd, GWLP_USERDATA) +
+           ::IsWindowUnicode(hwnd);
+    for (int index : {GCLP_WNDPROC, GCLP_HMODULE, GCW_ATOM, GCL_CBCLSEXTRA, GCL_CBWNDEXTRA, GCLP_MENUNAME,
+                      GCLP_HICON, GCLP_HCURSOR, GCLP_HBRBACKGROUND})
+        sink = sink + static_cast<LONG_PTR>(::GetClassLongPtrW(hwnd, index));
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid)) {
+        static wchar_t path[32768];
+        ::GetModuleFileNameExW(process, nullptr, path, 32768);
+        ::CloseHandle(process);
+    }
+    wchar_t directory[MAX_PATH];
+    ::GetWindowsDirectoryW(directory, MAX_PATH);
+}
+
+// The rows, inserted into a plain report list with redraw off, as the floor of the list's work.
+void InsertBare(HWND list, const RowCollector& rows) {
+    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    int index = 0;
+    for (const Row& row : rows.rows) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = index++;
+        item.pszText = const_cast<wchar_t*>(row.name.c_str());
+        item.lParam = row.kind;
+        const int at =
+            static_cast<int>(::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        LVITEMW value{};
+        value.iSubItem = 1;
+        value.pszText = const_cast<wchar_t*>(row.value.c_str());
+        ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&value));
+    }
+    ::SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
+    ::SendMessageW(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE_USEHEADER);
+    ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+}
+
+} // namespace
+
+int main() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    COrvexApp app;
+    app.m_hInstance = ::GetModuleHandleW(nullptr);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchCompanyKey);
+    app.SetRegistryKey(L"OrvexBenchmarks");
+    app.m_appName = L"Orvex";
+    app.m_profileName = L"Orvex\\1.2";
+
+    harness::TargetProcess target;
+    harness::WindowSpec frame;
+    frame.rect = {600, 100, 1000, 400};
+    HWND top = target.Create(frame);
+    harness::WindowSpec listSpec;
+    listSpec.className = L"SysListView32";
+    listSpec.style = WS_CHILD | WS_VISIBLE | LVS_REPORT | WS_TABSTOP;
+    listSpec.exStyle = WS_EX_CLIENTEDGE;
+    listSpec.parent = top;
+    listSpec.rect = {10, 10, 300, 200};
+    listSpec.id = 9;
+    HWND control = target.Create(listSpec);
+    if (!control) {
+        std::printf("the helper target did not start\n");
+        return 1;
+    }
+    // An extended list style for the control's own query to answer.
+    ::SendMessageW(control, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+
+    CMainDialog dialog;
+    app.m_pMainWnd = &dialog;
+    dialog.Create(IDD_ORVEX_DIALOG);
+    // A plain list as large as the property view and visible like it: a hidden list skips work
+    // that a shown one does even with redrawing off.
+    const RECT viewRect = dialog.m_wndProperties.GetWindowRect();
+    HWND bareList =
+        ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER,
+                          viewRect.left, viewRect.top, viewRect.right - viewRect.left,
+                          viewRect.bottom - viewRect.top, nullptr, nullptr, nullptr, nullptr);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = 230;
+    ::SendMessageW(bareList, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    ::SendMessageW(bareList, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
+
+    std::printf("| %-44s | %-26s | %-26s | ratio | target |\n", "figure", "median ± IQR", "floor ± IQR");
+    for (int viewMode : {1, 0}) {
+        app.m_nViewMode = viewMode;
+        // The rows of one real refill are the rows the floor inserts.
+        RowCollector collected;
+        dialog.ShowWindowProperties(control);
+        for (int i = 0, n = dialog.m_wndProperties.GetItemCount(); i < n; ++i)
+            collected.rows.push_back(
+                {0, dialog.m_wndProperties.GetItemText(i, 0), dialog.m_wndProperties.GetItemText(i, 1), 0});
+        const bench::Figure refill = bench::Measure(300, [&] { dialog.ShowWindowProperties(control); });
+        const bench::Figure floor = bench::Measure(300, [&] {
+            BareReads(control, viewMode == 1);
+            InsertBare(bareList, collected);
+        });
+        bench::PrintRow(viewMode == 1 ? "refill, Detail listing" : "refill, Summary listing", refill, floor,
+                        1.2);
+    }
+    dialog.DestroyWindow();
+    ::DestroyWindow(bareList);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchCompanyKey);
+    return 0;
+}
