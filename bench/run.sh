@@ -4,9 +4,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/common.sh
 orvex_install_deps
-orvex_build_windows --target orvex_bench_drag
+orvex_build_windows --target orvex_bench_drag orvex_bench_refill
 prefix=$PWD/build/windows/wineprefix-bench
 state=$PWD/build/windows/wine-session-bench.env
 trap 'scripts/wine-session.sh down "$prefix" "$state"' EXIT
 scripts/wine-session.sh up "$prefix" "$state"
-scripts/wine-session.sh run "$prefix" "$state" build/windows/bin/orvex_bench_drag.exe
+for benchmark in orvex_bench_drag orvex_bench_refill; do
+    scripts/wine-session.sh run "$prefix" "$state" "build/windows/bin/$benchmark.exe"
+done
