@@ -11,11 +11,17 @@
 //       MENUNAME is empty (none), "#NUMBER" (decimal resource number) or a name; ICON and CURSOR
 //       are 1 for the system's application icon and arrow cursor, 0 for none
 //   userdata HWND VALUE  ->  ok        menu HWND  ->  ok HMENU (a new menu bar with one item)
+//   churn 1|0  ->  ok; another thread creates and destroys windows nonstop (1) or stops (0)
 //   hang MS  ->  ok, then the user-interface thread stops pumping messages for MS milliseconds
+//
+// Windows of the target's own class also answer two private messages (see TargetClient.h): the echo
+// message with the lParam they were sent, the identity message with their own handle.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <cstdio>
+#include <deque>
 #include <list>
 #include <sstream>
 #include <string>
@@ -25,6 +31,8 @@ namespace {
 
 constexpr wchar_t kTargetClass[] = L"OrvexTargetWindow";
 constexpr UINT kRunRequest = WM_APP + 1;
+constexpr UINT kEchoMessage = WM_APP + 2;
+constexpr UINT kIdentityMessage = WM_APP + 3;
 
 std::wstring Widen(const std::string& text) {
     if (text.empty())
@@ -100,6 +108,55 @@ std::string RegisterTargetClass(const std::vector<std::string>& f) {
 // Set by a "hang" request: how long the user-interface thread stays away once the reply is out.
 DWORD g_hangAfterReply = 0;
 
+// "churn": a thread of its own creates and destroys windows with children as fast as it can,
+// keeping a few dozen alive, so other programs meet windows that vanish under their hands.
+std::atomic<bool> g_churning{false};
+HANDLE g_churnThread = nullptr;
+
+DWORD WINAPI Churn(void*) {
+    std::deque<HWND> alive;
+    unsigned counter = 0;
+    while (g_churning) {
+        const int x = 700 + static_cast<int>(counter * 37 % 400),
+                  y = 100 + static_cast<int>(counter * 53 % 450);
+        HWND top =
+            ::CreateWindowExW(WS_EX_TOOLWINDOW, kTargetClass, L"churn", WS_POPUP | WS_VISIBLE | WS_BORDER, x,
+                              y, 120, 90, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        if (top) {
+            ::CreateWindowExW(0, L"Button", L"b", WS_CHILD | WS_VISIBLE, 5, 5, 50, 20, top, nullptr, nullptr,
+                              nullptr);
+            ::CreateWindowExW(0, L"Static", L"s", WS_CHILD | WS_VISIBLE, 5, 30, 50, 20, top, nullptr, nullptr,
+                              nullptr);
+            alive.push_back(top);
+        }
+        while (alive.size() > 24) {
+            ::DestroyWindow(alive.front());
+            alive.pop_front();
+        }
+        ++counter;
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&message);
+    }
+    for (HWND hwnd : alive)
+        ::DestroyWindow(hwnd);
+    return 0;
+}
+
+void StartChurn() {
+    if (g_churning.exchange(true))
+        return;
+    g_churnThread = ::CreateThread(nullptr, 0, &Churn, nullptr, 0, nullptr);
+}
+
+void StopChurn() {
+    if (!g_churning.exchange(false))
+        return;
+    ::WaitForSingleObject(g_churnThread, 5000);
+    ::CloseHandle(g_churnThread);
+    g_churnThread = nullptr;
+}
+
 std::string Execute(const std::string& line, bool& quit) {
     std::vector<std::string> f = SplitTabs(line);
     const std::string& verb = f[0];
@@ -109,6 +166,7 @@ std::string Execute(const std::string& line, bool& quit) {
     if (verb == "pid")
         return Reply(true, ::GetCurrentProcessId(), true);
     if (verb == "quit") {
+        StopChurn();
         quit = true;
         return "ok";
     }
@@ -133,6 +191,13 @@ std::string Execute(const std::string& line, bool& quit) {
     }
     if (verb == "enable" && f.size() >= 3) {
         ::EnableWindow(HandleOf(f[1]), Hex(f[2]) != 0);
+        return "ok";
+    }
+    if (verb == "churn" && f.size() >= 2) {
+        if (Hex(f[1]) != 0)
+            StartChurn();
+        else
+            StopChurn();
         return "ok";
     }
     if (verb == "region" && f.size() >= 6) {
@@ -186,6 +251,10 @@ LRESULT CALLBACK TargetWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         }
         return 0;
     }
+    if (message == kEchoMessage)
+        return lParam;
+    if (message == kIdentityMessage)
+        return reinterpret_cast<LRESULT>(hwnd);
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
