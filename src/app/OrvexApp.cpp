@@ -1,6 +1,8 @@
 #include "app/OrvexApp.h"
 
+#include "app/AboutDlg.h"
 #include "app/HotKeySetting.h"
+#include "app/OptionsDialog.h"
 #include "framework/Resources.h"
 #include "framework/Wnd.h"
 #include "maindlg/MainDialog.h"
@@ -58,6 +60,10 @@ void COrvexApp::ApplyOptions() {
     HWND mainWnd = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
     ::SetWindowPos(mainWnd, m_bKeepAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE);
+    // A cleared hot key is stored as 0 and registers nothing: the registration could only take a
+    // key that does not exist, or report a failure the user did not cause.
+    if (m_nHotKey == 0)
+        return;
     // A registration held under identifier 0 is replaced, not withdrawn first: the only withdrawal
     // happens when the main window goes away.
     if (!::RegisterHotKey(mainWnd, 0, orvex::HotKeyRegistrationModifiers(m_nHotKey),
@@ -66,12 +72,16 @@ void COrvexApp::ApplyOptions() {
         AfxMessageBox(IDS_HOTKEY_FAILED, MB_ICONERROR | MB_OK);
 }
 
+// Both dialogs are owned by the main window, so they stay above it when it is kept on top.
 void COrvexApp::OnAbout() {
-    // The about box comes with its own dialog.
+    CAboutDlg dialog(m_pMainWnd);
+    dialog.DoModal();
 }
 
 void COrvexApp::OnOptions() {
-    // The options dialog comes with its own dialog.
+    COptionsDialog dialog(m_pMainWnd);
+    if (dialog.DoModal() == IDOK)
+        ApplyOptions();
 }
 
 COrvexApp& GetOrvexApp() {

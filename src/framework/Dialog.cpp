@@ -70,8 +70,8 @@ void CDialog::EndDialog(INT_PTR result) {
     if (m_modal) {
         m_modalResult = result;
         m_endModal = true;
-        if (m_hWnd)
-            ::ShowWindow(m_hWnd, SW_HIDE);
+        // The window stays up until the loop has enabled the owner again and handed it the
+        // activation; hidden now, it would pass the activation to some other program's window.
         ::PostMessageW(m_hWnd, WM_NULL, 0, 0); // wake the loop
     } else {
         DestroyWindow();

@@ -23,6 +23,10 @@ int AfxMessageBox(UINT id, UINT type) {
     CWinApp* app = AfxGetApp();
     CWnd* mainWnd = AfxGetMainWnd();
     HWND owner = mainWnd && ::IsWindow(mainWnd->m_hWnd) ? mainWnd->m_hWnd : ::GetActiveWindow();
+    // A box asked for by one of the main window's tool windows belongs to that window: it is
+    // disabled while the box is up and active again afterwards.
+    if (owner)
+        owner = ::GetLastActivePopup(owner);
     std::wstring caption = app ? app->m_appName : std::wstring();
     return ::MessageBoxW(owner, LoadStringResource(id).c_str(), caption.c_str(), type);
 }

@@ -9,6 +9,7 @@
 #include "inspect/StyleRows.h"
 #include "inspect/ValueFormat.h"
 #include "res/resource.h"
+#include "sendmsg/SendMessageDialog.h"
 
 #include <iterator>
 
@@ -77,6 +78,8 @@ ON_NOTIFY(SKN_TARGETCHANGED, IDC_FINDER_TOOL, OnTargetChanged)
 ON_COMMAND(ID_VIEW_WATCH_CURSOR, OnWatchCursor)
 ON_COMMAND(ID_WINDOW_HIGHLIGHT, OnHighlightWindow)
 ON_COMMAND(ID_WINDOW_ENABLE_VISIBLE, OnEnableVisibleWindow)
+ON_COMMAND(ID_WINDOW_SEND_MESSAGE, OnSendMessage)
+ON_COMMAND(ID_VIEW_WINDOW_TREE, OnDisplayWindowTree)
 ON_WM_HOTKEY()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_SIZE()
@@ -288,6 +291,8 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
             m_wndProperties.SetEmptyText(prompt);
     } else {
         result = GetOrvexApp().m_nViewMode == 1 ? AddDetailRows(hwnd) : AddSummaryRows(hwnd);
+        if (result && m_pSendMessageDialog)
+            m_pSendMessageDialog->SetTarget(hwnd);
         if (!result)
             m_wndProperties.SetEmptyText(InvalidHandleText(hwnd));
     }

@@ -20,6 +20,8 @@ public:
     // Makes `hwnd` the selected window and lists it; FALSE when it is not a window (or null).
     BOOL ShowWindowProperties(HWND hwnd);
     HWND GetSelectedWindow() const { return m_hSelectedWnd; }
+    // The open window tree's window, or null while it is closed.
+    HWND WindowTreeWindow() const;
 
     // The listings of one window; FALSE when the handle is not a window.
     BOOL AddSummaryRows(HWND hwnd);
@@ -59,6 +61,8 @@ protected:
     void OnHighlightWindow();
     void OnEnableVisibleWindow();
     void OnHotKey(int id, UINT modifiers, UINT virtualKey);
+    void OnSendMessage();
+    void OnDisplayWindowTree();
 
 private:
     bool CreateViewToolBar();

@@ -21,6 +21,7 @@
 #define IDI_FINDER_WATCHING 140
 #define IDB_WINDOW_TOOLBAR 141
 #define IDI_SEND_MESSAGE 144
+#define IDB_ABOUT_BANNER 150
 
 // Menus
 #define IDR_TREE_VIEW_OPTIONS 138
@@ -29,11 +30,36 @@
 
 // String table: the program's messages
 #define IDS_HOTKEY_FAILED 1
+#define IDS_INVALID_NUMBER 2
 #define IDS_FINDER_PROMPT 5
 #define IDS_INVALID_WINDOW 6
 
 // Controls of the main dialog
 #define IDC_FINDER_TOOL 102
+
+// Controls of the about box and the terms dialog
+#define IDC_ABOUT_TITLE 1000
+#define IDC_ABOUT_VERSION 1001
+#define IDC_ABOUT_RIGHTS 1002
+#define IDC_ABOUT_LICENCE 1003
+#define IDC_ABOUT_EMAIL 1004
+#define IDC_ABOUT_BANNER 1005
+#define IDC_TERMS_TEXT 1006
+
+// Controls of the options dialog
+#define IDC_OPTIONS_ALWAYS_ON_TOP 1002
+#define IDC_OPTIONS_HOT_KEY 1003
+#define IDC_OPTIONS_HIDE_MAIN_WINDOW 1004
+
+// Controls of the send-message dialog
+#define IDC_SENDMSG_MESSAGE 1004
+#define IDC_SENDMSG_WPARAM 1005
+#define IDC_SENDMSG_LPARAM 1006
+#define IDC_SENDMSG_SIGNED 1007
+#define IDC_SENDMSG_UNSIGNED 1008
+#define IDC_SENDMSG_WATCH 1009
+#define IDC_SENDMSG_SEND 1010
+#define IDC_SENDMSG_HIDE_MAIN 1012
 
 // Commands (their tooltips share the identifiers)
 #define ID_VIEW_TOGGLE 32780
@@ -46,3 +72,19 @@
 #define ID_WINDOW_SEND_MESSAGE 32787
 #define ID_PROPERTY_COPY 32789
 #define ID_APP_ABOUT 57664
+
+// The window tree: its string, controls and commands (tooltips share the command identifiers)
+#define IDS_WINDOW_NOT_IN_TREE 3
+#define IDC_TREE_REBAR 100
+#define IDC_TREE_TOOLBAR 101
+#define IDC_TREE_TREE 102
+#define ID_TREE_HIDE_INVISIBLE 32771
+#define ID_TREE_HIDE_UNTITLED 32772
+#define ID_TREE_CATEGORIZED 32774
+#define ID_TREE_VIEW_OPTIONS 32775
+#define ID_TREE_SYNCH 32776
+#define ID_TREE_REFRESH 32777
+#define ID_TREE_COLLAPSE_ALL 32778
+#define ID_TREE_EXPAND_ALL 32779
+#define ID_TREE_HIGHLIGHT 32792
+#define ID_TREE_ENABLE_VISIBLE 32794

@@ -54,6 +54,11 @@ bool RunUnix(const std::wstring& commandLine, DWORD timeoutMs) {
     if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &info))
         return false;
+    // Wine starts a Linux program without giving back handles, and may leave stale values in
+    // `info`: closing those would close whatever handles of this process have them now (a helper
+    // target's pipe, say).
+    if (!info.hProcess)
+        return true;
     fw::UniqueProcessHandle process(info.hProcess);
     ::CloseHandle(info.hThread);
     return ::WaitForSingleObject(process.get(), timeoutMs) == WAIT_OBJECT_0;

@@ -179,6 +179,9 @@ bool ButtonUp(int button) {
 bool Key(const std::wstring& keys) {
     return Run(L"key " + keys);
 }
+bool Type(const std::wstring& text) {
+    return Run(L"type --delay 20 '" + text + L"'");
+}
 } // namespace xdo
 
 bool SaveScreenshot(const std::wstring& unixPath) {

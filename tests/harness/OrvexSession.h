@@ -58,7 +58,8 @@ bool MoveTo(int x, int y);
 bool Click(int x, int y, int button = 1);
 bool ButtonDown(int button = 1);
 bool ButtonUp(int button = 1);
-bool Key(const std::wstring& keys); // xdotool key syntax: "Escape", "ctrl+c", "F9"
+bool Key(const std::wstring& keys);  // xdotool key syntax: "Escape", "ctrl+c", "F9"
+bool Type(const std::wstring& text); // plain characters as typed, no quotes
 } // namespace xdo
 
 // Saves the whole X screen as a PNG (Linux path); used when a test fails.

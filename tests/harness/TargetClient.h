@@ -17,6 +17,11 @@ struct WindowSpec {
     UINT id = 0;
 };
 
+// Private messages the target's windows of its own class ("OrvexTargetWindow") answer: the echo
+// message with the lParam it came with, the identity message with the receiving window's handle.
+constexpr UINT kTargetEchoMessage = WM_APP + 2;
+constexpr UINT kTargetIdentityMessage = WM_APP + 3;
+
 class TargetProcess {
 public:
     TargetProcess();

@@ -1,0 +1,27 @@
+#pragma once
+// Where the window tree opens beside the main window. Pure logic: no window system here.
+
+namespace orvex {
+
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+struct WindowPlace {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int kTreeWindowWidth = 400;
+
+// As tall as the main window and level with it: on its left when it stands more than the tree's
+// width from the screen's left edge, else on its right when that fits in the work area's width,
+// else centred on it.
+WindowPlace PlaceTreeWindow(const ScreenRect& mainWindow, const ScreenRect& workArea);
+
+} // namespace orvex

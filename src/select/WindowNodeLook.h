@@ -1,0 +1,18 @@
+#pragma once
+// What a live window's node in the window tree shows: its label and its picture.
+
+#include <windows.h>
+
+#include <string>
+
+struct WindowNodeLook {
+    std::wstring label;
+    int picture = 0;
+};
+
+// Reads the window's text and class name (each at most 254 characters) and its style words.
+WindowNodeLook LookOfWindowNode(HWND hwnd);
+
+// The picture of bitmap 136 for a window of that class: by class name and window style, and when
+// those do not decide, by the class style.
+int GetClassImage(HWND hwnd, const std::wstring& className);

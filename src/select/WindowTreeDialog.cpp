@@ -1,0 +1,334 @@
+#include "select/WindowTreeDialog.h"
+
+#include "framework/Resources.h"
+#include "maindlg/MainDialog.h"
+#include "process/ProcessList.h"
+#include "res/resource.h"
+#include "select/ClassImageRules.h"
+#include "select/LiveWindowHierarchy.h"
+#include "select/TreeLabels.h"
+#include "select/WindowNodeLook.h"
+
+#include <algorithm>
+#include <iterator>
+#include <stdexcept>
+
+namespace {
+
+constexpr RECT kEmptyRect{0, 0, 0, 0};
+constexpr COLORREF kToolBarMask = RGB(0xC0, 0xC0, 0xC0);
+constexpr COLORREF kTreeMask = RGB(0xFF, 0x00, 0xFF);
+
+TBBUTTON Button(int image, int command, BYTE style) {
+    TBBUTTON button{};
+    button.iBitmap = image;
+    button.idCommand = command;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = style;
+    return button;
+}
+
+TBBUTTON Separator() {
+    TBBUTTON button{};
+    button.fsStyle = BTNS_SEP;
+    return button;
+}
+
+orvex::TreeNode Node(HTREEITEM item) {
+    return reinterpret_cast<orvex::TreeNode>(item);
+}
+
+HTREEITEM Item(orvex::TreeNode node) {
+    return reinterpret_cast<HTREEITEM>(node);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CWindowTreeDialog, CDialog)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_DESTROY()
+ON_WM_CLOSE()
+ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
+ON_NOTIFY(TVN_SELCHANGINGW, IDC_TREE_TREE, OnSelChanging)
+ON_NOTIFY(TVN_SELCHANGEDW, IDC_TREE_TREE, OnSelChanged)
+ON_NOTIFY(NM_RCLICK, IDC_TREE_TREE, OnRightClick)
+ON_NOTIFY_RANGE(TBN_DROPDOWN, 0, 0xFFFFFFFFu, OnDropDown)
+ON_NOTIFY_RANGE(TTN_GETDISPINFOW, 0, 0xFFFFFFFFu, OnToolTipText)
+ON_COMMAND(ID_TREE_CATEGORIZED, OnCategorized)
+ON_COMMAND(ID_TREE_HIDE_INVISIBLE, OnHideInvisible)
+ON_COMMAND(ID_TREE_HIDE_UNTITLED, OnHideUntitled)
+ON_COMMAND(ID_TREE_REFRESH, OnRefresh)
+ON_COMMAND(ID_TREE_SYNCH, OnSynch)
+ON_COMMAND(ID_TREE_COLLAPSE_ALL, OnCollapseAll)
+ON_COMMAND(ID_TREE_EXPAND_ALL, OnExpandAll)
+ON_COMMAND(ID_TREE_HIGHLIGHT, OnHighlight)
+ON_COMMAND(ID_TREE_ENABLE_VISIBLE, OnEnableVisible)
+END_MESSAGE_MAP()
+
+CWindowTreeDialog::CWindowTreeDialog(CWnd* owner)
+    : CDialog(IDD_WINDOW_TREE, owner), m_pMainDialog(dynamic_cast<CMainDialog*>(owner)) {
+    if (!m_pMainDialog)
+        throw std::invalid_argument("the window tree belongs to the main dialog");
+}
+
+CWindowTreeDialog::~CWindowTreeDialog() = default;
+
+void CWindowTreeDialog::PostNcDestroy() {
+    delete this;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Creation and layout
+
+int CWindowTreeDialog::OnCreate(CREATESTRUCTW*) {
+    if (Default() == -1)
+        return -1;
+    if (!CreateToolBar() || !CreateReBar() || !CreateTree())
+        return -1;
+    return 0;
+}
+
+bool CWindowTreeDialog::CreateToolBar() {
+    if (!m_wndToolBar.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TBSTYLE_TOOLTIPS |
+                                 TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | CCS_TOP | CCS_NORESIZE |
+                                 CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                             kEmptyRect, m_hWnd, IDC_TREE_TOOLBAR))
+        return false;
+    m_wndToolBar.SetButtonStructSize(sizeof(TBBUTTON));
+    CBitmap pictures;
+    if (m_imlToolBar.Create(16, 16, ILC_COLOR16 | ILC_MASK, 6, 0) && pictures.LoadBitmap(IDB_TREE_TOOLBAR))
+        m_imlToolBar.Add(pictures, kToolBarMask);
+    m_wndToolBar.SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_imlToolBar.GetSafeHandle()));
+    const TBBUTTON buttons[] = {
+        Button(0, ID_TREE_CATEGORIZED, BTNS_CHECK),
+        Button(1, ID_TREE_VIEW_OPTIONS, BTNS_WHOLEDROPDOWN),
+        Separator(),
+        Button(2, ID_TREE_REFRESH, BTNS_BUTTON),
+        Separator(),
+        Button(3, ID_TREE_SYNCH, BTNS_BUTTON),
+        Button(4, ID_TREE_COLLAPSE_ALL, BTNS_BUTTON),
+        Button(5, ID_TREE_EXPAND_ALL, BTNS_BUTTON),
+    };
+    m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
+    return true;
+}
+
+bool CWindowTreeDialog::CreateReBar() {
+    if (!m_wndReBar.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT |
+                               RBS_FIXEDORDER | CCS_TOP | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                           kEmptyRect, m_hWnd, IDC_TREE_REBAR))
+        return false;
+    RECT first{};
+    m_wndToolBar.GetItemRect(0, &first);
+    SIZE whole{};
+    m_wndToolBar.SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&whole));
+
+    REBARBANDINFOW band{};
+    band.cbSize = REBARBANDINFOW_V6_SIZE;
+    band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_IDEALSIZE;
+    band.fStyle = RBBS_NOGRIPPER | RBBS_USECHEVRON | RBBS_CHILDEDGE;
+    band.hwndChild = m_wndToolBar.m_hWnd;
+    band.cxMinChild = static_cast<UINT>(first.right - first.left);
+    band.cyMinChild = static_cast<UINT>(first.bottom - first.top);
+    band.cx = static_cast<UINT>(whole.cx);
+    band.cxIdeal = static_cast<UINT>(whole.cx);
+    m_wndReBar.InsertBand(0, band);
+    return true;
+}
+
+bool CWindowTreeDialog::CreateTree() {
+    if (!m_wndTree.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS |
+                              TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                          kEmptyRect, m_hWnd, IDC_TREE_TREE))
+        return false;
+    // Without its pictures the tree still works.
+    CBitmap pictures;
+    if (m_imlTree.Create(16, 16, ILC_COLOR8 | ILC_MASK, orvex::kPictureCount, 0) &&
+        pictures.LoadBitmap(IDB_TREE_IMAGES) && m_imlTree.Add(pictures, kTreeMask) >= 0)
+        m_wndTree.SetImageList(m_imlTree.GetSafeHandle(), TVSIL_NORMAL);
+    return true;
+}
+
+BOOL CWindowTreeDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    Rebuild();
+    const RECT client = GetClientRect();
+    SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    return FALSE;
+}
+
+void CWindowTreeDialog::OnSize(UINT, int cx, int cy) {
+    Default();
+    if (!m_wndReBar.m_hWnd || !m_wndTree.m_hWnd)
+        return;
+    m_wndReBar.MoveWindow(0, 0, cx, static_cast<int>(m_wndReBar.SendMessage(RB_GETBARHEIGHT)));
+    // The bands may wrap at the new width, so the height is asked again.
+    const int barHeight = static_cast<int>(m_wndReBar.SendMessage(RB_GETBARHEIGHT));
+    m_wndTree.MoveWindow(0, barHeight, cx, std::max(0, cy - barHeight));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Closing
+
+void CWindowTreeDialog::OnClose() {
+    Default();
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+void CWindowTreeDialog::OnDestroy() {
+    if (m_pMainDialog->m_pWindowTreeDialog == this)
+        m_pMainDialog->m_pWindowTreeDialog = nullptr;
+    Default();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Building
+
+void CWindowTreeDialog::Rebuild() {
+    const HCURSOR previousCursor = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    // With nothing selected, deleting the nodes moves no selection onto a node being deleted.
+    m_wndTree.SelectItem(nullptr);
+    m_arrItemData.clear();
+    m_wndTree.SendMessage(WM_SETREDRAW, FALSE);
+    m_wndTree.DeleteAllItems();
+
+    LiveWindowHierarchy windows(m_bHideInvisible != FALSE, m_bHideUntitled != FALSE);
+    orvex::WindowTreeBuilder builder(windows, *this);
+    const HTREEITEM root = AddWindowItem(::GetDesktopWindow(), TVI_ROOT); // never filtered
+    if (m_bCategorized)
+        AddProcessItems(builder, root);
+    else
+        builder.AddTopLevelWindows(Node(root));
+
+    m_wndTree.Expand(root, TVE_EXPAND);
+    m_wndTree.SendMessage(WM_SETREDRAW, TRUE);
+    m_wndTree.Invalidate();
+    ::SetCursor(previousCursor);
+}
+
+void CWindowTreeDialog::AddProcessItems(orvex::WindowTreeBuilder& builder, HTREEITEM hParentItem) {
+    CProcessList processes;
+    if (!processes.Refresh())
+        return;
+    // In the order of their ids, as their labels sort.
+    std::vector<const CProcess*> byId;
+    byId.reserve(processes.GetCount());
+    for (const auto& entry : processes)
+        byId.push_back(entry.second.get());
+    std::sort(byId.begin(), byId.end(),
+              [](const CProcess* a, const CProcess* b) { return a->m_dwProcessId < b->m_dwProcessId; });
+    for (const CProcess* process : byId) {
+        const HTREEITEM node = AddProcessItem(process->m_dwProcessId, process->m_strName, hParentItem);
+        if (node)
+            builder.AddProcessWindows(process->m_dwProcessId, Node(node));
+    }
+}
+
+HTREEITEM CWindowTreeDialog::AddProcessItem(DWORD processId, const std::wstring& name,
+                                            HTREEITEM hParentItem) {
+    const std::wstring label = orvex::FormatProcessLabel(processId, name);
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = hParentItem;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(label.c_str());
+    insert.item.iImage = orvex::kProcessPicture;
+    insert.item.iSelectedImage = orvex::kProcessPicture;
+    insert.item.lParam = static_cast<LPARAM>(m_arrItemData.size());
+    const HTREEITEM item = m_wndTree.InsertItem(insert);
+    if (!item)
+        return nullptr;
+    auto record = std::make_unique<TREEITEMDATA>();
+    record->nKind = ITEM_PROCESS;
+    record->dwValue = processId;
+    m_arrItemData.push_back(std::move(record));
+    return item;
+}
+
+HTREEITEM CWindowTreeDialog::AddWindowItem(HWND hwnd, HTREEITEM hParentItem) {
+    const WindowNodeLook look = LookOfWindowNode(hwnd);
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = hParentItem;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(look.label.c_str());
+    insert.item.iImage = look.picture;
+    insert.item.iSelectedImage = look.picture;
+    insert.item.lParam = static_cast<LPARAM>(m_arrItemData.size());
+    const HTREEITEM item = m_wndTree.InsertItem(insert);
+    if (!item)
+        return nullptr;
+    auto record = std::make_unique<TREEITEMDATA>();
+    record->nKind = ITEM_WINDOW;
+    record->hItem = item;
+    record->dwValue = reinterpret_cast<UINT_PTR>(hwnd);
+    m_arrItemData.push_back(std::move(record));
+    return item;
+}
+
+orvex::TreeNode CWindowTreeDialog::AddWindowNode(orvex::WindowId window, orvex::TreeNode parent) {
+    // Below a node that could not be added nothing is added either: the children would otherwise
+    // land at the top of the tree.
+    if (!parent)
+        return 0;
+    return Node(AddWindowItem(LiveWindowHierarchy::Handle(window), Item(parent)));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Selection
+
+const TREEITEMDATA* CWindowTreeDialog::RecordOf(HTREEITEM item) const {
+    if (!item)
+        return nullptr;
+    TVITEMW tv{};
+    tv.mask = TVIF_PARAM;
+    tv.hItem = item;
+    if (!m_wndTree.SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv)))
+        return nullptr;
+    return RecordAt(tv.lParam);
+}
+
+const TREEITEMDATA* CWindowTreeDialog::RecordAt(LPARAM index) const {
+    if (index < 0 || static_cast<size_t>(index) >= m_arrItemData.size())
+        return nullptr;
+    return m_arrItemData[static_cast<size_t>(index)].get();
+}
+
+HWND CWindowTreeDialog::SelectedWindow() const {
+    const TREEITEMDATA* record = RecordOf(m_wndTree.GetSelectedItem());
+    return record && record->nKind == ITEM_WINDOW ? reinterpret_cast<HWND>(record->dwValue) : nullptr;
+}
+
+BOOL CWindowTreeDialog::SelectWindowItem(HWND hwnd, BOOL bQuiet) {
+    for (const auto& record : m_arrItemData) {
+        if (record->nKind == ITEM_WINDOW && record->dwValue == reinterpret_cast<UINT_PTR>(hwnd)) {
+            m_wndTree.SelectItem(record->hItem);
+            m_wndTree.SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(record->hItem));
+            return TRUE;
+        }
+    }
+    if (!bQuiet)
+        AfxMessageBox(IDS_WINDOW_NOT_IN_TREE, MB_ICONEXCLAMATION | MB_OK);
+    return FALSE;
+}
+
+LRESULT CWindowTreeDialog::OnSelChanging(NMHDR* header) {
+    const auto* change = reinterpret_cast<NMTREEVIEWW*>(header);
+    // Letting go of the selection is always allowed; only window nodes can take it.
+    if (!change->itemNew.hItem)
+        return FALSE;
+    const TREEITEMDATA* record = RecordAt(change->itemNew.lParam);
+    return record && record->nKind == ITEM_WINDOW ? FALSE : TRUE;
+}
+
+LRESULT CWindowTreeDialog::OnSelChanged(NMHDR* header) {
+    const auto* change = reinterpret_cast<NMTREEVIEWW*>(header);
+    if (!change->itemNew.hItem)
+        return 0;
+    const TREEITEMDATA* record = RecordAt(change->itemNew.lParam);
+    if (record && record->nKind == ITEM_WINDOW)
+        m_pMainDialog->ShowWindowProperties(reinterpret_cast<HWND>(record->dwValue));
+    return 0;
+}

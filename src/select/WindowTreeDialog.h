@@ -1,0 +1,90 @@
+#pragma once
+// "Window Tree View": a modeless tool window beside the main window that shows every window of the
+// desktop as a tree, plainly or by process. Choosing a window node lists that window in the main
+// window. The window deletes its object once it is destroyed, clearing the main dialog's pointer.
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "select/WindowTreeBuilder.h"
+
+#include <memory>
+#include <vector>
+
+class CMainDialog;
+
+// One record per tree node; the node's item data is the record's index.
+struct TREEITEMDATA {
+    int nKind = 0;             // ITEM_PROCESS or ITEM_WINDOW
+    HTREEITEM hItem = nullptr; // the node of a window record
+    UINT_PTR dwValue = 0;      // the window handle, or the process id
+};
+enum : int { ITEM_PROCESS = 1, ITEM_WINDOW = 2 };
+
+class CWindowTreeDialog : public CDialog, private orvex::WindowTreeSink {
+    DECLARE_MESSAGE_MAP()
+
+public:
+    // The owner must be the main dialog; anything else is refused with std::invalid_argument.
+    explicit CWindowTreeDialog(CWnd* owner);
+    ~CWindowTreeDialog() override;
+
+    // Selects the node of the window and scrolls it into view. When the window has no node, FALSE,
+    // and unless quiet the user is told so.
+    BOOL SelectWindowItem(HWND hwnd, BOOL bQuiet);
+    // Builds the tree afresh from the live windows, with the current view and filters.
+    void Rebuild();
+    // The record behind a node, or null.
+    const TREEITEMDATA* RecordOf(HTREEITEM item) const;
+
+    CMainDialog* m_pMainDialog;
+    CImageList m_imlTree;
+    CReBarCtrl m_wndReBar;
+    CToolBarCtrl m_wndToolBar;
+    CTreeCtrl m_wndTree;
+    BOOL m_bCategorized = FALSE;
+    BOOL m_bHideInvisible = FALSE;
+    BOOL m_bHideUntitled = FALSE;
+    std::vector<std::unique_ptr<TREEITEMDATA>> m_arrItemData;
+
+protected:
+    BOOL OnInitDialog() override;
+    void PostNcDestroy() override;
+
+    int OnCreate(CREATESTRUCTW* create);
+    void OnSize(UINT type, int cx, int cy);
+    void OnDestroy();
+    void OnClose();
+    LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSelChanging(NMHDR* header);
+    LRESULT OnSelChanged(NMHDR* header);
+    LRESULT OnRightClick(NMHDR* header);
+    LRESULT OnDropDown(NMHDR* header);
+    LRESULT OnToolTipText(NMHDR* header);
+    void OnCategorized();
+    void OnHideInvisible();
+    void OnHideUntitled();
+    void OnRefresh();
+    void OnSynch();
+    void OnCollapseAll();
+    void OnExpandAll();
+    void OnHighlight();
+    void OnEnableVisible();
+
+private:
+    bool CreateToolBar();
+    bool CreateReBar();
+    bool CreateTree();
+
+    HTREEITEM AddWindowItem(HWND hwnd, HTREEITEM hParentItem);
+    HTREEITEM AddProcessItem(DWORD processId, const std::wstring& name, HTREEITEM hParentItem);
+    void AddProcessItems(orvex::WindowTreeBuilder& builder, HTREEITEM hParentItem);
+    orvex::TreeNode AddWindowNode(orvex::WindowId window, orvex::TreeNode parent) override;
+
+    const TREEITEMDATA* RecordAt(LPARAM index) const;
+    // The window of the selected node when it is a window node, else null.
+    HWND SelectedWindow() const;
+    void ExpandBranch(HTREEITEM item, UINT action);
+
+    // The toolbar never frees its pictures; the dialog does.
+    CImageList m_imlToolBar;
+};

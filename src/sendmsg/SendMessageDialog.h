@@ -1,0 +1,67 @@
+#pragma once
+// The send-message dialog: sends a message with typed identifier, wParam and lParam to a window
+// and shows what its window procedure returned. The send never waits for the target; the result
+// boxes are filled when the reply arrives, so a hung target cannot freeze Orvex. In watch mode it
+// picks the window under the cursor every five seconds and sends again.
+//
+// A modeless tool window owned by the main dialog, at most one at a time; it deletes itself once
+// its window is gone and clears the main dialog's pointer to it on the way.
+
+#include "framework/Dialog.h"
+
+class CMainDialog;
+
+class CSendMessageDialog : public CDialog {
+    DECLARE_MESSAGE_MAP()
+
+public:
+    explicit CSendMessageDialog(CMainDialog* mainDialog);
+    ~CSendMessageDialog() override;
+
+    // Creates the dialog's window from `templateId`, hidden until placed. On success the dialog
+    // owns itself from here on; on failure no window is left and the caller still owns the object.
+    BOOL CreateModeless(UINT templateId);
+
+    // The window messages go to; the main dialog hands over every window it lists.
+    void SetTarget(HWND hwnd) { m_hwndTarget = hwnd; }
+
+    // Sends the stored message to the target without waiting; the reply fills the result boxes.
+    void SendToTarget();
+
+    static constexpr UINT_PTR kRepeatTimer = 100;
+    static constexpr UINT kRepeatPeriodMs = 5000;
+
+    CMainDialog* m_pMainDialog;
+    BOOL m_bWatching = FALSE;
+    BOOL m_bHideMainWindow = FALSE;
+    HWND m_hwndTarget = nullptr;
+    UINT m_uMsg = 0;
+    WPARAM m_wParam = 0;
+    LPARAM m_lParam = 0;
+    // Set once a press of Send has read all three fields: before that, watch ticks send nothing.
+    bool m_bMessageStored = false;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+    void PostNcDestroy() override;
+
+    void OnTimer(UINT_PTR id);
+    void OnSend();
+    void OnWatchCursor();
+    void OnHideMainWindow();
+    void OnClose();
+    void OnDestroy();
+
+private:
+    // Reads one field into `value`; on a bad field tells the user and puts the focus there.
+    bool ReadField(int id, UINT& value);
+    void ShowMainWindows(int command);
+
+    // A completion finds its dialog through this token, never through the dialog's address: a
+    // reply may come long after the dialog has been closed and deleted.
+    static void CALLBACK SendResultCallback(HWND hwnd, UINT message, ULONG_PTR token, LRESULT result);
+
+    ULONG_PTR m_token;
+    bool m_bOwnsItself = false;
+};
