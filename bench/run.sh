@@ -9,6 +9,6 @@ prefix=$PWD/build/windows/wineprefix-bench
 state=$PWD/build/windows/wine-session-bench.env
 trap 'scripts/wine-session.sh down "$prefix" "$state"' EXIT
 scripts/wine-session.sh up "$prefix" "$state"
-for benchmark in orvex_bench_drag orvex_bench_refill orvex_bench_tree; do
+for benchmark in orvex_bench_drag orvex_bench_refill orvex_bench_startup orvex_bench_tree; do
     scripts/wine-session.sh run "$prefix" "$state" "build/windows/bin/$benchmark.exe"
 done
