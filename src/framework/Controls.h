@@ -106,6 +106,20 @@ public:
 class CToolBarCtrl : public CWnd {
 public:
     using CWnd::CWnd;
+    // An enabled button record for AddButtons, and a separator.
+    static TBBUTTON Button(int image, int command, BYTE style) {
+        TBBUTTON button{};
+        button.iBitmap = image;
+        button.idCommand = command;
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = style;
+        return button;
+    }
+    static TBBUTTON Separator() {
+        TBBUTTON button{};
+        button.fsStyle = BTNS_SEP;
+        return button;
+    }
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id, DWORD exStyle = 0) {
         return CreateEx(exStyle, TOOLBARCLASSNAMEW, L"", style, rect, parent, id);
     }

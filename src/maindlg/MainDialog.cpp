@@ -31,21 +31,6 @@ constexpr RECT kEmptyRect{0, 0, 0, 0};
 // were added is cut to the width of an image-only button.
 constexpr BYTE kLabelled = BTNS_SHOWTEXT | BTNS_AUTOSIZE;
 
-TBBUTTON Button(int image, int command, BYTE style) {
-    TBBUTTON button{};
-    button.iBitmap = image;
-    button.idCommand = command;
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = style;
-    return button;
-}
-
-TBBUTTON Separator() {
-    TBBUTTON button{};
-    button.fsStyle = BTNS_SEP;
-    return button;
-}
-
 void SetButtonLabel(const CToolBarCtrl& toolBar, int command, const wchar_t* label) {
     TBBUTTONINFOW info{};
     info.cbSize = sizeof(info);
@@ -116,9 +101,13 @@ bool CMainDialog::CreateViewToolBar() {
     m_wndViewToolBar.AddBitmap(6, IDB_VIEW_TOOLBAR);
     m_wndViewToolBar.SetBitmapSize(32, 32);
     const TBBUTTON buttons[] = {
-        Button(0, ID_VIEW_TOGGLE, kLabelled),        Button(2, ID_VIEW_REFRESH, BTNS_BUTTON),     Separator(),
-        Button(3, ID_VIEW_WINDOW_TREE, BTNS_BUTTON), Button(5, ID_VIEW_WATCH_CURSOR, BTNS_CHECK), Separator(),
-        Button(4, ID_VIEW_OPTIONS, kLabelled),
+        CToolBarCtrl::Button(0, ID_VIEW_TOGGLE, kLabelled),
+        CToolBarCtrl::Button(2, ID_VIEW_REFRESH, BTNS_BUTTON),
+        CToolBarCtrl::Separator(),
+        CToolBarCtrl::Button(3, ID_VIEW_WINDOW_TREE, BTNS_BUTTON),
+        CToolBarCtrl::Button(5, ID_VIEW_WATCH_CURSOR, BTNS_CHECK),
+        CToolBarCtrl::Separator(),
+        CToolBarCtrl::Button(4, ID_VIEW_OPTIONS, kLabelled),
     };
     m_wndViewToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
     SetButtonLabel(m_wndViewToolBar, ID_VIEW_OPTIONS, L"Options");
@@ -181,10 +170,10 @@ bool CMainDialog::CreateWindowToolBar() {
     m_wndWindowToolBar.AddBitmap(3, IDB_WINDOW_TOOLBAR);
     m_wndWindowToolBar.SetBitmapSize(32, 32);
     const TBBUTTON buttons[] = {
-        Button(0, ID_WINDOW_HIGHLIGHT, BTNS_BUTTON),
-        Button(1, ID_WINDOW_ENABLE_VISIBLE, BTNS_BUTTON),
-        Separator(),
-        Button(2, ID_WINDOW_SEND_MESSAGE, kLabelled),
+        CToolBarCtrl::Button(0, ID_WINDOW_HIGHLIGHT, BTNS_BUTTON),
+        CToolBarCtrl::Button(1, ID_WINDOW_ENABLE_VISIBLE, BTNS_BUTTON),
+        CToolBarCtrl::Separator(),
+        CToolBarCtrl::Button(2, ID_WINDOW_SEND_MESSAGE, kLabelled),
     };
     m_wndWindowToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
     SetButtonLabel(m_wndWindowToolBar, ID_WINDOW_SEND_MESSAGE, L"Send Message");
@@ -198,7 +187,7 @@ bool CMainDialog::CreateAboutToolBar() {
     m_wndAboutToolBar.SetButtonStructSize(kButtonStructSize);
     m_wndAboutToolBar.SetBitmapSize(0, 32);
     m_wndAboutToolBar.AddString(L"About...");
-    TBBUTTON about = Button(I_IMAGENONE, ID_APP_ABOUT, kLabelled);
+    TBBUTTON about = CToolBarCtrl::Button(I_IMAGENONE, ID_APP_ABOUT, kLabelled);
     about.iString = 0;
     m_wndAboutToolBar.AddButtons(1, &about);
     return true;

@@ -19,21 +19,6 @@ constexpr RECT kEmptyRect{0, 0, 0, 0};
 constexpr COLORREF kToolBarMask = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF kTreeMask = RGB(0xFF, 0x00, 0xFF);
 
-TBBUTTON Button(int image, int command, BYTE style) {
-    TBBUTTON button{};
-    button.iBitmap = image;
-    button.idCommand = command;
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = style;
-    return button;
-}
-
-TBBUTTON Separator() {
-    TBBUTTON button{};
-    button.fsStyle = BTNS_SEP;
-    return button;
-}
-
 orvex::TreeNode Node(HTREEITEM item) {
     return reinterpret_cast<orvex::TreeNode>(item);
 }
@@ -101,14 +86,14 @@ bool CWindowTreeDialog::CreateToolBar() {
         m_imlToolBar.Add(pictures, kToolBarMask);
     m_wndToolBar.SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_imlToolBar.GetSafeHandle()));
     const TBBUTTON buttons[] = {
-        Button(0, ID_TREE_CATEGORIZED, BTNS_CHECK),
-        Button(1, ID_TREE_VIEW_OPTIONS, BTNS_WHOLEDROPDOWN),
-        Separator(),
-        Button(2, ID_TREE_REFRESH, BTNS_BUTTON),
-        Separator(),
-        Button(3, ID_TREE_SYNCH, BTNS_BUTTON),
-        Button(4, ID_TREE_COLLAPSE_ALL, BTNS_BUTTON),
-        Button(5, ID_TREE_EXPAND_ALL, BTNS_BUTTON),
+        CToolBarCtrl::Button(0, ID_TREE_CATEGORIZED, BTNS_CHECK),
+        CToolBarCtrl::Button(1, ID_TREE_VIEW_OPTIONS, BTNS_WHOLEDROPDOWN),
+        CToolBarCtrl::Separator(),
+        CToolBarCtrl::Button(2, ID_TREE_REFRESH, BTNS_BUTTON),
+        CToolBarCtrl::Separator(),
+        CToolBarCtrl::Button(3, ID_TREE_SYNCH, BTNS_BUTTON),
+        CToolBarCtrl::Button(4, ID_TREE_COLLAPSE_ALL, BTNS_BUTTON),
+        CToolBarCtrl::Button(5, ID_TREE_EXPAND_ALL, BTNS_BUTTON),
     };
     m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
     return true;
