@@ -1,13 +1,14 @@
 // One drag step of the finder tool over a window with 2,000 visible descendants, beside the floor
 // (the same enumeration and rectangle reads issued bare), and the refills over 100 moves within
 // one window, which must be one: the first entry, none after it.
+#include "BenchSupport.h"
+
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
 #include "harness/TargetClient.h"
 #include "select/ScreenHelpers.h"
 #include "select/SeekerStatic.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -32,29 +33,9 @@ BEGIN_MESSAGE_MAP(CHost, CDialog)
 ON_NOTIFY(SKN_TARGETCHANGED, 77, OnTargetChanged)
 END_MESSAGE_MAP()
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
 BOOL CALLBACK CollectBare(HWND hwnd, LPARAM param) {
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
     return TRUE;
-}
-
-// Median microseconds of `rounds` runs of `step`.
-template <class Step> double MedianMicros(int rounds, Step step) {
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        LARGE_INTEGER a, b;
-        ::QueryPerformanceCounter(&a);
-        step();
-        ::QueryPerformanceCounter(&b);
-        times.push_back(Seconds(a, b) * 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace
@@ -97,20 +78,20 @@ int main() {
     // enumerates all 2,000 descendants.
     const POINT point{199, 105};
 
-    const double step = MedianMicros(200, [&] { DeepWindowFromPoint(point.x, point.y); });
+    const double step = bench::Measure(200, [&] { DeepWindowFromPoint(point.x, point.y); }).median;
     if (::WindowFromPoint(point) != top)
         std::printf("warning: the point is not on the top-level window\n");
-    const double floor = MedianMicros(200, [&] {
-        HWND hit = ::WindowFromPoint(point);
-        ::GetWindowLongW(hit, GWL_STYLE);
-        std::vector<HWND> windows;
-        ::EnumChildWindows(top, &CollectBare, reinterpret_cast<LPARAM>(&windows));
-        for (HWND hwnd : windows) {
-            RECT rect;
-            ::IsWindowVisible(hwnd);
-            ::GetWindowRect(hwnd, &rect);
-        }
-    });
+    const double floor = bench::Measure(200, [&] {
+                             HWND hit = ::WindowFromPoint(point);
+                             ::GetWindowLongW(hit, GWL_STYLE);
+                             std::vector<HWND> windows;
+                             ::EnumChildWindows(top, &CollectBare, reinterpret_cast<LPARAM>(&windows));
+                             for (HWND hwnd : windows) {
+                                 RECT rect;
+                                 ::IsWindowVisible(hwnd);
+                                 ::GetWindowRect(hwnd, &rect);
+                             }
+                         }).median;
     std::printf("drag step over %zu descendants: %.1f us   floor %.1f us   ratio %.2f\n", all.size(), step,
                 floor, step / floor);
 
@@ -120,7 +101,8 @@ int main() {
     RECT plainRect{};
     ::GetWindowRect(plain, &plainRect);
     const POINT plainPoint{(plainRect.left + plainRect.right) / 2, (plainRect.top + plainRect.bottom) / 2};
-    const double plainStep = MedianMicros(200, [&] { DeepWindowFromPoint(plainPoint.x, plainPoint.y); });
+    const double plainStep =
+        bench::Measure(200, [&] { DeepWindowFromPoint(plainPoint.x, plainPoint.y); }).median;
     std::printf("drag step over a plain window: %.1f us\n", plainStep);
 
     // 100 moves within one foreign window during a real drag of the control.

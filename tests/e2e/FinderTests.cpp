@@ -62,15 +62,6 @@ protected:
     }
 
     // The first property row's value: the listed window's handle.
-    std::wstring ListedHandle() const {
-        for (const harness::ListRow& row : orvex.PropertyRows())
-            if (row.name == L"Handle")
-                return row.value;
-        return {};
-    }
-    bool WaitListed(HWND hwnd, DWORD timeoutMs = 5000) const {
-        return harness::WaitUntil([&] { return ListedHandle() == HandleText(hwnd); }, timeoutMs);
-    }
     void PressOnFinder() {
         POINT at = CenterOf(finder);
         harness::xdo::MoveTo(at.x, at.y);
@@ -89,7 +80,7 @@ TEST_F(FinderTest, DragListsForeignWindowsAndIgnoresOrvexsOwn) {
     StartOrvex();
     PressOnFinder();
     MoveTo(CenterOf(foreignButton));
-    EXPECT_TRUE(WaitListed(foreignButton)) << "a drag onto a foreign window lists it";
+    EXPECT_TRUE(orvex.WaitListed(foreignButton)) << "a drag onto a foreign window lists it";
 
     // Onto Orvex's own list: the frame goes, nothing new is listed.
     POINT listPoint = CenterOf(orvex.Control(103));
@@ -99,16 +90,16 @@ TEST_F(FinderTest, DragListsForeignWindowsAndIgnoresOrvexsOwn) {
     harness::WaitUntil([] { return false; }, 300);
     harness::ScreenGrab unframed(buttonRect);
     MoveTo({buttonRect.left + 5, buttonRect.top + 5});
-    EXPECT_TRUE(WaitListed(foreignButton));
+    EXPECT_TRUE(orvex.WaitListed(foreignButton));
     MoveTo(listPoint);
     harness::WaitUntil([] { return false; }, 300);
     EXPECT_TRUE(harness::ScreenGrab(buttonRect) == unframed) << "moving onto Orvex erases the frame";
-    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+    EXPECT_EQ(orvex.ListedHandle(), HandleText(foreignButton));
 
     // Releasing over Orvex keeps the last foreign window.
     harness::xdo::ButtonUp();
     harness::WaitUntil([] { return false; }, 300);
-    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+    EXPECT_EQ(orvex.ListedHandle(), HandleText(foreignButton));
     EXPECT_TRUE(harness::ScreenGrab(buttonRect) == unframed) << "no frame is left on the screen";
 }
 
@@ -144,21 +135,21 @@ TEST_F(FinderTest, HideOnSeekingTakesTheMainWindowOffTheScreenForTheDragOnly) {
     PressOnFinder();
     EXPECT_TRUE(harness::WaitUntil([&] { return OffScreen(orvex.MainWindow()); }, 5000));
     MoveTo({200, 200});
-    EXPECT_TRUE(WaitListed(beneath)) << "the window beneath Orvex's place is picked";
+    EXPECT_TRUE(orvex.WaitListed(beneath)) << "the window beneath Orvex's place is picked";
     MoveTo(CenterOf(foreignButton));
-    EXPECT_TRUE(WaitListed(foreignButton));
+    EXPECT_TRUE(orvex.WaitListed(foreignButton));
     harness::xdo::ButtonUp();
     EXPECT_TRUE(harness::WaitUntil([&] { return !OffScreen(orvex.MainWindow()); }, 5000))
         << "the main window is back once the mouse button is released";
     EXPECT_TRUE(::IsWindowVisible(orvex.MainWindow()));
-    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+    EXPECT_EQ(orvex.ListedHandle(), HandleText(foreignButton));
 }
 
 TEST_F(FinderTest, LosingTheCaptureMidDragEndsTheDrag) {
     StartOrvex();
     PressOnFinder();
     MoveTo(CenterOf(foreignButton));
-    ASSERT_TRUE(WaitListed(foreignButton));
+    ASSERT_TRUE(orvex.WaitListed(foreignButton));
     RECT buttonRect{};
     ::GetWindowRect(foreignButton, &buttonRect);
     MoveTo({buttonRect.left + 3, buttonRect.top + 3}); // still the same target: nothing new is drawn
@@ -175,10 +166,10 @@ TEST_F(FinderTest, LosingTheCaptureMidDragEndsTheDrag) {
     MoveTo(CenterOf(foreign));
     harness::WaitUntil([] { return false; }, 500);
     harness::xdo::ButtonUp();
-    if (ListedHandle() == HandleText(foreign))
+    if (orvex.ListedHandle() == HandleText(foreign))
         GTEST_SKIP() << "the window menu did not take the mouse capture here; the reaction to a lost capture "
                         "is proven in-process";
-    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+    EXPECT_EQ(orvex.ListedHandle(), HandleText(foreignButton));
     EXPECT_TRUE(harness::ScreenGrab(frameArea) == afterLoss) << "no frame left behind";
 }
 
@@ -188,7 +179,7 @@ TEST_F(FinderTest, HotKeyListsTheForeignWindowUnderTheCursorAndBringsOrvexForwar
     ASSERT_TRUE(harness::WaitUntil([&] { return ::IsIconic(orvex.MainWindow()) != FALSE; }, 5000));
     MoveTo(CenterOf(foreignButton));
     harness::xdo::Key(L"F9");
-    EXPECT_TRUE(WaitListed(foreignButton));
+    EXPECT_TRUE(orvex.WaitListed(foreignButton));
     EXPECT_TRUE(harness::WaitUntil([&] { return ::GetForegroundWindow() == orvex.MainWindow(); }, 5000));
     EXPECT_TRUE(harness::WaitUntil([&] { return !::IsIconic(orvex.MainWindow()); }, 5000))
         << "the hot key restores a minimised main window";
@@ -199,7 +190,7 @@ TEST_F(FinderTest, HotKeyListsTheForeignWindowUnderTheCursorAndBringsOrvexForwar
     MoveTo(CenterOf(orvex.Control(103)));
     harness::xdo::Key(L"F9");
     EXPECT_TRUE(harness::WaitUntil([&] { return !::IsZoomed(orvex.MainWindow()); }, 5000));
-    EXPECT_EQ(ListedHandle(), HandleText(foreignButton));
+    EXPECT_EQ(orvex.ListedHandle(), HandleText(foreignButton));
 }
 
 TEST_F(FinderTest, WatchCursorFollowsTheCursorAndTheHotKeyStopsIt) {
@@ -210,9 +201,9 @@ TEST_F(FinderTest, WatchCursorFollowsTheCursorAndTheHotKeyStopsIt) {
     ASSERT_TRUE(harness::WaitUntil(
         [&] { return ::SendMessageW(toolBar, TB_ISBUTTONCHECKED, kWatchCursor, 0) != 0; }));
     MoveTo(CenterOf(foreignButton));
-    EXPECT_TRUE(WaitListed(foreignButton, 2000)) << "listed within a few 100 ms ticks";
+    EXPECT_TRUE(orvex.WaitListed(foreignButton, 2000)) << "listed within a few 100 ms ticks";
     MoveTo(CenterOf(foreign));
-    EXPECT_TRUE(WaitListed(foreign, 2000));
+    EXPECT_TRUE(orvex.WaitListed(foreign, 2000));
 
     harness::xdo::Key(L"F9");
     EXPECT_TRUE(harness::WaitUntil([&] {
@@ -220,7 +211,7 @@ TEST_F(FinderTest, WatchCursorFollowsTheCursorAndTheHotKeyStopsIt) {
     })) << "the hot key pops the Watch Cursor button out";
     MoveTo(CenterOf(foreignButton));
     harness::WaitUntil([] { return false; }, 400);
-    EXPECT_EQ(ListedHandle(), HandleText(foreign)) << "watching stopped and the selection stays";
+    EXPECT_EQ(orvex.ListedHandle(), HandleText(foreign)) << "watching stopped and the selection stays";
 }
 
 TEST_F(FinderTest, EnableVisibleShowsAndEnablesAHiddenDisabledWindowWithoutActivatingIt) {
@@ -235,7 +226,7 @@ TEST_F(FinderTest, EnableVisibleShowsAndEnablesAHiddenDisabledWindowWithoutActiv
     target.Show(hidden, SW_SHOWNOACTIVATE);
     MoveTo(CenterOf(hidden));
     harness::xdo::Key(L"F9");
-    ASSERT_TRUE(WaitListed(hidden));
+    ASSERT_TRUE(orvex.WaitListed(hidden));
     target.Show(hidden, SW_HIDE);
     ASSERT_FALSE(::IsWindowVisible(hidden));
     ASSERT_FALSE(::IsWindowEnabled(hidden));

@@ -56,15 +56,6 @@ protected:
     }
     void TearDown() override { harness::ClearOrvexSettings(); }
 
-    std::wstring ListedHandle() const {
-        for (const harness::ListRow& row : orvex->PropertyRows())
-            if (row.name == L"Handle")
-                return row.value;
-        return {};
-    }
-    bool Listed(HWND hwnd) const {
-        return ListedHandle() == orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
-    }
     void ExpectTheUnansweredQueryShowsNotAvailable() const {
         bool timedOutQuery = false;
         for (const harness::ListRow& row : orvex->PropertyRows())
@@ -91,7 +82,7 @@ protected:
         harness::xdo::ButtonDown();
         at = CenterOf(hungList);
         harness::xdo::MoveTo(at.x, at.y);
-        EXPECT_TRUE(harness::WaitUntil([&] { return Listed(hungList); }, 5000));
+        EXPECT_TRUE(orvex->WaitListed(hungList));
         EXPECT_LT(::GetTickCount64() - start, 5000u) << "listing a hung window is bounded";
         EXPECT_TRUE(Responsive(orvex->MainWindow())) << "Orvex keeps answering its own input";
         ExpectTheUnansweredQueryShowsNotAvailable();
@@ -124,7 +115,7 @@ TEST_F(HungTargetTest, HotKeyOverAHungWindowListsItWithoutWaitingForIt) {
     POINT at = CenterOf(hungList);
     harness::xdo::MoveTo(at.x, at.y);
     harness::xdo::Key(L"F9");
-    if (!harness::WaitUntil([&] { return Listed(hungList); }, 5000)) {
+    if (!orvex->WaitListed(hungList)) {
         // Orvex must still answer: what is missing is the key, not Orvex.
         EXPECT_TRUE(Responsive(orvex->MainWindow()));
         GTEST_SKIP() << "under Wine a key pressed over a hung program's window goes into that program's X "

@@ -79,16 +79,6 @@ protected:
                 return true;
         return false;
     }
-    std::wstring ListedHandle() const {
-        for (const harness::ListRow& row : orvex.PropertyRows())
-            if (row.name == L"Handle")
-                return row.value;
-        return {};
-    }
-    bool WaitListed(HWND hwnd) const {
-        const std::wstring handle = orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
-        return harness::WaitUntil([&] { return ListedHandle() == handle; }, 5000);
-    }
     // A foreign window on the right half of the desktop, away from Orvex and its dialogs.
     HWND ForeignWindow() {
         harness::WindowSpec window;
@@ -151,7 +141,7 @@ TEST_F(OptionsTest, LetterTypedAloneBecomesCtrlAltPlusTheLetterAndPicksWindowsAf
     const POINT over = CenterOf(foreign);
     harness::xdo::MoveTo(over.x, over.y);
     harness::xdo::Key(L"ctrl+alt+a");
-    EXPECT_TRUE(WaitListed(foreign)) << "the new key takes the window under the cursor";
+    EXPECT_TRUE(orvex.WaitListed(foreign)) << "the new key takes the window under the cursor";
 
     ASSERT_TRUE(orvex.Close());
     EXPECT_EQ(QueryDword(kSettings, L"HotKey"), 0x0641ul);
@@ -207,7 +197,7 @@ TEST_F(OptionsTest, HidingWhileSeekingTakesEffectFromTheNextDrag) {
     harness::xdo::MoveTo(finder.x, finder.y);
     harness::xdo::ButtonDown();
     harness::xdo::MoveTo(over.x, over.y);
-    EXPECT_TRUE(WaitListed(foreign));
+    EXPECT_TRUE(orvex.WaitListed(foreign));
     EXPECT_FALSE(OffScreen(main));
     harness::xdo::ButtonUp();
 

@@ -98,12 +98,6 @@ protected:
     bool WaitText(int id, const std::wstring& text, DWORD timeoutMs = 10000) const {
         return harness::WaitUntil([&] { return RemoteText(Item(id)) == text; }, timeoutMs);
     }
-    std::wstring ListedHandle() const {
-        for (const harness::ListRow& row : orvex.PropertyRows())
-            if (row.name == L"Handle")
-                return row.value;
-        return {};
-    }
 
     harness::TargetProcess target;
     harness::OrvexSession orvex;
@@ -145,8 +139,7 @@ TEST_F(SendMessageE2eTest, TheFinderRetargetsTheOpenDialogAndTheReplyFillsBothBo
     harness::xdo::MoveTo(from.x, from.y);
     harness::xdo::ButtonDown();
     harness::xdo::MoveTo(to.x, to.y);
-    EXPECT_TRUE(harness::WaitUntil(
-        [&] { return ListedHandle() == orvex::FormatPointer(reinterpret_cast<UINT_PTR>(first)); }, 5000));
+    EXPECT_TRUE(orvex.WaitListed(first));
     harness::xdo::ButtonUp();
 
     // The press on the finder activated the main window. Under Wine that can lift the main window
@@ -165,8 +158,7 @@ TEST_F(SendMessageE2eTest, ASlowTargetDoesNotHoldOrvexUp) {
     POINT over = CenterOf(first);
     harness::xdo::MoveTo(over.x, over.y);
     harness::xdo::Key(L"F9");
-    ASSERT_TRUE(harness::WaitUntil(
-        [&] { return ListedHandle() == orvex::FormatPointer(reinterpret_cast<UINT_PTR>(first)); }, 5000));
+    ASSERT_TRUE(orvex.WaitListed(first));
     ASSERT_NE(OpenDialog(), nullptr);
     TypeInto(kMessageId, Hex(harness::kTargetEchoMessage));
     TypeInto(kLParam, L"0xFFFFFFFF");
@@ -197,7 +189,7 @@ TEST_F(SendMessageE2eTest, WatchModeSendsToTheWindowUnderTheCursorAndHidingKeeps
     const std::wstring firstHandle = orvex::FormatPointer(reinterpret_cast<UINT_PTR>(first));
     EXPECT_TRUE(WaitText(kSigned, Decimal(first), 12000));
     EXPECT_GE(::GetTickCount64() - watchStart, 4500u) << "the first send comes with the first tick";
-    EXPECT_EQ(ListedHandle(), firstHandle) << "the main window lists the watched window";
+    EXPECT_EQ(orvex.ListedHandle(), firstHandle) << "the main window lists the watched window";
 
     // Hidden main window: the next ticks keep sending to the same window, whatever is under the cursor.
     CheckBoxClick(kHideMain);
@@ -208,7 +200,7 @@ TEST_F(SendMessageE2eTest, WatchModeSendsToTheWindowUnderTheCursorAndHidingKeeps
                           nullptr);
     EXPECT_TRUE(harness::WaitUntil([&] { return !RemoteText(Item(kSigned)).empty(); }, 12000));
     EXPECT_EQ(RemoteText(Item(kSigned)), Decimal(first));
-    EXPECT_EQ(ListedHandle(), firstHandle);
+    EXPECT_EQ(orvex.ListedHandle(), firstHandle);
     EXPECT_FALSE(::IsWindowVisible(orvex.MainWindow()));
 
     // Closing while hidden brings the main window back.

@@ -74,16 +74,6 @@ protected:
         ASSERT_TRUE(harness::WaitUntil([&] { return e2e::TreeRoot(tree) != nullptr; }, 5000));
     }
 
-    std::wstring ListedHandle() const {
-        for (const harness::ListRow& row : orvex.PropertyRows())
-            if (row.name == L"Handle")
-                return row.value;
-        return {};
-    }
-    bool WaitListed(HWND hwnd) const {
-        const std::wstring expected = orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
-        return harness::WaitUntil([&] { return ListedHandle() == expected; }, 5000);
-    }
     bool MenuShown() {
         for (HWND popup : harness::FindTopLevelWindows(orvex.Process().Id(), L"#32768", nullptr))
             if (::IsWindowVisible(popup))
@@ -115,7 +105,7 @@ TEST_F(WindowTreeE2eTest, ClickingANodeListsItsWindowInTheMainWindow) {
     ASSERT_TRUE(label.has_value());
     const POINT at = CenterOf(*label);
     harness::xdo::Click(at.x, at.y);
-    EXPECT_TRUE(WaitListed(foreign)) << "the main window lists the clicked node's window";
+    EXPECT_TRUE(orvex.WaitListed(foreign)) << "the main window lists the clicked node's window";
 
     // The arrow key opens the selected branch; its child is clicked in turn.
     harness::xdo::Key(L"Right");
@@ -130,7 +120,7 @@ TEST_F(WindowTreeE2eTest, ClickingANodeListsItsWindowInTheMainWindow) {
     ASSERT_TRUE(buttonLabel.has_value());
     const POINT onButton = CenterOf(*buttonLabel);
     harness::xdo::Click(onButton.x, onButton.y);
-    EXPECT_TRUE(WaitListed(foreignButton));
+    EXPECT_TRUE(orvex.WaitListed(foreignButton));
     bool textShown = false;
     for (const harness::ListRow& row : orvex.PropertyRows())
         textShown |= row.value == L"Tree target button";
@@ -150,11 +140,11 @@ TEST_F(WindowTreeE2eTest, RightClickOpensTheMenuOnALabelOnly) {
     harness::xdo::Click(label->right + 30, middle, 3);
     harness::WaitUntil([&] { return MenuShown(); }, 1000);
     EXPECT_FALSE(MenuShown());
-    EXPECT_NE(ListedHandle(), orvex::FormatPointer(reinterpret_cast<UINT_PTR>(foreign)));
+    EXPECT_NE(orvex.ListedHandle(), orvex::FormatPointer(reinterpret_cast<UINT_PTR>(foreign)));
 
     harness::xdo::Click(label->left + 4, middle, 3);
     EXPECT_TRUE(harness::WaitUntil([&] { return MenuShown(); }, 5000)) << "no menu on the label";
-    EXPECT_TRUE(WaitListed(foreign)) << "the node is selected before its menu opens";
+    EXPECT_TRUE(orvex.WaitListed(foreign)) << "the node is selected before its menu opens";
     harness::xdo::Key(L"Escape");
     EXPECT_TRUE(harness::WaitUntil([&] { return !MenuShown(); }, 5000));
 }

@@ -2,6 +2,7 @@
 
 #include "harness/UnixCommand.h"
 #include "harness/Wait.h"
+#include "inspect/ValueFormat.h"
 
 namespace harness {
 
@@ -32,6 +33,21 @@ HWND OrvexSession::WaitForMainWindow(DWORD timeoutMs) {
 
 std::vector<ListRow> OrvexSession::PropertyRows() const {
     return ReadListRows(Control(103));
+}
+
+std::wstring OrvexSession::ListedHandle() const {
+    for (const ListRow& row : PropertyRows())
+        if (row.name == L"Handle")
+            return row.value;
+    return {};
+}
+
+bool OrvexSession::IsListed(HWND hwnd) const {
+    return ListedHandle() == orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
+}
+
+bool OrvexSession::WaitListed(HWND hwnd, DWORD timeoutMs) const {
+    return WaitUntil([&] { return IsListed(hwnd); }, timeoutMs);
 }
 
 bool OrvexSession::Activate() const {

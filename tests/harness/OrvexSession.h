@@ -27,6 +27,10 @@ public:
     HWND MainWindow() const { return m_mainWindow; }
     HWND Control(int id) const { return ::GetDlgItem(m_mainWindow, id); }
     std::vector<ListRow> PropertyRows() const;
+    // The "Handle" row's value: the window the main window lists now, or empty.
+    std::wstring ListedHandle() const;
+    bool IsListed(HWND hwnd) const;
+    bool WaitListed(HWND hwnd, DWORD timeoutMs = 5000) const;
     // Brings the main window to the front with a real click on its caption.
     bool Activate() const;
     // Closes the main window like its close box and waits for the process to end.
