@@ -35,6 +35,12 @@ bool IsOk(const std::string& reply) {
 } // namespace
 
 TargetProcess::TargetProcess() {
+    // A start now and then fails to answer on a busy machine; one more start settles it.
+    for (int attempt = 0; attempt < 2 && !m_process; ++attempt)
+        Launch();
+}
+
+void TargetProcess::Launch() {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE childIn = nullptr, toTarget = nullptr, fromTarget = nullptr, childOut = nullptr;
     if (!::CreatePipe(&childIn, &toTarget, &inherit, 0))
@@ -62,8 +68,13 @@ TargetProcess::TargetProcess() {
     m_process.reset(info.hProcess);
     m_processId = info.dwProcessId;
     ::CloseHandle(info.hThread);
-    if (Request("ping") != "ok")
+    if (Request("ping") != "ok") {
+        ::TerminateProcess(m_process.get(), 1);
         m_process.reset();
+        m_toTarget.reset();
+        m_fromTarget.reset();
+        m_pending.clear();
+    }
 }
 
 TargetProcess::~TargetProcess() {

@@ -45,6 +45,8 @@ public:
     bool Hang(DWORD ms);
 
 private:
+    void Launch();
+
     fw::UniqueProcessHandle m_process;
     fw::UniqueKernelHandle m_toTarget;
     fw::UniqueKernelHandle m_fromTarget;
