@@ -2,16 +2,19 @@
 
 #include "WinApp.h"
 
-#include <commctrl.h>
-
 #include <unordered_map>
 #include <vector>
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x4F52564E; // any constant unique to the framework
+// A window whose procedure the framework replaced: its object (null once the object has let go
+// while someone else's procedure was in front of ours) and the procedure ours stands in front of.
+struct Binding {
+    CWnd* wnd = nullptr;
+    WNDPROC previous = nullptr;
+};
 
-thread_local std::unordered_map<HWND, CWnd*> t_boundWindows;
+thread_local std::unordered_map<HWND, Binding> t_boundWindows;
 thread_local CWnd* t_pendingWnd = nullptr;
 thread_local HHOOK t_creationHook = nullptr;
 thread_local int t_handOffDepth = 0;
@@ -34,11 +37,14 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
     auto it = t_boundWindows.find(hwnd);
-    return it == t_boundWindows.end() ? nullptr : it->second;
+    return it == t_boundWindows.end() ? nullptr : it->second.wnd;
 }
 
 size_t CWnd::BoundWindowCount() {
-    return t_boundWindows.size();
+    size_t count = 0;
+    for (const auto& [hwnd, binding] : t_boundWindows)
+        count += binding.wnd ? 1 : 0;
+    return count;
 }
 
 CWnd::CreationHandOff::CreationHandOff(CWnd* wnd) {
@@ -70,19 +76,32 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 void CWnd::Bind(HWND hwnd) {
     m_hWnd = hwnd;
     m_finished = false;
-    if (::SetWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-        m_bound = true;
-        t_boundWindows[hwnd] = this;
+    // In the table first: the procedure may be called as soon as it is in place.
+    t_boundWindows[hwnd] = Binding{this, nullptr};
+    const LONG_PTR previous =
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::BoundWindowProc));
+    if (!previous) {
+        t_boundWindows.erase(hwnd);
+        return;
     }
+    m_previousProc = reinterpret_cast<WNDPROC>(previous);
+    t_boundWindows[hwnd].previous = m_previousProc;
+    m_bound = true;
 }
 
 void CWnd::Unbind() {
     if (m_hWnd) {
-        ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
         auto it = t_boundWindows.find(m_hWnd);
-        if (it != t_boundWindows.end() && it->second == this)
-            t_boundWindows.erase(it);
+        if (it != t_boundWindows.end() && it->second.wnd == this) {
+            const auto ours = reinterpret_cast<LONG_PTR>(&CWnd::BoundWindowProc);
+            if (::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == ours &&
+                ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc)) == ours)
+                t_boundWindows.erase(it);
+            else
+                it->second.wnd = nullptr; // another procedure stands in front: ours keeps passing on
+        }
     }
+    m_previousProc = nullptr;
     m_bound = false;
 }
 
@@ -165,11 +184,18 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) const {
     return TRUE;
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR refData) {
-    CWnd* wnd = reinterpret_cast<CWnd*>(refData);
-    if (wnd->m_hWnd != hwnd) // a stale binding: never hand another window's messages to the object
-        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+LRESULT CALLBACK CWnd::BoundWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto it = t_boundWindows.find(hwnd);
+    if (it == t_boundWindows.end())
+        return ::DefWindowProcW(hwnd, message, wParam, lParam); // not reachable: bound before set
+    CWnd* wnd = it->second.wnd;
+    if (!wnd) {
+        // The object let go while another procedure stood in front of ours; pass everything on.
+        const WNDPROC previous = it->second.previous;
+        if (message == WM_NCDESTROY)
+            t_boundWindows.erase(it);
+        return ::CallWindowProcW(previous, hwnd, message, wParam, lParam);
+    }
 
     CurrentMessage saved = wnd->m_current;
     wnd->m_current = {message, wParam, lParam};
@@ -177,6 +203,8 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     LRESULT result = wnd->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         wnd->Unbind();
+        // Gone for good: whatever procedure stood in front of ours is gone with the window.
+        t_boundWindows.erase(hwnd);
         wnd->m_hWnd = nullptr;
         wnd->m_finished = true;
     }
@@ -257,7 +285,7 @@ LRESULT CWnd::Default() {
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_bound)
-        return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+        return ::CallWindowProcW(m_previousProc, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 

@@ -153,6 +153,50 @@ TEST_F(MessageMapTest, CommandsRouteFromTheDialogOnToTheApplication) {
     dialog.DestroyWindow();
 }
 
+// A procedure that someone else puts in front of a bound window, as a tooltip that watches its
+// tool's mouse messages does.
+WNDPROC g_behindOuter = nullptr;
+int g_outerPings = 0;
+LRESULT CALLBACK OuterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kPing)
+        ++g_outerPings;
+    return ::CallWindowProcW(g_behindOuter, hwnd, message, wParam, lParam);
+}
+
+TEST_F(MessageMapTest, UnbindingPutsTheOwnProcedureBackOrKeepsAForeignOneInFrontWorking) {
+    const size_t before = CWnd::BoundWindowCount();
+    CRecordingWnd plain;
+    ASSERT_TRUE(plain.CreateEx(0, WC_STATICW, L"ab", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    const HWND plainHandle = plain.m_hWnd;
+    EXPECT_EQ(plain.UnsubclassWindow(), plainHandle);
+    EXPECT_EQ(::GetWindowLongPtrW(plainHandle, GWLP_WNDPROC),
+              ::GetClassLongPtrW(plainHandle, GCLP_WNDPROC)); // the class's own procedure again
+    EXPECT_EQ(::SendMessageW(plainHandle, WM_GETTEXTLENGTH, 0, 0), 2);
+    ::DestroyWindow(plainHandle);
+
+    CRecordingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, WC_STATICW, L"abc", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    const HWND hwnd = wnd.m_hWnd;
+    g_outerPings = 0;
+    g_behindOuter = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+    EXPECT_EQ(::SendMessageW(hwnd, kPing, 1, 2), 3);
+    EXPECT_EQ(wnd.pings, 1);
+
+    // The object lets go while the other procedure stands in front: both keep working, the object
+    // hears nothing more.
+    EXPECT_EQ(wnd.UnsubclassWindow(), hwnd);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
+    EXPECT_EQ(CWnd::BoundWindowCount(), before);
+    EXPECT_EQ(::SendMessageW(hwnd, kPing, 1, 2), 0);
+    EXPECT_EQ(g_outerPings, 2);
+    EXPECT_EQ(wnd.pings, 1);
+    EXPECT_EQ(::SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0), 3);
+    ::DestroyWindow(hwnd);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(CWnd::BoundWindowCount(), before);
+}
+
 TEST_F(MessageMapTest, SubclassingRefusesAnotherProcesssWindow) {
     CWnd wnd;
     // The desktop window belongs to explorer, never to us.
