@@ -1,10 +1,13 @@
 #pragma once
-// What the benchmarks share: a clock, medians with their spread, and one printed table row.
+// What the benchmarks share: a clock, medians with their spread, the tiny mode that the test suite
+// runs, and the rows of the one table bench/run.sh prints.
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -20,30 +23,83 @@ inline double NowMicros() {
     return double(now.QuadPart) * 1e6 / frequency;
 }
 
+// `--tiny`: every figure once, with small sizes, so that a test can prove the benchmark still runs.
+inline bool& TinyMode() {
+    static bool tiny = false;
+    return tiny;
+}
+
+inline void ReadOptions(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--tiny") == 0)
+            TinyMode() = true;
+}
+
+// Rounds to measure: `full` normally, one in tiny mode.
+inline int Rounds(int full) {
+    return TinyMode() ? 1 : full;
+}
+
 struct Figure {
-    double median = 0;
+    double median = 0; // microseconds
     double spread = 0; // interquartile range
 };
 
+inline Figure Summarize(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    const size_t n = times.size();
+    if (n == 0)
+        return {};
+    return {times[n / 2], times[(n * 3) / 4] - times[n / 4]};
+}
+
 template <class Step> Figure Measure(int rounds, Step step) {
     std::vector<double> times;
+    rounds = Rounds(rounds);
     times.reserve(static_cast<size_t>(rounds));
     for (int i = 0; i < rounds; ++i) {
         const double start = NowMicros();
         step();
         times.push_back(NowMicros() - start);
     }
-    std::sort(times.begin(), times.end());
-    const size_t n = times.size();
-    return {times[n / 2], times[(n * 3) / 4] - times[n / 4]};
+    return Summarize(std::move(times));
 }
 
-// "name | figure ± spread | floor ± spread | ratio | target"
-inline void PrintRow(const char* name, Figure figure, Figure floor, double target) {
-    const double ratio = figure.median / floor.median;
-    std::printf("| %-44s | %10.1f us ± %-8.1f | %10.1f us ± %-8.1f | %5.2f | <= %.1f %s |\n", name,
-                figure.median, figure.spread, floor.median, floor.spread, ratio, target,
-                ratio <= target ? "met" : "NOT MET");
+// 10000 as "10,000".
+inline std::string Thousands(long long n) {
+    char text[32];
+    if (n >= 1000)
+        std::snprintf(text, sizeof(text), "%lld,%03lld", n / 1000, n % 1000);
+    else
+        std::snprintf(text, sizeof(text), "%lld", n);
+    return text;
+}
+
+inline std::string Format(Figure figure) {
+    char text[64];
+    if (figure.median >= 10000)
+        std::snprintf(text, sizeof(text), "%.1f ms ± %.1f", figure.median / 1000, figure.spread / 1000);
+    else
+        std::snprintf(text, sizeof(text), "%.1f us ± %.1f", figure.median, figure.spread);
+    return text;
+}
+
+// The table's rows: "| figure | median ± IQR | floor ± IQR | ratio | target |".
+inline void PrintRow(const std::string& name, Figure figure, Figure floor, double target) {
+    const double ratio = floor.median > 0 ? figure.median / floor.median : 0;
+    char verdict[32];
+    std::snprintf(verdict, sizeof(verdict), "<= %.1f %s", target, ratio <= target ? "met" : "NOT MET");
+    std::printf("| %-46s | %-22s | %-22s | %5.2f | %-14s |\n", name.c_str(), Format(figure).c_str(),
+                Format(floor).c_str(), ratio, verdict);
+    std::fflush(stdout);
+}
+
+// A row measured for comparison only: a method beside ours, or a figure with no floor.
+inline void PrintInfoRow(const std::string& name, const std::string& figure, const std::string& floor,
+                         const std::string& note) {
+    std::printf("| %-46s | %-22s | %-22s | %5s | %-14s |\n", name.c_str(), figure.c_str(), floor.c_str(), "",
+                note.c_str());
+    std::fflush(stdout);
 }
 
 } // namespace bench

@@ -10,6 +10,7 @@
 #include "select/SeekerStatic.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -40,7 +41,10 @@ BOOL CALLBACK CollectBare(HWND hwnd, LPARAM param) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    bench::ReadOptions(argc, argv);
+    const int panels = bench::TinyMode() ? 2 : 40, buttonsPerPanel = bench::TinyMode() ? 4 : 49;
+    const int moves = bench::TinyMode() ? 10 : 100;
     CBenchApp app;
     app.m_hInstance = ::GetModuleHandleW(nullptr);
     harness::TargetProcess target;
@@ -54,7 +58,7 @@ int main() {
     frame.rect = {100, 100, 900, 700};
     HWND top = target.Create(frame);
     // Forty panels of fifty buttons each: 2,000 visible descendants in two levels.
-    for (int panel = 0; panel < 40; ++panel) {
+    for (int panel = 0; panel < panels; ++panel) {
         harness::WindowSpec p;
         p.className = L"OrvexTargetWindow";
         p.style = WS_CHILD | WS_VISIBLE;
@@ -62,7 +66,7 @@ int main() {
         p.rect = {(panel % 8) * 100, (panel / 8) * 120, (panel % 8) * 100 + 98, (panel / 8) * 120 + 118};
         p.id = static_cast<UINT>(panel + 1);
         HWND panelWindow = target.Create(p);
-        for (int i = 0; i < 49; ++i) {
+        for (int i = 0; i < buttonsPerPanel; ++i) {
             harness::WindowSpec b;
             b.className = L"Button";
             b.style = WS_CHILD | WS_VISIBLE;
@@ -78,22 +82,26 @@ int main() {
     // enumerates all 2,000 descendants.
     const POINT point{199, 105};
 
-    const double step = bench::Measure(200, [&] { DeepWindowFromPoint(point.x, point.y); }).median;
+    // The floor of one step: the window under the point, then every descendant's visibility and
+    // rectangle, issued bare.
+    const auto floorStep = [](POINT at, HWND within) {
+        HWND hit = ::WindowFromPoint(at);
+        ::GetWindowLongW(hit, GWL_STYLE);
+        std::vector<HWND> windows;
+        ::EnumChildWindows(within, &CollectBare, reinterpret_cast<LPARAM>(&windows));
+        for (HWND hwnd : windows) {
+            RECT rect;
+            ::IsWindowVisible(hwnd);
+            ::GetWindowRect(hwnd, &rect);
+        }
+    };
     if (::WindowFromPoint(point) != top)
         std::printf("warning: the point is not on the top-level window\n");
-    const double floor = bench::Measure(200, [&] {
-                             HWND hit = ::WindowFromPoint(point);
-                             ::GetWindowLongW(hit, GWL_STYLE);
-                             std::vector<HWND> windows;
-                             ::EnumChildWindows(top, &CollectBare, reinterpret_cast<LPARAM>(&windows));
-                             for (HWND hwnd : windows) {
-                                 RECT rect;
-                                 ::IsWindowVisible(hwnd);
-                                 ::GetWindowRect(hwnd, &rect);
-                             }
-                         }).median;
-    std::printf("drag step over %zu descendants: %.1f us   floor %.1f us   ratio %.2f\n", all.size(), step,
-                floor, step / floor);
+    const bench::Figure step = bench::Measure(200, [&] { DeepWindowFromPoint(point.x, point.y); });
+    const bench::Figure floor = bench::Measure(200, [&] { floorStep(point, top); });
+    bench::PrintRow("drag step, " + bench::Thousands(static_cast<long long>(all.size())) +
+                        " visible descendants",
+                    step, floor, 1.2);
 
     harness::WindowSpec plainSpec;
     plainSpec.rect = {950, 720, 1250, 950};
@@ -101,9 +109,10 @@ int main() {
     RECT plainRect{};
     ::GetWindowRect(plain, &plainRect);
     const POINT plainPoint{(plainRect.left + plainRect.right) / 2, (plainRect.top + plainRect.bottom) / 2};
-    const double plainStep =
-        bench::Measure(200, [&] { DeepWindowFromPoint(plainPoint.x, plainPoint.y); }).median;
-    std::printf("drag step over a plain window: %.1f us\n", plainStep);
+    const bench::Figure plainStep =
+        bench::Measure(2000, [&] { DeepWindowFromPoint(plainPoint.x, plainPoint.y); });
+    const bench::Figure plainFloor = bench::Measure(2000, [&] { floorStep(plainPoint, plain); });
+    bench::PrintRow("drag step, a plain window", plainStep, plainFloor, 1.2);
 
     // 100 moves within one foreign window during a real drag of the control.
     CHost host;
@@ -114,7 +123,7 @@ int main() {
     for (POINT at{}; ::GetCursorPos(&at) && (at.x != plainPoint.x || at.y != plainPoint.y);)
         ::Sleep(5);
     host.seeker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    for (int move = 0; move < 100; ++move) {
+    for (int move = 0; move < moves; ++move) {
         const POINT to{plainPoint.x + move % 10, plainPoint.y + move / 10};
         ::SetCursorPos(to.x, to.y);
         for (POINT at{}; ::GetCursorPos(&at) && (at.x != to.x || at.y != to.y);)
@@ -122,8 +131,10 @@ int main() {
         host.seeker.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, 0);
     }
     host.seeker.SendMessage(WM_LBUTTONUP, 0, 0);
-    std::printf("refills over 100 moves within one window: %d (frames drawn: %d, erased: %d)\n",
-                host.targetChanges, host.targetChanges, host.targetChanges);
+    // Each change of target is one refill, one frame drawn and one erased.
+    bench::PrintInfoRow("refills over " + std::to_string(moves) + " moves within one window",
+                        std::to_string(host.targetChanges), "",
+                        host.targetChanges == 1 ? "1: met" : "1: NOT MET");
     host.DestroyWindow();
     return 0;
 }

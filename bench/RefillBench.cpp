@@ -80,7 +80,8 @@ void InsertBare(HWND list, const RowCollector& rows) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    bench::ReadOptions(argc, argv);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
     COrvexApp app;
@@ -125,7 +126,6 @@ int main() {
     ::SendMessageW(bareList, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     ::SendMessageW(bareList, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
 
-    std::printf("| %-44s | %-26s | %-26s | ratio | target |\n", "figure", "median ± IQR", "floor ± IQR");
     for (int viewMode : {1, 0}) {
         app.m_nViewMode = viewMode;
         // The rows of one real refill are the rows the floor inserts.

@@ -1,8 +1,11 @@
 // Building the window tree over 1,000, 5,000 and 10,000 windows of the helper target, arranged deep
 // (a spine 60 windows deep, the rest spread over its levels) and wide (every window a child of one
 // top-level window). For each: our build, the level-by-level method (every window's subtree
-// enumerated again, one level at a time), and the floor (the enumerations and the tree insertions
-// alone, with a fixed label). Each figure is the median of repeated runs, over the whole desktop.
+// enumerated again, one level at a time), and the floor (the enumerations, the reads each node
+// needs and the tree insertions, issued bare). Each figure is the median of repeated runs, over
+// the whole desktop.
+#include "BenchSupport.h"
+
 #include "core/LevelByLevelTreeBuild.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -15,6 +18,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -23,24 +28,15 @@ class CBenchApp : public CWinApp {};
 
 constexpr int kSpineDepth = 60;
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-// Milliseconds of one run of `step`.
-double Millis(const std::function<void()>& step) {
-    LARGE_INTEGER a, b;
-    ::QueryPerformanceCounter(&a);
+// Microseconds of one run of `step`.
+double Micros(const std::function<void()>& step) {
+    const double start = bench::NowMicros();
     step();
-    ::QueryPerformanceCounter(&b);
-    return Seconds(a, b) * 1e3;
+    return bench::NowMicros() - start;
+}
+
+std::string CaseName(const char* what, int count, bool deep) {
+    return std::string(what) + ", " + bench::Thousands(count) + " windows " + (deep ? "deep" : "wide");
 }
 
 // Fills a real tree control the way the window tree does: label and picture read from each window.
@@ -71,6 +67,36 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
     return TRUE;
 }
 
+// The floor: the enumerations, the reads a node's place, label and picture need (parent, text,
+// class name, style) issued bare, and one insertion per window with a label of the same length,
+// flat under the root. With `insertsOnly` the reads are left out, which shows what they cost.
+void FloorBuild(const CTreeCtrl& tree, HTREEITEM root, bool insertsOnly) {
+    std::vector<HWND> topLevel;
+    ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&topLevel));
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = root;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    insert.item.pszText = const_cast<wchar_t*>(L"(00000000h, Static) w");
+    std::vector<HWND> below;
+    volatile LONG_PTR sink = 0;
+    const auto node = [&](HWND hwnd) {
+        if (!insertsOnly) {
+            wchar_t text[255], className[255];
+            sink = sink + reinterpret_cast<LONG_PTR>(::GetParent(hwnd)) + ::GetWindowTextW(hwnd, text, 255) +
+                   ::GetClassNameW(hwnd, className, 255) + ::GetWindowLongW(hwnd, GWL_STYLE);
+        }
+        tree.InsertItem(insert);
+    };
+    for (HWND hwnd : topLevel) {
+        node(hwnd);
+        below.clear();
+        ::EnumChildWindows(hwnd, &Collect, reinterpret_cast<LPARAM>(&below));
+        for (HWND child : below)
+            node(child);
+    }
+}
+
 HWND MakeWindow(harness::TargetProcess& target, const wchar_t* className, DWORD style, HWND parent, UINT id) {
     harness::WindowSpec request;
     request.className = className;
@@ -98,22 +124,10 @@ HWND MakeHierarchy(harness::TargetProcess& target, int count, bool deep) {
     return top;
 }
 
-int DepthBelow(HWND top) {
-    std::vector<HWND> all;
-    ::EnumChildWindows(top, &Collect, reinterpret_cast<LPARAM>(&all));
-    int deepest = 0;
-    for (HWND hwnd : all) {
-        int depth = 0;
-        for (HWND up = hwnd; up && up != top; up = ::GetParent(up))
-            ++depth;
-        deepest = std::max(deepest, depth);
-    }
-    return deepest;
-}
-
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    bench::ReadOptions(argc, argv);
     CBenchApp app;
     app.m_hInstance = ::GetModuleHandleW(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TREEVIEW_CLASSES};
@@ -131,14 +145,16 @@ int main() {
     tree.SendMessage(WM_SETREDRAW, FALSE); // as during a rebuild
     LiveWindowHierarchy windows(false, false);
 
-    std::printf("%-7s %-5s %6s %6s %10s %16s %10s %11s %13s\n", "windows", "shape", "depth", "nodes",
-                "ours ms", "level-by-level", "floor ms", "ours/floor", "level/ours");
-    for (int count : {1000, 5000, 10000}) {
+    // Microseconds per window of our build and of the floor, by shape and size, to show how they grow.
+    std::map<std::pair<bool, int>, double> oursPerWindow, floorPerWindow;
+    const std::vector<int> counts =
+        bench::TinyMode() ? std::vector<int>{60} : std::vector<int>{1000, 5000, 10000};
+    for (int count : counts) {
         for (bool deep : {true, false}) {
             HWND top = MakeHierarchy(target, count, deep);
             // The three methods take turns, so that a slower or busier moment of the machine
             // falls on all of them alike.
-            const int rounds = count >= 10000 ? 5 : 7;
+            const int rounds = bench::Rounds(count >= 10000 ? 5 : 7);
             TreeFiller ours(tree), levels(tree);
             HTREEITEM root = nullptr;
             const auto reset = [&] {
@@ -152,54 +168,64 @@ int main() {
                 insert.item.pszText = const_cast<wchar_t*>(L"desktop");
                 root = tree.InsertItem(insert);
             };
-            std::vector<double> oursTimes, levelTimes, floorTimes;
+            std::vector<double> oursTimes, levelTimes, floorTimes, insertTimes;
             std::vector<orvex::WindowId> oursNodes, levelNodes;
             for (int round = 0; round <= rounds; ++round) { // round 0 warms up and is not counted
                 reset();
-                const double o = Millis([&] {
+                const double o = Micros([&] {
                     orvex::WindowTreeBuilder(windows, ours)
                         .AddTopLevelWindows(reinterpret_cast<orvex::TreeNode>(root));
                 });
                 oursNodes = ours.nodes;
                 reset();
-                const double l = Millis([&] {
+                const double l = Micros([&] {
                     reference::AddChildWindowsLevelByLevel(windows, levels, 0,
                                                            reinterpret_cast<orvex::TreeNode>(root));
                 });
                 levelNodes = levels.nodes;
                 reset();
-                const double f = Millis([&] {
-                    std::vector<HWND> topLevel;
-                    ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&topLevel));
-                    TVINSERTSTRUCTW insert{};
-                    insert.hParent = root;
-                    insert.hInsertAfter = TVI_LAST;
-                    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-                    insert.item.pszText = const_cast<wchar_t*>(L"(00000000h, Static) w");
-                    std::vector<HWND> below;
-                    for (HWND hwnd : topLevel) {
-                        tree.InsertItem(insert);
-                        below.clear();
-                        ::EnumChildWindows(hwnd, &Collect, reinterpret_cast<LPARAM>(&below));
-                        for (size_t i = 0; i < below.size(); ++i)
-                            tree.InsertItem(insert);
-                    }
-                });
+                reset();
+                const double f = Micros([&] { FloorBuild(tree, root, false); });
+                reset();
+                const double i = Micros([&] { FloorBuild(tree, root, true); });
                 if (round > 0) {
                     oursTimes.push_back(o);
                     levelTimes.push_back(l);
                     floorTimes.push_back(f);
+                    insertTimes.push_back(i);
                 }
             }
-            const double oursMs = Median(oursTimes), levelMs = Median(levelTimes),
-                         floorMs = Median(floorTimes);
-            std::printf("%-7d %-5s %6d %6zu %10.1f %16.1f %10.1f %11.2f %13.1f%s\n", count,
-                        deep ? "deep" : "wide", DepthBelow(top), oursNodes.size(), oursMs, levelMs, floorMs,
-                        oursMs / floorMs, levelMs / oursMs,
-                        oursNodes == levelNodes ? "" : "   (the trees differ!)");
-            std::fflush(stdout);
+            const bench::Figure oursFigure = bench::Summarize(oursTimes);
+            const bench::Figure levelFigure = bench::Summarize(levelTimes);
+            const bench::Figure floorFigure = bench::Summarize(floorTimes);
+            bench::PrintRow(CaseName("tree build", count, deep), oursFigure, floorFigure, 1.5);
+            char note[64];
+            std::snprintf(note, sizeof(note), "%.1fx ours%s", levelFigure.median / oursFigure.median,
+                          oursNodes == levelNodes ? "" : ", trees differ!");
+            bench::PrintInfoRow(CaseName("  level-by-level", count, deep), bench::Format(levelFigure), "",
+                                note);
+            bench::PrintInfoRow(CaseName("  floor without the reads", count, deep),
+                                bench::Format(bench::Summarize(insertTimes)), "", "");
+            oursPerWindow[{deep, count}] = oursFigure.median / count;
+            floorPerWindow[{deep, count}] = floorFigure.median / count;
             target.Destroy(top);
         }
+    }
+    for (bool deep : {true, false}) {
+        if (counts.size() < 2)
+            break;
+        // Linear growth keeps the time per window flat from the smallest to the largest tree. The
+        // floor does linear work, so its growth shows how much the machine (Wine's server among
+        // it) slows down with the number of windows alone; ours is judged against that.
+        const auto growth = [&](const std::map<std::pair<bool, int>, double>& perWindow) {
+            return perWindow.at({deep, counts.back()}) / perWindow.at({deep, counts.front()});
+        };
+        const double ours = growth(oursPerWindow), floor = growth(floorPerWindow);
+        char figure[64], note[64];
+        std::snprintf(figure, sizeof(figure), "%.2fx per window", ours);
+        std::snprintf(note, sizeof(note), "%.2fx per window", floor);
+        bench::PrintInfoRow(std::string("tree build growth, 1,000 to 10,000 ") + (deep ? "deep" : "wide"),
+                            figure, note, ours <= 1.3 * floor ? "linear: met" : "linear: NOT MET");
     }
     host.DestroyWindow();
     return 0;

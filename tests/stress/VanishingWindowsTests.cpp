@@ -1,12 +1,14 @@
 // Windows that vanish while Orvex reads them: the helper target creates and destroys hundreds of
 // windows a second while the real main dialog lists them in both listings, the finder's hit test
-// runs over them and frames are drawn and erased around them, for a thousand rounds.
+// runs over them, the window tree is rebuilt and synchronised with them, and frames are drawn and
+// erased around them, for a thousand rounds.
+#include "harness/ProcessResources.h"
 #include "harness/ScreenGrab.h"
 #include "harness/TargetClient.h"
 #include "maindlg/MainDialogFixture.h"
+#include "res/resource.h"
 #include "select/ScreenHelpers.h"
-
-#include <psapi.h>
+#include "select/WindowTreeDialog.h"
 
 #include <string>
 #include <vector>
@@ -36,21 +38,6 @@ std::vector<HWND> WindowsOf(DWORD processId) {
     return search.found;
 }
 
-struct Resources {
-    DWORD gdi = 0;
-    DWORD user = 0;
-    SIZE_T privateBytes = 0;
-};
-
-Resources Counts() {
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    memory.cb = sizeof(memory);
-    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                           sizeof(memory));
-    return {::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS),
-            ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS), memory.PrivateUsage};
-}
-
 class VanishingWindowsTest : public MainDialogTest {};
 
 TEST_F(VanishingWindowsTest, ListingHitTestingAndFramingSurviveAThousandRounds) {
@@ -64,7 +51,7 @@ TEST_F(VanishingWindowsTest, ListingHitTestingAndFramingSurviveAThousandRounds) 
 
     // One warm round first, so the counts below measure growth, not first use.
     dialog->ShowWindowProperties(Main());
-    const Resources start = Counts();
+    const harness::ProcessResources start = harness::ReadProcessResources();
     int listed = 0, vanished = 0;
     for (int round = 0; round < 1000; ++round) {
         const std::vector<HWND> windows = WindowsOf(target.ProcessId());
@@ -92,9 +79,62 @@ TEST_F(VanishingWindowsTest, ListingHitTestingAndFramingSurviveAThousandRounds) 
 
     harness::PumpMessages();
     EXPECT_TRUE(harness::ScreenGrab(quiet) == before) << "nothing was left on the screen";
-    const Resources end = Counts();
+    const harness::ProcessResources end = harness::ReadProcessResources();
     EXPECT_LT(end.privateBytes, start.privateBytes + 8 * 1024 * 1024) << "private memory grew";
-    if (start.gdi == 0 && start.user == 0)
+    if (!start.HasObjectCounts())
+        GTEST_SKIP() << "Wine reports no GDI or USER object counts (GetGuiResources answers 0)";
+    EXPECT_LE(end.gdi, start.gdi + 5) << "GDI objects grew";
+    EXPECT_LE(end.user, start.user + 5) << "USER objects grew";
+}
+
+TEST_F(VanishingWindowsTest, TreeRebuildsAndHighlightsSurviveAThousandRounds) {
+    ASSERT_TRUE(OpenDialog());
+    dialog->SendMessage(WM_COMMAND, ID_VIEW_WINDOW_TREE);
+    harness::PumpMessages();
+    auto* tree = static_cast<CWindowTreeDialog*>(CWnd::FromHandlePermanent(dialog->WindowTreeWindow()));
+    ASSERT_NE(tree, nullptr);
+    // Both of Orvex's windows on the left; the churn and the strip watched for debris on the right.
+    dialog->SetWindowPos(nullptr, 0, 0, 330, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    tree->SetWindowPos(nullptr, 330, 0, 330, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    harness::TargetProcess target;
+    ASSERT_TRUE(target.IsRunning());
+    ASSERT_EQ(target.Request("churn\t1"), "ok");
+    const RECT quiet{700, 40, 1200, 90};
+    harness::PumpMessages();
+    const harness::ScreenGrab before(quiet);
+
+    tree->Rebuild();
+    const harness::ProcessResources start = harness::ReadProcessResources();
+    int found = 0, highlighted = 0;
+    for (int round = 0; round < 1000; ++round) {
+        const std::vector<HWND> windows = WindowsOf(target.ProcessId());
+        HWND hwnd = windows.empty() ? nullptr : windows[static_cast<size_t>(round) % windows.size()];
+        // A rebuild every fourth round: the tree meets windows that die between the enumeration
+        // and the reads of their labels, and nodes of windows already gone.
+        if (round % 4 == 0)
+            tree->Rebuild();
+        if (hwnd && tree->SelectWindowItem(hwnd, TRUE))
+            ++found;
+        // The highlight command itself now and then (it pauses between its flashes), the frame
+        // drawing alone in every other round.
+        if (round % 100 == 0) {
+            if (dialog->HighlightWindow(hwnd))
+                ++highlighted;
+        } else if (hwnd) {
+            InvertWindowFrame(hwnd);
+            InvertWindowFrame(hwnd);
+        }
+        harness::PumpMessages();
+    }
+    ASSERT_EQ(target.Request("churn\t0"), "ok");
+    EXPECT_GT(found, 0) << "some windows lived long enough to be found in the tree";
+    std::printf("found %d windows in the tree, highlighted %d\n", found, highlighted);
+
+    harness::PumpMessages();
+    EXPECT_TRUE(harness::ScreenGrab(quiet) == before) << "nothing was left on the screen";
+    const harness::ProcessResources end = harness::ReadProcessResources();
+    EXPECT_LT(end.privateBytes, start.privateBytes + 8 * 1024 * 1024) << "private memory grew";
+    if (!start.HasObjectCounts())
         GTEST_SKIP() << "Wine reports no GDI or USER object counts (GetGuiResources answers 0)";
     EXPECT_LE(end.gdi, start.gdi + 5) << "GDI objects grew";
     EXPECT_LE(end.user, start.user + 5) << "USER objects grew";
