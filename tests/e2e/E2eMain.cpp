@@ -1,8 +1,14 @@
-// The end-to-end suite's entry: GoogleTest plus a screenshot of the desktop for every failed test.
+// The end-to-end suite's entry: GoogleTest, a screenshot of the desktop for every failed test, and
+// at the end a check that no test left Orvex or a helper program running.
 #include "harness/ExternalProcess.h"
 #include "harness/OrvexSession.h"
+#include "harness/Wait.h"
 
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -30,10 +36,39 @@ class ScreenshotOnFailure : public ::testing::EmptyTestEventListener {
     }
 };
 
+// Programs of ours still running, by image name.
+std::vector<std::wstring> OwnProgramsRunning() {
+    std::vector<std::wstring> running;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return running;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
+        for (const wchar_t* name : {L"Orvex.exe", L"orvex_target.exe", L"orvex_wait_window.exe"})
+            if (::lstrcmpiW(entry.szExeFile, name) == 0)
+                running.push_back(std::wstring(entry.szExeFile) + L" (" +
+                                  std::to_wstring(entry.th32ProcessID) + L")");
+    }
+    ::CloseHandle(snapshot);
+    return running;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ScreenshotOnFailure);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Programs closed by the last test may take a moment to exit.
+    std::vector<std::wstring> left;
+    harness::WaitUntil(
+        [&] {
+            left = OwnProgramsRunning();
+            return left.empty();
+        },
+        10000);
+    for (const std::wstring& program : left)
+        std::printf("left running after the tests: %ls\n", program.c_str());
+    return left.empty() ? result : 1;
 }
