@@ -6,6 +6,9 @@
 #include "res/resource.h"
 #include "select/ScreenHelpers.h"
 
+#include <system_error>
+#include <thread>
+
 namespace {
 constexpr DWORD kHotKeyFlashMs = 75;
 constexpr DWORD kHighlightStepMs = 100;
@@ -81,14 +84,33 @@ void CMainDialog::OnHighlightWindow() {
     HighlightWindow(m_hSelectedWnd);
 }
 
-void CMainDialog::EnableAndShowWindow(HWND hwnd) {
-    if (!hwnd || !::IsWindow(hwnd))
-        return;
+namespace {
+
+void ShowAndEnable(HWND hwnd) {
     if (!(::GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE) &&
         !::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
                         SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOSENDCHANGING))
         return;
     ::EnableWindow(hwnd, TRUE);
+}
+
+} // namespace
+
+void CMainDialog::EnableAndShowWindow(HWND hwnd) {
+    if (!hwnd || !::IsWindow(hwnd))
+        return;
+    if (::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId()) {
+        ShowAndEnable(hwnd);
+        return;
+    }
+    // Showing and enabling another thread's window both wait for that thread to answer; a program
+    // that has stopped answering would freeze Orvex with it. A thread of its own waits instead,
+    // and the window changes whenever its program answers again.
+    try {
+        std::thread(ShowAndEnable, hwnd).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: leave the window as it is rather than risk waiting forever.
+    }
 }
 
 void CMainDialog::OnEnableVisibleWindow() {
