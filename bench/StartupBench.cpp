@@ -15,14 +15,20 @@ namespace {
 double TimeToIdle(const std::wstring& program, const wchar_t* caption) {
     harness::BackgroundProcess process;
     const double start = bench::NowMicros();
-    if (!process.Start(L"\"" + harness::BinaryDirectory() + program + L"\""))
+    if (!process.Start(L"\"" + harness::BinaryDirectory() + program + L"\"")) {
+        std::printf("%ls did not start\n", program.c_str());
         return -1;
+    }
     HWND shown = nullptr;
     // Looked for every millisecond: a coarser poll would add its own wait to the figure.
     for (const double giveUp = start + 30e6; !shown && bench::NowMicros() < giveUp; ::Sleep(1)) {
         for (HWND hwnd : harness::FindTopLevelWindows(process.Id(), nullptr, caption))
             if (::IsWindowVisible(hwnd))
                 shown = hwnd;
+    }
+    if (!shown) {
+        std::printf("%ls did not start\n", program.c_str());
+        return -1;
     }
     // Idle: the window's thread answers a message that waits behind everything already queued.
     DWORD_PTR result = 0;
