@@ -81,6 +81,16 @@ run() {
     # shellcheck disable=SC1090
     . "$state"
     export DISPLAY
+    # Now and then wine returns at once, silently and with a failure, without having run the
+    # program at all (seen once in a few hundred starts). No program of ours ends that fast, so a
+    # failure within 100 ms is taken for that and the start is made once more.
+    local began rc
+    began=$(date +%s%N)
+    wine "$@" && return 0 || rc=$?
+    if [ $(( ($(date +%s%N) - began) / 1000000 )) -ge 100 ]; then
+        return "$rc"
+    fi
+    echo "[wine-session] wine returned $rc at once without running $1; starting it again" >&2
     exec wine "$@"
 }
 
