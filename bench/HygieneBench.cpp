@@ -4,7 +4,7 @@
 // so that caches filled once (fonts, images, the heap's first pages) are not counted as growth.
 #include "BenchSupport.h"
 
-#include "app/OrvexApp.h"
+#include "BenchOrvexApp.h"
 #include "harness/ProcessResources.h"
 #include "harness/TargetClient.h"
 #include "maindlg/MainDialog.h"
@@ -15,8 +15,6 @@
 #include <string>
 
 namespace {
-
-constexpr wchar_t kBenchCompanyKey[] = L"Software\\OrvexBenchmarks";
 
 void Pump() {
     MSG message;
@@ -71,14 +69,7 @@ void Row(const std::string& name, int rounds, const std::function<void()>& step)
 int main(int argc, char** argv) {
     bench::ReadOptions(argc, argv);
     const bool tiny = bench::TinyMode();
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    COrvexApp app;
-    app.m_hInstance = ::GetModuleHandleW(nullptr);
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchCompanyKey);
-    app.SetRegistryKey(L"OrvexBenchmarks");
-    app.m_appName = L"Orvex";
-    app.m_profileName = L"Orvex\\1.2";
+    CBenchOrvexApp app;
 
     harness::TargetProcess target;
     harness::WindowSpec frame;
@@ -133,6 +124,5 @@ int main(int argc, char** argv) {
 
     dialog.DestroyWindow();
     Pump();
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchCompanyKey);
     return 0;
 }

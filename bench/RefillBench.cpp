@@ -3,7 +3,7 @@
 // plain list view with redraw off.
 #include "BenchSupport.h"
 
-#include "app/OrvexApp.h"
+#include "BenchOrvexApp.h"
 #include "core/RowCollector.h"
 #include "harness/TargetClient.h"
 #include "maindlg/MainDialog.h"
@@ -13,8 +13,6 @@
 #include <psapi.h>
 
 namespace {
-
-constexpr wchar_t kBenchCompanyKey[] = L"Software\\OrvexBenchmarks";
 
 // The reads a Detail listing of a list view needs, without any formatting or rows.
 void BareReads(HWND hwnd, bool detail) {
@@ -82,14 +80,7 @@ void InsertBare(HWND list, const RowCollector& rows) {
 
 int main(int argc, char** argv) {
     bench::ReadOptions(argc, argv);
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    COrvexApp app;
-    app.m_hInstance = ::GetModuleHandleW(nullptr);
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchCompanyKey);
-    app.SetRegistryKey(L"OrvexBenchmarks");
-    app.m_appName = L"Orvex";
-    app.m_profileName = L"Orvex\\1.2";
+    CBenchOrvexApp app;
 
     harness::TargetProcess target;
     harness::WindowSpec frame;
@@ -144,6 +135,5 @@ int main(int argc, char** argv) {
     }
     dialog.DestroyWindow();
     ::DestroyWindow(bareList);
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kBenchCompanyKey);
     return 0;
 }
