@@ -77,15 +77,13 @@ void CWnd::Bind(HWND hwnd) {
     m_hWnd = hwnd;
     m_finished = false;
     // In the table first: the procedure may be called as soon as it is in place.
-    t_boundWindows[hwnd] = Binding{this, nullptr};
-    const LONG_PTR previous =
-        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::BoundWindowProc));
-    if (!previous) {
+    Binding& binding = t_boundWindows[hwnd] = Binding{this, nullptr};
+    binding.previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::BoundWindowProc)));
+    if (!binding.previous) {
         t_boundWindows.erase(hwnd);
         return;
     }
-    m_previousProc = reinterpret_cast<WNDPROC>(previous);
-    t_boundWindows[hwnd].previous = m_previousProc;
     m_bound = true;
 }
 
@@ -95,13 +93,13 @@ void CWnd::Unbind() {
         if (it != t_boundWindows.end() && it->second.wnd == this) {
             const auto ours = reinterpret_cast<LONG_PTR>(&CWnd::BoundWindowProc);
             if (::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == ours &&
-                ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc)) == ours)
+                ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.previous)) ==
+                    ours)
                 t_boundWindows.erase(it);
             else
                 it->second.wnd = nullptr; // another procedure stands in front: ours keeps passing on
         }
     }
-    m_previousProc = nullptr;
     m_bound = false;
 }
 
@@ -285,7 +283,7 @@ LRESULT CWnd::Default() {
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_bound)
-        return ::CallWindowProcW(m_previousProc, m_hWnd, message, wParam, lParam);
+        return ::CallWindowProcW(t_boundWindows.at(m_hWnd).previous, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 

@@ -111,7 +111,6 @@ private:
         LPARAM lParam = 0;
     };
     CurrentMessage m_current;
-    WNDPROC m_previousProc = nullptr;
     int m_depth = 0;
     bool m_bound = false;
     bool m_finished = false;
