@@ -39,22 +39,16 @@ std::string CaseName(const char* what, int count, bool deep) {
     return std::string(what) + ", " + bench::Thousands(count) + " windows " + (deep ? "deep" : "wide");
 }
 
-// Fills a real tree control the way the window tree does: label and picture read from each window.
+// Fills a real tree control with the window tree's own look and insertion.
 class TreeFiller : public orvex::WindowTreeSink {
 public:
     explicit TreeFiller(const CTreeCtrl& tree) : m_tree(tree) {}
     orvex::TreeNode AddWindowNode(orvex::WindowId window, orvex::TreeNode parent) override {
         const WindowNodeLook look = LookOfWindowNode(LiveWindowHierarchy::Handle(window));
-        TVINSERTSTRUCTW insert{};
-        insert.hParent = reinterpret_cast<HTREEITEM>(parent);
-        insert.hInsertAfter = TVI_LAST;
-        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-        insert.item.pszText = const_cast<wchar_t*>(look.label.c_str());
-        insert.item.iImage = look.picture;
-        insert.item.iSelectedImage = look.picture;
-        insert.item.lParam = static_cast<LPARAM>(nodes.size());
+        const HTREEITEM item = AppendTreeNode(m_tree, reinterpret_cast<HTREEITEM>(parent), look.label,
+                                              look.picture, static_cast<LPARAM>(nodes.size()));
         nodes.push_back(window);
-        return reinterpret_cast<orvex::TreeNode>(m_tree.InsertItem(insert));
+        return reinterpret_cast<orvex::TreeNode>(item);
     }
     std::vector<orvex::WindowId> nodes;
 

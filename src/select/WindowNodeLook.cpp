@@ -27,3 +27,16 @@ WindowNodeLook LookOfWindowNode(HWND hwnd) {
     look.picture = GetClassImage(hwnd, name);
     return look;
 }
+
+HTREEITEM AppendTreeNode(const CTreeCtrl& tree, HTREEITEM parent, const std::wstring& label, int picture,
+                         LPARAM data) {
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(label.c_str());
+    insert.item.iImage = picture;
+    insert.item.iSelectedImage = picture;
+    insert.item.lParam = data;
+    return tree.InsertItem(insert);
+}

@@ -213,16 +213,8 @@ void CWindowTreeDialog::AddProcessItems(orvex::WindowTreeBuilder& builder, HTREE
 
 HTREEITEM CWindowTreeDialog::AddProcessItem(DWORD processId, const std::wstring& name,
                                             HTREEITEM hParentItem) {
-    const std::wstring label = orvex::FormatProcessLabel(processId, name);
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = hParentItem;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<wchar_t*>(label.c_str());
-    insert.item.iImage = orvex::kProcessPicture;
-    insert.item.iSelectedImage = orvex::kProcessPicture;
-    insert.item.lParam = static_cast<LPARAM>(m_arrItemData.size());
-    const HTREEITEM item = m_wndTree.InsertItem(insert);
+    const HTREEITEM item = AppendTreeNode(m_wndTree, hParentItem, orvex::FormatProcessLabel(processId, name),
+                                          orvex::kProcessPicture, static_cast<LPARAM>(m_arrItemData.size()));
     if (!item)
         return nullptr;
     auto record = std::make_unique<TREEITEMDATA>();
@@ -234,15 +226,8 @@ HTREEITEM CWindowTreeDialog::AddProcessItem(DWORD processId, const std::wstring&
 
 HTREEITEM CWindowTreeDialog::AddWindowItem(HWND hwnd, HTREEITEM hParentItem) {
     const WindowNodeLook look = LookOfWindowNode(hwnd);
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = hParentItem;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<wchar_t*>(look.label.c_str());
-    insert.item.iImage = look.picture;
-    insert.item.iSelectedImage = look.picture;
-    insert.item.lParam = static_cast<LPARAM>(m_arrItemData.size());
-    const HTREEITEM item = m_wndTree.InsertItem(insert);
+    const HTREEITEM item = AppendTreeNode(m_wndTree, hParentItem, look.label, look.picture,
+                                          static_cast<LPARAM>(m_arrItemData.size()));
     if (!item)
         return nullptr;
     auto record = std::make_unique<TREEITEMDATA>();
