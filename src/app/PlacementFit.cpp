@@ -17,7 +17,7 @@ std::int64_t Clamp(std::int64_t value, std::int64_t low, std::int64_t high) {
 
 } // namespace
 
-Box FitOnWorkArea(const Box& stored, const Box& workArea, int minWidth, int minHeight) {
+ScreenRect FitOnWorkArea(const ScreenRect& stored, const ScreenRect& workArea, int minWidth, int minHeight) {
     const std::int64_t areaWidth = std::int64_t{workArea.right} - workArea.left;
     const std::int64_t areaHeight = std::int64_t{workArea.bottom} - workArea.top;
     // Sizes in 64 bits: a hand-edited rectangle may span more than an int can hold.

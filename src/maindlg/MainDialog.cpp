@@ -228,7 +228,7 @@ RECT FitOnScreen(const RECT& stored) {
     nearest.cbSize = sizeof(nearest);
     if (!::GetMonitorInfoW(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST), &nearest))
         return stored;
-    const orvex::Box fitted = orvex::FitOnWorkArea(
+    const orvex::ScreenRect fitted = orvex::FitOnWorkArea(
         {onScreen.left, onScreen.top, onScreen.right, onScreen.bottom},
         {nearest.rcWork.left, nearest.rcWork.top, nearest.rcWork.right, nearest.rcWork.bottom}, kMinWidth,
         kMinHeight);

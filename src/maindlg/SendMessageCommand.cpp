@@ -10,7 +10,7 @@
 
 namespace {
 
-orvex::PlacementRect ToPlacement(const RECT& rect) {
+orvex::ScreenRect ToScreenRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
@@ -38,6 +38,6 @@ void CMainDialog::OnSendMessage() {
     if (!::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
         ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
     const orvex::PlacementPoint at = orvex::PlaceSendMessageDialog(
-        ToPlacement(main), own.right - own.left, own.bottom - own.top, ToPlacement(monitor.rcWork));
+        ToScreenRect(main), own.right - own.left, own.bottom - own.top, ToScreenRect(monitor.rcWork));
     opened->SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }

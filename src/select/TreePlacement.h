@@ -1,14 +1,9 @@
 #pragma once
 // Where the window tree opens beside the main window. Pure logic: no window system here.
 
-namespace orvex {
+#include "app/ScreenRect.h"
 
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
+namespace orvex {
 
 struct WindowPlace {
     int x = 0;

@@ -14,8 +14,8 @@ int KeepInside(int start, int length, int low, int high) {
 
 } // namespace
 
-PlacementPoint PlaceSendMessageDialog(const PlacementRect& mainWindow, int width, int height,
-                                      const PlacementRect& workArea) {
+PlacementPoint PlaceSendMessageDialog(const ScreenRect& mainWindow, int width, int height,
+                                      const ScreenRect& workArea) {
     // 64-bit intermediate: rectangles far off the screen must not overflow.
     const long long wantedTop = static_cast<long long>(mainWindow.bottom) - kSendDialogBottomGap - height;
     const int top = static_cast<int>(std::clamp<long long>(wantedTop, -0x40000000LL, 0x40000000LL));

@@ -1,14 +1,9 @@
 #pragma once
 // Where the send-message dialog opens. Pure logic: rectangles in, a position out.
 
-namespace orvex {
+#include "app/ScreenRect.h"
 
-struct PlacementRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
+namespace orvex {
 
 struct PlacementPoint {
     int x = 0;
@@ -22,7 +17,7 @@ inline constexpr int kSendDialogBottomGap = 45;
 // edge, its bottom edge kSendDialogBottomGap pixels above the main window's bottom edge. Where that
 // would put part of it outside the work area (a main window near the top of the screen, say) it is
 // moved just far enough to lie inside, top-left corner first, so its caption can always be reached.
-PlacementPoint PlaceSendMessageDialog(const PlacementRect& mainWindow, int width, int height,
-                                      const PlacementRect& workArea);
+PlacementPoint PlaceSendMessageDialog(const ScreenRect& mainWindow, int width, int height,
+                                      const ScreenRect& workArea);
 
 } // namespace orvex

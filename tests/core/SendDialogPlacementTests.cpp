@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr orvex::PlacementRect kWorkArea{0, 0, 1280, 984};
+constexpr orvex::ScreenRect kWorkArea{0, 0, 1280, 984};
 
 TEST(SendDialogPlacement, LeftEdgesAlignedAndBottom45PixelsAboveTheMainWindows) {
     const orvex::PlacementPoint at = orvex::PlaceSendMessageDialog({200, 300, 800, 900}, 500, 320, kWorkArea);
@@ -16,7 +16,7 @@ TEST(SendDialogPlacement, LeftEdgesAlignedAndBottom45PixelsAboveTheMainWindows) 
 
 TEST(SendDialogPlacement, StaysInsideTheWorkArea) {
     struct Case {
-        orvex::PlacementRect main;
+        orvex::ScreenRect main;
         int x, y;
     };
     const Case cases[] = {
