@@ -1,5 +1,6 @@
 #include "harness/ExternalProcess.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace harness {
@@ -50,10 +51,19 @@ bool RunUnix(const std::wstring& commandLine, DWORD timeoutMs) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    std::wstring mutableLine = commandLine;
-    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info))
-        return false;
+    // Wine now and then refuses a process creation outright (seen once in some hundred starts of
+    // a full run); a second try a moment later goes through.
+    for (int attempt = 0;; ++attempt) {
+        std::wstring mutableLine = commandLine;
+        if (::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &info))
+            break;
+        if (attempt == 1)
+            return false;
+        std::fprintf(stderr, "starting %ls failed (error %lu); trying once more\n", commandLine.c_str(),
+                     ::GetLastError());
+        ::Sleep(200);
+    }
     // Wine starts a Linux program without giving back handles, and may leave stale values in
     // `info`: closing those would close whatever handles of this process have them now (a helper
     // target's pipe, say).
@@ -72,10 +82,19 @@ bool BackgroundProcess::Start(const std::wstring& commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    std::wstring mutableLine = commandLine;
-    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info))
-        return false;
+    // Wine now and then refuses a process creation outright (seen once in some hundred starts of
+    // a full run); a second try a moment later goes through.
+    for (int attempt = 0;; ++attempt) {
+        std::wstring mutableLine = commandLine;
+        if (::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &info))
+            break;
+        if (attempt == 1)
+            return false;
+        std::fprintf(stderr, "starting %ls failed (error %lu); trying once more\n", commandLine.c_str(),
+                     ::GetLastError());
+        ::Sleep(200);
+    }
     m_process.reset(info.hProcess);
     m_id = info.dwProcessId;
     ::CloseHandle(info.hThread);
