@@ -9,6 +9,7 @@
 #include "harness/TargetClient.h"
 #include "maindlg/MainDialog.h"
 #include "res/resource.h"
+#include "select/WindowTreeDialog.h"
 #include "select/ScreenHelpers.h"
 
 #include <functional>
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    CMainDialog dialog;
+    CMainDialog dialog(app.m_settings);
     app.m_pMainWnd = &dialog;
     dialog.Create(IDD_ORVEX_DIALOG);
     dialog.ShowWindow(SW_SHOW);
@@ -101,14 +102,14 @@ int main(int argc, char** argv) {
     int refill = 0;
     Row("refills", tiny ? 10 : 10000, [&] {
         // Both listings, of a control and of a top-level window, in turn.
-        app.m_nViewMode = (refill / 2) % 2;
+        app.m_settings.m_nViewMode = (refill / 2) % 2;
         dialog.ShowWindowProperties(refill % 2 ? edit : top);
         ++refill;
     });
 
     dialog.SendMessage(WM_COMMAND, ID_VIEW_WINDOW_TREE);
     Pump();
-    const HWND tree = dialog.WindowTreeWindow();
+    const HWND tree = dialog.m_pWindowTreeDialog ? dialog.m_pWindowTreeDialog->m_hWnd : nullptr;
     if (!tree) {
         std::printf("the window tree did not open\n");
         return 1;

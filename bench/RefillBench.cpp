@@ -6,6 +6,7 @@
 #include "BenchOrvexApp.h"
 #include "core/RowCollector.h"
 #include "harness/TargetClient.h"
+#include "inspect/Listing.h"
 #include "maindlg/MainDialog.h"
 #include "res/resource.h"
 
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
     // An extended list style for the control's own query to answer.
     ::SendMessageW(control, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
 
-    CMainDialog dialog;
+    CMainDialog dialog(app.m_settings);
     app.m_pMainWnd = &dialog;
     dialog.Create(IDD_ORVEX_DIALOG);
     // A plain list as large as the property view and visible like it: a hidden list skips work
@@ -117,21 +118,18 @@ int main(int argc, char** argv) {
     ::SendMessageW(bareList, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     ::SendMessageW(bareList, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
 
-    for (int viewMode : {1, 0}) {
-        app.m_nViewMode = viewMode;
+    for (const ViewMode viewMode : {ViewMode::Detail, ViewMode::Summary}) {
+        app.m_settings.m_nViewMode = static_cast<int>(viewMode);
         // The rows of one real refill are the rows the floor inserts.
         RowCollector collected;
-        dialog.ShowWindowProperties(control);
-        for (int i = 0, n = dialog.m_wndProperties.GetItemCount(); i < n; ++i)
-            collected.rows.push_back(
-                {0, dialog.m_wndProperties.GetItemText(i, 0), dialog.m_wndProperties.GetItemText(i, 1), 0});
+        AddWindowListing(collected, control, viewMode);
         const bench::Figure refill = bench::Measure(300, [&] { dialog.ShowWindowProperties(control); });
         const bench::Figure floor = bench::Measure(300, [&] {
-            BareReads(control, viewMode == 1);
+            BareReads(control, viewMode == ViewMode::Detail);
             InsertBare(bareList, collected);
         });
-        bench::PrintRow(viewMode == 1 ? "refill, Detail listing" : "refill, Summary listing", refill, floor,
-                        1.2);
+        bench::PrintRow(viewMode == ViewMode::Detail ? "refill, Detail listing" : "refill, Summary listing",
+                        refill, floor, 1.2);
     }
     dialog.DestroyWindow();
     ::DestroyWindow(bareList);

@@ -1,5 +1,7 @@
 #include "app/CentreOnOwner.h"
 
+#include "common/ScreenGeometry.h"
+
 #include <algorithm>
 
 void CentreOnOwner(HWND dialog) {
@@ -7,13 +9,10 @@ void CentreOnOwner(HWND dialog) {
     if (!::GetWindowRect(dialog, &rect))
         return;
     HWND owner = ::GetWindow(dialog, GW_OWNER);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (!::GetMonitorInfoW(::MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTONEAREST), &monitor))
-        return;
-    const RECT& work = monitor.rcWork;
+    const orvex::ScreenRect work =
+        orvex::WorkAreaOf(::MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTONEAREST));
     // A minimised or hidden owner gives no useful middle: the work area's is taken instead.
-    RECT around = work;
+    RECT around = orvex::ToRect(work);
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner))
         ::GetWindowRect(owner, &around);
 
@@ -22,7 +21,7 @@ void CentreOnOwner(HWND dialog) {
     int x = around.left + (around.right - around.left - width) / 2;
     int y = around.top + (around.bottom - around.top - height) / 2;
     // Whole on the work area; a dialog larger than it keeps its top left corner (the caption) on it.
-    x = std::max(std::min(x, static_cast<int>(work.right) - width), static_cast<int>(work.left));
-    y = std::max(std::min(y, static_cast<int>(work.bottom) - height), static_cast<int>(work.top));
+    x = std::max(std::min(x, work.right - width), work.left);
+    y = std::max(std::min(y, work.bottom - height), work.top);
     ::SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,10 +1,10 @@
 #include "app/OptionsDialog.h"
 
 #include "app/CentreOnOwner.h"
-#include "app/OrvexApp.h"
 #include "res/resource.h"
 
-COptionsDialog::COptionsDialog(CWnd* parent) : CDialog(IDD_OPTIONS, parent) {}
+COptionsDialog::COptionsDialog(CWnd* parent, Settings& settings)
+    : CDialog(IDD_OPTIONS, parent), m_settings(settings) {}
 
 void COptionsDialog::DoDataExchange(CDataExchange* dx) {
     DDX_Check(dx, IDC_OPTIONS_ALWAYS_ON_TOP, m_bAlwaysOnTop);
@@ -15,14 +15,13 @@ void COptionsDialog::DoDataExchange(CDataExchange* dx) {
 BOOL COptionsDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     CentreOnOwner(m_hWnd);
-    const COrvexApp& app = GetOrvexApp();
-    m_bAlwaysOnTop = app.m_bKeepAlwaysOnTop;
-    m_bHideMainWindow = app.m_bHideOnSeeking;
+    m_bAlwaysOnTop = m_settings.m_bKeepAlwaysOnTop;
+    m_bHideMainWindow = m_settings.m_bHideOnSeeking;
     // A key typed without a modifier becomes Ctrl+Alt plus that key, so a plain letter typed here
     // cannot take that letter away from every other program. The rule binds typing only: a stored
     // key without modifier (the default F9) is shown as it is.
     m_ctlHotKey.SetRules(HKCOMB_NONE, HOTKEYF_CONTROL | HOTKEYF_ALT);
-    const auto stored = static_cast<WORD>(app.m_nHotKey);
+    const auto stored = static_cast<WORD>(m_settings.m_nHotKey);
     m_ctlHotKey.SetHotKey(LOBYTE(stored), HIBYTE(stored));
     UpdateData(FALSE);
     return TRUE;
@@ -30,9 +29,8 @@ BOOL COptionsDialog::OnInitDialog() {
 
 void COptionsDialog::OnOK() {
     UpdateData(TRUE);
-    COrvexApp& app = GetOrvexApp();
-    app.m_bKeepAlwaysOnTop = m_bAlwaysOnTop;
-    app.m_bHideOnSeeking = m_bHideMainWindow;
-    app.m_nHotKey = m_ctlHotKey.GetHotKey(); // 0 when the control was cleared
+    m_settings.m_bKeepAlwaysOnTop = m_bAlwaysOnTop;
+    m_settings.m_bHideOnSeeking = m_bHideMainWindow;
+    m_settings.m_nHotKey = m_ctlHotKey.GetHotKey(); // 0 when the control was cleared
     CDialog::OnOK();
 }

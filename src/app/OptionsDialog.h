@@ -1,14 +1,15 @@
 #pragma once
 // The options dialog: always on top, hiding the main window while the finder tool is dragged, and
-// the global hot key. It copies the application's settings in when it opens and back only on OK;
-// applying them is the application object's business.
+// the global hot key. It copies the settings in when it opens and back only on OK; applying them
+// is its opener's business.
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "maindlg/Settings.h"
 
 class COptionsDialog : public CDialog {
 public:
-    explicit COptionsDialog(CWnd* parent = nullptr);
+    COptionsDialog(CWnd* parent, Settings& settings);
 
     int m_bAlwaysOnTop = 0;
     int m_bHideMainWindow = 0;
@@ -18,4 +19,7 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
+
+private:
+    Settings& m_settings;
 };

@@ -1,7 +1,9 @@
 #pragma once
-// The application object: start-up, the settings record and the application-level commands.
+// The application object: start-up, the settings it loads and saves, and the application-level
+// commands.
 
 #include "framework/WinApp.h"
+#include "maindlg/Settings.h"
 
 class COrvexApp : public CWinApp {
     DECLARE_MESSAGE_MAP()
@@ -9,22 +11,16 @@ class COrvexApp : public CWinApp {
 public:
     COrvexApp();
     BOOL InitInstance() override;
+    // Writes the settings: at an orderly exit, and at the end of the Windows session.
+    int ExitInstance() override;
 
     void LoadSettings();
     void SaveSettings();
-    // Applies the topmost setting and registers the hot key for the main window.
-    void ApplyOptions();
 
     // The settings record, stored under "Settings".
-    int m_bKeepAlwaysOnTop = 0;
-    int m_bHideOnSeeking = 0;
-    int m_nHotKey = 120; // F9, no modifier
-    int m_nViewMode = 1; // 1: detail listing; anything else: summary
+    Settings m_settings;
 
 protected:
     void OnAbout();
     void OnOptions();
 };
-
-// The running application object.
-COrvexApp& GetOrvexApp();

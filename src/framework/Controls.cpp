@@ -54,13 +54,13 @@ BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask) const {
         SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lv)));
 }
 
-DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM item) const {
+std::optional<LPARAM> CTreeCtrl::GetItemData(HTREEITEM item) const {
     TVITEMW tv{};
     tv.mask = TVIF_PARAM;
     tv.hItem = item;
     if (!SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv)))
-        return 0;
-    return static_cast<DWORD_PTR>(tv.lParam);
+        return std::nullopt;
+    return tv.lParam;
 }
 
 int CToolBarCtrl::AddBitmap(int count, UINT bitmapId) const {
@@ -79,11 +79,5 @@ int CToolBarCtrl::AddString(const wchar_t* text) const {
 
 BOOL CBitmap::LoadBitmap(UINT id) {
     m_bitmap.reset(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id)));
-    return m_bitmap ? TRUE : FALSE;
-}
-
-BOOL CBitmap::LoadDIBSection(UINT id) {
-    m_bitmap.reset(static_cast<HBITMAP>(
-        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     return m_bitmap ? TRUE : FALSE;
 }

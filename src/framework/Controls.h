@@ -1,12 +1,14 @@
 #pragma once
-// Thin wrappers over the common controls the program uses. Each is a CWnd, so it can be bound to
-// its window (Create, SubclassDlgItem) or simply view an existing one; none destroys its window.
+// Thin wrappers over the common controls the program uses; none destroys its window. The static
+// control and the list control are CWnds, for the classes that handle their messages; the others
+// are plain views that are never bound.
 
 #include "Handles.h"
 #include "Wnd.h"
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 class CStatic : public CWnd {
@@ -36,7 +38,6 @@ public:
         return static_cast<BOOL>(
             SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)));
     }
-    int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, column)); }
     int InsertItem(const LVITEMW& item) const {
         return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     }
@@ -45,7 +46,6 @@ public:
     DWORD_PTR GetItemData(int item) const;
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
     BOOL DeleteAllItems() const { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
-    BOOL DeleteItem(int item) const { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, item)); }
     int GetNextItem(int start, UINT flags) const {
         return static_cast<int>(
             SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
@@ -72,11 +72,11 @@ public:
     int GetGroupCount() const { return static_cast<int>(SendMessage(LVM_GETGROUPCOUNT)); }
 };
 
-class CTreeCtrl : public CWnd {
+class CTreeCtrl : public CWindowView {
 public:
-    using CWnd::CWnd;
+    using CWindowView::CWindowView;
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
-        return CreateEx(0, WC_TREEVIEWW, L"", style, rect, parent, id);
+        return CreateControl(0, WC_TREEVIEWW, style, rect, parent, id);
     }
     HTREEITEM InsertItem(const TVINSERTSTRUCTW& insert) const {
         return reinterpret_cast<HTREEITEM>(
@@ -96,16 +96,17 @@ public:
     BOOL Expand(HTREEITEM item, UINT code) const {
         return static_cast<BOOL>(SendMessage(TVM_EXPAND, code, reinterpret_cast<LPARAM>(item)));
     }
-    DWORD_PTR GetItemData(HTREEITEM item) const;
+    // The node's data word; nothing when the node cannot be read.
+    std::optional<LPARAM> GetItemData(HTREEITEM item) const;
     HIMAGELIST SetImageList(HIMAGELIST list, int which) const {
         return reinterpret_cast<HIMAGELIST>(
             SendMessage(TVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(list)));
     }
 };
 
-class CToolBarCtrl : public CWnd {
+class CToolBarCtrl : public CWindowView {
 public:
-    using CWnd::CWnd;
+    using CWindowView::CWindowView;
     // An enabled button record for AddButtons, and a separator.
     static TBBUTTON Button(int image, int command, BYTE style) {
         TBBUTTON button{};
@@ -121,7 +122,7 @@ public:
         return button;
     }
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id, DWORD exStyle = 0) {
-        return CreateEx(exStyle, TOOLBARCLASSNAMEW, L"", style, rect, parent, id);
+        return CreateControl(exStyle, TOOLBARCLASSNAMEW, style, rect, parent, id);
     }
     DWORD SetExtendedStyle(DWORD exStyle) const {
         return static_cast<DWORD>(SendMessage(TB_SETEXTENDEDSTYLE, 0, exStyle));
@@ -158,22 +159,21 @@ public:
     HWND GetToolTips() const { return reinterpret_cast<HWND>(SendMessage(TB_GETTOOLTIPS)); }
 };
 
-class CReBarCtrl : public CWnd {
+class CReBarCtrl : public CWindowView {
 public:
-    using CWnd::CWnd;
+    using CWindowView::CWindowView;
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
-        return CreateEx(0, REBARCLASSNAMEW, L"", style, rect, parent, id);
+        return CreateControl(0, REBARCLASSNAMEW, style, rect, parent, id);
     }
     BOOL InsertBand(int index, const REBARBANDINFOW& band) const {
         return static_cast<BOOL>(
             SendMessage(RB_INSERTBANDW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)));
     }
-    UINT GetBandCount() const { return static_cast<UINT>(SendMessage(RB_GETBANDCOUNT)); }
 };
 
-class CHotKeyCtrl : public CWnd {
+class CHotKeyCtrl : public CWindowView {
 public:
-    using CWnd::CWnd;
+    using CWindowView::CWindowView;
     // Virtual key in the low byte, HOTKEYF_ modifier flags in the next.
     WORD GetHotKey() const { return static_cast<WORD>(SendMessage(HKM_GETHOTKEY)); }
     void SetHotKey(WORD virtualKey, WORD modifiers) const {
@@ -192,7 +192,6 @@ public:
         return m_list ? TRUE : FALSE;
     }
     int Add(HBITMAP bitmap, COLORREF mask) const { return ::ImageList_AddMasked(m_list.get(), bitmap, mask); }
-    int GetImageCount() const { return ::ImageList_GetImageCount(m_list.get()); }
     HIMAGELIST GetSafeHandle() const { return m_list.get(); }
     HIMAGELIST Detach() { return m_list.release(); }
 
@@ -204,8 +203,6 @@ private:
 class CBitmap {
 public:
     BOOL LoadBitmap(UINT id);
-    // Loads a bitmap resource as a device-independent section (keeps 32-bit alpha intact).
-    BOOL LoadDIBSection(UINT id);
     HBITMAP GetSafeHandle() const { return m_bitmap.get(); }
     operator HBITMAP() const { return m_bitmap.get(); }
 

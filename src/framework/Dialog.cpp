@@ -133,3 +133,7 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
     if (!control.m_hWnd)
         control.SubclassDlgItem(static_cast<UINT>(id), dx->m_pDlgWnd);
 }
+
+void DDX_Control(CDataExchange* dx, int id, CWindowView& control) {
+    control.m_hWnd = dx->m_pDlgWnd->GetDlgItem(id);
+}

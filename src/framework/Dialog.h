@@ -57,3 +57,5 @@ public:
 void DDX_Check(CDataExchange* dx, int id, int& value);
 // Binds a control object to the dialog's control with that id, once.
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
+// Points a view at the dialog's control with that id.
+void DDX_Control(CDataExchange* dx, int id, CWindowView& control);

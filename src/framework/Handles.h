@@ -56,13 +56,11 @@ inline void CloseRegistryKey(HKEY h) noexcept {
 }
 
 using UniqueProcessHandle = UniqueHandle<NullInvalidTraits<HANDLE, CloseKernelHandle>>;
-using UniqueKernelHandle = UniqueHandle<NullInvalidTraits<HANDLE, CloseKernelHandle>>;
 using UniqueRegKey = UniqueHandle<NullInvalidTraits<HKEY, CloseRegistryKey>>;
 using UniqueIcon = UniqueHandle<NullInvalidTraits<HICON, ::DestroyIcon>>;
 using UniqueCursor = UniqueHandle<NullInvalidTraits<HCURSOR, ::DestroyCursor>>;
 using UniqueMenu = UniqueHandle<NullInvalidTraits<HMENU, ::DestroyMenu>>;
 using UniqueImageList = UniqueHandle<NullInvalidTraits<HIMAGELIST, ::ImageList_Destroy>>;
-using UniqueHook = UniqueHandle<NullInvalidTraits<HHOOK, ::UnhookWindowsHookEx>>;
 
 template <class T> using UniqueGdiObject = UniqueHandle<NullInvalidTraits<T, DeleteGdiObject>>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;

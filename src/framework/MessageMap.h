@@ -51,6 +51,9 @@ template <auto F> ClassOf<F>& Self(CCmdTarget& target) {
     return static_cast<ClassOf<F>&>(target);
 }
 
+template <class T> struct NotificationOf;
+template <class C, class N> struct NotificationOf<LRESULT (C::*)(N*)> { using Type = N; };
+
 template <auto F, class Expected> constexpr void RequireSignature() {
     static_assert(std::is_same_v<decltype(F), Expected>, "handler has the wrong signature for its map entry");
 }
@@ -70,10 +73,13 @@ template <auto F> LRESULT CommandRange(CCmdTarget& t, WPARAM wParam, LPARAM) {
     (Self<F>(t).*F)(LOWORD(wParam));
     return 0;
 }
-// LRESULT OnNotify(NMHDR* header)
+// LRESULT OnNotify(NMXXX* notification)   the structure the notification code comes with, which
+// begins with the NMHDR header (NMHDR itself where nothing follows the header)
 template <auto F> LRESULT Notify(CCmdTarget& t, WPARAM, LPARAM lParam) {
-    RequireSignature<F, LRESULT (ClassOf<F>::*)(NMHDR*)>();
-    return (Self<F>(t).*F)(reinterpret_cast<NMHDR*>(lParam));
+    using Notification = typename NotificationOf<decltype(F)>::Type;
+    static_assert(std::is_standard_layout_v<Notification> && sizeof(Notification) >= sizeof(NMHDR),
+                  "a notification handler takes a structure that begins with NMHDR");
+    return (Self<F>(t).*F)(reinterpret_cast<Notification*>(lParam));
 }
 // LRESULT OnMessage(WPARAM wParam, LPARAM lParam)
 template <auto F> LRESULT Message(CCmdTarget& t, WPARAM wParam, LPARAM lParam) {
@@ -160,6 +166,12 @@ template <auto F> LRESULT SetCursor(CCmdTarget& t, WPARAM wParam, LPARAM lParam)
     RequireSignature<F, BOOL (ClassOf<F>::*)(HWND, UINT, UINT)>();
     return (Self<F>(t).*F)(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
 }
+// void OnEndSession(BOOL ending)
+template <auto F> LRESULT EndSession(CCmdTarget& t, WPARAM wParam, LPARAM) {
+    RequireSignature<F, void (ClassOf<F>::*)(BOOL)>();
+    (Self<F>(t).*F)(static_cast<BOOL>(wParam));
+    return 0;
+}
 // void OnDrawItem(int controlId, DRAWITEMSTRUCT* item)
 template <auto F> LRESULT DrawItem(CCmdTarget& t, WPARAM wParam, LPARAM lParam) {
     RequireSignature<F, void (ClassOf<F>::*)(int, DRAWITEMSTRUCT*)>();
@@ -232,4 +244,5 @@ public:                                                                         
 #define ON_WM_GETMINMAXINFO() FW_MSG_ENTRY(WM_GETMINMAXINFO, MinMaxInfo, &ThisClass::OnGetMinMaxInfo)
 #define ON_WM_CAPTURECHANGED() FW_MSG_ENTRY(WM_CAPTURECHANGED, CaptureChanged, &ThisClass::OnCaptureChanged)
 #define ON_WM_SETCURSOR() FW_MSG_ENTRY(WM_SETCURSOR, SetCursor, &ThisClass::OnSetCursor)
+#define ON_WM_ENDSESSION() FW_MSG_ENTRY(WM_ENDSESSION, EndSession, &ThisClass::OnEndSession)
 #define ON_WM_DRAWITEM() FW_MSG_ENTRY(WM_DRAWITEM, DrawItem, &ThisClass::OnDrawItem)

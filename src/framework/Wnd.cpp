@@ -2,6 +2,8 @@
 
 #include "WinApp.h"
 
+#include <cstdio>
+#include <exception>
 #include <unordered_map>
 #include <vector>
 
@@ -23,6 +25,20 @@ bool IsImeWindow(HWND hwnd) {
     wchar_t name[32] = {};
     ::GetClassNameW(hwnd, name, 32);
     return ::lstrcmpiW(name, L"IME") == 0 || ::lstrcmpiW(name, L"MSCTFIME UI") == 0;
+}
+
+// The procedure the framework's stands in front of; the default one for a window never bound.
+LRESULT CallPreviousProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto it = t_boundWindows.find(hwnd);
+    if (it != t_boundWindows.end() && it->second.previous)
+        return ::CallWindowProcW(it->second.previous, hwnd, message, wParam, lParam);
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void ReportEscapedException(UINT message, const char* what) {
+    char text[256] = {};
+    std::snprintf(text, sizeof(text), "Orvex: message 0x%04X: %s\n", message, what ? what : "");
+    ::OutputDebugStringA(text);
 }
 
 } // namespace
@@ -150,38 +166,6 @@ BOOL CWnd::DestroyWindow() {
     return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
 }
 
-RECT CWnd::GetClientRect() const {
-    RECT rc{};
-    ::GetClientRect(m_hWnd, &rc);
-    return rc;
-}
-
-RECT CWnd::GetWindowRect() const {
-    RECT rc{};
-    ::GetWindowRect(m_hWnd, &rc);
-    return rc;
-}
-
-std::wstring CWnd::GetWindowText() const {
-    int length = ::GetWindowTextLengthW(m_hWnd);
-    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-    int copied = ::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
-BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) const {
-    LONG_PTR style = GetExStyle();
-    LONG_PTR changed = (style & ~static_cast<LONG_PTR>(remove)) | static_cast<LONG_PTR>(add);
-    if (changed == style)
-        return FALSE;
-    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, changed);
-    if (flags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
-    return TRUE;
-}
-
 LRESULT CALLBACK CWnd::BoundWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto it = t_boundWindows.find(hwnd);
     if (it == t_boundWindows.end())
@@ -198,7 +182,18 @@ LRESULT CALLBACK CWnd::BoundWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
     CurrentMessage saved = wnd->m_current;
     wnd->m_current = {message, wParam, lParam};
     ++wnd->m_depth;
-    LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    // No exception may cross into the window system: what a handler throws is reported and the
+    // message gets default processing instead.
+    try {
+        result = wnd->WindowProc(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportEscapedException(message, error.what());
+        result = CallPreviousProc(hwnd, message, wParam, lParam);
+    } catch (...) {
+        ReportEscapedException(message, "unknown exception");
+        result = CallPreviousProc(hwnd, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
         wnd->Unbind();
         // Gone for good: whatever procedure stood in front of ours is gone with the window.
@@ -282,9 +277,7 @@ LRESULT CWnd::Default() {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_bound)
-        return ::CallWindowProcW(t_boundWindows.at(m_hWnd).previous, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+    return CallPreviousProc(m_hWnd, message, wParam, lParam);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) {

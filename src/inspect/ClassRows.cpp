@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr wchar_t kNotAvailable[] = L"<n/a>";
 constexpr wchar_t kNone[] = L"<None>";
+
 std::uint64_t ClassValue(HWND hwnd, int index) {
     return static_cast<std::uint64_t>(::GetClassLongPtrW(hwnd, index));
 }
@@ -60,14 +60,6 @@ bool AddClassNameRow(PropertySink& sink, int group, const WindowFacts& facts) {
                      orvex::FormatClassNameWithStyles(facts.className, ClassStyle(facts.hwnd)),
                      KIND_CLASS_NAME);
     return true;
-}
-
-bool AddClassNameRow(PropertySink& sink, int group, HWND hwnd) {
-    return AddClassNameRow(sink, group, WindowFacts::Read(hwnd));
-}
-
-void AddClassRows(PropertySink& sink, HWND hwnd) {
-    AddClassRows(sink, WindowFacts::Read(hwnd));
 }
 
 void AddClassRows(PropertySink& sink, const WindowFacts& facts) {

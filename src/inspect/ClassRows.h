@@ -10,9 +10,7 @@
 // Name, procedure, instance, class styles bit by bit, atom, extra bytes, menu name, icon, cursor
 // and background. No row at all when the class name cannot be read.
 void AddClassRows(PropertySink& sink, const WindowFacts& facts);
-void AddClassRows(PropertySink& sink, HWND hwnd);
 
 // "Class Name": the name, a system class's suffix and the class styles by name. Returns false,
 // adding nothing, when the class name cannot be read.
 bool AddClassNameRow(PropertySink& sink, int group, const WindowFacts& facts);
-bool AddClassNameRow(PropertySink& sink, int group, HWND hwnd);

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr wchar_t kNotAvailable[] = L"<n/a>";
 // The listing has always shown at most 259 characters of a window's text.
 constexpr int kTextBuffer = 260;
 
@@ -68,10 +67,6 @@ RECT AddWindowRectRow(PropertySink& sink, int group, HWND hwnd) {
     }
     sink.AddProperty(group, L"Window Rect", kNotAvailable, KIND_TEXT);
     return RECT{};
-}
-
-void AddGeneralRows(PropertySink& sink, HWND hwnd) {
-    AddGeneralRows(sink, WindowFacts::Read(hwnd));
 }
 
 void AddGeneralRows(PropertySink& sink, const WindowFacts& facts) {

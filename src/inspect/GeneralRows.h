@@ -9,7 +9,6 @@
 
 // Handle, text, rectangles, procedure, character set, instance, control id or menu, user data.
 void AddGeneralRows(PropertySink& sink, const WindowFacts& facts);
-void AddGeneralRows(PropertySink& sink, HWND hwnd);
 // Process id, thread id and, when it can be read, the process's image path.
 void AddProcessRows(PropertySink& sink, HWND hwnd);
 

@@ -161,8 +161,7 @@ COLORREF CPropertiesView::GetKindNameColor(int kind) {
     return kNameGrey;
 }
 
-LRESULT CPropertiesView::OnCustomDraw(NMHDR* header) {
-    auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+LRESULT CPropertiesView::OnCustomDraw(NMLVCUSTOMDRAW* draw) {
     switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
         return CDRF_NOTIFYITEMDRAW;
@@ -196,8 +195,7 @@ HFONT CPropertiesView::HeadingFont(HDC dc) {
     return m_headingFont.get();
 }
 
-LRESULT CPropertiesView::OnItemChanging(NMHDR* header) {
-    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+LRESULT CPropertiesView::OnItemChanging(NMLISTVIEW* change) {
     if (!m_headingRows || change->iItem < 0 || !(change->uChanged & LVIF_STATE) ||
         !(change->uNewState & LVIS_SELECTED) || !IsHeadingRow(change->iItem))
         return FALSE;
@@ -207,8 +205,7 @@ LRESULT CPropertiesView::OnItemChanging(NMHDR* header) {
     return TRUE;
 }
 
-LRESULT CPropertiesView::OnItemChanged(NMHDR* header) {
-    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+LRESULT CPropertiesView::OnItemChanged(NMLISTVIEW* change) {
     if (change->iItem >= 0 && (change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED))
         m_lastSelectedRow = change->iItem;
     return 0;
@@ -226,7 +223,7 @@ LRESULT CPropertiesView::OnSkipHeading(WPARAM item, LPARAM direction) {
     return 0;
 }
 
-LRESULT CPropertiesView::OnDeleteAllItems(NMHDR*) {
+LRESULT CPropertiesView::OnDeleteAllItems(NMLISTVIEW*) {
     // The kind lives in the row's data word, so a row owns nothing to release: the list may skip
     // telling about each row it deletes.
     return TRUE;

@@ -34,13 +34,13 @@ public:
 protected:
     int OnCreate(CREATESTRUCTW* create);
     void OnPaint();
-    LRESULT OnCustomDraw(NMHDR* header);
-    LRESULT OnDeleteAllItems(NMHDR* header);
+    LRESULT OnCustomDraw(NMLVCUSTOMDRAW* draw);
+    LRESULT OnDeleteAllItems(NMLISTVIEW* change);
     void OnContextMenu(HWND window, POINT point);
     void OnKeyDown(UINT virtualKey, UINT repeat, UINT flags);
     void OnCopy();
-    LRESULT OnItemChanging(NMHDR* header);
-    LRESULT OnItemChanged(NMHDR* header);
+    LRESULT OnItemChanging(NMLISTVIEW* change);
+    LRESULT OnItemChanged(NMLISTVIEW* change);
     LRESULT OnSkipHeading(WPARAM item, LPARAM);
 
 private:

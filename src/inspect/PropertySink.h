@@ -28,6 +28,9 @@ enum PropertyKind {
     KIND_CLASS_STYLES = 10,
 };
 
+// The value of a row whose value cannot be read.
+inline constexpr wchar_t kNotAvailable[] = L"<n/a>";
+
 class PropertySink {
 public:
     virtual ~PropertySink() = default;

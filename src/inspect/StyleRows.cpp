@@ -26,10 +26,6 @@ std::optional<std::uint32_t> SendStyleQuery(HWND hwnd, std::uint32_t message) {
 
 } // namespace
 
-void AddStyleRows(PropertySink& view, HWND hwnd, BOOL summary) {
-    AddStyleRows(view, WindowFacts::Read(hwnd), summary);
-}
-
 void AddStyleRows(PropertySink& view, const WindowFacts& facts, BOOL summary) {
     const int group = summary ? GROUP_SUMMARY : GROUP_STYLES;
 

@@ -11,4 +11,3 @@
 // caller has checked that the window exists. A control that does not answer its style query in
 // time shows "<n/a>" for that word instead of holding Orvex up.
 void AddStyleRows(PropertySink& view, const WindowFacts& facts, BOOL summary);
-void AddStyleRows(PropertySink& view, HWND hwnd, BOOL summary);

@@ -1,13 +1,14 @@
 #include "maindlg/MainDialog.h"
 
-#include "app/OrvexApp.h"
-#include "app/PlacementFit.h"
-#include "app/WindowPlacementStore.h"
+#include "common/ScreenGeometry.h"
+#include "common/ToolTipText.h"
 #include "framework/Resources.h"
-#include "inspect/ClassRows.h"
-#include "inspect/GeneralRows.h"
-#include "inspect/StyleRows.h"
+#include "framework/WinApp.h"
+#include "inspect/Listing.h"
 #include "inspect/ValueFormat.h"
+#include "maindlg/ApplySettings.h"
+#include "maindlg/PlacementFit.h"
+#include "maindlg/WindowPlacementStore.h"
 #include "res/resource.h"
 #include "sendmsg/SendMessageDialog.h"
 
@@ -68,11 +69,13 @@ ON_COMMAND(ID_VIEW_WINDOW_TREE, OnDisplayWindowTree)
 ON_WM_HOTKEY()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_SIZE()
+ON_MESSAGE(kEnableVisibleDone, OnEnableVisibleDone)
 ON_WM_CREATE()
 ON_WM_DESTROY()
+ON_WM_ENDSESSION()
 END_MESSAGE_MAP()
 
-CMainDialog::CMainDialog() : CDialog(IDD_ORVEX_DIALOG) {
+CMainDialog::CMainDialog(Settings& settings) : CDialog(IDD_ORVEX_DIALOG), m_settings(settings) {
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
 }
 
@@ -85,16 +88,16 @@ int CMainDialog::OnCreate(CREATESTRUCTW*) {
         return -1;
     if (!m_wndProperties.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP |
                                     LVS_REPORT | LVS_SINGLESEL | LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER,
-                                kEmptyRect, m_hWnd, 103))
+                                kEmptyRect, m_hWnd, IDC_PROPERTIES))
         return -1;
     if (!CreateWindowToolBar() || !CreateAboutToolBar())
         return -1;
-    GetOrvexApp().ApplyOptions();
+    ApplySettings();
     return 0;
 }
 
 bool CMainDialog::CreateViewToolBar() {
-    if (!m_wndViewToolBar.Create(kToolBarStyle, kEmptyRect, m_hWnd, 101, WS_EX_TOOLWINDOW))
+    if (!m_wndViewToolBar.Create(kToolBarStyle, kEmptyRect, m_hWnd, IDC_VIEW_TOOLBAR, WS_EX_TOOLWINDOW))
         return false;
     m_wndViewToolBar.SetExtendedStyle(kToolBarExStyle);
     m_wndViewToolBar.SetButtonStructSize(kButtonStructSize);
@@ -118,7 +121,7 @@ bool CMainDialog::CreateViewToolBar() {
 bool CMainDialog::CreateReBar() {
     if (!m_wndReBar.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_FIXEDORDER |
                                CCS_NODIVIDER | CCS_TOP,
-                           kEmptyRect, m_hWnd, 100))
+                           kEmptyRect, m_hWnd, IDC_MAIN_REBAR))
         return false;
     // The view toolbar becomes the rebar's child; it is measured from its buttons.
     int width = 0;
@@ -163,7 +166,8 @@ bool CMainDialog::CreateFinderTool() {
 }
 
 bool CMainDialog::CreateWindowToolBar() {
-    if (!m_wndWindowToolBar.Create(kBottomToolBarStyle, kEmptyRect, m_hWnd, 104, WS_EX_TOOLWINDOW))
+    if (!m_wndWindowToolBar.Create(kBottomToolBarStyle, kEmptyRect, m_hWnd, IDC_WINDOW_TOOLBAR,
+                                   WS_EX_TOOLWINDOW))
         return false;
     m_wndWindowToolBar.SetExtendedStyle(kToolBarExStyle);
     m_wndWindowToolBar.SetButtonStructSize(kButtonStructSize);
@@ -181,7 +185,8 @@ bool CMainDialog::CreateWindowToolBar() {
 }
 
 bool CMainDialog::CreateAboutToolBar() {
-    if (!m_wndAboutToolBar.Create(kBottomToolBarStyle, kEmptyRect, m_hWnd, 105, WS_EX_TOOLWINDOW))
+    if (!m_wndAboutToolBar.Create(kBottomToolBarStyle, kEmptyRect, m_hWnd, IDC_ABOUT_TOOLBAR,
+                                  WS_EX_TOOLWINDOW))
         return false;
     m_wndAboutToolBar.SetExtendedStyle(kToolBarExStyle);
     m_wndAboutToolBar.SetButtonStructSize(kButtonStructSize);
@@ -195,7 +200,7 @@ bool CMainDialog::CreateAboutToolBar() {
 
 void CMainDialog::UpdateToggleButton() {
     // The button names the listing the next press will show.
-    const bool summaryShown = GetOrvexApp().m_nViewMode != 1;
+    const bool summaryShown = m_settings.GetViewMode() == ViewMode::Summary;
     TBBUTTONINFOW info{};
     info.cbSize = sizeof(info);
     info.dwMask = TBIF_BYINDEX | TBIF_TEXT | TBIF_IMAGE;
@@ -218,22 +223,14 @@ namespace {
 // The stored normal rectangle (workspace coordinates of the primary monitor) moved where its
 // caption can be reached, on the monitor nearest to it.
 RECT FitOnScreen(const RECT& stored) {
-    MONITORINFO primary{};
-    primary.cbSize = sizeof(primary);
-    ::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
-    const POINT origin{primary.rcWork.left, primary.rcWork.top};
+    const orvex::ScreenRect primary = orvex::PrimaryWorkArea();
     RECT onScreen = stored;
-    ::OffsetRect(&onScreen, origin.x, origin.y);
-    MONITORINFO nearest{};
-    nearest.cbSize = sizeof(nearest);
-    if (!::GetMonitorInfoW(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST), &nearest))
-        return stored;
-    const orvex::ScreenRect fitted = orvex::FitOnWorkArea(
-        {onScreen.left, onScreen.top, onScreen.right, onScreen.bottom},
-        {nearest.rcWork.left, nearest.rcWork.top, nearest.rcWork.right, nearest.rcWork.bottom}, kMinWidth,
-        kMinHeight);
-    RECT result{fitted.left, fitted.top, fitted.right, fitted.bottom};
-    ::OffsetRect(&result, -origin.x, -origin.y);
+    ::OffsetRect(&onScreen, primary.left, primary.top);
+    const orvex::ScreenRect nearest =
+        orvex::WorkAreaOf(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST));
+    RECT result =
+        orvex::ToRect(orvex::FitOnWorkArea(orvex::ToScreenRect(onScreen), nearest, kMinWidth, kMinHeight));
+    ::OffsetRect(&result, -primary.left, -primary.top);
     return result;
 }
 
@@ -264,9 +261,23 @@ void CMainDialog::SavePlacement() {
 
 void CMainDialog::OnDestroy() {
     SavePlacement();
-    CWnd* mainWnd = AfxGetMainWnd();
-    ::UnregisterHotKey(mainWnd ? mainWnd->m_hWnd : m_hWnd, 0);
+    m_hotKey.Withdraw();
     Default();
+}
+
+// The end of the Windows session is an orderly exit too, though nothing is destroyed: the
+// placement and the settings are written here as they are when the dialog closes.
+void CMainDialog::OnEndSession(BOOL ending) {
+    if (ending) {
+        SavePlacement();
+        if (CWinApp* app = AfxGetApp())
+            app->ExitInstance();
+    }
+    Default();
+}
+
+void CMainDialog::ApplySettings() {
+    ApplySettingsTo(m_hWnd, m_settings, m_hotKey);
 }
 
 BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
@@ -279,7 +290,7 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
         if (TryLoadStringResource(IDS_FINDER_PROMPT, prompt))
             m_wndProperties.SetEmptyText(prompt);
     } else {
-        result = GetOrvexApp().m_nViewMode == 1 ? AddDetailRows(hwnd) : AddSummaryRows(hwnd);
+        result = AddWindowListing(m_wndProperties, hwnd, m_settings.GetViewMode());
         if (result && m_pSendMessageDialog)
             m_pSendMessageDialog->SetTarget(hwnd);
         if (!result)
@@ -292,34 +303,8 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
     return result;
 }
 
-BOOL CMainDialog::AddSummaryRows(HWND hwnd) {
-    if (!::IsWindow(hwnd))
-        return FALSE;
-    const WindowFacts facts = WindowFacts::Read(hwnd);
-    if (facts.className.empty())
-        return FALSE;
-    AddHandleRow(m_wndProperties, GROUP_SUMMARY, hwnd);
-    AddClassNameRow(m_wndProperties, GROUP_SUMMARY, facts);
-    AddTextRow(m_wndProperties, GROUP_SUMMARY, hwnd);
-    AddWindowRectRow(m_wndProperties, GROUP_SUMMARY, hwnd);
-    AddStyleRows(m_wndProperties, facts, TRUE);
-    return TRUE;
-}
-
-BOOL CMainDialog::AddDetailRows(HWND hwnd) {
-    if (!::IsWindow(hwnd))
-        return FALSE;
-    const WindowFacts facts = WindowFacts::Read(hwnd);
-    AddGeneralRows(m_wndProperties, facts);
-    AddStyleRows(m_wndProperties, facts, FALSE);
-    AddClassRows(m_wndProperties, facts);
-    AddProcessRows(m_wndProperties, hwnd);
-    return TRUE;
-}
-
 void CMainDialog::OnToggleView() {
-    COrvexApp& app = GetOrvexApp();
-    app.m_nViewMode = app.m_nViewMode == 1 ? 0 : 1;
+    m_settings.ToggleViewMode();
     UpdateToggleButton();
     if (m_hSelectedWnd)
         ShowWindowProperties(m_hSelectedWnd);
@@ -329,16 +314,8 @@ void CMainDialog::OnRefresh() {
     ShowWindowProperties(m_hSelectedWnd);
 }
 
-LRESULT CMainDialog::OnToolTipText(NMHDR* header) {
-    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    UINT_PTR id = header->idFrom;
-    if (info->uFlags & TTF_IDISHWND)
-        id = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(id)));
-    if (id < ID_VIEW_TOGGLE || id > ID_WINDOW_SEND_MESSAGE)
-        return Default();
-    info->lpszText = MAKEINTRESOURCEW(id);
-    info->hinst = AfxGetResourceHandle();
-    return TRUE;
+LRESULT CMainDialog::OnToolTipText(NMTTDISPINFOW* info) {
+    return ToolTipFromStringTable(*info, ID_VIEW_TOGGLE, ID_WINDOW_SEND_MESSAGE) ? TRUE : Default();
 }
 
 void CMainDialog::OnWindowPosChanging(WINDOWPOS* position) {

@@ -1,38 +1,41 @@
 #pragma once
 // The program's main window: a rebar with the view toolbar, the property view, and two small
-// toolbars along the bottom edge. It keeps the selected window and refills the view for it.
+// toolbars along the bottom edge. It keeps the selected window and refills the view for it, and
+// it owns the tool windows it opens.
 
+#include "common/ToolWindowOwner.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "inspect/PropertiesView.h"
+#include "maindlg/HotKeyRegistration.h"
+#include "maindlg/Settings.h"
 #include "select/SeekerStatic.h"
 
 class CWindowTreeDialog;
 class CSendMessageDialog;
 
-class CMainDialog : public CDialog {
+class CMainDialog : public CDialog, public ToolWindowOwner {
     DECLARE_MESSAGE_MAP()
 
 public:
-    CMainDialog();
+    // The settings belong to the application object, which outlives the dialog.
+    explicit CMainDialog(Settings& settings);
     ~CMainDialog() override;
 
     // Makes `hwnd` the selected window and lists it; FALSE when it is not a window (or null).
     BOOL ShowWindowProperties(HWND hwnd);
     HWND GetSelectedWindow() const { return m_hSelectedWnd; }
-    // The open window tree's window, or null while it is closed.
-    HWND WindowTreeWindow() const;
+    // Applies the topmost setting and the hot key to the main window.
+    void ApplySettings();
 
-    // The listings of one window; FALSE when the handle is not a window.
-    BOOL AddSummaryRows(HWND hwnd);
-    BOOL AddDetailRows(HWND hwnd);
-
-    // Flashes a frame around the window twice; FALSE when it is not a window.
-    BOOL HighlightWindow(HWND hwnd);
-    // Makes the window visible (without activating it) and enabled; never hides or disables.
-    void EnableAndShowWindow(HWND hwnd);
+    // What the tool windows tell their owner.
+    HWND ListedWindow() const override { return m_hSelectedWnd; }
+    void WindowChosen(HWND hwnd) override;
+    void Retarget(HWND hwnd) override;
+    void ShowOwnerWindows(HWND caller, bool show) override;
 
     // Members in the order the window builds them.
+    Settings& m_settings;
     HICON m_hIcon = nullptr;
     CReBarCtrl m_wndReBar;
     CToolBarCtrl m_wndViewToolBar;
@@ -44,22 +47,28 @@ public:
     CSendMessageDialog* m_pSendMessageDialog = nullptr;
     HWND m_hSelectedWnd = nullptr;
     bool m_bOffScreenForSeek = false; // emptied region while the finder drags
+    HotKeyRegistration m_hotKey;
+
+    // Posted by the thread that made another program's window visible and enabled.
+    static constexpr UINT kEnableVisibleDone = WM_APP + 1;
 
 protected:
     BOOL OnInitDialog() override;
     int OnCreate(CREATESTRUCTW* create);
     void OnDestroy();
+    void OnEndSession(BOOL ending);
     void OnSize(UINT type, int cx, int cy);
     void OnWindowPosChanging(WINDOWPOS* position);
-    LRESULT OnToolTipText(NMHDR* header);
+    LRESULT OnToolTipText(NMTTDISPINFOW* info);
     void OnToggleView();
     void OnRefresh();
-    LRESULT OnBeginSeek(NMHDR* header);
-    LRESULT OnEndSeek(NMHDR* header);
-    LRESULT OnTargetChanged(NMHDR* header);
+    LRESULT OnBeginSeek(NMSEEKER* seek);
+    LRESULT OnEndSeek(NMSEEKER* seek);
+    LRESULT OnTargetChanged(NMSEEKER* seek);
     void OnWatchCursor();
     void OnHighlightWindow();
     void OnEnableVisibleWindow();
+    LRESULT OnEnableVisibleDone(WPARAM, LPARAM window);
     void OnHotKey(int id, UINT modifiers, UINT virtualKey);
     void OnSendMessage();
     void OnDisplayWindowTree();

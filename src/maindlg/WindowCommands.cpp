@@ -2,31 +2,27 @@
 // notifications, Watch Cursor, Highlight, Enable/Visible and the global hot key.
 #include "maindlg/MainDialog.h"
 
-#include "app/OrvexApp.h"
 #include "res/resource.h"
 #include "select/ScreenHelpers.h"
-
-#include <system_error>
-#include <thread>
+#include "select/WindowActions.h"
 
 namespace {
 constexpr DWORD kHotKeyFlashMs = 75;
-constexpr DWORD kHighlightStepMs = 100;
 } // namespace
 
 // The main window is taken off the screen for a drag with an empty window region rather than by
 // hiding it: a window that is hidden mid-press loses the pointer grab on some systems (Wine under X
 // among them), and the drag would never see another move or its release. An empty region shows
 // nothing and hit testing passes through it, just as for a hidden window.
-LRESULT CMainDialog::OnBeginSeek(NMHDR*) {
-    if (GetOrvexApp().m_bHideOnSeeking && !m_bOffScreenForSeek) {
+LRESULT CMainDialog::OnBeginSeek(NMSEEKER*) {
+    if (m_settings.m_bHideOnSeeking && !m_bOffScreenForSeek) {
         if (::SetWindowRgn(m_hWnd, ::CreateRectRgn(0, 0, 0, 0), TRUE)) // the window owns the region
             m_bOffScreenForSeek = true;
     }
     return 0;
 }
 
-LRESULT CMainDialog::OnEndSeek(NMHDR*) {
+LRESULT CMainDialog::OnEndSeek(NMSEEKER*) {
     if (m_bOffScreenForSeek) {
         m_bOffScreenForSeek = false;
         ::SetWindowRgn(m_hWnd, nullptr, TRUE);
@@ -34,8 +30,8 @@ LRESULT CMainDialog::OnEndSeek(NMHDR*) {
     return 0;
 }
 
-LRESULT CMainDialog::OnTargetChanged(NMHDR* header) {
-    ShowWindowProperties(reinterpret_cast<NMSEEKER*>(header)->hwndTarget);
+LRESULT CMainDialog::OnTargetChanged(NMSEEKER* seek) {
+    ShowWindowProperties(seek->hwndTarget);
     return 0;
 }
 
@@ -67,53 +63,19 @@ void CMainDialog::OnHotKey(int, UINT, UINT) {
     Default();
 }
 
-BOOL CMainDialog::HighlightWindow(HWND hwnd) {
-    if (!hwnd || !::IsWindow(hwnd))
-        return FALSE;
-    for (int flash = 0; flash < 2; ++flash) {
-        if (::IsWindow(hwnd))
-            InvertWindowFrame(hwnd);
-        ::Sleep(kHighlightStepMs);
-        InvertWindowFrame(hwnd);
-        ::Sleep(kHighlightStepMs);
-    }
-    return TRUE;
-}
-
 void CMainDialog::OnHighlightWindow() {
     HighlightWindow(m_hSelectedWnd);
 }
 
-namespace {
-
-void ShowAndEnable(HWND hwnd) {
-    if (!(::GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE) &&
-        !::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
-                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOSENDCHANGING))
-        return;
-    ::EnableWindow(hwnd, TRUE);
-}
-
-} // namespace
-
-void CMainDialog::EnableAndShowWindow(HWND hwnd) {
-    if (!hwnd || !::IsWindow(hwnd))
-        return;
-    if (::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId()) {
-        ShowAndEnable(hwnd);
-        return;
-    }
-    // Showing and enabling another thread's window both wait for that thread to answer; a program
-    // that has stopped answering would freeze Orvex with it. A thread of its own waits instead,
-    // and the window changes whenever its program answers again.
-    try {
-        std::thread(ShowAndEnable, hwnd).detach();
-    } catch (const std::system_error&) {
-        // No thread to be had: leave the window as it is rather than risk waiting forever.
-    }
-}
-
+// Orvex takes the foreground after the window has changed: at once for a window of its own
+// thread or none, else when the thread that waits for the window's program is done.
 void CMainDialog::OnEnableVisibleWindow() {
-    EnableAndShowWindow(m_hSelectedWnd);
+    const EnableShowRequest request = EnableAndShowWindow(m_hSelectedWnd, m_hWnd, kEnableVisibleDone);
+    if (request == EnableShowRequest::Done || request == EnableShowRequest::NotDone)
+        ::SetForegroundWindow(m_hWnd);
+}
+
+LRESULT CMainDialog::OnEnableVisibleDone(WPARAM, LPARAM) {
     ::SetForegroundWindow(m_hWnd);
+    return 0;
 }

@@ -35,7 +35,12 @@
 #define IDS_INVALID_WINDOW 6
 
 // Controls of the main dialog
+#define IDC_MAIN_REBAR 100
+#define IDC_VIEW_TOOLBAR 101
 #define IDC_FINDER_TOOL 102
+#define IDC_PROPERTIES 103
+#define IDC_WINDOW_TOOLBAR 104
+#define IDC_ABOUT_TOOLBAR 105
 
 // Controls of the about box and the terms dialog
 #define IDC_ABOUT_TITLE 1000

@@ -1,29 +1,12 @@
 #include "select/ClassImageRules.h"
 
+#include "common/AsciiCase.h"
+
 #include <iterator>
 
 namespace orvex {
 
 namespace {
-
-// Window classes are matched without regard to case, as the window manager matches them. Only the
-// ASCII letters fold: every class name that decides a picture is ASCII.
-wchar_t FoldCase(wchar_t c) {
-    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-}
-
-bool EqualsNoCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(a[i]) != FoldCase(b[i]))
-            return false;
-    return true;
-}
-
-bool StartsWithNoCase(std::wstring_view name, std::wstring_view prefix) {
-    return name.size() >= prefix.size() && EqualsNoCase(name.substr(0, prefix.size()), prefix);
-}
 
 struct NamedPicture {
     std::wstring_view className;
@@ -32,26 +15,39 @@ struct NamedPicture {
 
 // Tried in this order, after the standard controls and before the rich edit classes.
 constexpr NamedPicture kCommonControls[] = {
-    {L"#32770", 38},          {L"SysTabControl32", 13},    {L"msctls_trackbar32", 14},
-    {L"msctls_updown32", 15}, {L"msctls_progress32", 16},  {L"ToolbarWindow32", 17},
-    {L"ReBarWindow32", 18},   {L"msctls_statusbar32", 19}, {L"SysTreeView32", 20},
-    {L"SysListView32", 21},   {L"SysHeader32", 22},        {L"SysPager", 23},
-    {L"ComboBoxEx32", 24},
+    {L"#32770", kDialogPicture},
+    {L"SysTabControl32", kTabControlPicture},
+    {L"msctls_trackbar32", kTrackBarPicture},
+    {L"msctls_updown32", kUpDownPicture},
+    {L"msctls_progress32", kProgressPicture},
+    {L"ToolbarWindow32", kToolBarPicture},
+    {L"ReBarWindow32", kReBarPicture},
+    {L"msctls_statusbar32", kStatusBarPicture},
+    {L"SysTreeView32", kTreeViewPicture},
+    {L"SysListView32", kListViewPicture},
+    {L"SysHeader32", kHeaderPicture},
+    {L"SysPager", kPagerPicture},
+    {L"ComboBoxEx32", kComboBoxExPicture},
 };
 
 // Tried after the rich edit classes.
 constexpr NamedPicture kMoreClasses[] = {
-    {L"SysAnimate32", 26},      {L"msctls_hotkey32", 27},
-    {L"SysDateTimePick32", 28}, {L"SysMonthCal32", 29},
-    {L"SysLink", 30},           {L"tooltips_class32", 31},
-    {L"SysIPAddress32", 32},    {L"Internet Explorer_Server", 33},
-    {L"MDIClient", 39},         {L"#32769", kDesktopPicture},
+    {L"SysAnimate32", kAnimatePicture},
+    {L"msctls_hotkey32", kHotKeyPicture},
+    {L"SysDateTimePick32", kDateTimePickerPicture},
+    {L"SysMonthCal32", kMonthCalendarPicture},
+    {L"SysLink", kLinkPicture},
+    {L"tooltips_class32", kToolTipsPicture},
+    {L"SysIPAddress32", kIpAddressPicture},
+    {L"Internet Explorer_Server", kBrowserPicture},
+    {L"MDIClient", kMdiClientPicture},
+    {L"#32769", kDesktopPicture},
 };
 
 std::optional<int> FindNamed(std::wstring_view className, const NamedPicture* begin,
                              const NamedPicture* end) {
     for (const NamedPicture* entry = begin; entry != end; ++entry)
-        if (EqualsNoCase(className, entry->className))
+        if (EqualsAsciiNoCase(className, entry->className))
             return entry->picture;
     return std::nullopt;
 }
@@ -61,7 +57,7 @@ int StaticPicture(std::uint32_t style) {
     case 3:  // SS_ICON
     case 14: // SS_BITMAP
     case 15: // SS_ENHMETAFILE
-        return 6;
+        return kStaticImagePicture;
     case 4: // SS_BLACKRECT to SS_WHITEFRAME
     case 5:
     case 6:
@@ -71,9 +67,9 @@ int StaticPicture(std::uint32_t style) {
     case 16: // SS_ETCHEDHORZ, SS_ETCHEDVERT, SS_ETCHEDFRAME
     case 17:
     case 18:
-        return 7;
+        return kStaticFramePicture;
     default:
-        return 5;
+        return kStaticPicture;
     }
 }
 
@@ -82,13 +78,13 @@ int StaticPicture(std::uint32_t style) {
 int ButtonPicture(std::uint32_t style) {
     switch (style & 0xF) {
     case 7: // BS_GROUPBOX
-        return 4;
+        return kGroupBoxPicture;
     case 4: // BS_RADIOBUTTON
-        return 3;
+        return kRadioButtonPicture;
     case 2: // BS_CHECKBOX
-        return 2;
+        return kCheckBoxPicture;
     default:
-        return 1;
+        return kPushButtonPicture;
     }
 }
 
@@ -98,39 +94,35 @@ constexpr std::uint32_t kGlobalClassStyle = 0x4000;          // CS_GLOBALCLASS
 } // namespace
 
 std::optional<int> PictureByClassAndStyle(std::wstring_view className, std::uint32_t style) {
-    if (EqualsNoCase(className, L"Static"))
+    if (EqualsAsciiNoCase(className, L"Static"))
         return StaticPicture(style);
-    if (EqualsNoCase(className, L"Button"))
+    if (EqualsAsciiNoCase(className, L"Button"))
         return ButtonPicture(style);
-    if (EqualsNoCase(className, L"Edit"))
-        return 8;
-    if (EqualsNoCase(className, L"ListBox"))
-        return 9;
-    if (EqualsNoCase(className, L"ComboBox"))
-        return 10;
-    if (EqualsNoCase(className, L"ScrollBar"))
-        return (style & 0x1) ? 12 : 11; // SBS_VERT
+    if (EqualsAsciiNoCase(className, L"Edit"))
+        return kEditPicture;
+    if (EqualsAsciiNoCase(className, L"ListBox"))
+        return kListBoxPicture;
+    if (EqualsAsciiNoCase(className, L"ComboBox"))
+        return kComboBoxPicture;
+    if (EqualsAsciiNoCase(className, L"ScrollBar"))
+        return (style & 0x1) ? kVerticalScrollBarPicture : kHorizontalScrollBarPicture; // SBS_VERT
     if (auto picture = FindNamed(className, std::begin(kCommonControls), std::end(kCommonControls)))
         return picture;
-    if (StartsWithNoCase(className, L"RICHEDIT")) // every version's class
-        return 25;
+    if (StartsWithAsciiNoCase(className, L"RICHEDIT")) // every version's class
+        return kRichEditPicture;
     if (auto picture = FindNamed(className, std::begin(kMoreClasses), std::end(kMoreClasses)))
         return picture;
-    if (StartsWithNoCase(className, L"AFX:"))
-        return 40;
-    if (StartsWithNoCase(className, L"ATL:"))
-        return 41;
+    if (StartsWithAsciiNoCase(className, L"AFX:"))
+        return kAfxClassPicture;
+    if (StartsWithAsciiNoCase(className, L"ATL:"))
+        return kAtlClassPicture;
     if ((style & kOverlappedWindowStyle) == kOverlappedWindowStyle)
-        return 37;
+        return kOverlappedWindowPicture;
     return std::nullopt;
 }
 
 int PictureByClassStyle(std::uint32_t classStyle) {
     return (classStyle & kGlobalClassStyle) ? kGlobalClassPicture : kLocalClassPicture;
-}
-
-int ClassPicture(std::wstring_view className, std::uint32_t style, std::uint32_t classStyle) {
-    return PictureByClassAndStyle(className, style).value_or(PictureByClassStyle(classStyle));
 }
 
 } // namespace orvex

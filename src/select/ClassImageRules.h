@@ -8,12 +8,53 @@
 
 namespace orvex {
 
-// Pictures the code names directly.
-inline constexpr int kDesktopPicture = 0;
-inline constexpr int kLocalClassPicture = 34;
-inline constexpr int kGlobalClassPicture = 35;
-inline constexpr int kProcessPicture = 36;
-inline constexpr int kPictureCount = 42;
+// The pictures of bitmap 136, in the bitmap's order.
+enum TreePicture : int {
+    kDesktopPicture,
+    kPushButtonPicture,
+    kCheckBoxPicture,
+    kRadioButtonPicture,
+    kGroupBoxPicture,
+    kStaticPicture,
+    kStaticImagePicture,
+    kStaticFramePicture,
+    kEditPicture,
+    kListBoxPicture,
+    kComboBoxPicture,
+    kHorizontalScrollBarPicture,
+    kVerticalScrollBarPicture,
+    kTabControlPicture,
+    kTrackBarPicture,
+    kUpDownPicture,
+    kProgressPicture,
+    kToolBarPicture,
+    kReBarPicture,
+    kStatusBarPicture,
+    kTreeViewPicture,
+    kListViewPicture,
+    kHeaderPicture,
+    kPagerPicture,
+    kComboBoxExPicture,
+    kRichEditPicture,
+    kAnimatePicture,
+    kHotKeyPicture,
+    kDateTimePickerPicture,
+    kMonthCalendarPicture,
+    kLinkPicture,
+    kToolTipsPicture,
+    kIpAddressPicture,
+    kBrowserPicture,
+    kLocalClassPicture,
+    kGlobalClassPicture,
+    kProcessPicture,
+    kOverlappedWindowPicture,
+    kDialogPicture,
+    kMdiClientPicture,
+    kAfxClassPicture,
+    kAtlClassPicture,
+    kPictureCount
+};
+static_assert(kPictureCount == 42);
 
 // The picture decided by the class name and the window style, the first matching rule winning;
 // nothing when only the class style can tell (a window of no recognised kind).
@@ -22,7 +63,12 @@ std::optional<int> PictureByClassAndStyle(std::wstring_view className, std::uint
 // The last resort: a question mark for a window of a global class, a person for a local one.
 int PictureByClassStyle(std::uint32_t classStyle);
 
-// Both steps at once, for callers that have the class style at hand anyway.
-int ClassPicture(std::wstring_view className, std::uint32_t style, std::uint32_t classStyle);
+// Both steps at once; the class style is read only when the first step does not decide.
+template <class ReadClassStyle>
+int ClassPicture(std::wstring_view className, std::uint32_t style, ReadClassStyle&& readClassStyle) {
+    if (const std::optional<int> picture = PictureByClassAndStyle(className, style))
+        return *picture;
+    return PictureByClassStyle(readClassStyle());
+}
 
 } // namespace orvex

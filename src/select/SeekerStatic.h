@@ -28,7 +28,6 @@ public:
     bool IsSeeking() const { return m_bSeeking != FALSE; }
     bool IsWatching() const { return m_bWatching != FALSE; }
     bool IsDragging() const { return m_bSeeking && !m_bWatching; }
-    HWND GetTarget() const { return m_hwndTarget; }
 
     static constexpr UINT_PTR kWatchTimer = 100;
     static constexpr UINT kWatchPeriodMs = 100;

@@ -1,7 +1,7 @@
 #pragma once
 // Where the window tree opens beside the main window. Pure logic: no window system here.
 
-#include "app/ScreenRect.h"
+#include "common/ScreenRect.h"
 
 namespace orvex {
 

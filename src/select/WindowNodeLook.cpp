@@ -9,9 +9,8 @@ constexpr int kTextBuffer = 255; // 254 characters and the terminator
 
 int GetClassImage(HWND hwnd, const std::wstring& className) {
     const auto style = static_cast<std::uint32_t>(::GetWindowLongW(hwnd, GWL_STYLE));
-    if (auto picture = orvex::PictureByClassAndStyle(className, style))
-        return *picture;
-    return orvex::PictureByClassStyle(static_cast<std::uint32_t>(::GetClassLongW(hwnd, GCL_STYLE)));
+    return orvex::ClassPicture(
+        className, style, [hwnd] { return static_cast<std::uint32_t>(::GetClassLongW(hwnd, GCL_STYLE)); });
 }
 
 WindowNodeLook LookOfWindowNode(HWND hwnd) {

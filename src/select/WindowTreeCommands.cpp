@@ -2,10 +2,11 @@
 // context menu of a window node, the tooltips, and collapsing and expanding branches.
 #include "select/WindowTreeDialog.h"
 
+#include "common/ToolTipText.h"
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
-#include "maindlg/MainDialog.h"
 #include "res/resource.h"
+#include "select/WindowActions.h"
 
 #include <utility>
 
@@ -47,7 +48,7 @@ void CWindowTreeDialog::OnRefresh() {
 }
 
 void CWindowTreeDialog::OnSynch() {
-    SelectWindowItem(m_pMainDialog->m_hSelectedWnd, FALSE);
+    SelectWindowItem(m_owner.ListedWindow(), FALSE);
 }
 
 LRESULT CWindowTreeDialog::OnInitMenuPopup(WPARAM wParam, LPARAM) {
@@ -61,14 +62,13 @@ LRESULT CWindowTreeDialog::OnInitMenuPopup(WPARAM wParam, LPARAM) {
     return Default();
 }
 
-LRESULT CWindowTreeDialog::OnDropDown(NMHDR* header) {
-    const auto* drop = reinterpret_cast<NMTOOLBARW*>(header);
+LRESULT CWindowTreeDialog::OnDropDown(NMTOOLBARW* drop) {
     if (drop->iItem != ID_TREE_VIEW_OPTIONS)
         return TBDDRET_DEFAULT;
     MenuResource menu(IDR_TREE_VIEW_OPTIONS);
     if (!menu.Popup())
         return TBDDRET_DEFAULT;
-    const HWND toolBar = header->hwndFrom;
+    const HWND toolBar = drop->hdr.hwndFrom;
     const LRESULT index = ::SendMessageW(toolBar, TB_COMMANDTOINDEX, static_cast<WPARAM>(drop->iItem), 0);
     RECT button{};
     ::SendMessageW(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
@@ -77,16 +77,8 @@ LRESULT CWindowTreeDialog::OnDropDown(NMHDR* header) {
     return TBDDRET_DEFAULT;
 }
 
-LRESULT CWindowTreeDialog::OnToolTipText(NMHDR* header) {
-    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    UINT_PTR id = header->idFrom;
-    if (info->uFlags & TTF_IDISHWND)
-        id = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(id)));
-    if (id < ID_TREE_CATEGORIZED || id > ID_TREE_EXPAND_ALL)
-        return Default();
-    info->lpszText = MAKEINTRESOURCEW(id);
-    info->hinst = AfxGetResourceHandle();
-    return TRUE;
+LRESULT CWindowTreeDialog::OnToolTipText(NMTTDISPINFOW* info) {
+    return ToolTipFromStringTable(*info, ID_TREE_CATEGORIZED, ID_TREE_EXPAND_ALL) ? TRUE : Default();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -117,33 +109,31 @@ LRESULT CWindowTreeDialog::OnRightClick(NMHDR*) {
 
 void CWindowTreeDialog::OnHighlight() {
     if (const HWND window = SelectedWindow())
-        m_pMainDialog->HighlightWindow(window);
+        HighlightWindow(window);
 }
 
 void CWindowTreeDialog::OnEnableVisible() {
     if (const HWND window = SelectedWindow())
-        m_pMainDialog->EnableAndShowWindow(window);
+        EnableAndShowWindow(window);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Collapse All and Expand All: the selected node's branch
 
 void CWindowTreeDialog::OnCollapseAll() {
-    const HTREEITEM selected = m_wndTree.GetSelectedItem();
-    if (!selected || !m_wndTree.GetNextItem(selected, TVGN_CHILD))
-        return;
-    m_wndTree.SendMessage(WM_SETREDRAW, FALSE);
-    ExpandBranch(selected, TVE_COLLAPSE);
-    m_wndTree.SendMessage(WM_SETREDRAW, TRUE);
-    m_wndTree.Invalidate();
+    ExpandSelectedBranch(TVE_COLLAPSE);
 }
 
 void CWindowTreeDialog::OnExpandAll() {
+    ExpandSelectedBranch(TVE_EXPAND);
+}
+
+void CWindowTreeDialog::ExpandSelectedBranch(UINT action) {
     const HTREEITEM selected = m_wndTree.GetSelectedItem();
     if (!selected || !m_wndTree.GetNextItem(selected, TVGN_CHILD))
         return;
     m_wndTree.SendMessage(WM_SETREDRAW, FALSE);
-    ExpandBranch(selected, TVE_EXPAND);
+    ExpandBranch(selected, action);
     m_wndTree.SendMessage(WM_SETREDRAW, TRUE);
     m_wndTree.Invalidate();
 }

@@ -1,7 +1,6 @@
 #include "select/WindowTreeDialog.h"
 
 #include "framework/Resources.h"
-#include "maindlg/MainDialog.h"
 #include "process/ProcessList.h"
 #include "res/resource.h"
 #include "select/ClassImageRules.h"
@@ -11,7 +10,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <stdexcept>
 
 namespace {
 
@@ -32,7 +30,6 @@ HTREEITEM Item(orvex::TreeNode node) {
 BEGIN_MESSAGE_MAP(CWindowTreeDialog, CDialog)
 ON_WM_CREATE()
 ON_WM_SIZE()
-ON_WM_DESTROY()
 ON_WM_CLOSE()
 ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 ON_NOTIFY(TVN_SELCHANGINGW, IDC_TREE_TREE, OnSelChanging)
@@ -51,17 +48,10 @@ ON_COMMAND(ID_TREE_HIGHLIGHT, OnHighlight)
 ON_COMMAND(ID_TREE_ENABLE_VISIBLE, OnEnableVisible)
 END_MESSAGE_MAP()
 
-CWindowTreeDialog::CWindowTreeDialog(CWnd* owner)
-    : CDialog(IDD_WINDOW_TREE, owner), m_pMainDialog(dynamic_cast<CMainDialog*>(owner)) {
-    if (!m_pMainDialog)
-        throw std::invalid_argument("the window tree belongs to the main dialog");
-}
+CWindowTreeDialog::CWindowTreeDialog(ToolWindowOwner& owner)
+    : CModelessDialog(IDD_WINDOW_TREE), m_owner(owner) {}
 
 CWindowTreeDialog::~CWindowTreeDialog() = default;
-
-void CWindowTreeDialog::PostNcDestroy() {
-    delete this;
-}
 
 // ---------------------------------------------------------------------------------------------
 // Creation and layout
@@ -162,12 +152,6 @@ void CWindowTreeDialog::OnClose() {
         DestroyWindow();
 }
 
-void CWindowTreeDialog::OnDestroy() {
-    if (m_pMainDialog->m_pWindowTreeDialog == this)
-        m_pMainDialog->m_pWindowTreeDialog = nullptr;
-    Default();
-}
-
 // ---------------------------------------------------------------------------------------------
 // Building
 
@@ -250,14 +234,8 @@ orvex::TreeNode CWindowTreeDialog::AddWindowNode(orvex::WindowId window, orvex::
 // Selection
 
 const TREEITEMDATA* CWindowTreeDialog::RecordOf(HTREEITEM item) const {
-    if (!item)
-        return nullptr;
-    TVITEMW tv{};
-    tv.mask = TVIF_PARAM;
-    tv.hItem = item;
-    if (!m_wndTree.SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv)))
-        return nullptr;
-    return RecordAt(tv.lParam);
+    const std::optional<LPARAM> index = item ? m_wndTree.GetItemData(item) : std::nullopt;
+    return index ? RecordAt(*index) : nullptr;
 }
 
 const TREEITEMDATA* CWindowTreeDialog::RecordAt(LPARAM index) const {
@@ -284,8 +262,7 @@ BOOL CWindowTreeDialog::SelectWindowItem(HWND hwnd, BOOL bQuiet) {
     return FALSE;
 }
 
-LRESULT CWindowTreeDialog::OnSelChanging(NMHDR* header) {
-    const auto* change = reinterpret_cast<NMTREEVIEWW*>(header);
+LRESULT CWindowTreeDialog::OnSelChanging(NMTREEVIEWW* change) {
     // Letting go of the selection is always allowed; only window nodes can take it.
     if (!change->itemNew.hItem)
         return FALSE;
@@ -293,12 +270,11 @@ LRESULT CWindowTreeDialog::OnSelChanging(NMHDR* header) {
     return record && record->nKind == ITEM_WINDOW ? FALSE : TRUE;
 }
 
-LRESULT CWindowTreeDialog::OnSelChanged(NMHDR* header) {
-    const auto* change = reinterpret_cast<NMTREEVIEWW*>(header);
+LRESULT CWindowTreeDialog::OnSelChanged(NMTREEVIEWW* change) {
     if (!change->itemNew.hItem)
         return 0;
     const TREEITEMDATA* record = RecordAt(change->itemNew.lParam);
     if (record && record->nKind == ITEM_WINDOW)
-        m_pMainDialog->ShowWindowProperties(reinterpret_cast<HWND>(record->dwValue));
+        m_owner.WindowChosen(reinterpret_cast<HWND>(record->dwValue));
     return 0;
 }

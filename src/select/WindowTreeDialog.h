@@ -1,16 +1,15 @@
 #pragma once
 // "Window Tree View": a modeless tool window beside the main window that shows every window of the
-// desktop as a tree, plainly or by process. Choosing a window node lists that window in the main
-// window. The window deletes its object once it is destroyed, clearing the main dialog's pointer.
+// desktop as a tree, plainly or by process. Choosing a window node tells the owner, which lists
+// that window.
 
+#include "common/ToolWindowOwner.h"
 #include "framework/Controls.h"
-#include "framework/Dialog.h"
+#include "framework/ModelessDialog.h"
 #include "select/WindowTreeBuilder.h"
 
 #include <memory>
 #include <vector>
-
-class CMainDialog;
 
 // One record per tree node; the node's item data is the record's index.
 struct TREEITEMDATA {
@@ -20,12 +19,11 @@ struct TREEITEMDATA {
 };
 enum : int { ITEM_PROCESS = 1, ITEM_WINDOW = 2 };
 
-class CWindowTreeDialog : public CDialog, private orvex::WindowTreeSink {
+class CWindowTreeDialog : public CModelessDialog, private orvex::WindowTreeSink {
     DECLARE_MESSAGE_MAP()
 
 public:
-    // The owner must be the main dialog; anything else is refused with std::invalid_argument.
-    explicit CWindowTreeDialog(CWnd* owner);
+    explicit CWindowTreeDialog(ToolWindowOwner& owner);
     ~CWindowTreeDialog() override;
 
     // Selects the node of the window and scrolls it into view. When the window has no node, FALSE,
@@ -36,7 +34,7 @@ public:
     // The record behind a node, or null.
     const TREEITEMDATA* RecordOf(HTREEITEM item) const;
 
-    CMainDialog* m_pMainDialog;
+    ToolWindowOwner& m_owner;
     CImageList m_imlTree;
     CReBarCtrl m_wndReBar;
     CToolBarCtrl m_wndToolBar;
@@ -48,18 +46,16 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void PostNcDestroy() override;
 
     int OnCreate(CREATESTRUCTW* create);
     void OnSize(UINT type, int cx, int cy);
-    void OnDestroy();
     void OnClose();
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
-    LRESULT OnSelChanging(NMHDR* header);
-    LRESULT OnSelChanged(NMHDR* header);
+    LRESULT OnSelChanging(NMTREEVIEWW* change);
+    LRESULT OnSelChanged(NMTREEVIEWW* change);
     LRESULT OnRightClick(NMHDR* header);
-    LRESULT OnDropDown(NMHDR* header);
-    LRESULT OnToolTipText(NMHDR* header);
+    LRESULT OnDropDown(NMTOOLBARW* drop);
+    LRESULT OnToolTipText(NMTTDISPINFOW* info);
     void OnCategorized();
     void OnHideInvisible();
     void OnHideUntitled();
@@ -83,6 +79,8 @@ private:
     const TREEITEMDATA* RecordAt(LPARAM index) const;
     // The window of the selected node when it is a window node, else null.
     HWND SelectedWindow() const;
+    // Collapses or expands the selected node's whole branch.
+    void ExpandSelectedBranch(UINT action);
     void ExpandBranch(HTREEITEM item, UINT action);
 
     // The toolbar never frees its pictures; the dialog does.

@@ -1,7 +1,7 @@
 #pragma once
 // Where the send-message dialog opens. Pure logic: rectangles in, a position out.
 
-#include "app/ScreenRect.h"
+#include "common/ScreenRect.h"
 
 namespace orvex {
 

@@ -1,7 +1,6 @@
 #include "sendmsg/SendMessageDialog.h"
 
 #include "framework/Resources.h"
-#include "maindlg/MainDialog.h"
 #include "res/resource.h"
 #include "select/ScreenHelpers.h"
 #include "sendmsg/NumberSyntax.h"
@@ -62,21 +61,11 @@ ON_WM_CLOSE()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CSendMessageDialog::CSendMessageDialog(CMainDialog* mainDialog)
-    : CDialog(IDD_SEND_MESSAGE, mainDialog), m_pMainDialog(mainDialog), m_token(IssueToken(this)) {}
+CSendMessageDialog::CSendMessageDialog(ToolWindowOwner& owner)
+    : CModelessDialog(IDD_SEND_MESSAGE), m_owner(owner), m_token(IssueToken(this)) {}
 
 CSendMessageDialog::~CSendMessageDialog() {
     RevokeToken(m_token);
-}
-
-BOOL CSendMessageDialog::CreateModeless(UINT templateId) {
-    // Until the window exists the caller owns the object: a window that is created and destroyed
-    // again within the creation must not delete the object under the caller's feet.
-    m_bOwnsItself = false;
-    if (!Create(templateId, m_pMainDialog) || !::IsWindow(m_hWnd))
-        return FALSE;
-    m_bOwnsItself = true;
-    return TRUE;
 }
 
 BOOL CSendMessageDialog::OnInitDialog() {
@@ -102,20 +91,13 @@ void CSendMessageDialog::OnDestroy() {
     // Replies still on their way are dropped from now on.
     RevokeToken(m_token);
     // Whatever the hide box said, closing brings the main windows back.
-    ShowMainWindows(SW_SHOW);
-    if (m_pMainDialog && m_pMainDialog->m_pSendMessageDialog == this)
-        m_pMainDialog->m_pSendMessageDialog = nullptr;
+    m_owner.ShowOwnerWindows(m_hWnd, true);
     Default();
-}
-
-void CSendMessageDialog::PostNcDestroy() {
-    if (m_bOwnsItself)
-        delete this;
 }
 
 bool CSendMessageDialog::ReadField(int id, UINT& value) {
     std::uint32_t parsed = 0;
-    if (!orvex::ParseNumber(CWnd(GetDlgItem(id)).GetWindowText(), parsed)) {
+    if (!orvex::ParseNumber(CWindowView(GetDlgItem(id)).GetWindowText(), parsed)) {
         AfxMessageBox(IDS_INVALID_NUMBER, MB_OK);
         ::SetFocus(GetDlgItem(id));
         return false;
@@ -186,7 +168,7 @@ void CSendMessageDialog::OnTimer(UINT_PTR id) {
     POINT cursor{};
     if (!m_bHideMainWindow && ::GetCursorPos(&cursor)) {
         m_hwndTarget = DeepWindowFromPoint(cursor.x, cursor.y);
-        m_pMainDialog->ShowWindowProperties(m_hwndTarget);
+        m_owner.Retarget(m_hwndTarget);
     }
     if (m_bMessageStored)
         SendToTarget();
@@ -194,21 +176,6 @@ void CSendMessageDialog::OnTimer(UINT_PTR id) {
 
 void CSendMessageDialog::OnHideMainWindow() {
     m_bHideMainWindow = static_cast<BOOL>(::IsDlgButtonChecked(m_hWnd, IDC_SENDMSG_HIDE_MAIN));
-    if (m_bHideMainWindow) {
-        m_pMainDialog->ShowWindow(SW_HIDE);
-        if (m_pMainDialog->m_pSendMessageDialog == this)
-            if (HWND tree = m_pMainDialog->WindowTreeWindow())
-                ::ShowWindow(tree, SW_HIDE);
-    } else {
-        ShowMainWindows(SW_SHOW);
-    }
+    m_owner.ShowOwnerWindows(m_hWnd, !m_bHideMainWindow);
     ::SetForegroundWindow(m_hWnd);
-}
-
-void CSendMessageDialog::ShowMainWindows(int command) {
-    if (!m_pMainDialog || !m_pMainDialog->m_hWnd)
-        return;
-    m_pMainDialog->ShowWindow(command);
-    if (HWND tree = m_pMainDialog->WindowTreeWindow())
-        ::ShowWindow(tree, command);
 }

@@ -4,23 +4,18 @@
 // boxes are filled when the reply arrives, so a hung target cannot freeze Orvex. In watch mode it
 // picks the window under the cursor every five seconds and sends again.
 //
-// A modeless tool window owned by the main dialog, at most one at a time; it deletes itself once
-// its window is gone and clears the main dialog's pointer to it on the way.
+// A modeless tool window owned by the main dialog, at most one at a time. It tells its owner what
+// it lists while watching, and hides and shows the owner's windows at the user's request.
 
-#include "framework/Dialog.h"
+#include "common/ToolWindowOwner.h"
+#include "framework/ModelessDialog.h"
 
-class CMainDialog;
-
-class CSendMessageDialog : public CDialog {
+class CSendMessageDialog : public CModelessDialog {
     DECLARE_MESSAGE_MAP()
 
 public:
-    explicit CSendMessageDialog(CMainDialog* mainDialog);
+    explicit CSendMessageDialog(ToolWindowOwner& owner);
     ~CSendMessageDialog() override;
-
-    // Creates the dialog's window from `templateId`, hidden until placed. On success the dialog
-    // owns itself from here on; on failure no window is left and the caller still owns the object.
-    BOOL CreateModeless(UINT templateId);
 
     // The window messages go to; the main dialog hands over every window it lists.
     void SetTarget(HWND hwnd) { m_hwndTarget = hwnd; }
@@ -31,7 +26,7 @@ public:
     static constexpr UINT_PTR kRepeatTimer = 100;
     static constexpr UINT kRepeatPeriodMs = 5000;
 
-    CMainDialog* m_pMainDialog;
+    ToolWindowOwner& m_owner;
     BOOL m_bWatching = FALSE;
     BOOL m_bHideMainWindow = FALSE;
     HWND m_hwndTarget = nullptr;
@@ -44,7 +39,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnCancel() override;
-    void PostNcDestroy() override;
 
     void OnTimer(UINT_PTR id);
     void OnSend();
@@ -56,12 +50,10 @@ protected:
 private:
     // Reads one field into `value`; on a bad field tells the user and puts the focus there.
     bool ReadField(int id, UINT& value);
-    void ShowMainWindows(int command);
 
     // A completion finds its dialog through this token, never through the dialog's address: a
     // reply may come long after the dialog has been closed and deleted.
     static void CALLBACK SendResultCallback(HWND hwnd, UINT message, ULONG_PTR token, LRESULT result);
 
     ULONG_PTR m_token;
-    bool m_bOwnsItself = false;
 };

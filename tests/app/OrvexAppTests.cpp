@@ -1,15 +1,21 @@
-// The application object: its four settings in the registry, and the options it applies to the
-// main window (topmost state, the hot key with its message rules).
+// The application object's four settings in the registry, what applying them does to the main
+// window (topmost state, the hot key with its message rules and the order of its registration
+// calls), and their writing at the end of the Windows session.
 #include "maindlg/MainDialogFixture.h"
 
 #include "harness/WindowWatcher.h"
+#include "maindlg/ApplySettings.h"
 
 #include <atomic>
+#include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
 using maindlg_test::MainDialogTest;
+using maindlg_test::ReadProfileBinary;
 using maindlg_test::ReadProfileDword;
 using maindlg_test::WriteProfileDword;
 
@@ -97,85 +103,78 @@ std::unique_ptr<harness::WindowWatcher> WatchForMessageBox(MessageBoxSeen& seen)
 class AppSettingsTest : public MainDialogTest {};
 
 TEST_F(AppSettingsTest, MissingValuesGiveTheDefaults) {
-    app.m_bKeepAlwaysOnTop = 9;
-    app.m_bHideOnSeeking = 9;
-    app.m_nHotKey = 9;
-    app.m_nViewMode = 9;
+    app.m_settings.m_bKeepAlwaysOnTop = 9;
+    app.m_settings.m_bHideOnSeeking = 9;
+    app.m_settings.m_nHotKey = 9;
+    app.m_settings.m_nViewMode = 9;
     app.LoadSettings();
-    EXPECT_EQ(app.m_bKeepAlwaysOnTop, 0);
-    EXPECT_EQ(app.m_bHideOnSeeking, 0);
-    EXPECT_EQ(app.m_nHotKey, 0x78);
-    EXPECT_EQ(app.m_nViewMode, 1);
+    EXPECT_EQ(app.m_settings.m_bKeepAlwaysOnTop, 0);
+    EXPECT_EQ(app.m_settings.m_bHideOnSeeking, 0);
+    EXPECT_EQ(app.m_settings.m_nHotKey, 0x78);
+    EXPECT_EQ(app.m_settings.m_nViewMode, 1);
 }
 
-TEST_F(AppSettingsTest, StoredValuesAreTakenAsTheyAreButAnUnknownViewModeReadsAsTheSummary) {
+TEST_F(AppSettingsTest, StoredValuesAreTakenAsTheyAreAndAnUnknownViewModeListsTheSummary) {
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"KeepAlwaysOnTop", 5));
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"HideOnSeeking", 1));
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"HotKey", 0x0678));
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"ViewMode", 7));
     app.LoadSettings();
-    EXPECT_EQ(app.m_bKeepAlwaysOnTop, 5);
-    EXPECT_EQ(app.m_bHideOnSeeking, 1);
-    EXPECT_EQ(app.m_nHotKey, 0x0678);
-    EXPECT_EQ(app.m_nViewMode, 0) << "anything but 1 is listed as the summary, and said so";
+    EXPECT_EQ(app.m_settings.m_bKeepAlwaysOnTop, 5);
+    EXPECT_EQ(app.m_settings.m_bHideOnSeeking, 1);
+    EXPECT_EQ(app.m_settings.m_nHotKey, 0x0678);
+    EXPECT_EQ(app.m_settings.m_nViewMode, 7) << "kept for the version that knows it";
+    EXPECT_EQ(app.m_settings.GetViewMode(), ViewMode::Summary);
 }
 
 TEST_F(AppSettingsTest, OneMissingValueFallsBackAloneAndTheOthersAreRead) {
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"HotKey", 0x0178));
     app.LoadSettings();
-    EXPECT_EQ(app.m_nHotKey, 0x0178);
-    EXPECT_EQ(app.m_nViewMode, 1);
-    EXPECT_EQ(app.m_bKeepAlwaysOnTop, 0);
+    EXPECT_EQ(app.m_settings.m_nHotKey, 0x0178);
+    EXPECT_EQ(app.m_settings.m_nViewMode, 1);
+    EXPECT_EQ(app.m_settings.m_bKeepAlwaysOnTop, 0);
 }
 
 TEST_F(AppSettingsTest, SaveWritesTheFourValuesAsDwords) {
-    app.m_bKeepAlwaysOnTop = 1;
-    app.m_bHideOnSeeking = 0;
-    app.m_nHotKey = 0x0878;
-    app.m_nViewMode = 0;
+    app.m_settings.m_bKeepAlwaysOnTop = 1;
+    app.m_settings.m_bHideOnSeeking = 0;
+    app.m_settings.m_nHotKey = 0x0878;
+    app.m_settings.m_nViewMode = 0;
     app.SaveSettings();
     EXPECT_EQ(ReadProfileDword(L"Settings", L"KeepAlwaysOnTop"), 1u);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"HideOnSeeking"), 0u);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"HotKey"), 0x0878u);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"ViewMode"), 0u);
 
-    app.m_nHotKey = -1;
+    app.m_settings.m_nHotKey = -1;
     app.SaveSettings();
     EXPECT_EQ(ReadProfileDword(L"Settings", L"HotKey"), 0xFFFFFFFFu) << "stored without range checks";
 }
 
 // ---------------------------------------------------------------------------------------------
-// ApplyOptions
+// Applying the settings to the main window
 
-class ApplyOptionsTest : public MainDialogTest {
+class ApplySettingsTest : public MainDialogTest {
 protected:
     void TearDown() override {
-        if (m_window)
-            ::UnregisterHotKey(m_window, 0);
+        hotKey.Withdraw();
         MainDialogTest::TearDown();
     }
-    // Makes `hwnd` the main window and applies the options to it.
-    void ApplyTo(HWND hwnd) {
-        m_window = hwnd;
-        m_mainWnd.m_hWnd = hwnd;
-        app.m_pMainWnd = &m_mainWnd;
-        app.ApplyOptions();
-    }
-    CWnd m_mainWnd;
-    HWND m_window = nullptr;
+    void ApplyTo(HWND hwnd) { ApplySettingsTo(hwnd, app.m_settings, hotKey); }
+    HotKeyRegistration hotKey;
 };
 
-TEST_F(ApplyOptionsTest, TopmostFollowsTheSetting) {
+TEST_F(ApplySettingsTest, TopmostFollowsTheSetting) {
     PlainWindow window;
-    app.m_bKeepAlwaysOnTop = 1;
+    app.m_settings.m_bKeepAlwaysOnTop = 1;
     ApplyTo(window.get());
     EXPECT_TRUE(::GetWindowLongPtrW(window.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    app.m_bKeepAlwaysOnTop = 0;
+    app.m_settings.m_bKeepAlwaysOnTop = 0;
     ApplyTo(window.get());
     EXPECT_FALSE(::GetWindowLongPtrW(window.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
-TEST_F(ApplyOptionsTest, StoredHotKeyRegistersItsModifiers) {
+TEST_F(ApplySettingsTest, StoredHotKeyRegistersItsModifiers) {
     PlainWindow probe;
     struct Case {
         int stored;
@@ -185,7 +184,7 @@ TEST_F(ApplyOptionsTest, StoredHotKeyRegistersItsModifiers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "stored 0x" << std::hex << c.stored);
         PlainWindow window;
-        app.m_nHotKey = c.stored;
+        app.m_settings.m_nHotKey = c.stored;
         ApplyTo(window.get());
         EXPECT_TRUE(IsHeldElsewhere(probe.get(), c.modifiers, kF9));
         for (UINT other :
@@ -194,15 +193,14 @@ TEST_F(ApplyOptionsTest, StoredHotKeyRegistersItsModifiers) {
                 EXPECT_FALSE(IsHeldElsewhere(probe.get(), other, kF9)) << "modifiers 0x" << other;
             }
         }
-        ::UnregisterHotKey(window.get(), 0);
-        m_window = nullptr;
+        hotKey.Withdraw();
     }
 }
 
-TEST_F(ApplyOptionsTest, HotKeyHeldElsewhereFailsWithoutAMessage) {
+TEST_F(ApplySettingsTest, HotKeyHeldElsewhereFailsWithoutAMessage) {
     PlainWindow holder, window;
     ASSERT_TRUE(::RegisterHotKey(holder.get(), 1, MOD_CONTROL | MOD_SHIFT | MOD_ALT, kF9));
-    app.m_nHotKey = 0x0778;
+    app.m_settings.m_nHotKey = 0x0778;
     MessageBoxSeen seen;
     auto watcher = WatchForMessageBox(seen);
     ApplyTo(window.get()); // a message box would hold this call until the watcher answers it
@@ -211,7 +209,7 @@ TEST_F(ApplyOptionsTest, HotKeyHeldElsewhereFailsWithoutAMessage) {
     ::UnregisterHotKey(holder.get(), 1);
 }
 
-TEST_F(ApplyOptionsTest, RegistrationFailingForAnotherReasonShowsTheMessage) {
+TEST_F(ApplySettingsTest, RegistrationFailingForAnotherReasonShowsTheMessage) {
     // A window of another thread cannot take a hot key (ERROR_WINDOW_OF_OTHER_THREAD): a failure
     // other than "already registered", which any stored value would give on Windows as well.
     ForeignThreadWindow foreign;
@@ -220,10 +218,74 @@ TEST_F(ApplyOptionsTest, RegistrationFailingForAnotherReasonShowsTheMessage) {
     auto watcher = WatchForMessageBox(seen);
     ApplyTo(foreign.get());
     watcher->Stop();
-    m_window = nullptr;
     ASSERT_TRUE(watcher->Seen()) << "no message box appeared";
     EXPECT_EQ(seen.caption, L"Orvex");
     EXPECT_EQ(seen.text, L"Failed to register hot key.");
+}
+
+// The system's registration calls as a change makes them. Wine replaces a registration under the
+// same identifier by itself, so only a stand-in shows whether the old key is withdrawn first.
+class RecordingHotKeys final : public HotKeyRegistration::System {
+public:
+    bool Register(HWND, int id, UINT modifiers, UINT virtualKey) override {
+        calls.push_back("register " + std::to_string(id) + ":" + std::to_string(modifiers) + "+" +
+                        std::to_string(virtualKey));
+        if (virtualKey != refusedKey)
+            return true;
+        ::SetLastError(refusal);
+        return false;
+    }
+    void Unregister(HWND, int id) override { calls.push_back("unregister " + std::to_string(id)); }
+    // The calls since the last look.
+    std::vector<std::string> Take() { return std::exchange(calls, {}); }
+
+    std::vector<std::string> calls;
+    UINT refusedKey = 0;
+    DWORD refusal = ERROR_INVALID_PARAMETER;
+};
+
+TEST(HotKeyRegistrationOrder, AChangeWithdrawsTheOldKeyFirstAndAFailedOneRestoresIt) {
+    using Calls = std::vector<std::string>;
+    using Result = HotKeyRegistration::Result;
+    RecordingHotKeys system;
+    HotKeyRegistration hotKey(system);
+    PlainWindow owner;
+
+    EXPECT_EQ(hotKey.Change(owner.get(), 0x0078), Result::Registered);
+    EXPECT_EQ(system.Take(), (Calls{"register 0:0+120"}));
+    EXPECT_EQ(hotKey.Change(owner.get(), 0x0278), Result::Registered); // Ctrl+F9
+    EXPECT_EQ(system.Take(), (Calls{"unregister 0", "register 0:2+120"}));
+
+    system.refusedKey = VK_F10;
+    EXPECT_EQ(hotKey.Change(owner.get(), 0x0079), Result::Failed);
+    EXPECT_EQ(system.Take(), (Calls{"unregister 0", "register 0:0+121", "register 0:2+120"}))
+        << "the refused key leaves the previous one registered again";
+    EXPECT_EQ(hotKey.Registered(), 0x0278);
+    system.refusal = ERROR_HOTKEY_ALREADY_REGISTERED;
+    EXPECT_EQ(hotKey.Change(owner.get(), 0x0079), Result::HeldElsewhere);
+    system.Take();
+
+    EXPECT_EQ(hotKey.Change(owner.get(), 0), Result::Cleared);
+    EXPECT_EQ(system.Take(), (Calls{"unregister 0"})) << "a cleared key gives the old one back";
+    EXPECT_EQ(hotKey.Change(owner.get(), 0), Result::Cleared);
+    EXPECT_EQ(system.Take(), Calls{}) << "nothing is registered, so nothing is withdrawn";
+}
+
+// ---------------------------------------------------------------------------------------------
+// The end of the Windows session
+
+TEST_F(MainDialogTest, SettingsAndPlacementAreWrittenWhenTheSessionEnds) {
+    app.m_settings.m_nHotKey = 0x0278;
+    app.m_settings.m_nViewMode = 7;
+    ASSERT_TRUE(OpenDialog());
+    ::SendMessageW(Main(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(ReadProfileDword(L"Settings", L"HotKey"), std::nullopt) << "a cancelled end writes nothing";
+
+    ::SendMessageW(Main(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(ReadProfileDword(L"Settings", L"HotKey"), 0x0278u);
+    EXPECT_EQ(ReadProfileDword(L"Settings", L"ViewMode"), 7u);
+    EXPECT_EQ(ReadProfileDword(L"Settings", L"KeepAlwaysOnTop"), 0u);
+    EXPECT_NE(ReadProfileBinary(L"Settings\\WindowPlacement", L"MainWindowRect"), std::nullopt);
 }
 
 } // namespace

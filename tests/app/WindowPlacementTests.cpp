@@ -1,7 +1,7 @@
 // The main window's placement: its registry record, and how the dialog restores and saves it.
 #include "maindlg/MainDialogFixture.h"
 
-#include "app/WindowPlacementStore.h"
+#include "maindlg/WindowPlacementStore.h"
 
 #include <cstdio>
 #include <cstring>

@@ -49,16 +49,16 @@ TEST(ClassImageRules, GeneratedFrameworkClassesByPrefix) {
 }
 
 TEST(ClassImageRules, FullOverlappedStyleThenTheClassStyle) {
-    EXPECT_EQ(ClassPicture(L"MyMainWindow", kOverlapped | 0x10000000, 0), 37);
-    EXPECT_EQ(ClassPicture(L"MyMainWindow", kOverlapped, kGlobalClass), 37);
+    EXPECT_EQ(ClassPicture(L"MyMainWindow", kOverlapped | 0x10000000, [] { return 0; }), 37);
+    EXPECT_EQ(ClassPicture(L"MyMainWindow", kOverlapped, [] { return kGlobalClass; }), 37);
     const std::uint32_t noMinimizeBox = kOverlapped & ~0x00020000u;
-    EXPECT_EQ(ClassPicture(L"MyMainWindow", noMinimizeBox, 0), 34);
-    EXPECT_EQ(ClassPicture(L"MyMainWindow", noMinimizeBox, kGlobalClass), 35);
-    EXPECT_EQ(ClassPicture(L"MyMainWindow", noMinimizeBox, 0x3 | 0x8), 34);
+    EXPECT_EQ(ClassPicture(L"MyMainWindow", noMinimizeBox, [] { return 0; }), 34);
+    EXPECT_EQ(ClassPicture(L"MyMainWindow", noMinimizeBox, [] { return kGlobalClass; }), 35);
+    EXPECT_EQ(ClassPicture(L"MyMainWindow", noMinimizeBox, [] { return 0x3 | 0x8; }), 34);
     // The system classes without a rule of their own fall through as well.
-    EXPECT_EQ(ClassPicture(L"#32768", 0x80000000, kGlobalClass | 0x800), 35);
-    EXPECT_EQ(ClassPicture(L"#32771", kOverlapped, 0), 37);
-    EXPECT_EQ(ClassPicture(L"#32772", 0, 0), 34);
+    EXPECT_EQ(ClassPicture(L"#32768", 0x80000000, [] { return kGlobalClass | 0x800u; }), 35);
+    EXPECT_EQ(ClassPicture(L"#32771", kOverlapped, [] { return 0; }), 37);
+    EXPECT_EQ(ClassPicture(L"#32772", 0, [] { return 0; }), 34);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The stored hot-key word turns into the registration's modifiers and virtual key.
-#include "app/HotKeySetting.h"
+#include "maindlg/HotKeySetting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // A stored placement always comes back where its user can reach it.
-#include "app/PlacementFit.h"
+#include "maindlg/PlacementFit.h"
 
 #include <gtest/gtest.h>
 

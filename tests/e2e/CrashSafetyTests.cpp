@@ -1,5 +1,6 @@
-// Settings are written only on the orderly way out: a killed Orvex leaves the registry as it was,
-// and the hot key it held is free again either way.
+// Settings are written only on the orderly ways out (closing Orvex, or the end of the Windows
+// session): a killed Orvex leaves the registry as it was, and the hot key it held is free again
+// either way.
 #include "SettingsHelpers.h"
 
 namespace {
@@ -30,13 +31,7 @@ TEST_F(CrashSafetyTest, AKilledOrvexLeavesTheRegistryAsItWasAndTheNextStartIsNor
         ASSERT_NE(orvex.WaitForMainWindow(), nullptr);
         ASSERT_TRUE(orvex.Activate());
         // Change what would be saved: the listing mode and the window's place.
-        const auto button = harness::ToolBarButtonScreenRect(ViewToolBar(orvex), 0);
-        ASSERT_TRUE(button.has_value());
-        harness::xdo::Click((button->left + button->right) / 2, (button->top + button->bottom) / 2);
-        ASSERT_TRUE(harness::WaitUntil([&] {
-            const auto toggle = ToggleButton(orvex);
-            return toggle && toggle->text == L"Detail";
-        }));
+        ASSERT_TRUE(ClickToggle(orvex, L"Detail"));
         ::SetWindowPos(orvex.MainWindow(), nullptr, 300, 300, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         orvex.Process().Kill();
@@ -57,6 +52,27 @@ TEST_F(CrashSafetyTest, AKilledOrvexLeavesTheRegistryAsItWasAndTheNextStartIsNor
     ASSERT_TRUE(toggle.has_value());
     EXPECT_EQ(toggle->text, L"Summary") << "the detail listing, as stored";
     EXPECT_TRUE(again.Close());
+}
+
+TEST_F(CrashSafetyTest, TheEndOfTheSessionWritesWhatAnOrderlyExitWrites) {
+    harness::OrvexSession orvex;
+    ASSERT_TRUE(orvex.Start());
+    ASSERT_NE(orvex.WaitForMainWindow(), nullptr);
+    ASSERT_TRUE(orvex.Activate());
+    ASSERT_TRUE(ClickToggle(orvex, L"Detail"));
+    ::SetWindowPos(orvex.MainWindow(), nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT moved = PlacementOf(orvex.MainWindow()).rcNormalPosition;
+
+    EXPECT_NE(::SendMessageW(orvex.MainWindow(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0)
+        << "Orvex never holds the session up";
+    ::SendMessageW(orvex.MainWindow(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    // The system ends the program soon after; nothing more of it runs.
+    orvex.Process().Kill();
+    EXPECT_EQ(QueryDword(kSettings, L"ViewMode"), 0ul);
+    EXPECT_EQ(QueryDword(kSettings, L"HotKey"), 0x78ul);
+    const auto rect = QueryRect();
+    ASSERT_TRUE(rect.has_value());
+    EXPECT_TRUE(SameRect(*rect, moved)) << Describe(*rect) << " vs " << Describe(moved);
 }
 
 TEST_F(CrashSafetyTest, TheHotKeyIsWithdrawnAtAnOrderlyExit) {

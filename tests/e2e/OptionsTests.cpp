@@ -147,6 +147,30 @@ TEST_F(OptionsTest, LetterTypedAloneBecomesCtrlAltPlusTheLetterAndPicksWindowsAf
     EXPECT_EQ(QueryDword(kSettings, L"HotKey"), 0x0641ul);
 }
 
+TEST_F(OptionsTest, AClearedHotKeyIsGivenBackAndNoLongerPicksWindows) {
+    ASSERT_TRUE(target.IsRunning());
+    HWND foreign = ForeignWindow();
+    ASSERT_NE(foreign, nullptr);
+    StartOrvex();
+    ASSERT_TRUE(HeldElsewhere(0, VK_F9)) << "Orvex holds F9 to begin with";
+    HWND options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    // What the control holds once the user has emptied it.
+    ::SendDlgItemMessageW(options, 1003, HKM_SETHOTKEY, 0, 0);
+    Press(options, IDOK);
+    EXPECT_FALSE(MessageBoxShown());
+    EXPECT_FALSE(HeldElsewhere(0, VK_F9)) << "F9 is given back to every other program";
+
+    const POINT over = CenterOf(foreign);
+    harness::xdo::MoveTo(over.x, over.y);
+    harness::xdo::Key(L"F9");
+    EXPECT_FALSE(orvex.WaitListed(foreign, 2000))
+        << "the cleared key still picks the window under the cursor";
+
+    ASSERT_TRUE(orvex.Close());
+    EXPECT_EQ(QueryDword(kSettings, L"HotKey"), 0ul);
+}
+
 TEST_F(OptionsTest, KeepOnTopIsAppliedAtOnceBothWaysAndRemembered) {
     StartOrvex();
     HWND options = OpenOptions();

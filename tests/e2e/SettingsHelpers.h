@@ -27,6 +27,21 @@ inline std::optional<harness::ToolBarButton> ToggleButton(const harness::OrvexSe
     return harness::ReadToolBarButton(ViewToolBar(orvex), 0);
 }
 
+// Clicks the Summary/Detail toggle; true once the button offers `offered` (and shows its picture).
+inline bool ClickToggle(const harness::OrvexSession& orvex, const std::wstring& offered) {
+    const auto button = harness::ToolBarButtonScreenRect(ViewToolBar(orvex), 0);
+    if (!button)
+        return false;
+    harness::xdo::Click((button->left + button->right) / 2, (button->top + button->bottom) / 2);
+    const int picture = offered == L"Detail" ? 0 : 1;
+    return harness::WaitUntil(
+        [&] {
+            const auto toggle = ToggleButton(orvex);
+            return toggle && toggle->text == offered && toggle->image == picture;
+        },
+        5000);
+}
+
 // A REG_DWORD as `reg query` prints it ("0x78"), as a number.
 inline std::optional<unsigned long> QueryDword(const wchar_t* subKey, const wchar_t* value) {
     const auto text = harness::QueryRegistryValue(subKey, value);

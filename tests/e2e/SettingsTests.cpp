@@ -110,16 +110,7 @@ TEST_F(SettingsTest, ClickedToggleIsRememberedForTheNextStart) {
     ASSERT_TRUE(orvex.Start());
     ASSERT_NE(orvex.WaitForMainWindow(), nullptr);
     ASSERT_TRUE(orvex.Activate());
-    const auto button = harness::ToolBarButtonScreenRect(ViewToolBar(orvex), 0);
-    ASSERT_TRUE(button.has_value());
-    harness::xdo::Click((button->left + button->right) / 2, (button->top + button->bottom) / 2);
-    EXPECT_TRUE(harness::WaitUntil(
-        [&] {
-            const auto toggle = ToggleButton(orvex);
-            return toggle && toggle->text == L"Detail" && toggle->image == 0;
-        },
-        5000))
-        << "the click did not switch to the summary listing";
+    EXPECT_TRUE(ClickToggle(orvex, L"Detail")) << "the click did not switch to the summary listing";
     ASSERT_TRUE(orvex.Close());
     EXPECT_EQ(QueryDword(kSettings, L"ViewMode"), 0ul);
 

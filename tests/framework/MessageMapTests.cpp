@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
@@ -42,6 +43,18 @@ public:
 BEGIN_MESSAGE_MAP(CRecordingWnd, CWnd)
 ON_MESSAGE(kPing, OnPing)
 ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+// A handler that fails with an exception.
+class CThrowingWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+
+public:
+    LRESULT OnTextLength(WPARAM, LPARAM) { throw std::runtime_error("the handler failed"); }
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+ON_MESSAGE(WM_GETTEXTLENGTH, OnTextLength)
 END_MESSAGE_MAP()
 
 // A child that handles its own notification when the parent reflects it.
@@ -111,6 +124,15 @@ TEST_F(MessageMapTest, WindowGetsItsMessagesFromTheFirstOneOnAndLosesItsBindingW
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::BoundWindowCount(), before);
     EXPECT_EQ(wnd.seen.back(), UINT(WM_NCDESTROY));
+}
+
+TEST_F(MessageMapTest, AnExceptionStopsAtTheWindowProcedureAndTheMessageGetsDefaultProcessing) {
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, WC_STATICW, L"abcd", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    EXPECT_EQ(::SendMessageW(wnd.m_hWnd, WM_GETTEXTLENGTH, 0, 0), 4) << "the static control's own answer";
+    EXPECT_EQ(::SendMessageW(wnd.m_hWnd, WM_GETTEXTLENGTH, 0, 0), 4) << "and the window goes on working";
+    wnd.DestroyWindow();
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
 }
 
 TEST_F(MessageMapTest, OwnWindowUserDataStaysUntouched) {

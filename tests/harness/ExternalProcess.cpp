@@ -19,7 +19,7 @@ ProcessResult RunAndWait(const std::wstring& commandLine, DWORD timeoutMs) {
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 0))
         return result;
-    fw::UniqueKernelHandle reader(readEnd), writer(writeEnd);
+    fw::UniqueFileHandle reader(readEnd), writer(writeEnd);
     ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOW startup{};

@@ -45,11 +45,11 @@ void TargetProcess::Launch() {
     HANDLE childIn = nullptr, toTarget = nullptr, fromTarget = nullptr, childOut = nullptr;
     if (!::CreatePipe(&childIn, &toTarget, &inherit, 0))
         return;
-    fw::UniqueKernelHandle childInOwner(childIn);
+    fw::UniqueFileHandle childInOwner(childIn);
     m_toTarget.reset(toTarget);
     if (!::CreatePipe(&fromTarget, &childOut, &inherit, 0))
         return;
-    fw::UniqueKernelHandle childOutOwner(childOut);
+    fw::UniqueFileHandle childOutOwner(childOut);
     m_fromTarget.reset(fromTarget);
     ::SetHandleInformation(toTarget, HANDLE_FLAG_INHERIT, 0);
     ::SetHandleInformation(fromTarget, HANDLE_FLAG_INHERIT, 0);

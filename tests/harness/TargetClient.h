@@ -48,8 +48,8 @@ private:
     void Launch();
 
     fw::UniqueProcessHandle m_process;
-    fw::UniqueKernelHandle m_toTarget;
-    fw::UniqueKernelHandle m_fromTarget;
+    fw::UniqueFileHandle m_toTarget;
+    fw::UniqueFileHandle m_fromTarget;
     DWORD m_processId = 0;
     std::string m_pending;
 };

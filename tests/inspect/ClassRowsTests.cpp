@@ -39,14 +39,14 @@ struct OwnClassWindow {
 
 RowCollector ClassRowsOf(HWND hwnd) {
     RowCollector rows;
-    AddClassRows(rows, hwnd);
+    AddClassRows(rows, WindowFacts::Read(hwnd));
     return rows;
 }
 
 // The Summary row's value, after checking the row's frame.
 std::wstring SummaryClassName(HWND hwnd) {
     RowCollector rows;
-    if (!AddClassNameRow(rows, GROUP_SUMMARY, hwnd) || rows.rows.size() != 1)
+    if (!AddClassNameRow(rows, GROUP_SUMMARY, WindowFacts::Read(hwnd)) || rows.rows.size() != 1)
         return L"<no row>";
     EXPECT_EQ(rows.rows[0], (Row{GROUP_SUMMARY, L"Class Name", rows.rows[0].value, KIND_CLASS_NAME}));
     return rows.rows[0].value;

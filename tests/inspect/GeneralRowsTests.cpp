@@ -22,7 +22,7 @@ std::wstring Pointer(const void* value) {
 
 RowCollector GeneralRowsOf(HWND hwnd) {
     RowCollector rows;
-    AddGeneralRows(rows, hwnd);
+    AddGeneralRows(rows, WindowFacts::Read(hwnd));
     return rows;
 }
 

@@ -55,7 +55,7 @@ public:
 
 StyleRowList StyleRowsOf(HWND hwnd, BOOL summary = FALSE) {
     StyleRowList list;
-    AddStyleRows(list, hwnd, summary);
+    AddStyleRows(list, WindowFacts::Read(hwnd), summary);
     return list;
 }
 

@@ -39,7 +39,7 @@ protected:
     // Creates the main dialog as the application's main window; false when it did not open.
     bool OpenDialog() {
         CloseDialog();
-        dialog = std::make_unique<CMainDialog>();
+        dialog = std::make_unique<CMainDialog>(app.m_settings);
         app.m_pMainWnd = dialog.get();
         if (!dialog->Create(IDD_ORVEX_DIALOG))
             return false;

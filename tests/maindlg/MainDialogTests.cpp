@@ -69,12 +69,12 @@ TEST_F(MainDialogTest, ToggleButtonNamesTheListingTheNextPressShows) {
     const Case cases[] = {{1, L"Summary", 1}, {0, L"Detail", 0}, {7, L"Detail", 0}, {-1, L"Detail", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "view mode " << c.viewMode);
-        app.m_nViewMode = c.viewMode;
+        app.m_settings.m_nViewMode = c.viewMode;
         ASSERT_TRUE(OpenDialog());
         const ButtonLabel toggle = ReadButton(dialog->m_wndViewToolBar, kToggleIndex);
         EXPECT_EQ(toggle.text, c.label);
         EXPECT_EQ(toggle.image, c.image);
-        EXPECT_EQ(app.m_nViewMode, c.viewMode) << "opening the dialog must not change the mode";
+        EXPECT_EQ(app.m_settings.m_nViewMode, c.viewMode) << "opening the dialog must not change the mode";
     }
 }
 
@@ -87,7 +87,7 @@ TEST_F(MainDialogTest, ToggleWithNothingSelectedOnlyChangesLabelAndImage) {
     const int buttons = toolBar.GetButtonCount();
 
     ClickToolBarButton(toolBar, kToggleIndex);
-    EXPECT_EQ(app.m_nViewMode, 0);
+    EXPECT_EQ(app.m_settings.m_nViewMode, 0);
     ButtonLabel toggle = ReadButton(toolBar, kToggleIndex);
     EXPECT_EQ(toggle.text, L"Detail");
     EXPECT_EQ(toggle.image, 0);
@@ -98,7 +98,7 @@ TEST_F(MainDialogTest, ToggleWithNothingSelectedOnlyChangesLabelAndImage) {
     EXPECT_EQ(ReadButton(toolBar, 6).text, L"Options") << "the other labels stay";
 
     ClickToolBarButton(toolBar, kToggleIndex);
-    EXPECT_EQ(app.m_nViewMode, 1);
+    EXPECT_EQ(app.m_settings.m_nViewMode, 1);
     toggle = ReadButton(toolBar, kToggleIndex);
     EXPECT_EQ(toggle.text, L"Summary");
     EXPECT_EQ(toggle.image, 1);
@@ -106,10 +106,10 @@ TEST_F(MainDialogTest, ToggleWithNothingSelectedOnlyChangesLabelAndImage) {
 }
 
 TEST_F(MainDialogTest, ToggleFromAnUnusualModeStoresDetail) {
-    app.m_nViewMode = 7; // only possible by editing the registry
+    app.m_settings.m_nViewMode = 7; // only possible by editing the registry
     ASSERT_TRUE(OpenDialog());
     ClickToolBarButton(dialog->m_wndViewToolBar, kToggleIndex);
-    EXPECT_EQ(app.m_nViewMode, 1);
+    EXPECT_EQ(app.m_settings.m_nViewMode, 1);
     const ButtonLabel toggle = ReadButton(dialog->m_wndViewToolBar, kToggleIndex);
     EXPECT_EQ(toggle.text, L"Summary");
     EXPECT_EQ(toggle.image, 1);
@@ -133,7 +133,7 @@ TEST_F(MainDialogTest, RefreshOnAWindowDestroyedAfterSelectionShowsItsHandle) {
     // The summary listing fails the same way, and the toggle refills for the selected window.
     View().SetEmptyText(L"stale");
     ClickToolBarButton(dialog->m_wndViewToolBar, kToggleIndex);
-    EXPECT_EQ(app.m_nViewMode, 0);
+    EXPECT_EQ(app.m_settings.m_nViewMode, 0);
     EXPECT_EQ(View().GetEmptyText(), expected);
     EXPECT_EQ(dialog->m_hSelectedWnd, target);
 }

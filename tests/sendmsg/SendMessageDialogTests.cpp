@@ -5,6 +5,7 @@
 
 #include "harness/TargetClient.h"
 #include "harness/WindowWatcher.h"
+#include "select/WindowTreeDialog.h"
 #include "sendmsg/SendMessageDialog.h"
 
 #include <cstdlib>
@@ -389,7 +390,7 @@ TEST_F(SendMessageDialogTest, WatchingDisablesTheFieldsAndSendsNothingBeforeASuc
 TEST_F(SendMessageDialogTest, HidingTakesTheWindowTreeAlongAndClosingBringsEverythingBack) {
     dialog->SendMessage(WM_COMMAND, MAKEWPARAM(ID_VIEW_WINDOW_TREE, 0), 0);
     harness::PumpMessages();
-    const HWND tree = dialog->WindowTreeWindow();
+    const HWND tree = dialog->m_pWindowTreeDialog ? dialog->m_pWindowTreeDialog->m_hWnd : nullptr;
     ASSERT_NE(tree, nullptr);
     ASSERT_TRUE(::IsWindowVisible(tree));
 
@@ -418,29 +419,41 @@ TEST_F(SendMessageDialogTest, HidingTakesTheWindowTreeAlongAndClosingBringsEvery
 
 class CCountedSendMessageDialog : public CSendMessageDialog {
 public:
-    CCountedSendMessageDialog(CMainDialog* main, int* deletions)
-        : CSendMessageDialog(main), m_deletions(deletions) {}
+    CCountedSendMessageDialog(ToolWindowOwner& owner, int* deletions, UINT templateId = IDD_SEND_MESSAGE)
+        : CSendMessageDialog(owner), m_deletions(deletions) {
+        m_templateId = templateId;
+    }
     ~CCountedSendMessageDialog() override { ++*m_deletions; }
 
 private:
     int* m_deletions;
 };
 
-TEST_F(SendMessageDialogTest, DeletesItselfOnceItsWindowIsGoneButNeverAFailedOne) {
-    int deletions = 0;
-    auto* failed = new CCountedSendMessageDialog(dialog.get(), &deletions);
-    EXPECT_FALSE(failed->CreateModeless(0x7FFE)) << "no such template";
-    EXPECT_EQ(deletions, 0) << "the caller still owns a dialog that did not open";
-    delete failed;
-    EXPECT_EQ(deletions, 1);
+// The framework's self-owned modeless dialog, with the send-message dialog as its subject.
+TEST_F(SendMessageDialogTest, OwnsItselfOnceItsWindowIsUpAndTellsTheOpenerWhenItIsGone) {
+    int deletions = 0, closings = 0;
+    const auto counted = [&](CModelessDialog&) { ++closings; };
+    EXPECT_EQ(
+        CModelessDialog::Open<CCountedSendMessageDialog>(dialog.get(), counted, *dialog, &deletions, 0x7FFE),
+        nullptr)
+        << "no such template";
+    EXPECT_EQ(deletions, 1) << "a dialog that did not open is deleted at once";
+    EXPECT_EQ(closings, 0) << "and nobody is told of a window that never was";
 
     for (UINT close : {UINT(IDCANCEL), UINT(WM_CLOSE)}) {
         SCOPED_TRACE(testing::Message()
                      << "closed by " << (close == IDCANCEL ? "the Close button" : "WM_CLOSE"));
-        deletions = 0;
-        auto* opened = new CCountedSendMessageDialog(dialog.get(), &deletions);
-        dialog->m_pSendMessageDialog = opened;
-        ASSERT_TRUE(opened->CreateModeless(IDD_SEND_MESSAGE));
+        deletions = closings = 0;
+        CModelessDialog* told = nullptr;
+        auto* opened = CModelessDialog::Open<CCountedSendMessageDialog>(
+            dialog.get(),
+            [&](CModelessDialog& closed) {
+                told = &closed;
+                EXPECT_EQ(deletions, 0) << "told before the object goes";
+            },
+            *dialog, &deletions);
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(::GetWindow(opened->m_hWnd, GW_OWNER), Main());
         const HWND hwnd = opened->m_hWnd;
         if (close == IDCANCEL)
             ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -448,15 +461,14 @@ TEST_F(SendMessageDialogTest, DeletesItselfOnceItsWindowIsGoneButNeverAFailedOne
             ::SendMessageW(hwnd, WM_CLOSE, 0, 0);
         harness::PumpMessages();
         EXPECT_FALSE(::IsWindow(hwnd));
+        EXPECT_EQ(told, opened);
         EXPECT_EQ(deletions, 1);
-        EXPECT_EQ(dialog->m_pSendMessageDialog, nullptr);
     }
 
-    // Closing the main dialog takes the open one with it.
+    // Closing the main dialog takes an open one with it.
     deletions = 0;
-    auto* owned = new CCountedSendMessageDialog(dialog.get(), &deletions);
-    dialog->m_pSendMessageDialog = owned;
-    ASSERT_TRUE(owned->CreateModeless(IDD_SEND_MESSAGE));
+    ASSERT_NE(CModelessDialog::Open<CCountedSendMessageDialog>(dialog.get(), nullptr, *dialog, &deletions),
+              nullptr);
     CloseDialog();
     EXPECT_EQ(deletions, 1);
 }

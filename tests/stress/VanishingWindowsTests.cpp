@@ -8,6 +8,7 @@
 #include "maindlg/MainDialogFixture.h"
 #include "res/resource.h"
 #include "select/ScreenHelpers.h"
+#include "select/WindowActions.h"
 #include "select/WindowTreeDialog.h"
 
 #include <string>
@@ -70,7 +71,7 @@ TEST_F(VanishingWindowsTest, ListingHitTestingAndFramingSurviveAThousandRounds) 
         if (windows.empty())
             continue;
         HWND hwnd = windows[static_cast<size_t>(round) % windows.size()];
-        app.m_nViewMode = round % 2;
+        app.m_settings.m_nViewMode = round % 2;
         if (dialog->ShowWindowProperties(hwnd)) {
             ++listed;
         } else {
@@ -98,7 +99,7 @@ TEST_F(VanishingWindowsTest, TreeRebuildsAndHighlightsSurviveAThousandRounds) {
     ASSERT_TRUE(OpenDialog());
     dialog->SendMessage(WM_COMMAND, ID_VIEW_WINDOW_TREE);
     harness::PumpMessages();
-    auto* tree = static_cast<CWindowTreeDialog*>(CWnd::FromHandlePermanent(dialog->WindowTreeWindow()));
+    CWindowTreeDialog* tree = dialog->m_pWindowTreeDialog;
     ASSERT_NE(tree, nullptr);
     // Both of Orvex's windows on the left; the churn and the strip watched for debris on the right.
     dialog->SetWindowPos(nullptr, 0, 0, 330, 400, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -125,7 +126,7 @@ TEST_F(VanishingWindowsTest, TreeRebuildsAndHighlightsSurviveAThousandRounds) {
         // The highlight command itself now and then (it pauses between its flashes), the frame
         // drawing alone in every other round.
         if (round % 100 == 0) {
-            if (dialog->HighlightWindow(hwnd))
+            if (HighlightWindow(hwnd))
                 ++highlighted;
         } else if (hwnd) {
             InvertWindowFrame(hwnd);

@@ -10,7 +10,6 @@ namespace orvex {
 namespace {
 
 constexpr wchar_t kLeftoverName[] = L"<Unknow>";
-constexpr wchar_t kNoAnswer[] = L"<n/a>";
 
 void AddLeftover(PropertySink& sink, int group, std::uint32_t bits) {
     if (bits != 0)
@@ -21,7 +20,7 @@ void AddLeftover(PropertySink& sink, int group, std::uint32_t bits) {
 void AddQueriedWord(PropertySink& sink, int group, const wchar_t* header, std::optional<std::uint32_t> answer,
                     const StyleTable& table) {
     if (!answer) {
-        sink.AddProperty(group, header, kNoAnswer, KIND_TEXT);
+        sink.AddProperty(group, header, kNotAvailable, KIND_TEXT);
         return;
     }
     sink.AddProperty(group, header, FormatHex32(*answer), KIND_NUMBER);

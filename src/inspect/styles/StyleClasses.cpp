@@ -1,5 +1,6 @@
 #include "inspect/styles/StyleClasses.h"
 
+#include "common/AsciiCase.h"
 #include "inspect/styles/CommonControlStyleTables.h"
 #include "inspect/styles/ControlExtendedStyleTables.h"
 #include "inspect/styles/RichEditStyleTables.h"
@@ -47,22 +48,6 @@ constexpr StyleClass kClasses[] = {
     {L"RichEdit20W", &kEsTable, kEmGetEditStyleEx, &kSesExTable, &kSesTable},
 };
 
-// Class names compare as the run-time's case-insensitive comparison does in the default locale:
-// only A to Z fold, so a name is never matched through some other letter's case mapping.
-wchar_t FoldAscii(wchar_t c) {
-    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
-
-bool SameClassName(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::span<const StyleClass> StyleClasses() {
@@ -71,7 +56,7 @@ std::span<const StyleClass> StyleClasses() {
 
 const StyleClass* FindStyleClass(std::wstring_view className) {
     for (const StyleClass& entry : kClasses) {
-        if (SameClassName(className, entry.className))
+        if (EqualsAsciiNoCase(className, entry.className))
             return &entry;
     }
     return nullptr;

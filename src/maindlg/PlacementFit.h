@@ -4,7 +4,7 @@
 // The stored rectangle may come from another monitor layout, another resolution, or a hand edit:
 // a window restored where nobody can reach its caption is lost to its user.
 
-#include "app/ScreenRect.h"
+#include "common/ScreenRect.h"
 
 namespace orvex {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A rectangle of screen pixels, edges as the window system gives them, for the pure placement
-// logic (the main window's stored place, where the window tree and the send-message dialog open),
-// which must build without the window system.
+// logic (the main window's stored place, where the tool windows open), which must build without
+// the window system.
 
 namespace orvex {
 

@@ -1,4 +1,4 @@
-#include "app/HotKeySetting.h"
+#include "maindlg/HotKeySetting.h"
 
 namespace orvex {
 

@@ -1,4 +1,4 @@
-#include "app/PlacementFit.h"
+#include "maindlg/PlacementFit.h"
 
 #include <algorithm>
 #include <cstdint>

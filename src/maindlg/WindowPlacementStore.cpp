@@ -1,4 +1,4 @@
-#include "app/WindowPlacementStore.h"
+#include "maindlg/WindowPlacementStore.h"
 
 #include "framework/WinApp.h"
 

@@ -1,0 +1,19 @@
+#include "common/ScreenGeometry.h"
+
+namespace orvex {
+
+ScreenRect WorkAreaOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (monitor && ::GetMonitorInfoW(monitor, &info))
+        return ToScreenRect(info.rcWork);
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return ToScreenRect(work);
+}
+
+ScreenRect PrimaryWorkArea() {
+    return WorkAreaOf(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+}
+
+} // namespace orvex

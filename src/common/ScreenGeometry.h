@@ -1,0 +1,24 @@
+#pragma once
+// The window system's rectangles as the pure placement logic takes them, and the work area of a
+// monitor.
+
+#include "common/ScreenRect.h"
+
+#include <windows.h>
+
+namespace orvex {
+
+inline ScreenRect ToScreenRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+inline RECT ToRect(const ScreenRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// The work area of `monitor`; the primary monitor's when the monitor cannot be asked.
+ScreenRect WorkAreaOf(HMONITOR monitor);
+// The primary monitor's work area.
+ScreenRect PrimaryWorkArea();
+
+} // namespace orvex

@@ -1,0 +1,22 @@
+#pragma once
+// What a tool window (the window tree, the send-message dialog) may ask of the window that opened
+// it. A tool never reaches into its owner: it tells it what happened, as the finder tool tells its
+// parent with notifications.
+
+#include <windows.h>
+
+class ToolWindowOwner {
+public:
+    // The window the owner lists, or null.
+    virtual HWND ListedWindow() const = 0;
+    // The user picked this window in the tool: the owner lists it.
+    virtual void WindowChosen(HWND hwnd) = 0;
+    // The tool follows the cursor and hands over the window under it on each tick; a step on the
+    // way, not a finished pick.
+    virtual void Retarget(HWND hwnd) = 0;
+    // Hides or shows the owner's windows: the main window and every tool window but `caller`.
+    virtual void ShowOwnerWindows(HWND caller, bool show) = 0;
+
+protected:
+    ~ToolWindowOwner() = default;
+};

@@ -1,0 +1,37 @@
+#include "inspect/Listing.h"
+
+#include "inspect/ClassRows.h"
+#include "inspect/GeneralRows.h"
+#include "inspect/StyleRows.h"
+#include "inspect/WindowFacts.h"
+
+namespace {
+
+bool AddSummaryRows(PropertySink& sink, HWND hwnd) {
+    const WindowFacts facts = WindowFacts::Read(hwnd);
+    if (facts.className.empty())
+        return false;
+    AddHandleRow(sink, GROUP_SUMMARY, hwnd);
+    AddClassNameRow(sink, GROUP_SUMMARY, facts);
+    AddTextRow(sink, GROUP_SUMMARY, hwnd);
+    AddWindowRectRow(sink, GROUP_SUMMARY, hwnd);
+    AddStyleRows(sink, facts, TRUE);
+    return true;
+}
+
+bool AddDetailRows(PropertySink& sink, HWND hwnd) {
+    const WindowFacts facts = WindowFacts::Read(hwnd);
+    AddGeneralRows(sink, facts);
+    AddStyleRows(sink, facts, FALSE);
+    AddClassRows(sink, facts);
+    AddProcessRows(sink, hwnd);
+    return true;
+}
+
+} // namespace
+
+bool AddWindowListing(PropertySink& sink, HWND hwnd, ViewMode mode) {
+    if (!hwnd || !::IsWindow(hwnd))
+        return false;
+    return mode == ViewMode::Detail ? AddDetailRows(sink, hwnd) : AddSummaryRows(sink, hwnd);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The listing of one window: the one place that decides which rows a view mode shows.
+
+#include "inspect/PropertySink.h"
+#include "inspect/ViewMode.h"
+
+#include <windows.h>
+
+// Appends the rows of `hwnd` in `mode`; false, adding nothing, when it is not a window (or, for
+// the summary, its class can no longer be read).
+bool AddWindowListing(PropertySink& sink, HWND hwnd, ViewMode mode);
