@@ -1,0 +1,2 @@
+// A tool that reaches into the main dialog: the layering check must refuse it.
+#include "maindlg/MainDialog.h"
