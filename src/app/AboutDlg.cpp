@@ -11,8 +11,11 @@
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
 ON_WM_DRAWITEM()
+// A link followed from the keyboard (Enter or Space) says NM_RETURN instead of NM_CLICK.
 ON_NOTIFY(NM_CLICK, IDC_ABOUT_LICENCE, OnLicenceClick)
+ON_NOTIFY(NM_RETURN, IDC_ABOUT_LICENCE, OnLicenceClick)
 ON_NOTIFY(NM_CLICK, IDC_ABOUT_EMAIL, OnMailClick)
+ON_NOTIFY(NM_RETURN, IDC_ABOUT_EMAIL, OnMailClick)
 END_MESSAGE_MAP()
 
 CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {}

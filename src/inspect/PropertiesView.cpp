@@ -274,7 +274,9 @@ void CPropertiesView::OnContextMenu(HWND window, POINT point) {
 }
 
 void CPropertiesView::OnKeyDown(UINT virtualKey, UINT, UINT) {
-    if (virtualKey == 'C' && ::GetAsyncKeyState(VK_CONTROL) != 0) {
+    // The state that came with this key, not the keyboard's now: its "pressed since" bit would turn
+    // a plain C typed after any Ctrl into a copy over the clipboard.
+    if (virtualKey == 'C' && ::GetKeyState(VK_CONTROL) < 0) {
         CopySelectedValue();
         return;
     }

@@ -7,7 +7,7 @@ WindowPlace PlaceTreeWindow(const ScreenRect& mainWindow, const ScreenRect& work
     int x;
     if (m.left > kTreeWindowWidth)
         x = m.left - kTreeWindowWidth;
-    else if (m.right + kTreeWindowWidth < workArea.right - workArea.left)
+    else if (m.right + kTreeWindowWidth < workArea.right)
         x = m.right;
     else
         x = m.left + (m.right - m.left) / 2 - kTreeWindowWidth / 2;

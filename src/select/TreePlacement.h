@@ -15,8 +15,8 @@ struct WindowPlace {
 inline constexpr int kTreeWindowWidth = 400;
 
 // As tall as the main window and level with it: on its left when it stands more than the tree's
-// width from the screen's left edge, else on its right when that fits in the work area's width,
-// else centred on it.
+// width from the screen's left edge, else on its right when it ends short of the work area's right
+// edge, else centred on it.
 WindowPlace PlaceTreeWindow(const ScreenRect& mainWindow, const ScreenRect& workArea);
 
 } // namespace orvex

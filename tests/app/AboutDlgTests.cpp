@@ -1,17 +1,21 @@
 // The about box in the test process: its caption and lines, the banner as it reaches the screen,
-// and the mail link handing the address to the system's mail program.
+// the licence link opening the terms, and the mail link handing the address to the system's mail
+// program.
 #include "maindlg/MainDialogFixture.h"
 
 #include "app/AboutDlg.h"
 #include "harness/ScreenGrab.h"
+#include "harness/WindowWatcher.h"
 
 #include <commctrl.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,6 +29,15 @@ std::wstring TextOf(HWND hwnd) {
     wchar_t text[256] = {};
     ::GetWindowTextW(hwnd, text, 256);
     return text;
+}
+
+// What a link sends its parent: NM_CLICK for the mouse, NM_RETURN for Enter or Space.
+void NotifyFromLink(HWND dialog, int id, UINT code) {
+    NMLINK link{};
+    link.hdr.hwndFrom = ::GetDlgItem(dialog, id);
+    link.hdr.idFrom = static_cast<UINT_PTR>(id);
+    link.hdr.code = code;
+    ::SendMessageW(dialog, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&link));
 }
 
 // A point of the control that lies on its (first) link, found by asking the control.
@@ -149,34 +162,66 @@ TEST_F(AboutDlgTest, BannerIsDrawnUnscaledInTheMiddleOfItsBlackFrame) {
     EXPECT_GT(lit, 1000) << "the picture is there at all";
 }
 
-TEST_F(AboutDlgTest, MailLinkHandsTheAddressToTheSystemsMailProgram) {
+TEST_F(AboutDlgTest, LicenceLinkOpensTheTermsOverTheBoxByMouseAndByKeyboard) {
+    for (const UINT code : {UINT(NM_CLICK), UINT(NM_RETURN)}) {
+        SCOPED_TRACE(code == UINT(NM_CLICK) ? "NM_CLICK" : "NM_RETURN");
+        std::wstring caption;
+        HWND box = about.m_hWnd;
+        harness::WindowWatcher terms(
+            [box](HWND hwnd) {
+                return harness::IsOwnVisibleWindowOfClass(hwnd, L"#32770") &&
+                       ::GetWindow(hwnd, GW_OWNER) == box;
+            },
+            [&caption](HWND hwnd) {
+                caption = TextOf(hwnd);
+                ::PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+            },
+            5000);
+        NotifyFromLink(box, IDC_ABOUT_LICENCE, code); // returns once the terms are closed
+        terms.Stop();
+        EXPECT_TRUE(terms.Seen()) << "no dialog opened over the about box";
+        EXPECT_EQ(caption, L"Term of Use");
+    }
+}
+
+TEST_F(AboutDlgTest, MailLinkHandsTheAddressToTheSystemsMailProgramByMouseAndByKeyboard) {
     wchar_t folder[MAX_PATH] = {};
     ASSERT_GT(::GetTempPathW(MAX_PATH, folder), 0u);
     const std::wstring received = std::wstring(folder) + L"orvex-mailto-received.txt";
-    ::DeleteFileW(received.c_str());
     MailProgramOverride program(L"cmd.exe /c echo %1> \"" + received + L"\"");
     ASSERT_TRUE(program.Installed());
 
-    HWND link = about.GetDlgItem(1004);
+    HWND link = about.GetDlgItem(IDC_ABOUT_EMAIL);
     const auto at = PointOnLink(link);
     ASSERT_TRUE(at.has_value()) << "no link in " << testing::PrintToString(TextOf(link));
-    const LPARAM point = MAKELPARAM(at->x, at->y);
-    ::SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    ::SendMessageW(link, WM_LBUTTONUP, 0, point);
-
-    std::string text;
-    EXPECT_TRUE(harness::WaitUntil(
-        [&] {
-            std::ifstream file{std::filesystem::path(received)};
-            std::getline(file, text);
-            return !text.empty();
-        },
-        15000))
-        << "the mail program was not started";
+    const auto click = [&] {
+        const LPARAM point = MAKELPARAM(at->x, at->y);
+        ::SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        ::SendMessageW(link, WM_LBUTTONUP, 0, point);
+    };
+    const auto enter = [&] { NotifyFromLink(about.m_hWnd, IDC_ABOUT_EMAIL, NM_RETURN); };
+    const std::pair<const char*, std::function<void()>> ways[] = {{"click", click}, {"enter", enter}};
+    for (const auto& [way, follow] : ways) {
+        SCOPED_TRACE(way);
+        // The last mail program may still hold the file for a moment.
+        ASSERT_TRUE(harness::WaitUntil(
+            [&] { return ::DeleteFileW(received.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND; },
+            5000));
+        follow();
+        std::string text;
+        EXPECT_TRUE(harness::WaitUntil(
+            [&] {
+                std::ifstream file{std::filesystem::path(received)};
+                std::getline(file, text);
+                return !text.empty();
+            },
+            15000))
+            << "the mail program was not started";
+        while (!text.empty() && (text.back() == '\r' || text.back() == ' '))
+            text.pop_back();
+        EXPECT_EQ(text, "mailto:orvex@quillmoor.test");
+    }
     ::DeleteFileW(received.c_str());
-    while (!text.empty() && (text.back() == '\r' || text.back() == ' '))
-        text.pop_back();
-    EXPECT_EQ(text, "mailto:orvex@quillmoor.test");
 }
 
 } // namespace

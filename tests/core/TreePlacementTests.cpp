@@ -29,11 +29,14 @@ TEST(TreePlacement, IsCentredOnTheMainWindowWhenNeitherSideHasRoom) {
     EXPECT_EQ(orvex::PlaceTreeWindow({-300, 0, 1699, 10}, kWorkArea).x, -300 + 999 - 200);
 }
 
-TEST(TreePlacement, MeasuresTheWorkAreaByItsWidth) {
-    // A work area that starts further right (a task bar on the left) only counts by its width.
+TEST(TreePlacement, MeasuresTheRoomOnTheRightToTheWorkAreasRightEdge) {
+    // A task bar on the left: 1400 + 400 ends short of the right edge, though not of the width.
     const orvex::ScreenRect shifted{200, 0, 1920, 1040};
-    EXPECT_EQ(orvex::PlaceTreeWindow({100, 0, 1400, 10}, shifted).x, 100 + 650 - 200);
+    EXPECT_EQ(orvex::PlaceTreeWindow({100, 0, 1400, 10}, shifted).x, 1400);
     EXPECT_EQ(orvex::PlaceTreeWindow({100, 0, 1400, 10}, kWorkArea).x, 1400);
+    // A work area left of the primary screen ends at 0: the tree would cross into the next one.
+    const orvex::ScreenRect leftScreen{-1920, 0, 0, 1040};
+    EXPECT_EQ(orvex::PlaceTreeWindow({-1800, 0, -200, 10}, leftScreen).x, -1800 + 800 - 200);
 }
 
 } // namespace

@@ -31,6 +31,22 @@ std::wstring HandleText(HWND hwnd) {
     return orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
 }
 
+// Whether the finder's frame is on the screen around `window`, judged against a grab taken
+// without it: the middle of each edge, just inside the window, shows inverted.
+bool FrameShown(const RECT& window, const harness::ScreenGrab& unframed) {
+    RECT area = window;
+    ::InflateRect(&area, 2, 2);
+    const harness::ScreenGrab now(area);
+    const int midX = (window.left + window.right) / 2, midY = (window.top + window.bottom) / 2;
+    const POINT edges[] = {
+        {window.left + 1, midY}, {window.right - 2, midY}, {midX, window.top + 1}, {midX, window.bottom - 2}};
+    for (const POINT& at : edges) {
+        if (!harness::Inverted(unframed.At(at.x, at.y), now.At(at.x, at.y)))
+            return false;
+    }
+    return true;
+}
+
 class FinderTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -78,29 +94,36 @@ protected:
 
 TEST_F(FinderTest, DragListsForeignWindowsAndIgnoresOrvexsOwn) {
     StartOrvex();
+    RECT buttonRect{};
+    ::GetWindowRect(foreignButton, &buttonRect);
+    RECT frameArea = buttonRect;
+    ::InflateRect(&frameArea, 2, 2);
+    const harness::ScreenGrab unframed(frameArea); // before any drag: no frame anywhere
     PressOnFinder();
     MoveTo(CenterOf(foreignButton));
     EXPECT_TRUE(orvex.WaitListed(foreignButton)) << "a drag onto a foreign window lists it";
+    EXPECT_TRUE(harness::WaitUntil([&] { return FrameShown(buttonRect, unframed); }, 5000))
+        << "a frame is drawn around the window under the pointer";
 
     // Onto Orvex's own list: the frame goes, nothing new is listed.
     POINT listPoint = CenterOf(orvex.Control(103));
-    RECT buttonRect{};
-    ::GetWindowRect(foreignButton, &buttonRect);
     MoveTo(listPoint);
-    harness::WaitUntil([] { return false; }, 300);
-    harness::ScreenGrab unframed(buttonRect);
+    EXPECT_TRUE(harness::WaitUntil([&] { return harness::ScreenGrab(frameArea) == unframed; }, 5000))
+        << "moving onto Orvex erases the frame";
     MoveTo({buttonRect.left + 5, buttonRect.top + 5});
     EXPECT_TRUE(orvex.WaitListed(foreignButton));
+    EXPECT_TRUE(harness::WaitUntil([&] { return FrameShown(buttonRect, unframed); }, 5000))
+        << "back on the window, the frame is drawn again";
     MoveTo(listPoint);
-    harness::WaitUntil([] { return false; }, 300);
-    EXPECT_TRUE(harness::ScreenGrab(buttonRect) == unframed) << "moving onto Orvex erases the frame";
+    EXPECT_TRUE(harness::WaitUntil([&] { return harness::ScreenGrab(frameArea) == unframed; }, 5000))
+        << "moving onto Orvex erases the frame";
     EXPECT_EQ(orvex.ListedHandle(), HandleText(foreignButton));
 
     // Releasing over Orvex keeps the last foreign window.
     harness::xdo::ButtonUp();
     harness::WaitUntil([] { return false; }, 300);
     EXPECT_EQ(orvex.ListedHandle(), HandleText(foreignButton));
-    EXPECT_TRUE(harness::ScreenGrab(buttonRect) == unframed) << "no frame is left on the screen";
+    EXPECT_TRUE(harness::ScreenGrab(frameArea) == unframed) << "no frame is left on the screen";
 }
 
 TEST_F(FinderTest, PressAndReleaseWithoutMovingChangesNothing) {
@@ -147,11 +170,15 @@ TEST_F(FinderTest, HideOnSeekingTakesTheMainWindowOffTheScreenForTheDragOnly) {
 
 TEST_F(FinderTest, LosingTheCaptureMidDragEndsTheDrag) {
     StartOrvex();
+    RECT buttonRect{};
+    ::GetWindowRect(foreignButton, &buttonRect);
+    RECT frameArea = buttonRect;
+    ::InflateRect(&frameArea, 2, 2);
+    const harness::ScreenGrab unframed(frameArea);
     PressOnFinder();
     MoveTo(CenterOf(foreignButton));
     ASSERT_TRUE(orvex.WaitListed(foreignButton));
-    RECT buttonRect{};
-    ::GetWindowRect(foreignButton, &buttonRect);
+    ASSERT_TRUE(harness::WaitUntil([&] { return FrameShown(buttonRect, unframed); }, 5000));
     MoveTo({buttonRect.left + 3, buttonRect.top + 3}); // still the same target: nothing new is drawn
     harness::WaitUntil([] { return false; }, 200);
     // The window menu opens mid-drag and takes the mouse capture.
@@ -159,9 +186,6 @@ TEST_F(FinderTest, LosingTheCaptureMidDragEndsTheDrag) {
     harness::WaitUntil([] { return false; }, 500);
     harness::xdo::Key(L"Escape");
     harness::WaitUntil([] { return false; }, 300);
-    RECT frameArea = buttonRect;
-    ::InflateRect(&frameArea, 2, 2);
-    harness::ScreenGrab afterLoss(frameArea);
     // Moves after the loss list nothing: the drag has ended.
     MoveTo(CenterOf(foreign));
     harness::WaitUntil([] { return false; }, 500);
@@ -170,7 +194,7 @@ TEST_F(FinderTest, LosingTheCaptureMidDragEndsTheDrag) {
         GTEST_SKIP() << "the window menu did not take the mouse capture here; the reaction to a lost capture "
                         "is proven in-process";
     EXPECT_EQ(orvex.ListedHandle(), HandleText(foreignButton));
-    EXPECT_TRUE(harness::ScreenGrab(frameArea) == afterLoss) << "no frame left behind";
+    EXPECT_TRUE(harness::ScreenGrab(frameArea) == unframed) << "no frame left behind";
 }
 
 TEST_F(FinderTest, HotKeyListsTheForeignWindowUnderTheCursorAndBringsOrvexForward) {

@@ -41,17 +41,49 @@ BEGIN_MESSAGE_MAP(CEventDialog, CDialog)
 ON_WM_CREATE()
 END_MESSAGE_MAP()
 
+// What a self-deleting dialog saw of itself; kept outside the object, which does not outlive it.
+// What the handlers record starts at the failing answer, so a handler that never ran does not pass.
+struct SelfDeletion {
+    bool deleted = false;
+    bool deletedWhenDestroyReturned = true;
+    bool handleKeptWhenDestroyReturned = true;
+    bool deletedWhenInnerReturned = true;
+};
+
+constexpr UINT kCloseFromInside = WM_APP + 1;
+
 class CSelfDeletingDialog : public CDialog {
+    DECLARE_MESSAGE_MAP()
+
 public:
-    explicit CSelfDeletingDialog(bool* deleted) : CDialog(IDD_TEST_DIALOG), m_deleted(deleted) {}
-    ~CSelfDeletingDialog() override { *m_deleted = true; }
+    explicit CSelfDeletingDialog(SelfDeletion* record) : CDialog(IDD_TEST_DIALOG), m_record(record) {}
+    ~CSelfDeletingDialog() override { m_record->deleted = true; }
 
 protected:
     void PostNcDestroy() override { delete this; }
 
+    // IDCANCEL ends a modeless dialog by destroying its window; the object must still be there
+    // when that returns, with the window let go.
+    void OnCancel() override {
+        CDialog::OnCancel();
+        m_record->deletedWhenDestroyReturned = m_record->deleted;
+        m_record->handleKeptWhenDestroyReturned = m_hWnd != nullptr;
+    }
+
+    // Closes the dialog from inside a message sent from inside this one.
+    LRESULT OnCloseFromInside(WPARAM, LPARAM) {
+        ::SendMessageW(m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        m_record->deletedWhenInnerReturned = m_record->deleted;
+        return 0;
+    }
+
 private:
-    bool* m_deleted;
+    SelfDeletion* m_record;
 };
+
+BEGIN_MESSAGE_MAP(CSelfDeletingDialog, CDialog)
+ON_MESSAGE(kCloseFromInside, OnCloseFromInside)
+END_MESSAGE_MAP()
 
 class DialogTest : public ::testing::Test {
 protected:
@@ -81,25 +113,29 @@ TEST_F(DialogTest, EnterAndEscEndAModalDialog) {
 
 TEST_F(DialogTest, ModelessDialogDeletesItselfAfterItsWindowIsDestroyed) {
     size_t before = CWnd::BoundWindowCount();
-    bool deleted = false;
-    auto* dialog = new CSelfDeletingDialog(&deleted);
+    SelfDeletion record;
+    auto* dialog = new CSelfDeletingDialog(&record);
     ASSERT_TRUE(dialog->Create(IDD_TEST_DIALOG));
     HWND hwnd = dialog->m_hWnd;
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), dialog);
-    EXPECT_FALSE(deleted);
+    EXPECT_FALSE(record.deleted);
     ::DestroyWindow(hwnd);
-    EXPECT_TRUE(deleted);
+    EXPECT_TRUE(record.deleted);
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
     EXPECT_EQ(CWnd::BoundWindowCount(), before);
 }
 
-TEST_F(DialogTest, ModelessDialogClosedFromItsOwnCommandIsDeletedOnlyAfterTheCommandReturns) {
-    bool deleted = false;
-    auto* dialog = new CSelfDeletingDialog(&deleted);
+TEST_F(DialogTest, ModelessDialogClosedFromInsideItsOwnMessagesIsDeletedOnlyAfterTheOutermostReturns) {
+    SelfDeletion record;
+    auto* dialog = new CSelfDeletingDialog(&record);
     ASSERT_TRUE(dialog->Create(IDD_TEST_DIALOG));
-    // IDCANCEL ends a modeless dialog by destroying it from inside its own WM_COMMAND.
-    ::SendMessageW(dialog->m_hWnd, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(deleted);
+    HWND hwnd = dialog->m_hWnd;
+    ::SendMessageW(hwnd, kCloseFromInside, 0, 0);
+    EXPECT_FALSE(record.deletedWhenDestroyReturned) << "deleted inside its own command";
+    EXPECT_FALSE(record.handleKeptWhenDestroyReturned) << "the object still names its destroyed window";
+    EXPECT_FALSE(record.deletedWhenInnerReturned) << "deleted before the outer message returned";
+    EXPECT_TRUE(record.deleted) << "not deleted once the outer message returned";
+    EXPECT_FALSE(::IsWindow(hwnd));
 }
 
 TEST_F(DialogTest, CheckBoxExchangesWithItsMember) {

@@ -388,6 +388,24 @@ private:
     }
 };
 
+// Sets Control in this thread's keyboard state, the state a key message handled now comes with,
+// while alive; the keyboard itself is left alone.
+class ControlInKeyState {
+public:
+    ControlInKeyState() { Set(0x80); }
+    ~ControlInKeyState() { Set(0); }
+    ControlInKeyState(const ControlInKeyState&) = delete;
+    ControlInKeyState& operator=(const ControlInKeyState&) = delete;
+
+private:
+    static void Set(BYTE state) {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
+        ::SetKeyboardState(keys);
+    }
+};
+
 class CopyTest : public PropertiesViewTest {
 protected:
     void SetUp() override {
@@ -430,11 +448,16 @@ TEST_F(CopyTest, CtrlCWithoutASelectedRowLeavesTheClipboardUntouched) {
     EXPECT_EQ(ClipboardText(), L"untouched");
 }
 
-TEST_F(CopyTest, CWithoutControlDoesNotCopy) {
+TEST_F(CopyTest, CCopiesOnlyWhenItsMessageCameWithControlDown) {
     Select(0);
-    ASSERT_EQ(::GetAsyncKeyState(VK_CONTROL) & 0x8000, 0);
+    ASSERT_GE(::GetKeyState(VK_CONTROL), 0);
     PressC();
     EXPECT_EQ(ClipboardText(), L"untouched");
+    {
+        ControlInKeyState control;
+        PressC();
+    }
+    EXPECT_EQ(ClipboardText(), L"0x00010020");
 }
 
 TEST_F(CopyTest, TypedCtrlCReachesTheFocusedList) {

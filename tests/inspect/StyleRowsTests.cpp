@@ -208,6 +208,35 @@ TEST_F(StyleRowsOfTarget, TreeViewExtendedStyleIsAnsweredAcrossProcesses) {
     EXPECT_EQ(list.Beneath(L"Control Extended Styles"), (Pairs{L"TVS_EX_DOUBLEBUFFER=0x00000004"}));
 }
 
+// Keeps a tree view's extended style as Windows' tree view does. Wine 8's keeps none and answers
+// both messages with 0, in its own process too; with this in front, the query Orvex sends is what
+// decides the row.
+LRESULT CALLBACK KeepTreeExtendedStyle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR data) {
+    auto& kept = *reinterpret_cast<DWORD*>(data);
+    if (message == TVM_SETEXTENDEDSTYLE) {
+        const auto mask = static_cast<DWORD>(wParam);
+        kept = (kept & ~mask) | (static_cast<DWORD>(lParam) & mask);
+        return S_OK;
+    }
+    if (message == TVM_GETEXTENDEDSTYLE)
+        return kept;
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+TEST(StyleRows, TreeViewExtendedStyleIsAskedWithItsOwnQuery) {
+    HWND tree = ::CreateWindowExW(0, WC_TREEVIEWW, L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(tree, nullptr);
+    DWORD kept = 0;
+    ASSERT_TRUE(::SetWindowSubclass(tree, &KeepTreeExtendedStyle, 1, reinterpret_cast<DWORD_PTR>(&kept)));
+    ::SendMessageW(tree, TVM_SETEXTENDEDSTYLE, TVS_EX_DOUBLEBUFFER, TVS_EX_DOUBLEBUFFER);
+    StyleRowList list = StyleRowsOf(tree);
+    ::DestroyWindow(tree);
+    EXPECT_TRUE(list.Has(L"Control Extended Styles=0x00000004"));
+    EXPECT_EQ(list.Beneath(L"Control Extended Styles"), (Pairs{L"TVS_EX_DOUBLEBUFFER=0x00000004"}));
+}
+
 TEST_F(StyleRowsOfTarget, RichEditLeftoverPrecedesItsEditStylesAndIsNotRepeated) {
     // ES_SAVESEL and ES_SUNKEN are rich edit bits the edit table leaves unnamed.
     HWND richEdit = Control(L"RichEdit20W", kChild | ES_MULTILINE | ES_SAVESEL | ES_SUNKEN);

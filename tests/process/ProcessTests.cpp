@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
@@ -42,23 +45,36 @@ TEST(Process, ProcessesThatCannotBeOpenedGetNoRecord) {
     EXPECT_TRUE(ended.m_strName.empty() && ended.m_strImagePath.empty());
 }
 
-TEST(ProcessList, HoldsEveryOpenableProcessOnceKeyedByItsId) {
+// The ids of the records, in walking order, each checked against its record.
+std::vector<DWORD> RecordIds(const CProcessList& list) {
+    std::vector<DWORD> ids;
+    for (const auto& [id, process] : list) {
+        EXPECT_EQ(process->m_dwProcessId, id);
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+TEST(ProcessList, HoldsEveryOpenableProcessOnceAndASecondRefreshReplacesTheFirst) {
     harness::TargetProcess target;
     ASSERT_TRUE(target.IsRunning());
     CProcessList list;
-    for (int refresh = 0; refresh < 2; ++refresh) { // a second refresh replaces, never adds
-        ASSERT_TRUE(list.Refresh());
-        size_t walked = 0;
-        for (const auto& [id, process] : list) {
-            EXPECT_EQ(process->m_dwProcessId, id);
-            ++walked;
-        }
-        EXPECT_EQ(walked, list.GetCount());
-        EXPECT_FALSE(list.m_mapProcesses.count(0)) << "the idle process cannot be opened";
-        ASSERT_TRUE(list.m_mapProcesses.count(target.ProcessId()));
-        EXPECT_TRUE(SamePath(list.m_mapProcesses.at(target.ProcessId())->m_strName, L"orvex_target.exe"));
-        ASSERT_TRUE(list.m_mapProcesses.count(::GetCurrentProcessId()));
-    }
+    ASSERT_TRUE(list.Refresh());
+    std::vector<DWORD> first = RecordIds(list);
+    ASSERT_TRUE(list.Refresh());
+    std::vector<DWORD> second = RecordIds(list);
+
+    EXPECT_EQ(second.size(), list.GetCount());
+    std::sort(first.begin(), first.end());
+    std::sort(second.begin(), second.end());
+    EXPECT_EQ(std::adjacent_find(second.begin(), second.end()), second.end()) << "an id listed twice";
+    EXPECT_EQ(second, first) << "the same processes, each once, after the second refresh";
+
+    EXPECT_FALSE(std::binary_search(second.begin(), second.end(), DWORD{0}))
+        << "the idle process cannot be opened";
+    ASSERT_TRUE(std::binary_search(second.begin(), second.end(), target.ProcessId()));
+    EXPECT_TRUE(SamePath(list.m_mapProcesses.at(target.ProcessId())->m_strName, L"orvex_target.exe"));
+    EXPECT_TRUE(std::binary_search(second.begin(), second.end(), ::GetCurrentProcessId()));
     list.RemoveAll();
     EXPECT_EQ(list.begin(), list.end());
 }
