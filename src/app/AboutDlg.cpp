@@ -52,7 +52,7 @@ void CAboutDlg::OnDrawItem(int, DRAWITEMSTRUCT* item) {
     ::BitBlt(item->hDC, x, y, banner.bmWidth, banner.bmHeight, memory.get(), 0, 0, SRCCOPY);
 }
 
-LRESULT CAboutDlg::OnLicenceClick(NMHDR*) {
+LRESULT CAboutDlg::OnLicenceClick(NMLINK*) {
     CTermOfUseDialog terms(this);
     terms.DoModal();
     return 0;
@@ -60,7 +60,7 @@ LRESULT CAboutDlg::OnLicenceClick(NMHDR*) {
 
 // The address goes to whatever program the system has for "mailto:"; naming one particular program
 // would fail without a word on every system that lacks it.
-LRESULT CAboutDlg::OnMailClick(NMHDR*) {
+LRESULT CAboutDlg::OnMailClick(NMLINK*) {
     ::ShellExecuteW(nullptr, L"open", orvex::kMailTarget, nullptr, nullptr, SW_SHOWNORMAL);
     return 0;
 }

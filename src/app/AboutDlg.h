@@ -17,6 +17,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnDrawItem(int controlId, DRAWITEMSTRUCT* item);
-    LRESULT OnLicenceClick(NMHDR* header);
-    LRESULT OnMailClick(NMHDR* header);
+    LRESULT OnLicenceClick(NMLINK* link);
+    LRESULT OnMailClick(NMLINK* link);
 };
