@@ -1,4 +1,5 @@
 // The main window's placement: its registry record, and how the dialog restores and saves it.
+#include "harness/TestText.h"
 #include "maindlg/MainDialogFixture.h"
 
 #include "maindlg/WindowPlacementStore.h"
@@ -8,6 +9,9 @@
 
 namespace {
 
+using harness::Describe;
+using harness::SameRect;
+
 using maindlg_test::MainDialogTest;
 using maindlg_test::ReadProfileBinary;
 using maindlg_test::ReadProfileDword;
@@ -15,16 +19,6 @@ using maindlg_test::WriteProfileBinary;
 using maindlg_test::WriteProfileDword;
 
 constexpr wchar_t kSection[] = L"Settings\\WindowPlacement";
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::string Describe(const RECT& r) {
-    char text[96];
-    std::snprintf(text, sizeof(text), "(%ld, %ld) - (%ld, %ld)", r.left, r.top, r.right, r.bottom);
-    return text;
-}
 
 WINDOWPLACEMENT PlacementOf(HWND hwnd) {
     WINDOWPLACEMENT placement{};

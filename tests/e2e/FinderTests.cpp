@@ -3,6 +3,7 @@
 #include "harness/RemoteToolBar.h"
 #include "harness/ScreenGrab.h"
 #include "harness/TargetClient.h"
+#include "harness/TestText.h"
 #include "harness/Wait.h"
 #include "inspect/ValueFormat.h"
 
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using harness::CenterOf;
 
 constexpr int kWatchCursor = 32784;
 constexpr int kWatchCursorIndex = 4;   // on the view toolbar
@@ -19,12 +22,6 @@ constexpr int kEnableVisibleIndex = 1; // on the window toolbar
 void ClickButton(HWND toolBar, int index) {
     if (auto rect = harness::ToolBarButtonScreenRect(toolBar, index))
         harness::xdo::Click((rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2);
-}
-
-POINT CenterOf(HWND hwnd) {
-    RECT rect{};
-    ::GetWindowRect(hwnd, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 std::wstring HandleText(HWND hwnd) {
@@ -53,18 +50,9 @@ protected:
         harness::ClearOrvexSettings();
         ASSERT_TRUE(target.IsRunning());
         // A foreign window on the right half of the desktop, away from Orvex's window.
-        harness::WindowSpec frame;
-        frame.text = L"Finder target";
-        frame.rect = {700, 150, 1100, 550};
-        foreign = target.Create(frame);
-        harness::WindowSpec button;
-        button.className = L"Button";
-        button.text = L"Target button";
-        button.style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
-        button.parent = foreign;
-        button.rect = {20, 20, 220, 70};
-        button.id = 7;
-        foreignButton = target.Create(button);
+        foreign = target.Create(harness::WindowSpec::Frame(L"Finder target", {700, 150, 1100, 550}));
+        foreignButton = target.Create(harness::WindowSpec::Child(foreign, L"Button", L"Target button",
+                                                                 BS_PUSHBUTTON, {20, 20, 220, 70}, 7));
         ASSERT_TRUE(foreign && foreignButton);
     }
 
@@ -145,10 +133,7 @@ bool OffScreen(HWND hwnd) {
 TEST_F(FinderTest, HideOnSeekingTakesTheMainWindowOffTheScreenForTheDragOnly) {
     ASSERT_TRUE(harness::WriteRegistryDword(L"Settings", L"HideOnSeeking", 1));
     // A foreign window where Orvex will open, beneath it: reachable only while Orvex is out of the way.
-    harness::WindowSpec underneath;
-    underneath.text = L"Beneath Orvex";
-    underneath.rect = {20, 80, 400, 300};
-    HWND beneath = target.Create(underneath);
+    HWND beneath = target.Create(harness::WindowSpec::Frame(L"Beneath Orvex", {20, 80, 400, 300}));
     ASSERT_NE(beneath, nullptr);
     StartOrvex();
     RECT mainRect{};

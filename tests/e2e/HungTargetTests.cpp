@@ -4,19 +4,16 @@
 #include "SettingsHelpers.h"
 
 #include "harness/TargetClient.h"
+#include "harness/TestText.h"
 #include "inspect/ValueFormat.h"
 
 #include <memory>
 
 namespace {
 
-using namespace settings_e2e;
+using harness::CenterOf;
 
-POINT CenterOf(HWND hwnd) {
-    RECT rect{};
-    ::GetWindowRect(hwnd, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
+using namespace settings_e2e;
 
 // An Orvex of an earlier test may still be on its way out holding F9; wait until the key is free,
 // or the Orvex started next could not register it.
@@ -41,17 +38,9 @@ class HungTargetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         harness::ClearOrvexSettings();
-        harness::WindowSpec frame;
-        frame.text = L"Hung frame";
-        frame.rect = {700, 200, 1100, 500};
-        hungFrame = target.Create(frame);
-        harness::WindowSpec list;
-        list.className = L"SysListView32";
-        list.style = WS_CHILD | WS_VISIBLE | LVS_REPORT;
-        list.parent = hungFrame;
-        list.rect = {10, 10, 300, 200};
-        list.id = 5;
-        hungList = target.Create(list);
+        hungFrame = target.Create(harness::WindowSpec::Frame(L"Hung frame", {700, 200, 1100, 500}));
+        hungList = target.Create(
+            harness::WindowSpec::Child(hungFrame, L"SysListView32", L"", LVS_REPORT, {10, 10, 300, 200}, 5));
         ASSERT_TRUE(hungFrame && hungList);
     }
     void TearDown() override { harness::ClearOrvexSettings(); }

@@ -4,9 +4,12 @@
 #include "SettingsHelpers.h"
 
 #include "harness/TargetClient.h"
+#include "harness/TestText.h"
 #include "inspect/ValueFormat.h"
 
 namespace {
+
+using harness::CenterOf;
 
 using namespace settings_e2e;
 using dialog_e2e::ClickControl;
@@ -20,12 +23,6 @@ bool HeldElsewhere(UINT modifiers, UINT key) {
         return false;
     }
     return ::GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
-}
-
-POINT CenterOf(HWND hwnd) {
-    RECT rect{};
-    ::GetWindowRect(hwnd, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 bool OffScreen(HWND hwnd) {
@@ -81,10 +78,7 @@ protected:
     }
     // A foreign window on the right half of the desktop, away from Orvex and its dialogs.
     HWND ForeignWindow() {
-        harness::WindowSpec window;
-        window.text = L"Options target";
-        window.rect = {760, 300, 1160, 700};
-        return target.Create(window);
+        return target.Create(harness::WindowSpec::Frame(L"Options target", {760, 300, 1160, 700}));
     }
 
     harness::TargetProcess target;

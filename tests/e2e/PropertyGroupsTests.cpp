@@ -43,18 +43,9 @@ TEST(PropertyGroups, DetailListingOfAForeignControl) {
     ASSERT_TRUE(harness::WriteRegistryDword(L"Settings", L"ViewMode", 1));
     harness::TargetProcess target;
     ASSERT_TRUE(target.IsRunning());
-    harness::WindowSpec frame;
-    frame.text = L"Detail target";
-    frame.rect = {700, 150, 1100, 550};
-    HWND parent = target.Create(frame);
-    harness::WindowSpec button;
-    button.className = L"Button";
-    button.text = L"Target button";
-    button.style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
-    button.parent = parent;
-    button.rect = {20, 30, 220, 80};
-    button.id = 7;
-    HWND control = target.Create(button);
+    HWND parent = target.Create(harness::WindowSpec::Frame(L"Detail target", {700, 150, 1100, 550}));
+    HWND control = target.Create(
+        harness::WindowSpec::Child(parent, L"Button", L"Target button", BS_PUSHBUTTON, {20, 30, 220, 80}, 7));
     ASSERT_TRUE(parent && control);
 
     harness::OrvexSession orvex;

@@ -3,6 +3,7 @@
 #include "harness/OrvexSession.h"
 #include "harness/RemoteToolBar.h"
 #include "harness/TargetClient.h"
+#include "harness/TestText.h"
 #include "harness/Wait.h"
 #include "inspect/ValueFormat.h"
 
@@ -13,25 +14,13 @@
 
 namespace {
 
+using harness::CenterOf;
+using harness::Decimal;
+using harness::Hex;
+
 constexpr int kSendMessageIndex = 3; // on the window toolbar
 constexpr int kMessageId = 1004, kWParam = 1005, kLParam = 1006, kSigned = 1007, kUnsigned = 1008;
 constexpr int kWatch = 1009, kSend = 1010, kHideMain = 1012;
-
-POINT CenterOf(HWND hwnd) {
-    RECT rect{};
-    ::GetWindowRect(hwnd, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-std::wstring Hex(UINT value) {
-    wchar_t text[16];
-    std::swprintf(text, 16, L"0x%X", value);
-    return text;
-}
-
-std::wstring Decimal(HWND hwnd) {
-    return std::to_wstring(reinterpret_cast<LONG_PTR>(hwnd));
-}
 
 // A control's text in another process: WM_GETTEXT is carried across by the system.
 std::wstring RemoteText(HWND hwnd) {
@@ -47,13 +36,8 @@ protected:
     void SetUp() override {
         harness::ClearOrvexSettings();
         ASSERT_TRUE(target.IsRunning());
-        harness::WindowSpec window;
-        window.text = L"First foreign window";
-        window.rect = {700, 120, 1100, 420};
-        first = target.Create(window);
-        window.text = L"Second foreign window";
-        window.rect = {700, 520, 1100, 820};
-        second = target.Create(window);
+        first = target.Create(harness::WindowSpec::Frame(L"First foreign window", {700, 120, 1100, 420}));
+        second = target.Create(harness::WindowSpec::Frame(L"Second foreign window", {700, 520, 1100, 820}));
         ASSERT_TRUE(first && second);
 
         ASSERT_TRUE(orvex.Start());

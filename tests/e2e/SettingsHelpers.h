@@ -5,6 +5,7 @@
 
 #include "harness/OrvexSession.h"
 #include "harness/RemoteToolBar.h"
+#include "harness/TestText.h"
 #include "harness/Wait.h"
 
 #include <gtest/gtest.h>
@@ -72,15 +73,8 @@ inline WINDOWPLACEMENT PlacementOf(HWND hwnd) {
     return placement;
 }
 
-inline bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-inline std::string Describe(const RECT& r) {
-    char text[96];
-    std::snprintf(text, sizeof(text), "(%ld, %ld) - (%ld, %ld)", r.left, r.top, r.right, r.bottom);
-    return text;
-}
+using harness::Describe;
+using harness::SameRect;
 
 // Starts Orvex and waits until its main window or one of its message boxes is visible.
 struct StartResult {

@@ -5,6 +5,7 @@
 #include "harness/OrvexSession.h"
 #include "harness/RemoteToolBar.h"
 #include "harness/TargetClient.h"
+#include "harness/TestText.h"
 #include "harness/Wait.h"
 #include "inspect/ValueFormat.h"
 
@@ -14,16 +15,12 @@
 
 namespace {
 
+using harness::CenterOf;
+
 constexpr int kWindowTreeIndex = 3; // on the view toolbar
 
 std::wstring LabelPrefix(HWND hwnd) {
-    wchar_t prefix[32] = {};
-    std::swprintf(prefix, 32, L"(%08Xh, ", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(hwnd)));
-    return prefix;
-}
-
-POINT CenterOf(const RECT& rect) {
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    return L"(" + harness::HandleDigits(hwnd) + L"h, ";
 }
 
 class WindowTreeE2eTest : public ::testing::Test {
@@ -31,18 +28,9 @@ protected:
     void SetUp() override {
         harness::ClearOrvexSettings();
         ASSERT_TRUE(target.IsRunning());
-        harness::WindowSpec frame;
-        frame.text = L"Tree target";
-        frame.rect = {760, 600, 1060, 800};
-        foreign = target.Create(frame);
-        harness::WindowSpec button;
-        button.className = L"Button";
-        button.text = L"Tree target button";
-        button.style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
-        button.parent = foreign;
-        button.rect = {10, 10, 200, 50};
-        button.id = 7;
-        foreignButton = target.Create(button);
+        foreign = target.Create(harness::WindowSpec::Frame(L"Tree target", {760, 600, 1060, 800}));
+        foreignButton = target.Create(harness::WindowSpec::Child(foreign, L"Button", L"Tree target button",
+                                                                 BS_PUSHBUTTON, {10, 10, 200, 50}, 7));
         ASSERT_TRUE(foreign && foreignButton);
 
         ASSERT_TRUE(orvex.Start());

@@ -4,6 +4,7 @@
 #include "framework/Handles.h"
 
 #include <string>
+#include <utility>
 
 namespace harness {
 
@@ -15,6 +16,27 @@ struct WindowSpec {
     HWND parent = nullptr;
     RECT rect{100, 100, 400, 300}; // left, top, right, bottom
     UINT id = 0;
+
+    // A top-level window of the target's own class, visible unless `style` says otherwise.
+    static WindowSpec Frame(std::wstring text, RECT rect, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
+        WindowSpec spec;
+        spec.text = std::move(text);
+        spec.rect = rect;
+        spec.style = style;
+        return spec;
+    }
+    // A visible child of `parent` with `id`, at `rect` in the parent's client area.
+    static WindowSpec Child(HWND parent, std::wstring className, std::wstring text, DWORD style, RECT rect,
+                            UINT id) {
+        WindowSpec spec;
+        spec.className = std::move(className);
+        spec.text = std::move(text);
+        spec.style = WS_CHILD | WS_VISIBLE | style;
+        spec.parent = parent;
+        spec.rect = rect;
+        spec.id = id;
+        return spec;
+    }
 };
 
 // Private messages the target's windows of its own class ("OrvexTargetWindow") answer: the echo

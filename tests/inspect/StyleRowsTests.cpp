@@ -1,6 +1,7 @@
 // The style block of real controls in another process, read through AddStyleRows as Orvex reads
 // them: the class picks the tables, the extended-style queries cross the process boundary, and a
 // control whose thread stops answering costs a bounded wait instead of a frozen Orvex.
+#include "core/RowCollector.h"
 #include "harness/TargetClient.h"
 #include "inspect/StyleRows.h"
 
@@ -17,40 +18,27 @@ namespace {
 
 using Pairs = std::vector<std::wstring>;
 
-struct StyleRow {
-    int group;
-    std::wstring name;
-    std::wstring value;
-    int kind;
-};
-
-class StyleRowList : public PropertySink {
+// The shared row collector, with the lookups the style block's expectations read best in.
+class StyleRowList : public RowCollector {
 public:
-    int AddProperty(int group, const std::wstring& name, const std::wstring& value, int kind) override {
-        rows.push_back({group, name, value, kind});
-        return static_cast<int>(rows.size()) - 1;
-    }
-
     // Index of the first row "NAME" or "NAME=VALUE", or the row count.
     std::size_t IndexOf(const std::wstring& nameOrPair) const {
-        auto matches = [&](const StyleRow& row) {
+        auto matches = [&](const Row& row) {
             return row.name == nameOrPair || row.name + L"=" + row.value == nameOrPair;
         };
         return static_cast<std::size_t>(std::find_if(rows.begin(), rows.end(), matches) - rows.begin());
     }
     bool Has(const std::wstring& nameOrPair) const { return IndexOf(nameOrPair) < rows.size(); }
-    const StyleRow& At(const std::wstring& nameOrPair) const { return rows.at(IndexOf(nameOrPair)); }
+    const Row& At(const std::wstring& nameOrPair) const { return rows.at(IndexOf(nameOrPair)); }
 
     // "NAME=VALUE" of the indented rows under a header, up to the next header.
-    Pairs Beneath(const std::wstring& header) const {
-        Pairs pairs;
+    std::vector<std::wstring> Beneath(const std::wstring& header) const {
+        std::vector<std::wstring> pairs;
         for (std::size_t i = IndexOf(header) + 1;
              i < rows.size() && (rows[i].kind == KIND_WINDOW_FLAG || rows[i].kind == KIND_CLASS_FLAG); ++i)
             pairs.push_back(rows[i].name + L"=" + rows[i].value);
         return pairs;
     }
-
-    std::vector<StyleRow> rows;
 };
 
 StyleRowList StyleRowsOf(HWND hwnd, BOOL summary = FALSE) {

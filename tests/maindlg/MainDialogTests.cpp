@@ -1,5 +1,6 @@
 // The main dialog in the test process: the prompt at start, the Summary/Detail toggle, Refresh on a
 // window that went away, the minimum size, the layout and the toolbar tooltips.
+#include "harness/TestText.h"
 #include "maindlg/MainDialogFixture.h"
 
 #include "framework/Resources.h"
@@ -17,12 +18,6 @@ constexpr int kRefreshIndex = 1;
 
 std::wstring InvalidHandleMessage(const wchar_t* digits) {
     return std::wstring(L"Invalid window handle (0x") + digits + L"). The window is not exist.";
-}
-
-std::wstring Digits8(HWND hwnd) {
-    wchar_t digits[32] = {};
-    std::swprintf(digits, 32, L"%08X", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(hwnd)));
-    return digits;
 }
 
 // A window of this thread that can be destroyed under the dialog's feet.
@@ -124,7 +119,7 @@ TEST_F(MainDialogTest, RefreshOnAWindowDestroyedAfterSelectionShowsItsHandle) {
     EXPECT_EQ(dialog->m_hSelectedWnd, target);
     ::DestroyWindow(target);
 
-    const std::wstring expected = InvalidHandleMessage(Digits8(target).c_str());
+    const std::wstring expected = InvalidHandleMessage(harness::HandleDigits(target).c_str());
     ClickToolBarButton(dialog->m_wndViewToolBar, kRefreshIndex);
     EXPECT_EQ(View().GetEmptyText(), expected);
     EXPECT_EQ(View().GetItemCount(), 0);

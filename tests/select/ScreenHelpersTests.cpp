@@ -1,6 +1,7 @@
 // The window under a point and the frame on the screen, on real windows of another process.
 #include "harness/ScreenGrab.h"
 #include "harness/TargetClient.h"
+#include "harness/TestText.h"
 #include "harness/Wait.h"
 #include "select/ScreenHelpers.h"
 
@@ -10,11 +11,7 @@
 
 namespace {
 
-POINT CenterOf(HWND hwnd) {
-    RECT rect{};
-    ::GetWindowRect(hwnd, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
+using harness::CenterOf;
 
 class ScreenHelpersTest : public ::testing::Test {
 protected:

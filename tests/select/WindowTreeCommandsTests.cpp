@@ -332,11 +332,8 @@ TEST_F(TreeContextMenuTest, AProcessNodesLabelOpensNoMenu) {
 }
 
 TEST_F(TreeContextMenuTest, EnableVisibleFromTheMenuShowsAndEnablesTheWindow) {
-    harness::WindowSpec request;
-    request.text = L"Hidden and disabled";
-    request.style = WS_OVERLAPPEDWINDOW | WS_DISABLED;
-    request.rect = {720, 420, 900, 520};
-    HWND hidden = target.Create(request);
+    HWND hidden = target.Create(harness::WindowSpec::Frame(L"Hidden and disabled", {720, 420, 900, 520},
+                                                           WS_OVERLAPPEDWINDOW | WS_DISABLED));
     ASSERT_NE(hidden, nullptr);
     ASSERT_FALSE(::IsWindowVisible(hidden));
     ASSERT_FALSE(::IsWindowEnabled(hidden));

@@ -2,6 +2,7 @@
 // The real window tree, opened by the real main dialog's command in the test process, with helpers
 // that read its nodes and records and watch for its popups.
 
+#include "harness/TestText.h"
 #include "harness/Wait.h"
 #include "harness/WindowWatcher.h"
 #include "maindlg/MainDialogFixture.h"
@@ -24,12 +25,8 @@ struct TreeNodeInfo {
     bool expanded = false;
 };
 
-// "(%08Xh, ...": the handle as the tree writes it (Wine's handles fit in 32 bits).
-inline std::wstring HandleDigits(HWND hwnd) {
-    wchar_t digits[24] = {};
-    std::swprintf(digits, 24, L"%08X", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(hwnd)));
-    return digits;
-}
+// "(%08Xh, ...": the handle as the tree writes it.
+using harness::HandleDigits;
 
 class WindowTreeTest : public maindlg_test::MainDialogTest {
 protected:

@@ -1,6 +1,7 @@
 // The send-message dialog in the test process, opened by the real main dialog's command: its
 // controls, opening and placement, reading the fields, the asynchronous send to windows of this
 // thread and of the helper target, watch ticks, hiding the main windows, and its end.
+#include "harness/TestText.h"
 #include "maindlg/MainDialogFixture.h"
 
 #include "harness/TargetClient.h"
@@ -14,6 +15,9 @@
 #include <vector>
 
 namespace {
+
+using harness::Decimal;
+using harness::Hex;
 
 using maindlg_test::MainDialogTest;
 
@@ -53,16 +57,6 @@ private:
     }
     HWND m_hwnd = nullptr;
 };
-
-std::wstring Hex(UINT value) {
-    wchar_t text[16];
-    std::swprintf(text, 16, L"0x%X", value);
-    return text;
-}
-
-std::wstring Decimal(HWND hwnd) {
-    return std::to_wstring(reinterpret_cast<LONG_PTR>(hwnd));
-}
 
 class SendMessageDialogTest : public MainDialogTest {
 protected:
