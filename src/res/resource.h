@@ -23,6 +23,9 @@
 #define IDI_SEND_MESSAGE 144
 #define IDB_ABOUT_BANNER 150
 
+// The message log's hook library, carried as data
+#define IDR_MESSAGE_HOOK 160
+
 // Menus
 #define IDR_TREE_VIEW_OPTIONS 138
 #define IDR_PROPERTY_MENU 145
