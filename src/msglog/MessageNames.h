@@ -1,0 +1,30 @@
+#pragma once
+// The names the message log shows for the messages a window receives: the header names of the
+// window messages, and of the control messages for the class that receives them (0x0401 is
+// TTM_ACTIVATE to a tooltip and SB_SETTEXTA to a status bar). Pure logic: no window system here.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvex {
+
+// The name a message number from 0xC000 to 0xFFFF was registered under, or nothing. The Windows
+// side supplies it (the numbers are atoms, named by the clipboard-format name query), so that this
+// logic stays free of the window system.
+using RegisteredNameLookup = std::function<std::optional<std::wstring>(std::uint32_t message)>;
+
+// The header name of a message to a window of the class: the class's own messages first (the
+// class compared without regard to ASCII case), then the CCM_ messages when the class is a common
+// control, then the window messages below WM_USER. Empty when the headers give none.
+std::wstring_view HeaderMessageName(std::uint32_t message, std::wstring_view className);
+
+// The header name; else, for a registered message, its registered name in double quotes; else
+// WM_USER+n or WM_APP+n (n in decimal, the bare name for n = 0); else "0x%04X". An empty lookup
+// knows no registered name.
+std::wstring MessageName(std::uint32_t message, std::wstring_view className,
+                         const RegisteredNameLookup& registered);
+
+} // namespace orvex
