@@ -226,6 +226,24 @@ std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink
     for (std::uint64_t step = 0; step < capacity_; ++step) {
         RingSlot& slot = slots_[head_ & (capacity_ - 1)];
         const std::uint64_t sequence = slot.sequence.load(std::memory_order_acquire);
+        // Loaded after the sequence: a writer claims before it publishes, so a record seen published
+        // is seen claimed too. Untrusted like the rest of the mapping: compared, never an index.
+        std::uint64_t claimed = header_->claimed.load(std::memory_order_relaxed);
+        if (claimed - head_ > capacity_) {
+            // Behind the reader or more than a lap ahead: no writer put it there, and writers would
+            // find every slot wrong for it and drop for ever. It goes back to where the reader is.
+            header_->claimed.compare_exchange_strong(claimed, head_, std::memory_order_relaxed);
+            claimed = head_;
+        }
+        if (claimed == head_) {
+            if (sequence == head_)
+                break; // nothing more written
+            // Not free for the position writers claim next: garbage. Made claimable again, or
+            // writers would find the ring full for ever; never read, as nobody claimed it.
+            ++counts_.rejected;
+            slot.sequence.store(head_, std::memory_order_release);
+            break;
+        }
         if (sequence == head_ + 1) {
             std::uint32_t length = 0;
             const bool intact = CopyRecord(slot, length);
@@ -241,25 +259,16 @@ std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink
             sink(RingRecord{position, std::span(reinterpret_cast<const std::byte*>(buffer_), length)});
             continue;
         }
-        // Untrusted, like everything in the mapping: only compared, never used to index.
-        const std::uint64_t claimed = header_->claimed.load(std::memory_order_relaxed);
-        const std::uint64_t ahead = claimed - head_;
-        const bool headClaimed = ahead >= 1 && ahead <= capacity_;
         if (sequence != head_) {
-            // No writer leaves a slot in this state: garbage. A claimed position is passed over; an
-            // unclaimed slot is made claimable again, or writers would find the ring full forever.
+            // Claimed, but in a state no writer leaves a slot in: garbage, passed over.
             ++counts_.rejected;
-            if (headClaimed) {
-                slot.sequence.store(head_ + capacity_, std::memory_order_release);
-                ++head_;
-                continue;
-            }
-            slot.sequence.store(head_, std::memory_order_release);
-            break;
+            slot.sequence.store(head_ + capacity_, std::memory_order_release);
+            ++head_;
+            continue;
         }
         // Free, or claimed and not yet published. Wait for a writer only while nothing behind it is
         // published, and for a bounded number of drains after that.
-        if (!headClaimed || !LaterSlotPublished(claimed))
+        if (!LaterSlotPublished(claimed))
             break;
         if (stuckPosition_ != head_) {
             stuckPosition_ = head_;
