@@ -1,28 +1,147 @@
 // The hook library Orvex loads into a program whose window it logs. Its procedures run inside
 // that program, on the threads that own the logged windows, so they are held to a strict standard:
 // they always pass the message on and return what the next hook returns (the program sees nothing
-// of Orvex), and they never wait, allocate or throw.
+// of Orvex), and they never wait, allocate or throw. What they find in the shared mapping is
+// checked before it is used: any program of the user could have written it.
+
+#include "msglog/LogMapping.h"
+#include "msglog/MessageRecord.h"
 
 #include <windows.h>
+
+namespace {
+
+// The thread's mapping, opened on its first message and kept: two thread-local slots of the
+// system's own (they never allocate once the indexes exist), the view and its size.
+DWORD g_viewSlot = TLS_OUT_OF_INDEXES;
+DWORD g_sizeSlot = TLS_OUT_OF_INDEXES;
+
+void ForgetView(void* view) {
+    ::UnmapViewOfFile(view);
+    ::TlsSetValue(g_viewSlot, nullptr);
+    ::TlsSetValue(g_sizeSlot, nullptr);
+}
+
+// The mapping Orvex made for this thread, or null when there is none (any more).
+orvex::LogControl* ThreadLog(std::size_t& size) {
+    if (g_viewSlot == TLS_OUT_OF_INDEXES || g_sizeSlot == TLS_OUT_OF_INDEXES)
+        return nullptr;
+    void* view = ::TlsGetValue(g_viewSlot);
+    if (!view) {
+        wchar_t name[48];
+        const std::wstring_view made = L"Local\\Orvex.MessageLog.";
+        // The name without a heap: Orvex's LogMappingName writes the same.
+        size_t length = made.copy(name, made.size());
+        wchar_t digits[12];
+        size_t count = 0;
+        for (DWORD id = ::GetCurrentThreadId(); count == 0 || id != 0; id /= 10)
+            digits[count++] = static_cast<wchar_t>(L'0' + id % 10);
+        while (count > 0)
+            name[length++] = digits[--count];
+        name[length] = L'\0';
+        HANDLE mapping = ::OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, name);
+        if (!mapping)
+            return nullptr;
+        view = ::MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0);
+        ::CloseHandle(mapping); // the view keeps the mapping alive
+        if (!view)
+            return nullptr;
+        MEMORY_BASIC_INFORMATION region{};
+        if (!::VirtualQuery(view, &region, sizeof(region))) {
+            ::UnmapViewOfFile(view);
+            return nullptr;
+        }
+        ::TlsSetValue(g_viewSlot, view);
+        ::TlsSetValue(g_sizeSlot, reinterpret_cast<void*>(region.RegionSize));
+    }
+    size = reinterpret_cast<std::size_t>(::TlsGetValue(g_sizeSlot));
+    orvex::LogControl* control = orvex::FindLogControl(view, size);
+    if (!control || control->open.load(std::memory_order_acquire) == 0) {
+        // Orvex let go of it (or it is not ours): the next message looks for a fresh one.
+        ForgetView(view);
+        return nullptr;
+    }
+    return control;
+}
+
+bool InScope(const orvex::LogControl& control, HWND window) {
+    const auto target =
+        reinterpret_cast<HWND>(static_cast<UINT_PTR>(control.target.load(std::memory_order_relaxed)));
+    switch (static_cast<orvex::LogScope>(control.scope.load(std::memory_order_relaxed))) {
+    case orvex::LogScope::Window:
+        return window && window == target;
+    case orvex::LogScope::WindowAndChildren:
+        return window && (window == target || ::IsChild(target, window));
+    case orvex::LogScope::Thread:
+        return true;
+    }
+    return false;
+}
+
+void Log(orvex::MessageKind kind, HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT result) {
+    std::size_t size = 0;
+    orvex::LogControl* control = ThreadLog(size);
+    if (!control || !InScope(*control, window))
+        return;
+    orvex::MessageRecord record;
+    record.kind = kind;
+    record.message = message;
+    record.threadId = ::GetCurrentThreadId();
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
+    record.time = static_cast<std::uint64_t>(now.QuadPart);
+    record.window = reinterpret_cast<UINT_PTR>(window);
+    record.wParam = wParam;
+    record.lParam = static_cast<std::uint64_t>(lParam);
+    record.result = kind == orvex::MessageKind::Returned ? static_cast<std::uint64_t>(result) : 0;
+    orvex::RingWriter ring;
+    if (ring.Attach(reinterpret_cast<std::byte*>(control) + orvex::kLogRingOffset,
+                    size - orvex::kLogRingOffset, std::nullopt) == orvex::RingCheck::Ok)
+        ring.Write(&record, sizeof(record));
+}
+
+} // namespace
 
 extern "C" {
 
 __declspec(dllexport) LRESULT CALLBACK OrvexCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        Log(orvex::MessageKind::Sent, sent->hwnd, sent->message, sent->wParam, sent->lParam, 0);
+    }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 __declspec(dllexport) LRESULT CALLBACK OrvexCallWndRetProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && lParam) {
+        const auto* returned = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        Log(orvex::MessageKind::Returned, returned->hwnd, returned->message, returned->wParam,
+            returned->lParam, returned->lResult);
+    }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 __declspec(dllexport) LRESULT CALLBACK OrvexGetMsgProc(int code, WPARAM wParam, LPARAM lParam) {
+    // A message only peeked at stays in the queue and comes again: it is logged when it is taken.
+    if (code == HC_ACTION && wParam == PM_REMOVE && lParam) {
+        const auto* posted = reinterpret_cast<const MSG*>(lParam);
+        Log(orvex::MessageKind::Posted, posted->hwnd, posted->message, posted->wParam, posted->lParam, 0);
+    }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 } // extern "C"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH)
+    if (reason == DLL_PROCESS_ATTACH) {
         ::DisableThreadLibraryCalls(instance);
+        g_viewSlot = ::TlsAlloc();
+        g_sizeSlot = ::TlsAlloc();
+    } else if (reason == DLL_PROCESS_DETACH) {
+        if (g_viewSlot != TLS_OUT_OF_INDEXES)
+            ::TlsFree(g_viewSlot);
+        if (g_sizeSlot != TLS_OUT_OF_INDEXES)
+            ::TlsFree(g_sizeSlot);
+    }
     return TRUE;
 }

@@ -1,0 +1,43 @@
+#include "msglog/LogMapping.h"
+
+#include <cwchar>
+#include <new>
+
+namespace orvex {
+
+std::wstring LogMappingName(std::uint32_t threadId) {
+    wchar_t name[48] = {};
+    std::swprintf(name, 48, L"Local\\Orvex.MessageLog.%u", static_cast<unsigned>(threadId));
+    return name;
+}
+
+bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,
+                          std::uint64_t target, std::uint32_t capacity) {
+    if (!block || size < LogMappingSize(capacity) ||
+        reinterpret_cast<std::uintptr_t>(block) % alignof(LogControl) != 0)
+        return false;
+    auto* bytes = static_cast<std::byte*>(block);
+    if (!InitializeRing(bytes + kLogRingOffset, size - kLogRingOffset, session, capacity))
+        return false;
+    auto* control = new (block) LogControl{};
+    control->version.store(kLogControlVersion, std::memory_order_relaxed);
+    control->scope.store(static_cast<std::uint32_t>(scope), std::memory_order_relaxed);
+    control->target.store(target, std::memory_order_relaxed);
+    control->open.store(1, std::memory_order_relaxed);
+    // Last, so a hook that sees the magic sees the rest.
+    control->magic.store(kLogControlMagic, std::memory_order_release);
+    return true;
+}
+
+LogControl* FindLogControl(void* block, std::size_t size) noexcept {
+    if (!block || size < LogMappingSize(kMinRingCapacity) ||
+        reinterpret_cast<std::uintptr_t>(block) % alignof(LogControl) != 0)
+        return nullptr;
+    auto* control = static_cast<LogControl*>(block);
+    if (control->magic.load(std::memory_order_acquire) != kLogControlMagic ||
+        control->version.load(std::memory_order_relaxed) != kLogControlVersion)
+        return nullptr;
+    return control;
+}
+
+} // namespace orvex

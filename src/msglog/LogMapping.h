@@ -1,0 +1,53 @@
+#pragma once
+// The shared mapping behind one logged thread: a small control block Orvex writes (what to log, and
+// whether it still reads), then the ring the hook library writes the messages into. Orvex creates
+// it under a name made from the thread's id before it hooks that thread; the hook, running on that
+// thread, finds it by the same name. Pure logic: no window system here.
+
+#include "msglog/MessageRing.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace orvex {
+
+enum class LogScope : std::uint32_t {
+    Window = 0,            // the target window alone
+    WindowAndChildren = 1, // the target and every window below it
+    Thread = 2,            // every window of the target's thread, and its thread messages
+};
+
+inline constexpr std::uint32_t kLogControlMagic = 0x434C584F; // "OXLC" in memory order
+inline constexpr std::uint32_t kLogControlVersion = 1;
+
+struct LogControl {
+    std::atomic<std::uint32_t> magic;
+    std::atomic<std::uint32_t> version;
+    std::atomic<std::uint32_t> scope;
+    std::atomic<std::uint32_t> open; // 1 while Orvex reads this mapping; 0 once it has let go
+    std::atomic<std::uint64_t> target;
+    std::uint8_t reserved[40];
+};
+static_assert(std::is_standard_layout_v<LogControl> && sizeof(LogControl) == 64);
+
+// The ring starts a cache line into the mapping.
+inline constexpr std::size_t kLogRingOffset = sizeof(LogControl);
+
+constexpr std::size_t LogMappingSize(std::uint32_t capacity = kDefaultRingCapacity) {
+    return kLogRingOffset + RingBlockSize(capacity);
+}
+
+// "Local\Orvex.MessageLog.<thread id>": the name the hook looks for on its own thread.
+std::wstring LogMappingName(std::uint32_t threadId);
+
+// Lays out the control block and an empty ring in a fresh mapping, open for logging.
+bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,
+                          std::uint64_t target, std::uint32_t capacity = kDefaultRingCapacity);
+
+// The control block of a mapping the hook found, or null when it is not one of ours. The hook reads
+// the scope and target from it on every message: Orvex may change them while logging.
+LogControl* FindLogControl(void* block, std::size_t size) noexcept;
+
+} // namespace orvex

@@ -1,0 +1,167 @@
+#include "msglog/MessageLogSession.h"
+
+#include <set>
+
+namespace {
+
+struct UnmapView {
+    void operator()(void* view) const noexcept { ::UnmapViewOfFile(view); }
+};
+
+struct Unhook {
+    void operator()(HHOOK hook) const noexcept { ::UnhookWindowsHookEx(hook); }
+};
+
+// The threads owning `target` and, for the wider scope, every window below it. Children made
+// later on another thread are not covered.
+std::set<DWORD> ThreadsInScope(HWND target, orvex::LogScope scope) {
+    std::set<DWORD> threads{::GetWindowThreadProcessId(target, nullptr)};
+    if (scope == orvex::LogScope::WindowAndChildren) {
+        ::EnumChildWindows(
+            target,
+            [](HWND child, LPARAM found) -> BOOL {
+                reinterpret_cast<std::set<DWORD>*>(found)->insert(::GetWindowThreadProcessId(child, nullptr));
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&threads));
+    }
+    threads.erase(0);
+    return threads;
+}
+
+bool IsThirtyTwoBit(DWORD processId) {
+    fw::UniqueProcessHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    BOOL wow64 = FALSE;
+    return process && ::IsWow64Process(process.get(), &wow64) && wow64;
+}
+
+std::uint64_t NewSessionNumber() {
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
+    return (static_cast<std::uint64_t>(::GetCurrentProcessId()) << 40) ^
+           static_cast<std::uint64_t>(now.QuadPart);
+}
+
+} // namespace
+
+struct MessageLogSession::ThreadLog {
+    DWORD threadId = 0;
+    fw::UniqueFileHandle mapping;
+    std::unique_ptr<void, UnmapView> view;
+    std::vector<std::unique_ptr<std::remove_pointer_t<HHOOK>, Unhook>> hooks;
+    orvex::RingReader reader;
+
+    orvex::LogControl& Control() const { return *static_cast<orvex::LogControl*>(view.get()); }
+
+    ~ThreadLog() {
+        hooks.clear(); // first: no hook writes once the mapping says it is closed
+        if (view)
+            Control().open.store(0, std::memory_order_release);
+    }
+};
+
+MessageLogSession::MessageLogSession() = default;
+
+MessageLogSession::~MessageLogSession() {
+    End();
+    if (m_library)
+        ::FreeLibrary(m_library);
+}
+
+MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope scope) {
+    End();
+    if (!target || !::IsWindow(target))
+        return Refusal::NotAWindow;
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(target, &processId);
+    if (processId == ::GetCurrentProcessId())
+        return Refusal::OwnWindow;
+    if (IsThirtyTwoBit(processId))
+        return Refusal::ThirtyTwoBit;
+    if (!m_library) {
+        m_file = std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(),
+                                                   HookLibraryFile::UserFolder());
+        if (m_file->status() != HookLibraryFile::Status::Ready)
+            return Refusal::NoLibrary;
+        m_library = ::LoadLibraryW(m_file->path().c_str());
+        if (!m_library)
+            return Refusal::NoLibrary;
+    }
+    m_session = NewSessionNumber();
+    for (DWORD threadId : ThreadsInScope(target, scope)) {
+        const Refusal refusal = HookThread(threadId, target, scope);
+        if (refusal != Refusal::None) {
+            End();
+            return refusal;
+        }
+    }
+    return Refusal::None;
+}
+
+MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND target, orvex::LogScope scope) {
+    auto log = std::make_unique<ThreadLog>();
+    log->threadId = threadId;
+    const std::size_t size = orvex::LogMappingSize();
+    const std::wstring name = orvex::LogMappingName(threadId);
+    HANDLE mapping = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                          static_cast<DWORD>(size), name.c_str());
+    const DWORD created = ::GetLastError();
+    log->mapping.reset(mapping);
+    if (!log->mapping)
+        return Refusal::CannotHook;
+    if (created == ERROR_ALREADY_EXISTS)
+        return Refusal::AlreadyLogged;
+    log->view.reset(::MapViewOfFile(log->mapping.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, size));
+    if (!log->view ||
+        !orvex::InitializeLogMapping(log->view.get(), size, m_session, scope,
+                                     reinterpret_cast<UINT_PTR>(target)) ||
+        log->reader.Attach(static_cast<std::byte*>(log->view.get()) + orvex::kLogRingOffset,
+                           size - orvex::kLogRingOffset, m_session) != orvex::RingCheck::Ok)
+        return Refusal::CannotHook;
+    const std::pair<int, const char*> kinds[] = {
+        {WH_CALLWNDPROC, "OrvexCallWndProc"},
+        {WH_CALLWNDPROCRET, "OrvexCallWndRetProc"},
+        {WH_GETMESSAGE, "OrvexGetMsgProc"},
+    };
+    for (const auto& [kind, procName] : kinds) {
+        const auto proc =
+            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(m_library, procName)));
+        HHOOK hook = proc ? ::SetWindowsHookExW(kind, proc, m_library, threadId) : nullptr;
+        if (!hook)
+            return ::GetLastError() == ERROR_ACCESS_DENIED ? Refusal::CannotReach : Refusal::CannotHook;
+        log->hooks.emplace_back(hook);
+    }
+    m_threads.push_back(std::move(log));
+    return Refusal::None;
+}
+
+void MessageLogSession::End() {
+    m_threads.clear();
+}
+
+size_t MessageLogSession::Drain(const std::function<void(const orvex::MessageRecord&)>& sink) {
+    size_t delivered = 0;
+    for (const auto& log : m_threads) {
+        log->reader.Drain([&](const orvex::RingRecord& record) {
+            if (const auto message = orvex::ReadMessageRecord(record.payload)) {
+                sink(*message);
+                ++delivered;
+            } else {
+                ++m_rejectedRecords;
+            }
+        });
+    }
+    return delivered;
+}
+
+MessageLogSession::Counts MessageLogSession::GetCounts() const {
+    Counts counts;
+    counts.rejected = m_rejectedRecords;
+    for (const auto& log : m_threads) {
+        const orvex::RingCounts ring = log->reader.Counts();
+        counts.seen += ring.read;
+        counts.dropped += ring.dropped + ring.abandoned;
+        counts.rejected += ring.rejected;
+    }
+    return counts;
+}

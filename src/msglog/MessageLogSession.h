@@ -1,0 +1,63 @@
+#pragma once
+// One message log in progress: for every thread that owns a window in scope, a shared mapping with
+// its ring, the three hooks that write into it, and the reader that drains it. Ending the session
+// (or destroying it) unhooks first, then tells any hook still running that Orvex has let go.
+
+#include "msglog/HookLibraryFile.h"
+#include "msglog/LogMapping.h"
+#include "msglog/MessageRecord.h"
+
+#include "framework/Handles.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class MessageLogSession {
+public:
+    enum class Refusal {
+        None,
+        NotAWindow,
+        OwnWindow,     // Orvex's own windows are never logged
+        ThirtyTwoBit,  // this build's hook library cannot enter a 32-bit program
+        AlreadyLogged, // another Orvex logs one of the threads
+        CannotReach,   // the program runs where the hook cannot go (elevated, another integrity)
+        NoLibrary,     // the hook library could not be written or checked
+        CannotHook,    // the window system refused the hooks for another reason
+    };
+
+    MessageLogSession();
+    MessageLogSession(const MessageLogSession&) = delete;
+    MessageLogSession& operator=(const MessageLogSession&) = delete;
+    ~MessageLogSession();
+
+    // Starts logging `target` in `scope`; on a refusal nothing is left hooked.
+    Refusal Begin(HWND target, orvex::LogScope scope);
+    void End();
+    bool Active() const { return !m_threads.empty(); }
+    // Threads hooked now.
+    size_t ThreadCount() const { return m_threads.size(); }
+
+    // Hands every record waiting in the rings to `sink`, thread by thread; returns how many.
+    size_t Drain(const std::function<void(const orvex::MessageRecord&)>& sink);
+
+    struct Counts {
+        std::uint64_t seen = 0;     // records read
+        std::uint64_t dropped = 0;  // lost in the target: a full ring, or a writer given up
+        std::uint64_t rejected = 0; // garbage the reader refused
+    };
+    Counts GetCounts() const;
+
+private:
+    struct ThreadLog;
+    Refusal HookThread(DWORD threadId, HWND target, orvex::LogScope scope);
+
+    std::unique_ptr<HookLibraryFile> m_file;
+    HMODULE m_library = nullptr;
+    std::uint64_t m_session = 0;
+    std::vector<std::unique_ptr<ThreadLog>> m_threads;
+    std::uint64_t m_rejectedRecords = 0;
+};

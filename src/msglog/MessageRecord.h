@@ -1,0 +1,41 @@
+#pragma once
+// One message as the hook library writes it into the ring and Orvex reads it back: what a window
+// was sent (and what its procedure returned), or what its thread took from its queue. The layout
+// is fixed so both sides agree across builds; everything is little-endian, as on every Windows
+// this is built for. Pure logic: no window system here.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace orvex {
+
+enum class MessageKind : std::uint8_t {
+    Sent = 'S',     // as the window procedure receives it
+    Returned = 'R', // its return, with the result
+    Posted = 'P',   // as the thread removes it from its queue
+};
+
+struct MessageRecord {
+    MessageKind kind = MessageKind::Sent;
+    std::uint8_t reserved[3] = {};
+    std::uint32_t message = 0;
+    std::uint32_t threadId = 0;
+    std::uint32_t reserved2 = 0;
+    std::uint64_t time = 0; // performance-counter ticks
+    std::uint64_t window = 0;
+    std::uint64_t wParam = 0;
+    std::uint64_t lParam = 0;
+    std::uint64_t result = 0; // Returned only
+};
+
+// The bytes the hook hands the ring for one message.
+inline constexpr std::size_t kMessageRecordSize = sizeof(MessageRecord);
+static_assert(kMessageRecordSize == 56, "the record's layout is shared with the hook library");
+
+// The record in `payload`, or nothing when the payload is not one: the ring's contents are written
+// by another program and are read as untrusted.
+std::optional<MessageRecord> ReadMessageRecord(std::span<const std::byte> payload);
+
+} // namespace orvex

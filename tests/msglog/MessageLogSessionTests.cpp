@@ -1,0 +1,106 @@
+// The message log's pipeline, from the hook library inside the helper target through the rings to
+// Orvex's reader: what a window is sent, what it returns and what its thread takes from its queue.
+#include "msglog/MessageLogSession.h"
+
+#include "harness/TargetClient.h"
+#include "harness/Wait.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using orvex::LogScope;
+using orvex::MessageKind;
+using orvex::MessageRecord;
+using Refusal = MessageLogSession::Refusal;
+
+constexpr UINT kPosted = WM_APP + 9;
+
+// Wine 8 hands a WH_CALLWNDPROCRET hook 0 for the result of a message sent from another process
+// (a message sent within the process gets its result), so there the "R" line's result is 0.
+bool RunningOnWine() {
+    return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+class MessageLogSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(target.IsRunning());
+        frame = target.Create(harness::WindowSpec::Frame(L"Logged", {700, 100, 900, 300}));
+        child = target.Create(
+            harness::WindowSpec::Child(frame, L"OrvexTargetWindow", L"child", 0, {10, 10, 100, 60}, 3));
+        ASSERT_TRUE(frame && child);
+    }
+    // The records of `messages` drained until `until` of them have come or five seconds passed.
+    std::vector<MessageRecord> Collect(MessageLogSession& log, std::vector<UINT> messages, size_t until) {
+        std::vector<MessageRecord> seen;
+        harness::WaitUntil(
+            [&] {
+                log.Drain([&](const MessageRecord& record) {
+                    for (UINT message : messages)
+                        if (record.message == message)
+                            seen.push_back(record);
+                });
+                return seen.size() >= until;
+            },
+            5000);
+        return seen;
+    }
+
+    harness::TargetProcess target;
+    HWND frame = nullptr;
+    HWND child = nullptr;
+};
+
+TEST_F(MessageLogSessionTest, SentReturnedAndPostedMessagesArriveOnceEachInOrder) {
+    MessageLogSession log;
+    ASSERT_EQ(log.Begin(frame, LogScope::Window), Refusal::None);
+    EXPECT_EQ(::SendMessageW(frame, harness::kTargetEchoMessage, 7, 0x1234), 0x1234);
+    ASSERT_TRUE(::PostMessageW(frame, kPosted, 1, 2));
+    ::SendMessageW(child, harness::kTargetEchoMessage, 0, 5); // out of scope
+
+    const std::vector<MessageRecord> seen = Collect(log, {harness::kTargetEchoMessage, kPosted}, 3);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].kind, MessageKind::Sent);
+    EXPECT_EQ(seen[0].window, reinterpret_cast<UINT_PTR>(frame));
+    EXPECT_EQ(seen[0].wParam, 7u);
+    EXPECT_EQ(seen[0].lParam, 0x1234u);
+    EXPECT_EQ(seen[1].kind, MessageKind::Returned);
+    if (!RunningOnWine()) {
+        EXPECT_EQ(seen[1].result, 0x1234u);
+    }
+    EXPECT_EQ(seen[2].kind, MessageKind::Posted);
+    EXPECT_EQ(seen[2].message, kPosted);
+    EXPECT_EQ(seen[2].wParam, 1u);
+    EXPECT_EQ(seen[2].lParam, 2u);
+    EXPECT_LE(seen[0].time, seen[2].time);
+    EXPECT_EQ(log.GetCounts().dropped, 0u);
+
+    // Ended: the target goes on answering and nothing more arrives.
+    log.End();
+    EXPECT_EQ(::SendMessageW(frame, harness::kTargetEchoMessage, 0, 9), 9);
+    EXPECT_EQ(log.Drain([](const MessageRecord&) {}), 0u);
+}
+
+TEST_F(MessageLogSessionTest, TheScopeTakesTheChildrenAlongAndAThreadIsLoggedByOneLogOnly) {
+    MessageLogSession log;
+    ASSERT_EQ(log.Begin(frame, LogScope::WindowAndChildren), Refusal::None);
+    ::SendMessageW(child, harness::kTargetEchoMessage, 0, 5);
+    const std::vector<MessageRecord> seen = Collect(log, {harness::kTargetEchoMessage}, 2);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].window, reinterpret_cast<UINT_PTR>(child));
+
+    MessageLogSession second;
+    EXPECT_EQ(second.Begin(frame, LogScope::Window), Refusal::AlreadyLogged);
+    log.End();
+    EXPECT_EQ(second.Begin(frame, LogScope::Window), Refusal::None) << "free again once the first let go";
+
+    HWND own =
+        ::CreateWindowExW(0, L"STATIC", L"own", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(MessageLogSession().Begin(own, LogScope::Window), Refusal::OwnWindow);
+    ::DestroyWindow(own);
+}
+
+} // namespace
