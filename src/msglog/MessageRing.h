@@ -25,9 +25,11 @@
 // it keeps its own capacity and position, reads each field once, and takes a record only when its
 // length fits, its stamped position is the one it expects and its checksum matches; anything else
 // is rejected and counted. A drain looks at no more than one lap of slots, so it ends whatever the
-// mapping holds. A writer that dies or stays suspended between claiming and publishing does not
-// stall the log: once its slot has stayed unpublished for `abandonAfterDrains` drains while later
-// slots are published, the reader gives it up (moving its sequence from p to p + capacity, again
+// mapping holds. It never passes a position no writer has claimed, and it repairs a slot or a
+// claimed position no writer could have left, so garbage loses records for a while but cannot keep
+// the writers finding the ring full for ever. A writer that dies or stays suspended between claiming and
+// publishing does not stall the log: once its slot has stayed unpublished for `abandonAfterDrains` drains
+// while later slots are published, the reader gives it up (moving its sequence from p to p + capacity, again
 // by compare-exchange) and counts it. The late writer's publish then finds p gone and fails; a
 // payload it still tore into the slot's next record is caught by the stamp or the checksum.
 
