@@ -45,7 +45,6 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) const { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
     BOOL KillTimer(UINT_PTR id) const { return ::KillTimer(m_hWnd, id); }
 
-protected:
     // Creates a control of `className` and views it; nothing is bound.
     BOOL CreateControl(DWORD exStyle, const wchar_t* className, DWORD style, const RECT& rect, HWND parent,
                        UINT id);

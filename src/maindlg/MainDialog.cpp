@@ -66,6 +66,7 @@ ON_COMMAND(ID_WINDOW_HIGHLIGHT, OnHighlightWindow)
 ON_COMMAND(ID_WINDOW_ENABLE_VISIBLE, OnEnableVisibleWindow)
 ON_COMMAND(ID_WINDOW_SEND_MESSAGE, OnSendMessage)
 ON_COMMAND(ID_VIEW_WINDOW_TREE, OnDisplayWindowTree)
+ON_COMMAND(ID_WINDOW_MESSAGE_LOG, OnMessageLog)
 ON_WM_HOTKEY()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_SIZE()
@@ -171,16 +172,18 @@ bool CMainDialog::CreateWindowToolBar() {
         return false;
     m_wndWindowToolBar.SetExtendedStyle(kToolBarExStyle);
     m_wndWindowToolBar.SetButtonStructSize(kButtonStructSize);
-    m_wndWindowToolBar.AddBitmap(3, IDB_WINDOW_TOOLBAR);
+    m_wndWindowToolBar.AddBitmap(4, IDB_WINDOW_TOOLBAR);
     m_wndWindowToolBar.SetBitmapSize(32, 32);
     const TBBUTTON buttons[] = {
         CToolBarCtrl::Button(0, ID_WINDOW_HIGHLIGHT, BTNS_BUTTON),
         CToolBarCtrl::Button(1, ID_WINDOW_ENABLE_VISIBLE, BTNS_BUTTON),
         CToolBarCtrl::Separator(),
         CToolBarCtrl::Button(2, ID_WINDOW_SEND_MESSAGE, kLabelled),
+        CToolBarCtrl::Button(3, ID_WINDOW_MESSAGE_LOG, kLabelled),
     };
     m_wndWindowToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
     SetButtonLabel(m_wndWindowToolBar, ID_WINDOW_SEND_MESSAGE, L"Send Message");
+    SetButtonLabel(m_wndWindowToolBar, ID_WINDOW_MESSAGE_LOG, L"Message Log");
     return true;
 }
 
@@ -315,7 +318,10 @@ void CMainDialog::OnRefresh() {
 }
 
 LRESULT CMainDialog::OnToolTipText(NMTTDISPINFOW* info) {
-    return ToolTipFromStringTable(*info, ID_VIEW_TOGGLE, ID_WINDOW_SEND_MESSAGE) ? TRUE : Default();
+    return ToolTipFromStringTable(*info, ID_VIEW_TOGGLE, ID_WINDOW_SEND_MESSAGE) ||
+                   ToolTipFromStringTable(*info, ID_WINDOW_MESSAGE_LOG, ID_WINDOW_MESSAGE_LOG)
+               ? TRUE
+               : Default();
 }
 
 void CMainDialog::OnWindowPosChanging(WINDOWPOS* position) {

@@ -13,6 +13,7 @@
 
 class CWindowTreeDialog;
 class CSendMessageDialog;
+class CMessageLogDialog;
 
 class CMainDialog : public CDialog, public ToolWindowOwner {
     DECLARE_MESSAGE_MAP()
@@ -45,6 +46,7 @@ public:
     CToolBarCtrl m_wndAboutToolBar;
     CWindowTreeDialog* m_pWindowTreeDialog = nullptr;
     CSendMessageDialog* m_pSendMessageDialog = nullptr;
+    CMessageLogDialog* m_pMessageLogDialog = nullptr;
     HWND m_hSelectedWnd = nullptr;
     bool m_bOffScreenForSeek = false; // emptied region while the finder drags
     HotKeyRegistration m_hotKey;
@@ -72,6 +74,7 @@ protected:
     void OnHotKey(int id, UINT modifiers, UINT virtualKey);
     void OnSendMessage();
     void OnDisplayWindowTree();
+    void OnMessageLog();
 
 private:
     bool CreateViewToolBar();
@@ -82,4 +85,6 @@ private:
     void UpdateToggleButton();
     void RestorePlacement();
     void SavePlacement();
+    // A pick the user has finished (the end of a drag, the hot key, the tree): the log follows it.
+    void FollowFinishedPick();
 };

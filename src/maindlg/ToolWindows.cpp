@@ -4,11 +4,14 @@
 
 #include "common/ScreenGeometry.h"
 #include "framework/ModelessDialog.h"
+#include "msglog/MessageLogDialog.h"
 #include "res/resource.h"
 #include "select/TreePlacement.h"
 #include "select/WindowTreeDialog.h"
 #include "sendmsg/DialogPlacement.h"
 #include "sendmsg/SendMessageDialog.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -55,8 +58,33 @@ void CMainDialog::OnSendMessage() {
     dialog->SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
+void CMainDialog::OnMessageLog() {
+    CMessageLogDialog* log = OpenOrActivate(*this, m_pMessageLogDialog);
+    if (!log)
+        return;
+    // Beside the main window, on the side the window tree leaves free, kept on the work area.
+    const RECT main = GetWindowRect();
+    const orvex::ScreenRect work = orvex::PrimaryWorkArea();
+    const RECT own = log->GetWindowRect();
+    const int width = own.right - own.left;
+    bool left = main.left - width >= work.left;
+    if (m_pWindowTreeDialog && m_pWindowTreeDialog->m_hWnd)
+        left = m_pWindowTreeDialog->GetWindowRect().left >= main.left;
+    int x = left ? main.left - width : main.right;
+    x = std::max(work.left, std::min(x, work.right - width));
+    log->SetWindowPos(nullptr, x, main.top, width,
+                      std::max<int>(main.bottom - main.top, own.bottom - own.top),
+                      SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+void CMainDialog::FollowFinishedPick() {
+    if (m_pMessageLogDialog && m_hSelectedWnd != m_pMessageLogDialog->Target())
+        m_pMessageLogDialog->SetTarget(m_hSelectedWnd);
+}
+
 void CMainDialog::WindowChosen(HWND hwnd) {
     ShowWindowProperties(hwnd);
+    FollowFinishedPick();
 }
 
 void CMainDialog::Retarget(HWND hwnd) {
@@ -70,4 +98,6 @@ void CMainDialog::ShowOwnerWindows(HWND caller, bool show) {
     ShowWindow(command);
     if (m_pWindowTreeDialog && m_pWindowTreeDialog->m_hWnd && m_pWindowTreeDialog->m_hWnd != caller)
         ::ShowWindow(m_pWindowTreeDialog->m_hWnd, command);
+    if (m_pMessageLogDialog && m_pMessageLogDialog->m_hWnd && m_pMessageLogDialog->m_hWnd != caller)
+        ::ShowWindow(m_pMessageLogDialog->m_hWnd, command);
 }

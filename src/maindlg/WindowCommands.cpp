@@ -27,6 +27,7 @@ LRESULT CMainDialog::OnEndSeek(NMSEEKER*) {
         m_bOffScreenForSeek = false;
         ::SetWindowRgn(m_hWnd, nullptr, TRUE);
     }
+    FollowFinishedPick();
     return 0;
 }
 
@@ -55,6 +56,7 @@ void CMainDialog::OnHotKey(int, UINT, UINT) {
                 ::Sleep(kHotKeyFlashMs);
                 InvertWindowFrame(under);
                 ShowWindowProperties(under);
+                FollowFinishedPick();
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "harness/OrvexSession.h"
 
+#include "harness/RemoteToolBar.h"
 #include "harness/UnixCommand.h"
 #include "harness/Wait.h"
 #include "inspect/ValueFormat.h"
@@ -51,13 +52,17 @@ bool OrvexSession::WaitListed(HWND hwnd, DWORD timeoutMs) const {
 }
 
 bool OrvexSession::Activate() const {
-    // A click on the caption would start the window manager's move loop; the bottom edge of the
-    // client area is empty toolbar space, where a click only activates.
+    // A click on the caption would start the window manager's move loop; the window toolbar's
+    // empty space after its last button, along the client area's bottom edge, only activates.
     RECT client{};
     if (!::GetClientRect(m_mainWindow, &client))
         return false;
     POINT point{client.right / 2, client.bottom - 4};
     ::ClientToScreen(m_mainWindow, &point);
+    const HWND toolBar = Control(104);
+    const int buttons = static_cast<int>(::SendMessageW(toolBar, TB_BUTTONCOUNT, 0, 0));
+    if (const auto last = buttons > 0 ? ToolBarButtonScreenRect(toolBar, buttons - 1) : std::nullopt)
+        point.x = last->right + 8;
     xdo::Click(point.x, point.y);
     return WaitUntil([&] { return ::GetForegroundWindow() == m_mainWindow; }, 5000);
 }

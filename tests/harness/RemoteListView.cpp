@@ -39,6 +39,17 @@ std::vector<ListRow> ReadListRows(HWND listView) {
     return rows;
 }
 
+std::vector<std::wstring> ReadListColumn(HWND listView, int column) {
+    std::vector<std::wstring> cells;
+    RemoteBuffer buffer(listView, sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
+    if (!buffer)
+        return cells;
+    const int count = static_cast<int>(::SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        cells.push_back(ReadItemText(listView, buffer, i, column));
+    return cells;
+}
+
 int SelectedRow(HWND listView) {
     return static_cast<int>(
         ::SendMessageW(listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));

@@ -17,6 +17,9 @@ struct ListRow {
 // All rows of a report-mode list view (columns 0 and 1), in display order.
 std::vector<ListRow> ReadListRows(HWND listView);
 
+// One column of every row, in display order (an owner-data list answers from its parent).
+std::vector<std::wstring> ReadListColumn(HWND listView, int column);
+
 // The index of the selected row, or -1.
 int SelectedRow(HWND listView);
 

@@ -722,6 +722,17 @@ def tb_send_message():
     return c
 
 
+def tb_message_log():
+    c = Canvas(32, 32)
+    mini_window(c, 6, 2, 31, 30)
+    for i, y in enumerate(range(8, 28, 4)):
+        c.rect(10, y, 28 - (i % 2) * 6, y + 1, BLUE if i % 2 == 0 else GREY)
+    # Messages arriving from the left.
+    c.fill(Poly([(0, 12.5), (5.5, 12.5), (5.5, 9), (12.5, 16), (5.5, 23), (5.5, 19.5), (0, 19.5)]), WHITE)
+    c.fill(Poly([(1, 14), (7, 14), (7, 11.5), (11, 16), (7, 20.5), (7, 18), (1, 18)]), GREEN)
+    return c
+
+
 # --------------------------------------------------------------------------------------------
 # Window tree toolbar: bitmap 137, six 16x16 pictures on silver (192,192,192)
 # --------------------------------------------------------------------------------------------
@@ -1666,7 +1677,7 @@ def build():
     s = strip(view)
     out['view_toolbar.bmp'] = (bmp_file(s.w, s.h, 32, s.px), [('view %d' % i, im) for i, im in enumerate(view)])
 
-    win = [Image.of(f(), 'rgba') for f in (tb_highlight, tb_enable_visible, tb_send_message)]
+    win = [Image.of(f(), 'rgba') for f in (tb_highlight, tb_enable_visible, tb_send_message, tb_message_log)]
     s = strip(win)
     out['window_toolbar.bmp'] = (bmp_file(s.w, s.h, 32, s.px), [('window %d' % i, im) for i, im in enumerate(win)])
 
@@ -1868,7 +1879,7 @@ def check(built):
 
     d = strip_ok('view_toolbar.bmp', 6, 32, 32)
     expect(len({p[3] for p in d['px']}) > 2, 'view toolbar alpha is not smooth')
-    strip_ok('window_toolbar.bmp', 3, 32, 32)
+    strip_ok('window_toolbar.bmp', 4, 32, 32)
     strip_ok('tree_toolbar.bmp', 6, 16, 24, SILVER)
     d = strip_ok('tree_classes.bmp', 42, 16, 8, MAGENTA)
     expect(len(d['palette']) == 256, 'tree pictures: colour table has %d entries' % len(d['palette']))

@@ -1,0 +1,65 @@
+#include "msglog/LogLineText.h"
+
+#include "inspect/ValueFormat.h"
+
+#include <cwchar>
+
+namespace orvex {
+
+std::wstring FormatLogTime(std::uint64_t ticks, const LogClock& clock) {
+    const std::uint64_t elapsed = ticks > clock.start ? ticks - clock.start : 0;
+    const std::uint64_t rate = clock.ticksPerSecond ? clock.ticksPerSecond : 1;
+    // Microseconds in integers: a double would lose them after a few days of ticks.
+    const std::uint64_t micro = elapsed / rate * 1000000 + elapsed % rate * 1000000 / rate;
+    wchar_t text[32] = {};
+    std::swprintf(text, 32, L"%llu.%03llu", static_cast<unsigned long long>(micro / 1000),
+                  static_cast<unsigned long long>(micro % 1000));
+    return text;
+}
+
+std::wstring LogCellText(const LogLines& lines, const LogLine& line, int column,
+                         const LogTextContext& context) {
+    if (column == kColumnNumber)
+        return std::to_wstring(line.number);
+    if (line.note != 0)
+        return column == kColumnMessage ? lines.NoteText(line) : std::wstring();
+    const MessageRecord& record = line.record;
+    switch (column) {
+    case kColumnTime:
+        return FormatLogTime(record.time, context.clock);
+    case kColumnWindow:
+        return FormatPointer(record.window);
+    case kColumnType:
+        return std::wstring(1, static_cast<wchar_t>(record.kind));
+    case kColumnMessage:
+        return MessageName(record.message,
+                           context.className ? context.className(record.window) : std::wstring(),
+                           context.registered);
+    case kColumnWParam:
+        return FormatPointer(record.wParam);
+    case kColumnLParam:
+        return FormatPointer(record.lParam);
+    case kColumnResult:
+        return record.kind == MessageKind::Returned ? FormatPointer(record.result) : std::wstring();
+    default:
+        return {};
+    }
+}
+
+std::wstring LogLinesAsText(const LogLines& lines, std::span<const std::size_t> indexes,
+                            const LogTextContext& context) {
+    std::wstring text;
+    for (int column = 0; column < kLogColumnCount; ++column)
+        text.append(column ? L"\t" : L"").append(kLogColumnNames[column]);
+    text.append(L"\r\n");
+    for (const std::size_t index : indexes) {
+        if (index >= lines.size())
+            continue;
+        for (int column = 0; column < kLogColumnCount; ++column)
+            text.append(column ? L"\t" : L"").append(LogCellText(lines, lines[index], column, context));
+        text.append(L"\r\n");
+    }
+    return text;
+}
+
+} // namespace orvex

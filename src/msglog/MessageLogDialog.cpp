@@ -1,0 +1,426 @@
+#include "msglog/MessageLogDialog.h"
+
+#include "framework/Handles.h"
+#include "inspect/ValueFormat.h"
+#include "process/Process.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+constexpr RECT kEmptyRect{0, 0, 0, 0};
+// Wide enough for a handle of eight digits; a sixteen-digit value widens its column by a drag.
+constexpr int kColumnWidths[orvex::kLogColumnCount] = {50, 75, 90, 38, 170, 90, 90, 90};
+constexpr const wchar_t* kScopeNames[] = {L"This window", L"This window and its children",
+                                          L"Every window of its thread"};
+
+const wchar_t* RefusalText(MessageLogSession::Refusal refusal) {
+    using Refusal = MessageLogSession::Refusal;
+    switch (refusal) {
+    case Refusal::NotAWindow:
+        return L"The window is gone: nothing to log.";
+    case Refusal::OwnWindow:
+        return L"Orvex's own windows are not logged.";
+    case Refusal::ThirtyTwoBit:
+        return L"Messages of 32-bit programs cannot be logged by this build of Orvex.";
+    case Refusal::AlreadyLogged:
+        return L"Another Orvex is logging this window's thread.";
+    case Refusal::CannotReach:
+        return L"The program runs where Orvex's hook cannot reach it (elevated, in an app container or at "
+               L"low integrity).";
+    case Refusal::NoLibrary:
+        return L"The hook library could not be written to or checked in the user's folder.";
+    case Refusal::CannotHook:
+        return L"The window system refused to hook the window's thread.";
+    case Refusal::None:
+        break;
+    }
+    return L"";
+}
+
+std::wstring WithSeparators(std::uint64_t value) {
+    std::wstring digits = std::to_wstring(value);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<size_t>(at), L",");
+    return digits;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CMessageLogDialog, CModelessDialog)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_TIMER()
+ON_WM_CLOSE()
+ON_WM_DESTROY()
+ON_COMMAND(ID_MSGLOG_START_STOP, OnStartStop)
+ON_COMMAND(ID_MSGLOG_CLEAR, OnClear)
+ON_CONTROL(CBN_SELCHANGE, IDC_MSGLOG_SCOPE, OnScopeChanged)
+ON_NOTIFY(LVN_GETDISPINFOW, IDC_MSGLOG_LIST, OnGetDispInfo)
+ON_NOTIFY(LVN_KEYDOWN, IDC_MSGLOG_LIST, OnListKeyDown)
+END_MESSAGE_MAP()
+
+CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner)
+    : CModelessDialog(IDD_MESSAGE_LOG), m_owner(owner) {
+    LARGE_INTEGER now{}, rate{};
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&rate);
+    m_text.clock = {static_cast<std::uint64_t>(now.QuadPart), static_cast<std::uint64_t>(rate.QuadPart)};
+    m_text.className = [this](std::uint64_t window) { return ClassOf(window); };
+    m_text.registered = [this](std::uint32_t message) { return RegisteredName(message); };
+}
+
+CMessageLogDialog::~CMessageLogDialog() = default;
+
+int CMessageLogDialog::OnCreate(CREATESTRUCTW*) {
+    if (Default() == -1)
+        return -1;
+    if (!CreateToolBar() || !CreateList())
+        return -1;
+    if (!m_wndStatus.CreateControl(0, STATUSCLASSNAMEW, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, kEmptyRect,
+                                   m_hWnd, IDC_MSGLOG_STATUS))
+        return -1;
+    return 0;
+}
+
+bool CMessageLogDialog::CreateToolBar() {
+    if (!m_wndToolBar.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBSTYLE_FLAT | TBSTYLE_LIST |
+                                 CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                             kEmptyRect, m_hWnd, IDC_MSGLOG_TOOLBAR))
+        return false;
+    m_wndToolBar.SetButtonStructSize(sizeof(TBBUTTON));
+    m_wndToolBar.SetBitmapSize(0, 16);
+    m_wndToolBar.AddString(L"Stop");
+    m_wndToolBar.AddString(L"Clear");
+    TBBUTTON buttons[] = {
+        CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_START_STOP, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
+        CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_CLEAR, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
+    };
+    buttons[0].iString = 0;
+    buttons[1].iString = 1;
+    m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
+    if (!m_wndScope.CreateControl(0, WC_COMBOBOXW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
+                                  RECT{0, 0, 220, 200}, m_hWnd, IDC_MSGLOG_SCOPE))
+        return false;
+    for (const wchar_t* name : kScopeNames)
+        m_wndScope.SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    m_wndScope.SendMessage(CB_SETCURSEL, 0);
+    return true;
+}
+
+bool CMessageLogDialog::CreateList() {
+    if (!m_wndList.CreateControl(WS_EX_CLIENTEDGE, WC_LISTVIEWW,
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
+                                     LVS_SHOWSELALWAYS,
+                                 kEmptyRect, m_hWnd, IDC_MSGLOG_LIST))
+        return false;
+    m_wndList.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    for (int column = 0; column < orvex::kLogColumnCount; ++column) {
+        LVCOLUMNW info{};
+        info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        info.fmt =
+            column == orvex::kColumnNumber || column == orvex::kColumnTime ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        info.cx = kColumnWidths[column];
+        info.pszText = const_cast<wchar_t*>(orvex::kLogColumnNames[column]);
+        m_wndList.SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
+                              reinterpret_cast<LPARAM>(&info));
+    }
+    return true;
+}
+
+BOOL CMessageLogDialog::OnInitDialog() {
+    CModelessDialog::OnInitDialog();
+    // The dialog's font arrives after its creation: the controls made there take it now.
+    m_wndScope.SendMessage(WM_SETFONT, SendMessage(WM_GETFONT), FALSE);
+    const RECT client = GetClientRect();
+    SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    SetTimer(kDrainTimer, kDrainPeriodMs);
+    SetTarget(m_owner.ListedWindow());
+    return TRUE;
+}
+
+void CMessageLogDialog::OnSize(UINT, int cx, int cy) {
+    Default();
+    if (!m_wndList.m_hWnd || !m_wndStatus.m_hWnd)
+        return;
+    m_wndStatus.SendMessage(WM_SIZE);
+    const RECT status = m_wndStatus.GetWindowRect();
+    SIZE bar{};
+    m_wndToolBar.SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&bar));
+    const RECT scope = m_wndScope.GetWindowRect();
+    const int scopeHeight = 22; // the closed box; its window also holds the drop-down's height
+    const int top = std::max<int>(bar.cy, scopeHeight) + 4;
+    m_wndToolBar.MoveWindow(2, 2, static_cast<int>(bar.cx), top - 4);
+    m_wndScope.MoveWindow(static_cast<int>(bar.cx) + 8, 2, static_cast<int>(scope.right - scope.left), 200);
+    m_wndList.MoveWindow(0, top, cx, std::max(0, cy - top - static_cast<int>(status.bottom - status.top)));
+}
+
+void CMessageLogDialog::OnCancel() {
+    SendMessage(WM_CLOSE);
+}
+
+void CMessageLogDialog::OnClose() {
+    Default();
+    DestroyWindow();
+}
+
+void CMessageLogDialog::OnDestroy() {
+    KillTimer(kDrainTimer);
+    m_session.End();
+    Default();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Target and logging
+
+std::wstring CMessageLogDialog::Describe(HWND hwnd) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(hwnd, &processId);
+    CProcess process;
+    process.Initialize(processId);
+    std::wstring text = orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd)) + L" (" +
+                        ClassOf(reinterpret_cast<UINT_PTR>(hwnd));
+    if (!process.m_strName.empty())
+        text += L", " + process.m_strName;
+    return text + L")";
+}
+
+void CMessageLogDialog::SetTarget(HWND hwnd) {
+    if (m_hWnd && hwnd == m_target && m_session.Active())
+        return;
+    m_target = hwnd;
+    const bool following = FollowingNewest();
+    const std::uint64_t trimmed = m_lines.Trimmed();
+    if (hwnd && ::IsWindow(hwnd))
+        m_lines.AddNote(L"\u2014\u2014 Now logging " + Describe(hwnd) + L" \u2014\u2014");
+    if (m_running)
+        Begin();
+    ShowLines(following, trimmed);
+}
+
+void CMessageLogDialog::Begin() {
+    m_session.End();
+    m_sessionDropped = 0;
+    if (!m_target) {
+        m_lines.AddNote(
+            L"No window is selected: pick one with the finder tool, the hot key or the window tree.");
+        return;
+    }
+    const MessageLogSession::Refusal refusal = m_session.Begin(m_target, m_scope);
+    if (refusal != MessageLogSession::Refusal::None)
+        m_lines.AddNote(RefusalText(refusal));
+    else if (m_scope == orvex::LogScope::WindowAndChildren)
+        m_lines.AddNote(L"Children made later on another thread are not logged.");
+}
+
+void CMessageLogDialog::OnStartStop() {
+    const bool following = FollowingNewest();
+    const std::uint64_t trimmed = m_lines.Trimmed();
+    m_running = !m_running;
+    if (m_running) {
+        Begin();
+    } else {
+        Drain();
+        m_session.End();
+        m_lines.AddNote(L"Stopped.");
+    }
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_TEXT;
+    info.pszText = const_cast<wchar_t*>(m_running ? L"Stop" : L"Start");
+    m_wndToolBar.SetButtonInfo(ID_MSGLOG_START_STOP, info);
+    ShowLines(following, trimmed);
+}
+
+void CMessageLogDialog::OnClear() {
+    m_lines.Clear();
+    m_seen = 0;
+    m_dropped = 0;
+    m_wndList.SendMessage(LVM_SETITEMCOUNT, 0);
+    UpdateStatus();
+}
+
+void CMessageLogDialog::OnScopeChanged() {
+    const auto chosen = static_cast<std::uint32_t>(m_wndScope.SendMessage(CB_GETCURSEL));
+    if (chosen > static_cast<std::uint32_t>(orvex::LogScope::Thread))
+        return;
+    m_scope = static_cast<orvex::LogScope>(chosen);
+    if (!m_running)
+        return;
+    const bool following = FollowingNewest();
+    const std::uint64_t trimmed = m_lines.Trimmed();
+    Drain();
+    Begin();
+    ShowLines(following, trimmed);
+}
+
+void CMessageLogDialog::OnTimer(UINT_PTR id) {
+    if (id != kDrainTimer) {
+        Default();
+        return;
+    }
+    Drain();
+}
+
+void CMessageLogDialog::Drain() {
+    if (!m_session.Active())
+        return;
+    const bool following = FollowingNewest();
+    const std::uint64_t trimmed = m_lines.Trimmed();
+    const size_t added =
+        m_session.Drain([this](const orvex::MessageRecord& record) { m_lines.AddMessage(record); });
+    m_seen += added;
+    const std::uint64_t dropped = m_session.GetCounts().dropped;
+    if (dropped > m_sessionDropped) {
+        m_dropped += dropped - m_sessionDropped;
+        m_sessionDropped = dropped;
+    }
+    if (added)
+        ShowLines(following, trimmed);
+    else
+        UpdateStatus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The list
+
+bool CMessageLogDialog::FollowingNewest() const {
+    if (!m_wndList.m_hWnd)
+        return true;
+    const int count = static_cast<int>(m_wndList.SendMessage(LVM_GETITEMCOUNT));
+    if (count == 0)
+        return true;
+    if (m_wndList.SendMessage(LVM_GETSELECTEDCOUNT) != 0)
+        return false;
+    const int top = static_cast<int>(m_wndList.SendMessage(LVM_GETTOPINDEX));
+    const int perPage = static_cast<int>(m_wndList.SendMessage(LVM_GETCOUNTPERPAGE));
+    return top + perPage >= count;
+}
+
+void CMessageLogDialog::ShowLines(bool following, std::uint64_t trimmedBefore) {
+    if (!m_wndList.m_hWnd)
+        return;
+    const auto count = static_cast<int>(m_lines.size());
+    const int gone = static_cast<int>(std::min<std::uint64_t>(m_lines.Trimmed() - trimmedBefore, 0x7FFFFFFF));
+    // What the reader looks at stays put while older lines leave from the top.
+    std::vector<int> selected;
+    int top = 0;
+    if (!following && gone > 0) {
+        top = static_cast<int>(m_wndList.SendMessage(LVM_GETTOPINDEX));
+        for (int item = -1; (item = static_cast<int>(m_wndList.SendMessage(
+                                 LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED))) >= 0;)
+            selected.push_back(item);
+    }
+    m_wndList.SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count),
+                          LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    if (following && count > 0) {
+        m_wndList.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(count - 1), FALSE);
+    } else if (gone > 0) {
+        LVITEMW none{};
+        none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        m_wndList.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+        for (const int item : selected) {
+            if (item - gone < 0)
+                continue;
+            LVITEMW state{};
+            state.state = LVIS_SELECTED;
+            state.stateMask = LVIS_SELECTED;
+            m_wndList.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item - gone),
+                                  reinterpret_cast<LPARAM>(&state));
+        }
+        RECT row{};
+        row.left = LVIR_BOUNDS;
+        if (count > 0 && m_wndList.SendMessage(LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row))) {
+            const int wanted = std::max(0, top - gone);
+            const int now = static_cast<int>(m_wndList.SendMessage(LVM_GETTOPINDEX));
+            m_wndList.SendMessage(LVM_SCROLL, 0, (wanted - now) * (row.bottom - row.top));
+        }
+    }
+    m_wndList.Invalidate(FALSE);
+    UpdateStatus();
+}
+
+LRESULT CMessageLogDialog::OnGetDispInfo(NMLVDISPINFOW* info) {
+    LVITEMW& item = info->item;
+    if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_lines.size() ||
+        !item.pszText || item.cchTextMax <= 0)
+        return 0;
+    m_cell = orvex::LogCellText(m_lines, m_lines[static_cast<size_t>(item.iItem)], item.iSubItem, m_text);
+    const size_t length = std::min(m_cell.size(), static_cast<size_t>(item.cchTextMax - 1));
+    std::memcpy(item.pszText, m_cell.data(), length * sizeof(wchar_t));
+    item.pszText[length] = L'\0';
+    return 0;
+}
+
+LRESULT CMessageLogDialog::OnListKeyDown(NMLVKEYDOWN* key) {
+    // The state that came with the key: Ctrl held while C was pressed.
+    if (key->wVKey == 'C' && ::GetKeyState(VK_CONTROL) < 0)
+        CopySelection();
+    return 0;
+}
+
+void CMessageLogDialog::CopySelection() {
+    std::vector<size_t> indexes;
+    for (int item = -1; (item = static_cast<int>(m_wndList.SendMessage(
+                             LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED))) >= 0;)
+        indexes.push_back(static_cast<size_t>(item));
+    if (indexes.empty())
+        return;
+    const std::wstring text = orvex::LogLinesAsText(m_lines, indexes, m_text);
+    fw::OpenClipboard clipboard(m_hWnd);
+    if (!clipboard || !::EmptyClipboard())
+        return;
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    fw::UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory)
+        return;
+    if (void* target = ::GlobalLock(memory.get())) {
+        std::memcpy(target, text.c_str(), bytes);
+        ::GlobalUnlock(memory.get());
+        if (::SetClipboardData(CF_UNICODETEXT, memory.get()))
+            memory.release(); // the clipboard owns it now
+    }
+}
+
+void CMessageLogDialog::UpdateStatus() {
+    if (!m_wndStatus.m_hWnd)
+        return;
+    std::wstring text =
+        m_target && ::IsWindow(m_target) ? L"Target " + Describe(m_target) : L"No window selected";
+    text += L"    Lines " + WithSeparators(m_lines.size()) + L"    Seen " + WithSeparators(m_seen) +
+            L"    Dropped " + WithSeparators(m_dropped);
+    if (!m_running)
+        text += L"    Stopped";
+    m_wndStatus.SendMessage(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring CMessageLogDialog::ClassOf(std::uint64_t window) {
+    if (auto found = m_classNames.find(window); found != m_classNames.end())
+        return found->second;
+    wchar_t name[256] = {};
+    const int length = ::GetClassNameW(reinterpret_cast<HWND>(static_cast<UINT_PTR>(window)), name, 256);
+    // A window that is gone is asked again: its handle may come back for another window.
+    if (length <= 0)
+        return {};
+    if (m_classNames.size() > 4096)
+        m_classNames.clear();
+    return m_classNames.emplace(window, std::wstring(name, static_cast<size_t>(length))).first->second;
+}
+
+std::optional<std::wstring> CMessageLogDialog::RegisteredName(std::uint32_t message) {
+    if (auto found = m_registeredNames.find(message); found != m_registeredNames.end())
+        return found->second;
+    wchar_t name[256] = {};
+    // Registered window messages and clipboard formats share one table of names.
+    const int length = ::GetClipboardFormatNameW(message, name, 256);
+    std::optional<std::wstring> result;
+    if (length > 0)
+        result = std::wstring(name, static_cast<size_t>(length));
+    return m_registeredNames.emplace(message, result).first->second;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// "Message Log": a modeless tool window beside the main window that lists the messages the
+// selected window receives, as they happen. It logs the window its owner lists after a finished
+// pick, never a window the pointer merely crosses.
+
+#include "common/ToolWindowOwner.h"
+#include "framework/Controls.h"
+#include "framework/ModelessDialog.h"
+#include "msglog/LogLineText.h"
+#include "msglog/LogLines.h"
+#include "msglog/MessageLogSession.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+class CMessageLogDialog : public CModelessDialog {
+    DECLARE_MESSAGE_MAP()
+
+public:
+    explicit CMessageLogDialog(ToolWindowOwner& owner);
+    ~CMessageLogDialog() override;
+
+    // Logs `hwnd` from now on (null: none); a line in the log names the new target.
+    void SetTarget(HWND hwnd);
+    HWND Target() const { return m_target; }
+    const orvex::LogLines& Lines() const { return m_lines; }
+    // Takes what waits in the rings into the list now, as the timer does.
+    void Drain();
+
+    static constexpr UINT_PTR kDrainTimer = 1;
+    static constexpr UINT kDrainPeriodMs = 50;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+    int OnCreate(CREATESTRUCTW* create);
+    void OnSize(UINT type, int cx, int cy);
+    void OnTimer(UINT_PTR id);
+    void OnClose();
+    void OnDestroy();
+    void OnStartStop();
+    void OnClear();
+    void OnScopeChanged();
+    LRESULT OnGetDispInfo(NMLVDISPINFOW* info);
+    LRESULT OnListKeyDown(NMLVKEYDOWN* key);
+
+private:
+    bool CreateToolBar();
+    bool CreateList();
+    void Begin();
+    void ShowLines(bool following, std::uint64_t trimmedBefore);
+    bool FollowingNewest() const;
+    void UpdateStatus();
+    void CopySelection();
+    std::wstring ClassOf(std::uint64_t window);
+    std::optional<std::wstring> RegisteredName(std::uint32_t message);
+    std::wstring Describe(HWND hwnd);
+
+    ToolWindowOwner& m_owner;
+    CToolBarCtrl m_wndToolBar;
+    CWindowView m_wndScope;
+    CWindowView m_wndList;
+    CWindowView m_wndStatus;
+    MessageLogSession m_session;
+    orvex::LogLines m_lines;
+    orvex::LogTextContext m_text;
+    HWND m_target = nullptr;
+    orvex::LogScope m_scope = orvex::LogScope::Window;
+    bool m_running = true;
+    // Since the log was opened or cleared; the session's own counts start again with each target.
+    std::uint64_t m_seen = 0;
+    std::uint64_t m_dropped = 0;
+    std::uint64_t m_sessionDropped = 0; // of the session's drops, those counted in m_dropped
+    std::unordered_map<std::uint64_t, std::wstring> m_classNames;
+    std::unordered_map<std::uint32_t, std::optional<std::wstring>> m_registeredNames;
+    std::wstring m_cell; // the text the list was last handed, alive until it asks again
+};

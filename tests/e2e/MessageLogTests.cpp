@@ -1,0 +1,81 @@
+// The message log as a user meets it: Notepad's edit control picked with the hot key, the log
+// opened from the window toolbar, two letters typed into Notepad, their key messages in the list.
+#include "harness/ExternalProcess.h"
+#include "harness/OrvexSession.h"
+#include "harness/RemoteListView.h"
+#include "harness/RemoteToolBar.h"
+#include "harness/TestText.h"
+#include "harness/Wait.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kWindowToolBar = 104;
+constexpr int kMessageLogIndex = 4; // after Highlight, Enable/Visible, a separator and Send Message
+constexpr int kLogList = 100;
+constexpr int kMessageColumn = 4;
+
+bool Has(const std::vector<std::wstring>& cells, const wchar_t* name) {
+    return std::find(cells.begin(), cells.end(), name) != cells.end();
+}
+
+TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
+    harness::ClearOrvexSettings();
+    harness::BackgroundProcess notepad;
+    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
+    HWND frame = nullptr;
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] {
+            const auto found = harness::FindTopLevelWindows(notepad.Id(), L"Notepad", nullptr);
+            frame = found.empty() ? nullptr : found.front();
+            return frame != nullptr;
+        },
+        15000));
+    ::SetWindowPos(frame, nullptr, 640, 80, 560, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND edit = ::FindWindowExW(frame, nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+
+    harness::OrvexSession orvex;
+    ASSERT_TRUE(orvex.Start());
+    ASSERT_NE(orvex.WaitForMainWindow(), nullptr);
+    ::SetWindowPos(orvex.MainWindow(), nullptr, 40, 80, 560, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT inEdit = harness::CenterOf(edit);
+    harness::xdo::MoveTo(inEdit.x, inEdit.y);
+    harness::xdo::Key(L"F9");
+    ASSERT_TRUE(orvex.WaitListed(edit)) << "the hot key did not pick Notepad's edit control";
+
+    const auto button = harness::ToolBarButtonScreenRect(orvex.Control(kWindowToolBar), kMessageLogIndex);
+    ASSERT_TRUE(button.has_value());
+    harness::xdo::Click((button->left + button->right) / 2, (button->top + button->bottom) / 2);
+    HWND log = nullptr;
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] {
+            const auto found = harness::FindTopLevelWindows(orvex.Process().Id(), L"#32770", L"Message Log");
+            log = found.empty() ? nullptr : found.front();
+            return log && ::IsWindowVisible(log);
+        },
+        10000));
+    HWND list = ::GetDlgItem(log, kLogList);
+    ASSERT_NE(list, nullptr);
+    // Below the main window, clear of Notepad, which takes the keys next.
+    ::SetWindowPos(log, nullptr, 40, 590, 560, 380, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    harness::xdo::Click(inEdit.x, inEdit.y);
+    harness::xdo::Type(L"xy");
+    std::vector<std::wstring> messages;
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] {
+            messages = harness::ReadListColumn(list, kMessageColumn);
+            return Has(messages, L"WM_KEYDOWN") && Has(messages, L"WM_CHAR") && Has(messages, L"WM_KEYUP");
+        },
+        10000))
+        << messages.size() << " lines, none or not all of the key messages";
+
+    EXPECT_TRUE(orvex.Close());
+    notepad.Kill();
+}
+
+} // namespace
