@@ -10,6 +10,7 @@
 #include "maindlg/PlacementFit.h"
 #include "maindlg/WindowPlacementStore.h"
 #include "res/resource.h"
+#include "msglog/MessageLogDialog.h"
 #include "sendmsg/SendMessageDialog.h"
 
 #include <iterator>
@@ -217,6 +218,8 @@ BOOL CMainDialog::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     RestorePlacement();
+    if (RECT stored{}; LoadMessageLogRect(stored))
+        m_messageLogRect = stored;
     ShowWindowProperties(nullptr);
     return TRUE;
 }
@@ -253,6 +256,17 @@ void CMainDialog::RestorePlacement() {
     ::SetWindowPlacement(m_hWnd, &placement);
 }
 
+void CMainDialog::SaveMessageLogPlacement() {
+    if (m_pMessageLogDialog && m_pMessageLogDialog->m_hWnd) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof(placement);
+        if (::GetWindowPlacement(m_pMessageLogDialog->m_hWnd, &placement))
+            m_messageLogRect = placement.rcNormalPosition;
+    }
+    if (m_messageLogRect)
+        SaveMessageLogRect(*m_messageLogRect);
+}
+
 void CMainDialog::SavePlacement() {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
@@ -264,6 +278,7 @@ void CMainDialog::SavePlacement() {
 
 void CMainDialog::OnDestroy() {
     SavePlacement();
+    SaveMessageLogPlacement();
     m_hotKey.Withdraw();
     Default();
 }
@@ -273,6 +288,7 @@ void CMainDialog::OnDestroy() {
 void CMainDialog::OnEndSession(BOOL ending) {
     if (ending) {
         SavePlacement();
+        SaveMessageLogPlacement();
         if (CWinApp* app = AfxGetApp())
             app->ExitInstance();
     }

@@ -11,6 +11,8 @@
 #include "maindlg/Settings.h"
 #include "select/SeekerStatic.h"
 
+#include <optional>
+
 class CWindowTreeDialog;
 class CSendMessageDialog;
 class CMessageLogDialog;
@@ -50,6 +52,8 @@ public:
     HWND m_hSelectedWnd = nullptr;
     bool m_bOffScreenForSeek = false; // emptied region while the finder drags
     HotKeyRegistration m_hotKey;
+    // The message log's last place: read at start, kept while it opens and closes, stored at exit.
+    std::optional<RECT> m_messageLogRect;
 
     // Posted by the thread that made another program's window visible and enabled.
     static constexpr UINT kEnableVisibleDone = WM_APP + 1;
@@ -85,6 +89,7 @@ private:
     void UpdateToggleButton();
     void RestorePlacement();
     void SavePlacement();
+    void SaveMessageLogPlacement();
     // A pick the user has finished (the end of a drag, the hot key, the tree): the log follows it.
     void FollowFinishedPick();
 };

@@ -4,6 +4,7 @@
 
 #include "common/ScreenGeometry.h"
 #include "framework/ModelessDialog.h"
+#include "maindlg/PlacementFit.h"
 #include "msglog/MessageLogDialog.h"
 #include "res/resource.h"
 #include "select/TreePlacement.h"
@@ -59,22 +60,45 @@ void CMainDialog::OnSendMessage() {
 }
 
 void CMainDialog::OnMessageLog() {
-    CMessageLogDialog* log = OpenOrActivate(*this, m_pMessageLogDialog);
-    if (!log)
+    if (m_pMessageLogDialog) {
+        ::SetForegroundWindow(m_pMessageLogDialog->m_hWnd);
         return;
+    }
+    m_pMessageLogDialog = CModelessDialog::Open<CMessageLogDialog>(
+        this,
+        [this](CModelessDialog& closed) {
+            if (m_pMessageLogDialog != &closed)
+                return;
+            // Kept for the next opening and for the settings written at exit.
+            if (const RECT& last = m_pMessageLogDialog->NormalRect(); !::IsRectEmpty(&last))
+                m_messageLogRect = last;
+            m_pMessageLogDialog = nullptr;
+        },
+        *this);
+    if (!m_pMessageLogDialog)
+        return;
+    CMessageLogDialog& log = *m_pMessageLogDialog;
+    if (m_messageLogRect) {
+        // Where the user left it, brought onto the screen it is nearest to.
+        const orvex::ScreenRect fitted = orvex::FitOnWorkArea(
+            orvex::ToScreenRect(*m_messageLogRect),
+            orvex::WorkAreaOf(::MonitorFromRect(&*m_messageLogRect, MONITOR_DEFAULTTONEAREST)), 200, 120);
+        log.SetWindowPos(nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
+                         fitted.bottom - fitted.top, SWP_NOZORDER | SWP_SHOWWINDOW);
+        return;
+    }
     // Beside the main window, on the side the window tree leaves free, kept on the work area.
     const RECT main = GetWindowRect();
     const orvex::ScreenRect work = orvex::PrimaryWorkArea();
-    const RECT own = log->GetWindowRect();
+    const RECT own = log.GetWindowRect();
     const int width = own.right - own.left;
     bool left = main.left - width >= work.left;
     if (m_pWindowTreeDialog && m_pWindowTreeDialog->m_hWnd)
         left = m_pWindowTreeDialog->GetWindowRect().left >= main.left;
     int x = left ? main.left - width : main.right;
     x = std::max(work.left, std::min(x, work.right - width));
-    log->SetWindowPos(nullptr, x, main.top, width,
-                      std::max<int>(main.bottom - main.top, own.bottom - own.top),
-                      SWP_NOZORDER | SWP_SHOWWINDOW);
+    log.SetWindowPos(nullptr, x, main.top, width, std::max<int>(main.bottom - main.top, own.bottom - own.top),
+                     SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
 void CMainDialog::FollowFinishedPick() {

@@ -23,6 +23,18 @@ bool LoadWindowPlacement(RECT& rect, int& flags, int& showCmd) {
     return true;
 }
 
+bool LoadMessageLogRect(RECT& rect) {
+    std::vector<BYTE> data;
+    if (!AfxGetApp()->GetProfileBinary(kSection, L"MessageLogRect", data) || data.size() != kRectBytes)
+        return false;
+    std::memcpy(&rect, data.data(), kRectBytes);
+    return true;
+}
+
+bool SaveMessageLogRect(const RECT& rect) {
+    return AfxGetApp()->WriteProfileBinary(kSection, L"MessageLogRect", &rect, kRectBytes) != FALSE;
+}
+
 bool SaveWindowPlacement(const RECT& rect, int flags, int showCmd) {
     CWinApp* app = AfxGetApp();
     return app->WriteProfileBinary(kSection, L"MainWindowRect", &rect, kRectBytes) &&

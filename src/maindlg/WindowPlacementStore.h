@@ -1,5 +1,6 @@
 #pragma once
-// The main window's placement in the registry ("Settings\WindowPlacement").
+// The main window's placement in the registry ("Settings\WindowPlacement"), and the message log's
+// rectangle beside it ("MessageLogRect").
 
 #include <windows.h>
 
@@ -7,3 +8,7 @@
 bool LoadWindowPlacement(RECT& rect, int& flags, int& showCmd);
 // True only when the rectangle, the flags and the show command were all written.
 bool SaveWindowPlacement(const RECT& rect, int flags, int showCmd);
+
+// The message log's window rectangle in screen coordinates; false when none is stored.
+bool LoadMessageLogRect(RECT& rect);
+bool SaveMessageLogRect(const RECT& rect);

@@ -171,6 +171,10 @@ void CMessageLogDialog::OnClose() {
 }
 
 void CMessageLogDialog::OnDestroy() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (::GetWindowPlacement(m_hWnd, &placement))
+        m_normalRect = placement.rcNormalPosition;
     KillTimer(kDrainTimer);
     m_session.End();
     Default();

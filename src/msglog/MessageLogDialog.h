@@ -28,6 +28,8 @@ public:
     const orvex::LogLines& Lines() const { return m_lines; }
     // Takes what waits in the rings into the list now, as the timer does.
     void Drain();
+    // Where the window stood in its normal state, kept when it goes for its owner to store.
+    const RECT& NormalRect() const { return m_normalRect; }
 
     static constexpr UINT_PTR kDrainTimer = 1;
     static constexpr UINT kDrainPeriodMs = 50;
@@ -76,4 +78,5 @@ private:
     std::unordered_map<std::uint64_t, std::wstring> m_classNames;
     std::unordered_map<std::uint32_t, std::optional<std::wstring>> m_registeredNames;
     std::wstring m_cell; // the text the list was last handed, alive until it asks again
+    RECT m_normalRect{};
 };
