@@ -4,10 +4,13 @@
 #include "harness/OrvexSession.h"
 #include "harness/RemoteListView.h"
 #include "harness/RemoteToolBar.h"
+#include "harness/TargetClient.h"
 #include "harness/TestText.h"
 #include "harness/Wait.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -76,6 +79,44 @@ TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
 
     EXPECT_TRUE(orvex.Close());
     notepad.Kill();
+}
+
+TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAsBefore) {
+    harness::ClearOrvexSettings();
+    harness::TargetProcess target;
+    ASSERT_TRUE(target.IsRunning());
+    HWND foreign = target.Create(harness::WindowSpec::Frame(L"Logged, then left", {760, 300, 1160, 700}));
+    ASSERT_NE(foreign, nullptr);
+    harness::OrvexSession orvex;
+    ASSERT_TRUE(orvex.Start());
+    ASSERT_NE(orvex.WaitForMainWindow(), nullptr);
+    ::SetWindowPos(orvex.MainWindow(), nullptr, 40, 80, 560, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT over = harness::CenterOf(foreign);
+    harness::xdo::MoveTo(over.x, over.y);
+    harness::xdo::Key(L"F9");
+    ASSERT_TRUE(orvex.WaitListed(foreign));
+    const auto button = harness::ToolBarButtonScreenRect(orvex.Control(kWindowToolBar), kMessageLogIndex);
+    ASSERT_TRUE(button.has_value());
+    harness::xdo::Click((button->left + button->right) / 2, (button->top + button->bottom) / 2);
+    HWND list = nullptr;
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] {
+            const auto found = harness::FindTopLevelWindows(orvex.Process().Id(), L"#32770", L"Message Log");
+            list = found.empty() ? nullptr : ::GetDlgItem(found.front(), kLogList);
+            return list && ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0;
+        },
+        10000));
+    // Logged for certain: the echo shows in the list before Orvex goes.
+    EXPECT_EQ(::SendMessageW(foreign, harness::kTargetEchoMessage, 0, 77), 77);
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] { return Has(harness::ReadListColumn(list, kMessageColumn), L"WM_APP+2"); }, 5000));
+
+    orvex.Process().Kill();
+    ASSERT_TRUE(orvex.Process().WaitForExit(5000));
+    for (LPARAM value : {1, 2, 3})
+        EXPECT_EQ(::SendMessageW(foreign, harness::kTargetEchoMessage, 0, value), value);
+    ::PostMessageW(foreign, WM_APP + 9, 0, 0);
+    EXPECT_EQ(target.Request("ping"), "ok") << "the program's thread no longer runs its loop";
 }
 
 } // namespace

@@ -103,4 +103,16 @@ TEST_F(MessageLogSessionTest, TheScopeTakesTheChildrenAlongAndAThreadIsLoggedByO
     ::DestroyWindow(own);
 }
 
+TEST_F(MessageLogSessionTest, AHungTargetHoldsUpNeitherTheStartNorTheEnd) {
+    ASSERT_TRUE(target.Hang(3000));
+    MessageLogSession log;
+    const ULONGLONG start = ::GetTickCount64();
+    EXPECT_EQ(log.Begin(frame, LogScope::WindowAndChildren), Refusal::None);
+    log.End();
+    EXPECT_LT(::GetTickCount64() - start, 1000u) << "the log waited for the hung program";
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] { return ::SendMessageW(frame, harness::kTargetEchoMessage, 0, 3) == 3; }, 8000))
+        << "the program did not come back";
+}
+
 } // namespace
