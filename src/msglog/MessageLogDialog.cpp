@@ -31,9 +31,15 @@ const wchar_t* RefusalText(MessageLogSession::Refusal refusal) {
         return L"Messages of 32-bit programs cannot be logged by this build of Orvex.";
     case Refusal::AlreadyLogged:
         return L"Another Orvex is logging this window's thread.";
+    case Refusal::Elevated:
+        return L"The program runs elevated, above Orvex: its messages cannot be logged unless Orvex runs "
+               L"elevated too.";
+    case Refusal::LowIntegrity:
+        return L"The program runs at low integrity: Orvex's hook could not hand its messages over.";
+    case Refusal::AppContainer:
+        return L"The program runs in an app container: Orvex's hook could not hand its messages over.";
     case Refusal::CannotReach:
-        return L"The program runs where Orvex's hook cannot reach it (elevated, in an app container or at "
-               L"low integrity).";
+        return L"The window system refused Orvex's hook entry into the program.";
     case Refusal::NoLibrary:
         return L"The hook library could not be written to or checked in the user's folder.";
     case Refusal::CannotHook:

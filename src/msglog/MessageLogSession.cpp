@@ -1,5 +1,8 @@
 #include "msglog/MessageLogSession.h"
 
+#include "msglog/Reach.h"
+
+#include <optional>
 #include <set>
 
 namespace {
@@ -27,6 +30,46 @@ std::set<DWORD> ThreadsInScope(HWND target, orvex::LogScope scope) {
     }
     threads.erase(0);
     return threads;
+}
+
+// The mandatory label's RID of a process's token; nothing when it cannot be read.
+std::optional<std::uint32_t> IntegrityLevel(HANDLE process, bool* appContainer = nullptr) {
+    HANDLE token = nullptr;
+    if (!process || !::OpenProcessToken(process, TOKEN_QUERY, &token))
+        return std::nullopt;
+    fw::UniqueFileHandle owned(token);
+    if (appContainer) {
+        DWORD isAppContainer = 0, size = 0;
+        *appContainer = ::GetTokenInformation(token, TokenIsAppContainer, &isAppContainer,
+                                              sizeof(isAppContainer), &size) &&
+                        isAppContainer != 0;
+    }
+    alignas(TOKEN_MANDATORY_LABEL) BYTE buffer[64] = {};
+    DWORD size = 0;
+    if (!::GetTokenInformation(token, TokenIntegrityLevel, buffer, sizeof(buffer), &size))
+        return std::nullopt;
+    const auto* label = reinterpret_cast<const TOKEN_MANDATORY_LABEL*>(buffer);
+    PSID sid = label->Label.Sid;
+    if (!sid || !::IsValidSid(sid) || *::GetSidSubAuthorityCount(sid) == 0)
+        return std::nullopt;
+    return *::GetSidSubAuthority(sid, static_cast<DWORD>(*::GetSidSubAuthorityCount(sid) - 1));
+}
+
+MessageLogSession::Refusal ReachOf(DWORD processId) {
+    fw::UniqueProcessHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    bool appContainer = false;
+    const std::optional<std::uint32_t> theirs = IntegrityLevel(process.get(), &appContainer);
+    switch (orvex::CompareReach(IntegrityLevel(::GetCurrentProcess()), theirs, appContainer)) {
+    case orvex::Reach::Elevated:
+        return MessageLogSession::Refusal::Elevated;
+    case orvex::Reach::LowIntegrity:
+        return MessageLogSession::Refusal::LowIntegrity;
+    case orvex::Reach::AppContainer:
+        return MessageLogSession::Refusal::AppContainer;
+    case orvex::Reach::Reachable:
+        break;
+    }
+    return MessageLogSession::Refusal::None;
 }
 
 bool IsThirtyTwoBit(DWORD processId) {
@@ -78,6 +121,8 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
         return Refusal::OwnWindow;
     if (IsThirtyTwoBit(processId))
         return Refusal::ThirtyTwoBit;
+    if (const Refusal reach = ReachOf(processId); reach != Refusal::None)
+        return reach;
     if (!m_library) {
         m_file = std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(),
                                                    HookLibraryFile::UserFolder());

@@ -24,7 +24,10 @@ public:
         OwnWindow,     // Orvex's own windows are never logged
         ThirtyTwoBit,  // this build's hook library cannot enter a 32-bit program
         AlreadyLogged, // another Orvex logs one of the threads
-        CannotReach,   // the program runs where the hook cannot go (elevated, another integrity)
+        Elevated,      // the program runs above Orvex's integrity level: no hook may enter it
+        LowIntegrity,  // below it: the hook could not write into Orvex's mapping
+        AppContainer,  // sandboxed: the same
+        CannotReach,   // the window system refused the hook entry for another reason
         NoLibrary,     // the hook library could not be written or checked
         CannotHook,    // the window system refused the hooks for another reason
     };
