@@ -225,8 +225,6 @@ void CMessageLogDialog::Begin() {
     const MessageLogSession::Refusal refusal = m_session.Begin(m_target, m_scope);
     if (refusal != MessageLogSession::Refusal::None)
         m_lines.AddNote(RefusalText(refusal));
-    else if (m_scope == orvex::LogScope::WindowAndChildren)
-        m_lines.AddNote(L"Children made later on another thread are not logged.");
 }
 
 void CMessageLogDialog::OnStartStop() {
@@ -407,6 +405,8 @@ void CMessageLogDialog::UpdateStatus() {
             L"    Dropped " + WithSeparators(m_dropped);
     if (!m_running)
         text += L"    Stopped";
+    else if (m_scope == orvex::LogScope::WindowAndChildren)
+        text += L"    Children made later on another thread are not covered";
     m_wndStatus.SendMessage(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 

@@ -84,13 +84,29 @@ TEST_F(MessageLogSessionTest, SentReturnedAndPostedMessagesArriveOnceEachInOrder
     EXPECT_EQ(log.Drain([](const MessageRecord&) {}), 0u);
 }
 
-TEST_F(MessageLogSessionTest, TheScopeTakesTheChildrenAlongAndAThreadIsLoggedByOneLogOnly) {
+TEST_F(MessageLogSessionTest, TheScopesRetargetingAndOneLogPerThread) {
     MessageLogSession log;
     ASSERT_EQ(log.Begin(frame, LogScope::WindowAndChildren), Refusal::None);
     ::SendMessageW(child, harness::kTargetEchoMessage, 0, 5);
     const std::vector<MessageRecord> seen = Collect(log, {harness::kTargetEchoMessage}, 2);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].window, reinterpret_cast<UINT_PTR>(child));
+
+    // Every window of the thread, another top-level one among them; and retargeted to that one alone.
+    HWND other = target.Create(harness::WindowSpec::Frame(L"Same thread", {700, 400, 900, 500}));
+    ASSERT_NE(other, nullptr);
+    ASSERT_EQ(log.Begin(frame, LogScope::Thread), Refusal::None);
+    ::SendMessageW(other, harness::kTargetEchoMessage, 0, 6);
+    std::vector<MessageRecord> thread = Collect(log, {harness::kTargetEchoMessage}, 2);
+    ASSERT_EQ(thread.size(), 2u);
+    EXPECT_EQ(thread[0].window, reinterpret_cast<UINT_PTR>(other));
+    ASSERT_EQ(log.Begin(other, LogScope::Window), Refusal::None);
+    ::SendMessageW(frame, harness::kTargetEchoMessage, 0, 7);
+    ::SendMessageW(other, harness::kTargetEchoMessage, 0, 8);
+    thread = Collect(log, {harness::kTargetEchoMessage}, 2);
+    ASSERT_EQ(thread.size(), 2u);
+    EXPECT_EQ(thread[0].window, reinterpret_cast<UINT_PTR>(other));
+    EXPECT_EQ(thread[0].lParam, 8u) << "the old target is no longer logged";
 
     MessageLogSession second;
     EXPECT_EQ(second.Begin(frame, LogScope::Window), Refusal::AlreadyLogged);

@@ -22,46 +22,53 @@ void ForgetView(void* view) {
     ::TlsSetValue(g_sizeSlot, nullptr);
 }
 
-// The mapping Orvex made for this thread, or null when there is none (any more).
+// Opens and maps the mapping Orvex made for this thread, or null when there is none.
+void* OpenThreadView() {
+    wchar_t name[48];
+    const std::wstring_view made = L"Local\\Orvex.MessageLog.";
+    // The name without a heap: Orvex's LogMappingName writes the same.
+    size_t length = made.copy(name, made.size());
+    wchar_t digits[12];
+    size_t count = 0;
+    for (DWORD id = ::GetCurrentThreadId(); count == 0 || id != 0; id /= 10)
+        digits[count++] = static_cast<wchar_t>(L'0' + id % 10);
+    while (count > 0)
+        name[length++] = digits[--count];
+    name[length] = L'\0';
+    HANDLE mapping = ::OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, name);
+    if (!mapping)
+        return nullptr;
+    void* view = ::MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0);
+    ::CloseHandle(mapping); // the view keeps the mapping alive
+    if (!view)
+        return nullptr;
+    MEMORY_BASIC_INFORMATION region{};
+    if (!::VirtualQuery(view, &region, sizeof(region))) {
+        ::UnmapViewOfFile(view);
+        return nullptr;
+    }
+    ::TlsSetValue(g_viewSlot, view);
+    ::TlsSetValue(g_sizeSlot, reinterpret_cast<void*>(region.RegionSize));
+    return view;
+}
+
+// The mapping Orvex logs this thread into, or null when there is none (any more).
 orvex::LogControl* ThreadLog(std::size_t& size) {
     if (g_viewSlot == TLS_OUT_OF_INDEXES || g_sizeSlot == TLS_OUT_OF_INDEXES)
         return nullptr;
-    void* view = ::TlsGetValue(g_viewSlot);
-    if (!view) {
-        wchar_t name[48];
-        const std::wstring_view made = L"Local\\Orvex.MessageLog.";
-        // The name without a heap: Orvex's LogMappingName writes the same.
-        size_t length = made.copy(name, made.size());
-        wchar_t digits[12];
-        size_t count = 0;
-        for (DWORD id = ::GetCurrentThreadId(); count == 0 || id != 0; id /= 10)
-            digits[count++] = static_cast<wchar_t>(L'0' + id % 10);
-        while (count > 0)
-            name[length++] = digits[--count];
-        name[length] = L'\0';
-        HANDLE mapping = ::OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, name);
-        if (!mapping)
+    // A view kept from a log Orvex has closed is let go, and the log that may have followed it at
+    // once on this thread is looked for: the first message after a new start is not lost.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        void* view = ::TlsGetValue(g_viewSlot);
+        if (!view && !(view = OpenThreadView()))
             return nullptr;
-        view = ::MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0);
-        ::CloseHandle(mapping); // the view keeps the mapping alive
-        if (!view)
-            return nullptr;
-        MEMORY_BASIC_INFORMATION region{};
-        if (!::VirtualQuery(view, &region, sizeof(region))) {
-            ::UnmapViewOfFile(view);
-            return nullptr;
-        }
-        ::TlsSetValue(g_viewSlot, view);
-        ::TlsSetValue(g_sizeSlot, reinterpret_cast<void*>(region.RegionSize));
-    }
-    size = reinterpret_cast<std::size_t>(::TlsGetValue(g_sizeSlot));
-    orvex::LogControl* control = orvex::FindLogControl(view, size);
-    if (!control || control->open.load(std::memory_order_acquire) == 0) {
-        // Orvex let go of it (or it is not ours): the next message looks for a fresh one.
+        size = reinterpret_cast<std::size_t>(::TlsGetValue(g_sizeSlot));
+        orvex::LogControl* control = orvex::FindLogControl(view, size);
+        if (control && control->open.load(std::memory_order_acquire) != 0)
+            return control;
         ForgetView(view);
-        return nullptr;
     }
-    return control;
+    return nullptr;
 }
 
 bool InScope(const orvex::LogControl& control, HWND window) {
