@@ -185,7 +185,17 @@ bool Run(const std::wstring& arguments) {
 } // namespace
 
 bool MoveTo(int x, int y) {
-    return Run(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y));
+    if (!Run(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y)))
+        return false;
+    // The window system learns of the move a moment later; a key pressed before then would find the
+    // pointer where it was. Waited for with a bound: a point off the desktop never arrives.
+    WaitUntil(
+        [&] {
+            POINT at{};
+            return ::GetCursorPos(&at) && at.x == x && at.y == y;
+        },
+        2000);
+    return true;
 }
 bool Click(int x, int y, int button) {
     return Run(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y) + L" click " +
