@@ -1,5 +1,5 @@
-// The main dialog as the owner of its tool windows: opening the window tree and the send-message
-// dialog (or bringing the open one forward), and what the tools tell it.
+// The main dialog as the owner of its tool windows: opening the window tree, the send-message
+// dialog and the message log (or bringing the open one forward), and what the tools tell it.
 #include "maindlg/MainDialog.h"
 
 #include "common/ScreenGeometry.h"
