@@ -65,13 +65,15 @@ template <class Step> Figure Measure(int rounds, Step step) {
     return Summarize(std::move(times));
 }
 
-// 10000 as "10,000".
+// 10000 as "10,000", 1000000 as "1,000,000".
 inline std::string Thousands(long long n) {
-    char text[32];
-    if (n >= 1000)
-        std::snprintf(text, sizeof(text), "%lld,%03lld", n / 1000, n % 1000);
-    else
-        std::snprintf(text, sizeof(text), "%lld", n);
+    const std::string digits = std::to_string(n < 0 ? -n : n);
+    std::string text = n < 0 ? "-" : "";
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += ',';
+        text += digits[i];
+    }
     return text;
 }
 

@@ -26,6 +26,12 @@ public:
     void SetTarget(HWND hwnd);
     HWND Target() const { return m_target; }
     const orvex::LogLines& Lines() const { return m_lines; }
+    // What the status bar counts since the log was opened or cleared: messages taken in, and
+    // messages the logged program could not hand over.
+    std::uint64_t Seen() const { return m_seen; }
+    std::uint64_t Dropped() const { return m_dropped; }
+    // Whether a session is hooked into the target now (not stopped, not refused).
+    bool Logging() const { return m_session.Active(); }
     // Takes what waits in the rings into the list now, as the timer does.
     void Drain();
     // Where the window stood in its normal state, kept when it goes for its owner to store.

@@ -150,4 +150,20 @@ bool TargetProcess::Hang(DWORD ms) {
     return IsOk(Request("hang\t" + Hex(ms)));
 }
 
+TargetProcess::SelfSends TargetProcess::SelfSend(HWND hwnd, unsigned count, unsigned perSecond) {
+    std::string line = "selfsend\t" + Hex(count) + "\t" + HexHandle(hwnd);
+    if (perSecond != 0) {
+        line += '\t';
+        line += Hex(perSecond);
+    }
+    const std::string reply = Request(line);
+    SelfSends sends;
+    if (!IsOk(reply) || reply.size() < 4)
+        return sends;
+    char* end = nullptr;
+    sends.micros = static_cast<long long>(std::strtoull(reply.c_str() + 3, &end, 16));
+    sends.count = std::strtoull(end, nullptr, 16);
+    return sends;
+}
+
 } // namespace harness

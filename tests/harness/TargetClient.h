@@ -65,6 +65,14 @@ public:
     bool SetEllipticRegion(HWND hwnd, const RECT& bounds);
     // Replies, then keeps the target's user-interface thread from pumping messages for `ms`.
     bool Hang(DWORD ms);
+    // Has the target's user-interface thread send `hwnd`, a window of its own class made by Create,
+    // the echo message `count` times; paced to `perSecond` a second unless 0, and then cut short
+    // when count / perSecond seconds are up.
+    struct SelfSends {
+        long long micros = -1; // as the target measured them; -1 when a send went wrong
+        unsigned long long count = 0;
+    };
+    SelfSends SelfSend(HWND hwnd, unsigned count, unsigned perSecond = 0);
 
 private:
     void Launch();

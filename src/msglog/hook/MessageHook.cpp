@@ -137,6 +137,23 @@ __declspec(dllexport) LRESULT CALLBACK OrvexGetMsgProc(int code, WPARAM wParam, 
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Hooks of the same three kinds that only pass the message on: the floor bench/MessageLogBench.cpp
+// measures the log's hooks against, so that the window system's own cost of calling a hook from
+// this library (under Wine, round trips to its server on every call) is told apart from what
+// logging adds. They live here, not in a library of the benchmark's own, so that the floor's hooks
+// are loaded, found and called exactly as the log's are. Orvex itself never installs them.
+__declspec(dllexport) LRESULT CALLBACK OrvexPassCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+__declspec(dllexport) LRESULT CALLBACK OrvexPassCallWndRetProc(int code, WPARAM wParam, LPARAM lParam) {
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+__declspec(dllexport) LRESULT CALLBACK OrvexPassGetMsgProc(int code, WPARAM wParam, LPARAM lParam) {
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 } // extern "C"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {

@@ -13,12 +13,17 @@
 //   userdata HWND VALUE  ->  ok        menu HWND  ->  ok HMENU (a new menu bar with one item)
 //   churn 1|0  ->  ok; another thread creates and destroys windows nonstop (1) or stops (0)
 //   hang MS  ->  ok, then the user-interface thread stops pumping messages for MS milliseconds
+//   selfsend N HWND [PERSECOND]  ->  ok MICROSECONDS SENT | error CODE; the user-interface thread
+//       sends HWND (a window of its own class on that thread) the echo message N times and replies
+//       with the time that took, measured here; with PERSECOND the sends are paced to that many a
+//       second and end when N / PERSECOND seconds are up, SENT telling how many were made
 //
 // Windows of the target's own class also answer two private messages (see TargetClient.h): the echo
 // message with the lParam they were sent, the identity message with their own handle.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <deque>
@@ -157,6 +162,56 @@ void StopChurn() {
     g_churnThread = nullptr;
 }
 
+// "selfsend": a program busy with its own windows, for the message log's benchmark. The time is
+// taken here so that it holds the sends alone, not the pipe's round trip. Paced, the thread sends
+// what is due and sleeps a millisecond, as a program driven by a timer would. A thread that falls
+// behind catches up as fast as it can, reading the clock every few sends, and stops when the run's
+// time is up: a program slowed down by its hooks makes fewer messages, not a longer run, and the
+// reply tells how many it made.
+std::string SelfSend(const std::vector<std::string>& f) {
+    const unsigned long long count = Hex(f[1]);
+    HWND hwnd = HandleOf(f[2]);
+    const unsigned long long perSecond = f.size() >= 4 ? Hex(f[3]) : 0;
+    if (!::IsWindow(hwnd) || ::GetWindowThreadProcessId(hwnd, nullptr) != ::GetCurrentThreadId()) {
+        ::SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return Reply(false);
+    }
+    LARGE_INTEGER rate{}, start{}, now{};
+    ::QueryPerformanceFrequency(&rate);
+    ::QueryPerformanceCounter(&start);
+    const auto ticksPerSecond = static_cast<unsigned long long>(rate.QuadPart);
+    const unsigned long long deadline = perSecond != 0 ? count * ticksPerSecond / perSecond : 0;
+    unsigned long long sent = 0;
+    bool echoed = true;
+    while (sent < count) {
+        unsigned long long due = count;
+        if (perSecond != 0) {
+            ::QueryPerformanceCounter(&now);
+            const auto ticks = static_cast<unsigned long long>(now.QuadPart - start.QuadPart);
+            if (ticks >= deadline)
+                break;
+            due = std::min({count, ticks * perSecond / ticksPerSecond + 1, sent + 64});
+            if (due <= sent) {
+                ::Sleep(1);
+                continue;
+            }
+        }
+        for (; sent < due; ++sent) {
+            const auto value = static_cast<LPARAM>(sent);
+            echoed = ::SendMessageW(hwnd, kEchoMessage, static_cast<WPARAM>(sent), value) == value && echoed;
+        }
+    }
+    ::QueryPerformanceCounter(&now);
+    if (!echoed) {
+        ::SetLastError(ERROR_INVALID_DATA);
+        return Reply(false);
+    }
+    const auto ticks = static_cast<unsigned long long>(now.QuadPart - start.QuadPart);
+    char text[64];
+    std::snprintf(text, sizeof(text), "ok 0x%llX 0x%llX", ticks * 1000000ull / ticksPerSecond, sent);
+    return text;
+}
+
 std::string Execute(const std::string& line, bool& quit) {
     std::vector<std::string> f = SplitTabs(line);
     const std::string& verb = f[0];
@@ -223,6 +278,8 @@ std::string Execute(const std::string& line, bool& quit) {
         }
         return Reply(true, reinterpret_cast<UINT_PTR>(menu), true);
     }
+    if (verb == "selfsend" && f.size() >= 3)
+        return SelfSend(f);
     if (verb == "hang" && f.size() >= 2) {
         g_hangAfterReply = static_cast<DWORD>(Hex(f[1]));
         return "ok";
