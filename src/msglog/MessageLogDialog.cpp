@@ -205,10 +205,11 @@ void CMessageLogDialog::SetTarget(HWND hwnd) {
     if (m_hWnd && hwnd == m_target && m_session.Active())
         return;
     m_target = hwnd;
+    m_targetText = hwnd && ::IsWindow(hwnd) ? Describe(hwnd) : std::wstring();
     const bool following = FollowingNewest();
     const std::uint64_t trimmed = m_lines.Trimmed();
-    if (hwnd && ::IsWindow(hwnd))
-        m_lines.AddNote(L"\u2014\u2014 Now logging " + Describe(hwnd) + L" \u2014\u2014");
+    if (!m_targetText.empty())
+        m_lines.AddNote(L"\u2014\u2014 Now logging " + m_targetText + L" \u2014\u2014");
     if (m_running)
         Begin();
     ShowLines(following, trimmed);
@@ -399,8 +400,7 @@ void CMessageLogDialog::CopySelection() {
 void CMessageLogDialog::UpdateStatus() {
     if (!m_wndStatus.m_hWnd)
         return;
-    std::wstring text =
-        m_target && ::IsWindow(m_target) ? L"Target " + Describe(m_target) : L"No window selected";
+    std::wstring text = m_target && ::IsWindow(m_target) ? L"Target " + m_targetText : L"No window selected";
     text += L"    Lines " + WithSeparators(m_lines.size()) + L"    Seen " + WithSeparators(m_seen) +
             L"    Dropped " + WithSeparators(m_dropped);
     if (!m_running)

@@ -65,6 +65,9 @@ private:
     std::wstring ClassOf(std::uint64_t window);
     std::optional<std::wstring> RegisteredName(std::uint32_t message);
     std::wstring Describe(HWND hwnd);
+    // The target as the status line names it, read once per target: reading another program's name
+    // on every tick would cost each tick a read of that program's memory.
+    std::wstring m_targetText;
 
     ToolWindowOwner& m_owner;
     CToolBarCtrl m_wndToolBar;
