@@ -204,6 +204,8 @@ std::wstring CMessageLogDialog::Describe(HWND hwnd) {
 void CMessageLogDialog::SetTarget(HWND hwnd) {
     if (m_hWnd && hwnd == m_target && m_session.Active())
         return;
+    // What the old target still has in the rings belongs above the line that names the new one.
+    Drain();
     m_target = hwnd;
     m_targetText = hwnd && ::IsWindow(hwnd) ? Describe(hwnd) : std::wstring();
     const bool following = FollowingNewest();
