@@ -2,9 +2,13 @@
 // stored with the other settings at exit, never when it closes.
 #include "maindlg/MainDialogFixture.h"
 
+#include "harness/TargetClient.h"
 #include "msglog/MessageLogDialog.h"
 
+#include <commctrl.h>
+
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -64,6 +68,57 @@ TEST_F(MessageLogWindowTest, ItsPlaceIsStoredAtExitOnlyAndTakenWhenItOpensAgain)
     ASSERT_NE(OpenLog(), nullptr);
     const RECT reopened = dialog->m_pMessageLogDialog->GetWindowRect();
     EXPECT_TRUE(::EqualRect(&reopened, &moved));
+}
+
+TEST_F(MessageLogWindowTest, TheListFollowsTheNewestLineUntilALineIsSelectedAndCopiesTheSelection) {
+    harness::TargetProcess target;
+    HWND logged = target.Create(harness::WindowSpec::Frame(L"Logged", {700, 100, 900, 300}));
+    ASSERT_NE(logged, nullptr);
+    ASSERT_TRUE(OpenDialog());
+    ASSERT_TRUE(dialog->ShowWindowProperties(logged));
+    CMessageLogDialog* log = OpenLog();
+    ASSERT_NE(log, nullptr);
+    const HWND list = ::GetDlgItem(log->m_hWnd, IDC_MSGLOG_LIST);
+    const auto sendEchoes = [&](int count) {
+        for (int i = 0; i < count; ++i)
+            ::SendMessageW(logged, harness::kTargetEchoMessage, 0, i);
+        const size_t wanted = log->Lines().size() + 2 * static_cast<size_t>(count);
+        harness::WaitUntil([&] { return log->Drain(), log->Lines().size() >= wanted; }, 5000);
+    };
+    sendEchoes(60);
+    const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    ASSERT_EQ(static_cast<size_t>(count), log->Lines().size());
+    const int top = static_cast<int>(::SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+    EXPECT_GE(top + ::SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0), count) << "the newest line is in view";
+
+    // A selected line holds the view where the reader is.
+    LVITEMW state{};
+    state.state = state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&state));
+    ::SendMessageW(list, LVM_ENSUREVISIBLE, 2, FALSE);
+    const int held = static_cast<int>(::SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+    sendEchoes(60);
+    EXPECT_EQ(::SendMessageW(list, LVM_GETTOPINDEX, 0, 0), held);
+
+    // Ctrl+C, with Ctrl down in the state the key comes with.
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    ::SendMessageW(list, WM_KEYDOWN, 'C', 0x002E0001);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    std::wstring copied;
+    if (::OpenClipboard(nullptr)) {
+        if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+            copied = static_cast<const wchar_t*>(::GlobalLock(data));
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+    }
+    EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")),
+              L"#\tTime\tWindow\tType\tMessage\twParam\tlParam\tResult");
+    EXPECT_NE(copied.find(L"\r\n3\t"), std::wstring::npos) << "the selected third line";
 }
 
 } // namespace
