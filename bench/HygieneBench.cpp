@@ -7,6 +7,7 @@
 #include "BenchOrvexApp.h"
 #include "harness/ProcessResources.h"
 #include "harness/TargetClient.h"
+#include "harness/Wait.h"
 #include "maindlg/MainDialog.h"
 #include "res/resource.h"
 #include "select/WindowTreeDialog.h"
@@ -16,14 +17,6 @@
 #include <string>
 
 namespace {
-
-void Pump() {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-}
 
 // Wine keeps no per-process object or handle counts and reports 0 for them.
 std::string Describe(const harness::ProcessResources& r) {
@@ -44,14 +37,14 @@ void Row(const std::string& name, int rounds, const std::function<void()>& step)
     const int warmUp = bench::TinyMode() ? 1 : 20;
     for (int i = 0; i < warmUp; ++i)
         step();
-    Pump();
+    harness::PumpMessages();
     const harness::ProcessResources before = harness::ReadProcessResources();
     for (int i = 0; i < rounds; ++i) {
         step();
         if (i % 50 == 0)
-            Pump();
+            harness::PumpMessages();
     }
-    Pump();
+    harness::PumpMessages();
     const harness::ProcessResources after = harness::ReadProcessResources();
     const bool grew = after.gdi > before.gdi || after.user > before.user || after.handles > before.handles ||
                       after.privateBytes > before.privateBytes + kMemoryAllowance;
@@ -96,7 +89,7 @@ int main(int argc, char** argv) {
     app.m_pMainWnd = &dialog;
     dialog.Create(IDD_ORVEX_DIALOG);
     dialog.ShowWindow(SW_SHOW);
-    Pump();
+    harness::PumpMessages();
     bench::PrintInfoRow("resources after start", Describe(harness::ReadProcessResources()), "", "");
 
     int refill = 0;
@@ -108,7 +101,7 @@ int main(int argc, char** argv) {
     });
 
     dialog.SendMessage(WM_COMMAND, ID_VIEW_WINDOW_TREE);
-    Pump();
+    harness::PumpMessages();
     const HWND tree = dialog.m_pWindowTreeDialog ? dialog.m_pWindowTreeDialog->m_hWnd : nullptr;
     if (!tree) {
         std::printf("the window tree did not open\n");
@@ -124,6 +117,6 @@ int main(int argc, char** argv) {
     });
 
     dialog.DestroyWindow();
-    Pump();
+    harness::PumpMessages();
     return 0;
 }

@@ -20,6 +20,7 @@
 #include "BenchOrvexApp.h"
 #include "harness/ProcessResources.h"
 #include "harness/TargetClient.h"
+#include "harness/Wait.h"
 #include "maindlg/MainDialog.h"
 #include "msglog/HookLibraryFile.h"
 #include "msglog/LogLines.h"
@@ -43,30 +44,9 @@ constexpr UINT kButtonId = 7;
 // Posted after each batch of the mix: once its line is in the log, so is the batch before it.
 constexpr UINT kBatchMarker = WM_APP + 9;
 
-void Pump() {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-}
-
-// Keeps this thread's windows running (the log window drains on its timer) until `done` holds or
-// `timeoutMs` has passed; false on the timeout.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    for (;;) {
-        Pump();
-        if (done())
-            return true;
-        if (::GetTickCount64() >= end)
-            return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
-
+// Keeps this thread's windows running (the log window drains on its timer) for `ms`.
 void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
+    harness::WaitUntil([] { return false; }, ms);
 }
 
 std::string Millis(double micros) {
@@ -229,7 +209,7 @@ bool KeepsUp(harness::TargetProcess& target, HWND window, CMessageLogDialog& log
     constexpr unsigned kPerSecond = 20000;
     const unsigned count = bench::TinyMode() ? 500 : kPerSecond * 10;
     log.SendMessage(WM_COMMAND, ID_MSGLOG_START_STOP); // stopped for the target's cost
-    Pump();
+    harness::PumpMessages();
     if (!log.Logging())
         return false;
     const std::uint64_t seenBefore = log.Seen(), droppedBefore = log.Dropped();
@@ -249,11 +229,11 @@ bool KeepsUp(harness::TargetProcess& target, HWND window, CMessageLogDialog& log
         sends = target.SelfSend(window, count, kPerSecond);
         sent = true;
     });
-    PumpUntil([&] { return sent.load(); }, 600000);
+    harness::WaitUntil([&] { return sent.load(); }, 600000);
     sender.join();
     // The last sends wait in the ring for the next tick of the window's timer.
     const std::uint64_t records = 2 * sends.count; // each send is logged as it comes and as it returns
-    PumpUntil([&] { return log.Seen() - seenBefore >= records; }, 2000);
+    harness::WaitUntil([&] { return log.Seen() - seenBefore >= records; }, 2000);
     const double busy = watch.Stop();
     if (sends.micros <= 0)
         return false;
@@ -357,7 +337,7 @@ LineMemory MeasureLineMemory(CMessageLogDialog& log, HWND window, HWND button) {
         for (int i = 0; i < stepsPerBatch; ++i)
             UseWindow(window, button, step++);
         ::PostMessageW(window, kBatchMarker, ++batch, 0);
-        return PumpUntil([&] { return MarkerArrived(log.Lines(), batch); }, 5000);
+        return harness::WaitUntil([&] { return MarkerArrived(log.Lines(), batch); }, 5000);
     };
     // A batch first: the list has painted rows, class names are known, the heap's first blocks
     // are in use.
@@ -413,7 +393,7 @@ int main(int argc, char** argv) {
     dialog.ShowWindow(SW_SHOW);
     dialog.ShowWindowProperties(frame);
     dialog.SendMessage(WM_COMMAND, ID_WINDOW_MESSAGE_LOG);
-    Pump();
+    harness::PumpMessages();
     CMessageLogDialog* log = dialog.m_pMessageLogDialog;
     if (!log || log->Target() != frame || !log->Logging()) {
         std::printf("the message log did not open\n");
@@ -428,7 +408,7 @@ int main(int argc, char** argv) {
     const size_t linesInLog = log->Lines().size();
     // Stopped, so that the target's thread is free for the sessions of the first part.
     log->SendMessage(WM_COMMAND, ID_MSGLOG_START_STOP);
-    Pump();
+    harness::PumpMessages();
 
     HookLibraryFile file(HookLibraryFile::LibraryResource(), HookLibraryFile::UserFolder());
     HMODULE library =
@@ -448,7 +428,7 @@ int main(int argc, char** argv) {
     PrintLineMemory(memory, linesInLog);
 
     dialog.DestroyWindow();
-    Pump();
+    harness::PumpMessages();
     ::FreeLibrary(library);
     return 0;
 }

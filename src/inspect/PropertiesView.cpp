@@ -1,12 +1,11 @@
 #include "inspect/PropertiesView.h"
 
+#include "common/ClipboardText.h"
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
 #include <uxtheme.h>
-
-#include <cstring>
 
 namespace {
 
@@ -291,18 +290,5 @@ void CPropertiesView::CopySelectedValue() {
     int selected = GetNextItem(-1, LVNI_SELECTED);
     if (selected < 0 || IsHeadingRow(selected))
         return;
-    fw::OpenClipboard clipboard(m_hWnd);
-    if (!clipboard || !::EmptyClipboard())
-        return;
-    std::wstring value = GetItemText(selected, 1);
-    const size_t bytes = (value.size() + 1) * sizeof(wchar_t);
-    fw::UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
-    if (!memory)
-        return;
-    if (void* target = ::GlobalLock(memory.get())) {
-        std::memcpy(target, value.c_str(), bytes);
-        ::GlobalUnlock(memory.get());
-        if (::SetClipboardData(CF_UNICODETEXT, memory.get()))
-            memory.release(); // the clipboard owns it now
-    }
+    PutTextOnClipboard(m_hWnd, GetItemText(selected, 1));
 }

@@ -1,14 +1,28 @@
 #include "msglog/LogMapping.h"
 
-#include <cwchar>
+#include <string_view>
 #include <new>
 
 namespace orvex {
 
+std::size_t WriteLogMappingName(std::uint32_t threadId, wchar_t (&buffer)[kLogMappingNameSize]) noexcept {
+    constexpr std::wstring_view prefix = L"Local\\Orvex.MessageLog.";
+    std::size_t length = prefix.copy(buffer, prefix.size());
+    wchar_t digits[10];
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<wchar_t>(L'0' + threadId % 10);
+        threadId /= 10;
+    } while (threadId != 0);
+    while (count > 0)
+        buffer[length++] = digits[--count];
+    buffer[length] = L'\0';
+    return length;
+}
+
 std::wstring LogMappingName(std::uint32_t threadId) {
-    wchar_t name[48] = {};
-    std::swprintf(name, 48, L"Local\\Orvex.MessageLog.%u", static_cast<unsigned>(threadId));
-    return name;
+    wchar_t name[kLogMappingNameSize];
+    return std::wstring(name, WriteLogMappingName(threadId, name));
 }
 
 bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,

@@ -41,6 +41,10 @@ constexpr std::size_t LogMappingSize(std::uint32_t capacity = kDefaultRingCapaci
 
 // "Local\Orvex.MessageLog.<thread id>": the name the hook looks for on its own thread.
 std::wstring LogMappingName(std::uint32_t threadId);
+// The same into `buffer` (at least kLogMappingNameSize characters) without touching the heap, for
+// the hook inside another program; returns its length.
+inline constexpr std::size_t kLogMappingNameSize = 48;
+std::size_t WriteLogMappingName(std::uint32_t threadId, wchar_t (&buffer)[kLogMappingNameSize]) noexcept;
 
 // Lays out the control block and an empty ring in a fresh mapping, open for logging.
 bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,

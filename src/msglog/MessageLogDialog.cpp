@@ -1,6 +1,6 @@
 #include "msglog/MessageLogDialog.h"
 
-#include "framework/Handles.h"
+#include "common/ClipboardText.h"
 #include "inspect/ValueFormat.h"
 #include "process/Process.h"
 #include "res/resource.h"
@@ -383,20 +383,7 @@ void CMessageLogDialog::CopySelection() {
         indexes.push_back(static_cast<size_t>(item));
     if (indexes.empty())
         return;
-    const std::wstring text = orvex::LogLinesAsText(m_lines, indexes, m_text);
-    fw::OpenClipboard clipboard(m_hWnd);
-    if (!clipboard || !::EmptyClipboard())
-        return;
-    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    fw::UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
-    if (!memory)
-        return;
-    if (void* target = ::GlobalLock(memory.get())) {
-        std::memcpy(target, text.c_str(), bytes);
-        ::GlobalUnlock(memory.get());
-        if (::SetClipboardData(CF_UNICODETEXT, memory.get()))
-            memory.release(); // the clipboard owns it now
-    }
+    PutTextOnClipboard(m_hWnd, orvex::LogLinesAsText(m_lines, indexes, m_text));
 }
 
 void CMessageLogDialog::UpdateStatus() {

@@ -25,6 +25,33 @@ bool Has(const std::vector<std::wstring>& cells, const wchar_t* name) {
     return std::find(cells.begin(), cells.end(), name) != cells.end();
 }
 
+// Starts Orvex, picks `window` with the hot key and opens the log from the window toolbar; the
+// log's list, moved below the main window and clear of the right half, or null.
+HWND OpenLogOn(harness::OrvexSession& orvex, HWND window) {
+    if (!orvex.Start() || !orvex.WaitForMainWindow())
+        return nullptr;
+    ::SetWindowPos(orvex.MainWindow(), nullptr, 40, 80, 560, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT over = harness::CenterOf(window);
+    harness::xdo::MoveTo(over.x, over.y);
+    harness::xdo::Key(L"F9");
+    const auto button = harness::ToolBarButtonScreenRect(orvex.Control(kWindowToolBar), kMessageLogIndex);
+    if (!orvex.WaitListed(window) || !button)
+        return nullptr;
+    harness::xdo::Click((button->left + button->right) / 2, (button->top + button->bottom) / 2);
+    HWND log = nullptr;
+    harness::WaitUntil(
+        [&] {
+            const auto found = harness::FindTopLevelWindows(orvex.Process().Id(), L"#32770", L"Message Log");
+            log = found.empty() ? nullptr : found.front();
+            return log && ::IsWindowVisible(log);
+        },
+        10000);
+    if (!log)
+        return nullptr;
+    ::SetWindowPos(log, nullptr, 40, 590, 560, 380, SWP_NOZORDER | SWP_NOACTIVATE);
+    return ::GetDlgItem(log, kLogList);
+}
+
 TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
     harness::ClearOrvexSettings();
     harness::BackgroundProcess notepad;
@@ -42,30 +69,10 @@ TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
     ASSERT_NE(edit, nullptr);
 
     harness::OrvexSession orvex;
-    ASSERT_TRUE(orvex.Start());
-    ASSERT_NE(orvex.WaitForMainWindow(), nullptr);
-    ::SetWindowPos(orvex.MainWindow(), nullptr, 40, 80, 560, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND list = OpenLogOn(orvex, edit);
+    ASSERT_NE(list, nullptr) << "the log did not open on Notepad's edit control";
+
     const POINT inEdit = harness::CenterOf(edit);
-    harness::xdo::MoveTo(inEdit.x, inEdit.y);
-    harness::xdo::Key(L"F9");
-    ASSERT_TRUE(orvex.WaitListed(edit)) << "the hot key did not pick Notepad's edit control";
-
-    const auto button = harness::ToolBarButtonScreenRect(orvex.Control(kWindowToolBar), kMessageLogIndex);
-    ASSERT_TRUE(button.has_value());
-    harness::xdo::Click((button->left + button->right) / 2, (button->top + button->bottom) / 2);
-    HWND log = nullptr;
-    ASSERT_TRUE(harness::WaitUntil(
-        [&] {
-            const auto found = harness::FindTopLevelWindows(orvex.Process().Id(), L"#32770", L"Message Log");
-            log = found.empty() ? nullptr : found.front();
-            return log && ::IsWindowVisible(log);
-        },
-        10000));
-    HWND list = ::GetDlgItem(log, kLogList);
-    ASSERT_NE(list, nullptr);
-    // Below the main window, clear of Notepad, which takes the keys next.
-    ::SetWindowPos(log, nullptr, 40, 590, 560, 380, SWP_NOZORDER | SWP_NOACTIVATE);
-
     harness::xdo::Click(inEdit.x, inEdit.y);
     harness::xdo::Type(L"xy");
     std::vector<std::wstring> messages;
@@ -88,24 +95,9 @@ TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAsBefore) 
     HWND foreign = target.Create(harness::WindowSpec::Frame(L"Logged, then left", {760, 300, 1160, 700}));
     ASSERT_NE(foreign, nullptr);
     harness::OrvexSession orvex;
-    ASSERT_TRUE(orvex.Start());
-    ASSERT_NE(orvex.WaitForMainWindow(), nullptr);
-    ::SetWindowPos(orvex.MainWindow(), nullptr, 40, 80, 560, 500, SWP_NOZORDER | SWP_NOACTIVATE);
-    const POINT over = harness::CenterOf(foreign);
-    harness::xdo::MoveTo(over.x, over.y);
-    harness::xdo::Key(L"F9");
-    ASSERT_TRUE(orvex.WaitListed(foreign));
-    const auto button = harness::ToolBarButtonScreenRect(orvex.Control(kWindowToolBar), kMessageLogIndex);
-    ASSERT_TRUE(button.has_value());
-    harness::xdo::Click((button->left + button->right) / 2, (button->top + button->bottom) / 2);
-    HWND list = nullptr;
-    ASSERT_TRUE(harness::WaitUntil(
-        [&] {
-            const auto found = harness::FindTopLevelWindows(orvex.Process().Id(), L"#32770", L"Message Log");
-            list = found.empty() ? nullptr : ::GetDlgItem(found.front(), kLogList);
-            return list && ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0;
-        },
-        10000));
+    HWND list = OpenLogOn(orvex, foreign);
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(harness::WaitUntil([&] { return ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0; }, 10000));
     // Logged for certain: the echo shows in the list before Orvex goes.
     EXPECT_EQ(::SendMessageW(foreign, harness::kTargetEchoMessage, 0, 77), 77);
     EXPECT_TRUE(harness::WaitUntil(

@@ -19,23 +19,23 @@ struct WindowSpec {
 
     // A top-level window of the target's own class, visible unless `style` says otherwise.
     static WindowSpec Frame(std::wstring text, RECT rect, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-        WindowSpec spec;
-        spec.text = std::move(text);
-        spec.rect = rect;
-        spec.style = style;
-        return spec;
+        WindowSpec window;
+        window.text = std::move(text);
+        window.rect = rect;
+        window.style = style;
+        return window;
     }
     // A visible child of `parent` with `id`, at `rect` in the parent's client area.
     static WindowSpec Child(HWND parent, std::wstring className, std::wstring text, DWORD style, RECT rect,
                             UINT id) {
-        WindowSpec spec;
-        spec.className = std::move(className);
-        spec.text = std::move(text);
-        spec.style = WS_CHILD | WS_VISIBLE | style;
-        spec.parent = parent;
-        spec.rect = rect;
-        spec.id = id;
-        return spec;
+        WindowSpec window;
+        window.className = std::move(className);
+        window.text = std::move(text);
+        window.style = WS_CHILD | WS_VISIBLE | style;
+        window.parent = parent;
+        window.rect = rect;
+        window.id = id;
+        return window;
     }
 };
 

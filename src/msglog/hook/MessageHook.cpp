@@ -24,17 +24,8 @@ void ForgetView(void* view) {
 
 // Opens and maps the mapping Orvex made for this thread, or null when there is none.
 void* OpenThreadView() {
-    wchar_t name[48];
-    const std::wstring_view made = L"Local\\Orvex.MessageLog.";
-    // The name without a heap: Orvex's LogMappingName writes the same.
-    size_t length = made.copy(name, made.size());
-    wchar_t digits[12];
-    size_t count = 0;
-    for (DWORD id = ::GetCurrentThreadId(); count == 0 || id != 0; id /= 10)
-        digits[count++] = static_cast<wchar_t>(L'0' + id % 10);
-    while (count > 0)
-        name[length++] = digits[--count];
-    name[length] = L'\0';
+    wchar_t name[orvex::kLogMappingNameSize];
+    orvex::WriteLogMappingName(::GetCurrentThreadId(), name);
     HANDLE mapping = ::OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, name);
     if (!mapping)
         return nullptr;
