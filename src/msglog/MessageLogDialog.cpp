@@ -72,8 +72,8 @@ ON_NOTIFY(LVN_GETDISPINFOW, IDC_MSGLOG_LIST, OnGetDispInfo)
 ON_NOTIFY(LVN_KEYDOWN, IDC_MSGLOG_LIST, OnListKeyDown)
 END_MESSAGE_MAP()
 
-CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner)
-    : CModelessDialog(IDD_MESSAGE_LOG), m_owner(owner) {
+CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner, std::size_t capacity)
+    : CModelessDialog(IDD_MESSAGE_LOG), m_owner(owner), m_lines(capacity) {
     LARGE_INTEGER now{}, rate{};
     ::QueryPerformanceCounter(&now);
     ::QueryPerformanceFrequency(&rate);

@@ -10,6 +10,7 @@
 #include "msglog/LogLines.h"
 #include "msglog/MessageLogSession.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,7 +20,9 @@ class CMessageLogDialog : public CModelessDialog {
     DECLARE_MESSAGE_MAP()
 
 public:
-    explicit CMessageLogDialog(ToolWindowOwner& owner);
+    // `capacity`: the newest lines kept; older ones leave from the top.
+    explicit CMessageLogDialog(ToolWindowOwner& owner,
+                               std::size_t capacity = orvex::LogLines::kDefaultCapacity);
     ~CMessageLogDialog() override;
 
     // Logs `hwnd` from now on (null: none); a line in the log names the new target.

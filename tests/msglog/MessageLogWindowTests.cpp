@@ -121,4 +121,42 @@ TEST_F(MessageLogWindowTest, TheListFollowsTheNewestLineUntilALineIsSelectedAndC
     EXPECT_NE(copied.find(L"\r\n3\t"), std::wstring::npos) << "the selected third line";
 }
 
+TEST_F(MessageLogWindowTest, WhileOlderLinesLeaveTheViewAndSelectionStayOnTheLinesBeingRead) {
+    harness::TargetProcess target;
+    HWND logged = target.Create(harness::WindowSpec::Frame(L"Logged", {700, 100, 900, 300}));
+    ASSERT_NE(logged, nullptr);
+    ASSERT_TRUE(OpenDialog());
+    ASSERT_TRUE(dialog->ShowWindowProperties(logged));
+    constexpr size_t kCapacity = 120;
+    CMessageLogDialog* log =
+        CModelessDialog::Open<CMessageLogDialog>(dialog.get(), nullptr, *dialog, kCapacity);
+    ASSERT_NE(log, nullptr);
+    const HWND list = ::GetDlgItem(log->m_hWnd, IDC_MSGLOG_LIST);
+    const auto sendEchoes = [&](int count) {
+        const std::uint64_t wanted = log->Seen() + 2 * static_cast<std::uint64_t>(count);
+        for (int i = 0; i < count; ++i)
+            ::SendMessageW(logged, harness::kTargetEchoMessage, 0, i);
+        harness::WaitUntil([&] { return log->Drain(), log->Seen() >= wanted; }, 5000);
+    };
+    const auto numberAt = [&](LPARAM item) { return log->Lines()[static_cast<size_t>(item)].number; };
+    sendEchoes(60);
+    ASSERT_EQ(log->Lines().size(), kCapacity);
+
+    LVITEMW state{};
+    state.state = state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, 70, reinterpret_cast<LPARAM>(&state));
+    ::SendMessageW(list, LVM_ENSUREVISIBLE, 70, FALSE);
+    const std::uint64_t selectedNumber = numberAt(70);
+    const std::uint64_t topNumber = numberAt(::SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+    sendEchoes(20); // forty lines leave from the top
+
+    const LRESULT selected = ::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    ASSERT_GE(selected, 0);
+    EXPECT_EQ(numberAt(selected), selectedNumber);
+    EXPECT_EQ(::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+    EXPECT_EQ(numberAt(::SendMessageW(list, LVM_GETTOPINDEX, 0, 0)), topNumber);
+    log->DestroyWindow();
+    harness::PumpMessages();
+}
+
 } // namespace
