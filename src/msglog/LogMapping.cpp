@@ -26,7 +26,7 @@ std::wstring LogMappingName(std::uint32_t threadId) {
 }
 
 bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,
-                          std::uint64_t target, std::uint32_t capacity) {
+                          std::uint64_t target, std::uint64_t now, std::uint32_t capacity) {
     if (!block || size < LogMappingSize(capacity) ||
         reinterpret_cast<std::uintptr_t>(block) % alignof(LogControl) != 0)
         return false;
@@ -37,6 +37,7 @@ bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, 
     control->version.store(kLogControlVersion, std::memory_order_relaxed);
     control->scope.store(static_cast<std::uint32_t>(scope), std::memory_order_relaxed);
     control->target.store(target, std::memory_order_relaxed);
+    control->heartbeat.store(now, std::memory_order_relaxed);
     control->open.store(1, std::memory_order_relaxed);
     // Last, so a hook that sees the magic sees the rest.
     control->magic.store(kLogControlMagic, std::memory_order_release);
@@ -52,6 +53,13 @@ LogControl* FindLogControl(void* block, std::size_t size) noexcept {
         control->version.load(std::memory_order_relaxed) != kLogControlVersion)
         return nullptr;
     return control;
+}
+
+bool ReaderSilent(const LogControl& control, std::uint64_t now) noexcept {
+    // A beat from far in the future is as untrustworthy as an old one; one a moment ahead was
+    // written while the hook was reading the clock.
+    const std::uint64_t beat = control.heartbeat.load(std::memory_order_relaxed);
+    return (now > beat ? now - beat : beat - now) > kReaderSilenceMs;
 }
 
 } // namespace orvex

@@ -20,7 +20,7 @@ enum class LogScope : std::uint32_t {
 };
 
 inline constexpr std::uint32_t kLogControlMagic = 0x434C584F; // "OXLC" in memory order
-inline constexpr std::uint32_t kLogControlVersion = 1;
+inline constexpr std::uint32_t kLogControlVersion = 2;
 
 struct LogControl {
     std::atomic<std::uint32_t> magic;
@@ -28,7 +28,10 @@ struct LogControl {
     std::atomic<std::uint32_t> scope;
     std::atomic<std::uint32_t> open; // 1 while Orvex reads this mapping; 0 once it has let go
     std::atomic<std::uint64_t> target;
-    std::uint8_t reserved[40];
+    // The system's millisecond tick count when Orvex last read the ring. An Orvex that was killed
+    // never marks its mapping closed: its silence is what tells the hook to look again by name.
+    std::atomic<std::uint64_t> heartbeat;
+    std::uint8_t reserved[32];
 };
 static_assert(std::is_standard_layout_v<LogControl> && sizeof(LogControl) == 64);
 
@@ -46,9 +49,16 @@ std::wstring LogMappingName(std::uint32_t threadId);
 inline constexpr std::size_t kLogMappingNameSize = 48;
 std::size_t WriteLogMappingName(std::uint32_t threadId, wchar_t (&buffer)[kLogMappingNameSize]) noexcept;
 
-// Lays out the control block and an empty ring in a fresh mapping, open for logging.
+// Lays out the control block and an empty ring in a fresh mapping, open for logging, read at `now`.
 bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,
-                          std::uint64_t target, std::uint32_t capacity = kDefaultRingCapacity);
+                          std::uint64_t target, std::uint64_t now,
+                          std::uint32_t capacity = kDefaultRingCapacity);
+
+// Orvex reads its rings every 50 ms; a quarter second of silence means it may be gone, and a new
+// Orvex may already wait under the name (or it is only busy: looking again by name then finds the
+// same mapping, and nothing is lost). Far shorter than any Orvex takes to start and hook again.
+inline constexpr std::uint64_t kReaderSilenceMs = 250;
+bool ReaderSilent(const LogControl& control, std::uint64_t now) noexcept;
 
 // The control block of a mapping the hook found, or null when it is not one of ours. The hook reads
 // the scope and target from it on every message: Orvex may change them while logging.

@@ -15,8 +15,12 @@
 namespace {
 
 constexpr RECT kEmptyRect{0, 0, 0, 0};
-// Wide enough for a handle of eight digits; a sixteen-digit value widens its column by a drag.
-constexpr int kColumnWidths[orvex::kLogColumnCount] = {50, 75, 90, 38, 170, 90, 90, 90};
+// What each column is made wide enough for, in the list's own font: a value of eight digits (a
+// sixteen-digit one widens its column by a drag) and the longer message names.
+constexpr const wchar_t* kColumnSamples[orvex::kLogColumnCount] = {
+    L"100000",     L"100000.000", L"0x00000000", L"S", L"WM_WINDOWPOSCHANGING",
+    L"0x00000000", L"0x00000000", L"0x00000000"};
+constexpr int kCellPadding = 16;
 constexpr const wchar_t* kScopeNames[] = {L"This window", L"This window and its children",
                                           L"Every window of its thread"};
 
@@ -70,6 +74,7 @@ ON_COMMAND(ID_MSGLOG_CLEAR, OnClear)
 ON_CONTROL(CBN_SELCHANGE, IDC_MSGLOG_SCOPE, OnScopeChanged)
 ON_NOTIFY(LVN_GETDISPINFOW, IDC_MSGLOG_LIST, OnGetDispInfo)
 ON_NOTIFY(LVN_KEYDOWN, IDC_MSGLOG_LIST, OnListKeyDown)
+ON_NOTIFY(NM_CUSTOMDRAW, IDC_MSGLOG_LIST, OnListCustomDraw)
 END_MESSAGE_MAP()
 
 CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner, std::size_t capacity)
@@ -132,7 +137,7 @@ bool CMessageLogDialog::CreateList() {
         info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         info.fmt =
             column == orvex::kColumnNumber || column == orvex::kColumnTime ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        info.cx = kColumnWidths[column];
+        info.cx = 60; // measured once the list has its font
         info.pszText = const_cast<wchar_t*>(orvex::kLogColumnNames[column]);
         m_wndList.SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
                               reinterpret_cast<LPARAM>(&info));
@@ -140,10 +145,24 @@ bool CMessageLogDialog::CreateList() {
     return true;
 }
 
+void CMessageLogDialog::SizeColumns() {
+    const auto widthOf = [this](const wchar_t* text) {
+        return static_cast<int>(
+            m_wndList.SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
+    };
+    for (int column = 0; column < orvex::kLogColumnCount; ++column) {
+        const int width =
+            std::max(widthOf(orvex::kLogColumnNames[column]), widthOf(kColumnSamples[column])) + kCellPadding;
+        m_wndList.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
+    }
+}
+
 BOOL CMessageLogDialog::OnInitDialog() {
     CModelessDialog::OnInitDialog();
     // The dialog's font arrives after its creation: the controls made there take it now.
     m_wndScope.SendMessage(WM_SETFONT, SendMessage(WM_GETFONT), FALSE);
+    m_wndList.SendMessage(WM_SETFONT, SendMessage(WM_GETFONT), FALSE);
+    SizeColumns();
     const RECT client = GetClientRect();
     SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     SetTimer(kDrainTimer, kDrainPeriodMs);
@@ -367,6 +386,49 @@ LRESULT CMessageLogDialog::OnGetDispInfo(NMLVDISPINFOW* info) {
     std::memcpy(item.pszText, m_cell.data(), length * sizeof(wchar_t));
     item.pszText[length] = L'\0';
     return 0;
+}
+
+LRESULT CMessageLogDialog::OnListCustomDraw(NMLVCUSTOMDRAW* draw) {
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT || draw->nmcd.dwItemSpec >= m_lines.size())
+        return CDRF_DODEFAULT;
+    const orvex::LogLine& line = m_lines[draw->nmcd.dwItemSpec];
+    if (line.note == 0)
+        return CDRF_DODEFAULT;
+    DrawNote(draw->nmcd.hdc, static_cast<int>(draw->nmcd.dwItemSpec), line);
+    return CDRF_SKIPDEFAULT;
+}
+
+// A note is a sentence of Orvex's own, not a message: it runs across the row from the "Time" column
+// on, where the columns would cut it short.
+void CMessageLogDialog::DrawNote(HDC dc, int item, const orvex::LogLine& line) {
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    if (!m_wndList.SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&row)))
+        return;
+    const UINT state = static_cast<UINT>(
+        m_wndList.SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_SELECTED | LVIS_FOCUSED));
+    const bool focused = ::GetFocus() == m_wndList.m_hWnd;
+    int background = COLOR_WINDOW, text = COLOR_WINDOWTEXT;
+    if (state & LVIS_SELECTED) {
+        background = focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE;
+        text = focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT;
+    }
+    ::FillRect(dc, &row, ::GetSysColorBrush(background));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(text));
+    const int numberWidth = static_cast<int>(m_wndList.SendMessage(LVM_GETCOLUMNWIDTH, orvex::kColumnNumber));
+    const std::wstring number = std::to_wstring(line.number);
+    RECT cell{row.left + 6, row.top, row.left + numberWidth - 6, row.bottom};
+    ::DrawTextW(dc, number.c_str(), static_cast<int>(number.size()), &cell,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    const std::wstring& note = m_lines.NoteText(line);
+    cell = {row.left + numberWidth + 6, row.top, row.right - 6, row.bottom};
+    ::DrawTextW(dc, note.c_str(), static_cast<int>(note.size()), &cell,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if ((state & LVIS_FOCUSED) && focused)
+        ::DrawFocusRect(dc, &row);
 }
 
 LRESULT CMessageLogDialog::OnListKeyDown(NMLVKEYDOWN* key) {

@@ -56,10 +56,13 @@ protected:
     void OnScopeChanged();
     LRESULT OnGetDispInfo(NMLVDISPINFOW* info);
     LRESULT OnListKeyDown(NMLVKEYDOWN* key);
+    LRESULT OnListCustomDraw(NMLVCUSTOMDRAW* draw);
 
 private:
     bool CreateToolBar();
     bool CreateList();
+    void SizeColumns();
+    void DrawNote(HDC dc, int item, const orvex::LogLine& line);
     void Begin();
     void ShowLines(bool following, std::uint64_t trimmedBefore);
     bool FollowingNewest() const;

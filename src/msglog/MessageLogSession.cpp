@@ -159,7 +159,7 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
     log->view.reset(::MapViewOfFile(log->mapping.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, size));
     if (!log->view ||
         !orvex::InitializeLogMapping(log->view.get(), size, m_session, scope,
-                                     reinterpret_cast<UINT_PTR>(target)) ||
+                                     reinterpret_cast<UINT_PTR>(target), ::GetTickCount64()) ||
         log->reader.Attach(static_cast<std::byte*>(log->view.get()) + orvex::kLogRingOffset,
                            size - orvex::kLogRingOffset, m_session) != orvex::RingCheck::Ok)
         return Refusal::CannotHook;
@@ -186,7 +186,9 @@ void MessageLogSession::End() {
 
 size_t MessageLogSession::Drain(const std::function<void(const orvex::MessageRecord&)>& sink) {
     size_t delivered = 0;
+    const std::uint64_t now = ::GetTickCount64();
     for (const auto& log : m_threads) {
+        log->Control().heartbeat.store(now, std::memory_order_relaxed);
         log->reader.Drain([&](const orvex::RingRecord& record) {
             if (const auto message = orvex::ReadMessageRecord(record.payload)) {
                 sink(*message);

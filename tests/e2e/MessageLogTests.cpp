@@ -88,7 +88,7 @@ TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
     notepad.Kill();
 }
 
-TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAsBefore) {
+TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAndLoggableAgain) {
     harness::ClearOrvexSettings();
     harness::TargetProcess target;
     ASSERT_TRUE(target.IsRunning());
@@ -109,6 +109,23 @@ TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAsBefore) 
         EXPECT_EQ(::SendMessageW(foreign, harness::kTargetEchoMessage, 0, value), value);
     ::PostMessageW(foreign, WM_APP + 9, 0, 0);
     EXPECT_EQ(target.Request("ping"), "ok") << "the program's thread no longer runs its loop";
+
+    // The hook the killed Orvex left in the program gives way to the next Orvex's log, and a hook
+    // of the killed one that the window system kept does not show a message twice.
+    harness::OrvexSession next;
+    list = OpenLogOn(next, foreign);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(::SendMessageW(foreign, harness::kTargetEchoMessage, 0, 78), 78);
+    std::vector<std::wstring> messages;
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] {
+            messages = harness::ReadListColumn(list, kMessageColumn);
+            return std::count(messages.begin(), messages.end(), L"WM_APP+2") >= 2;
+        },
+        10000))
+        << "the next Orvex's log did not show the message sent and returned";
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), L"WM_APP+2"), 2);
+    EXPECT_TRUE(next.Close());
 }
 
 } // namespace

@@ -15,6 +15,10 @@ namespace {
 // system's own (they never allocate once the indexes exist), the view and its size.
 DWORD g_viewSlot = TLS_OUT_OF_INDEXES;
 DWORD g_sizeSlot = TLS_OUT_OF_INDEXES;
+// The tick count when this thread last looked its mapping up again because Orvex fell silent.
+DWORD g_lookedAgainSlot = TLS_OUT_OF_INDEXES;
+// The message this thread's hook is passing on down the chain, while it does.
+DWORD g_passingSlot = TLS_OUT_OF_INDEXES;
 
 void ForgetView(void* view) {
     ::UnmapViewOfFile(view);
@@ -43,20 +47,36 @@ void* OpenThreadView() {
     return view;
 }
 
+// Whether a silent reader's mapping is to be looked up again now: at most once per silence period,
+// so a busy Orvex does not cost every message a lookup.
+bool TimeToLookAgain(std::uint64_t now) {
+    const auto last =
+        static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(::TlsGetValue(g_lookedAgainSlot)));
+    if (now - last <= orvex::kReaderSilenceMs)
+        return false;
+    ::TlsSetValue(g_lookedAgainSlot, reinterpret_cast<void*>(static_cast<std::uintptr_t>(now)));
+    return true;
+}
+
 // The mapping Orvex logs this thread into, or null when there is none (any more).
 orvex::LogControl* ThreadLog(std::size_t& size) {
-    if (g_viewSlot == TLS_OUT_OF_INDEXES || g_sizeSlot == TLS_OUT_OF_INDEXES)
+    if (g_viewSlot == TLS_OUT_OF_INDEXES || g_sizeSlot == TLS_OUT_OF_INDEXES ||
+        g_lookedAgainSlot == TLS_OUT_OF_INDEXES)
         return nullptr;
-    // A view kept from a log Orvex has closed is let go, and the log that may have followed it at
-    // once on this thread is looked for: the first message after a new start is not lost.
+    // A view kept from a log Orvex has closed, or from an Orvex that fell silent (it may have been
+    // killed, never marking its mapping closed), is let go, and the log that may have followed it
+    // on this thread is looked for: the first message after a new start is not lost.
     for (int attempt = 0; attempt < 2; ++attempt) {
         void* view = ::TlsGetValue(g_viewSlot);
         if (!view && !(view = OpenThreadView()))
             return nullptr;
         size = reinterpret_cast<std::size_t>(::TlsGetValue(g_sizeSlot));
         orvex::LogControl* control = orvex::FindLogControl(view, size);
-        if (control && control->open.load(std::memory_order_acquire) != 0)
-            return control;
+        if (control && control->open.load(std::memory_order_acquire) != 0) {
+            const std::uint64_t now = ::GetTickCount64();
+            if (!orvex::ReaderSilent(*control, now) || !TimeToLookAgain(now))
+                return control;
+        }
         ForgetView(view);
     }
     return nullptr;
@@ -98,6 +118,32 @@ void Log(orvex::MessageKind kind, HWND window, UINT message, WPARAM wParam, LPAR
         ring.Write(&record, sizeof(record));
 }
 
+struct Passing {
+    orvex::MessageKind kind;
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    bool operator==(const Passing&) const = default;
+};
+
+// Logs the message unless an entry of this library further up the chain already did, then passes it
+// on. A second entry is a hook that an Orvex which was killed left behind where the window system
+// did not take it away with its thread (Wine keeps them): the message is shown once.
+LRESULT LogAndPassOn(const Passing& message, LRESULT result, int code, WPARAM wParam, LPARAM lParam) {
+    const auto* outer = g_passingSlot == TLS_OUT_OF_INDEXES
+                            ? nullptr
+                            : static_cast<const Passing*>(::TlsGetValue(g_passingSlot));
+    if (!outer || !(*outer == message))
+        Log(message.kind, message.window, message.message, message.wParam, message.lParam, result);
+    if (g_passingSlot == TLS_OUT_OF_INDEXES)
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    ::TlsSetValue(g_passingSlot, const_cast<Passing*>(&message));
+    const LRESULT next = ::CallNextHookEx(nullptr, code, wParam, lParam);
+    ::TlsSetValue(g_passingSlot, const_cast<Passing*>(outer));
+    return next;
+}
+
 } // namespace
 
 extern "C" {
@@ -105,7 +151,8 @@ extern "C" {
 __declspec(dllexport) LRESULT CALLBACK OrvexCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        Log(orvex::MessageKind::Sent, sent->hwnd, sent->message, sent->wParam, sent->lParam, 0);
+        return LogAndPassOn({orvex::MessageKind::Sent, sent->hwnd, sent->message, sent->wParam, sent->lParam},
+                            0, code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -113,8 +160,9 @@ __declspec(dllexport) LRESULT CALLBACK OrvexCallWndProc(int code, WPARAM wParam,
 __declspec(dllexport) LRESULT CALLBACK OrvexCallWndRetProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
         const auto* returned = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        Log(orvex::MessageKind::Returned, returned->hwnd, returned->message, returned->wParam,
-            returned->lParam, returned->lResult);
+        return LogAndPassOn({orvex::MessageKind::Returned, returned->hwnd, returned->message,
+                             returned->wParam, returned->lParam},
+                            returned->lResult, code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -123,7 +171,9 @@ __declspec(dllexport) LRESULT CALLBACK OrvexGetMsgProc(int code, WPARAM wParam, 
     // A message only peeked at stays in the queue and comes again: it is logged when it is taken.
     if (code == HC_ACTION && wParam == PM_REMOVE && lParam) {
         const auto* posted = reinterpret_cast<const MSG*>(lParam);
-        Log(orvex::MessageKind::Posted, posted->hwnd, posted->message, posted->wParam, posted->lParam, 0);
+        return LogAndPassOn(
+            {orvex::MessageKind::Posted, posted->hwnd, posted->message, posted->wParam, posted->lParam}, 0,
+            code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -152,11 +202,17 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         ::DisableThreadLibraryCalls(instance);
         g_viewSlot = ::TlsAlloc();
         g_sizeSlot = ::TlsAlloc();
+        g_lookedAgainSlot = ::TlsAlloc();
+        g_passingSlot = ::TlsAlloc();
     } else if (reason == DLL_PROCESS_DETACH) {
         if (g_viewSlot != TLS_OUT_OF_INDEXES)
             ::TlsFree(g_viewSlot);
         if (g_sizeSlot != TLS_OUT_OF_INDEXES)
             ::TlsFree(g_sizeSlot);
+        if (g_lookedAgainSlot != TLS_OUT_OF_INDEXES)
+            ::TlsFree(g_lookedAgainSlot);
+        if (g_passingSlot != TLS_OUT_OF_INDEXES)
+            ::TlsFree(g_passingSlot);
     }
     return TRUE;
 }

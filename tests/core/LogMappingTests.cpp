@@ -1,0 +1,35 @@
+// The control block the hook inside another program reads: found only when it is ours and of this
+// layout, and its reader counted gone after a silence.
+#include "msglog/LogMapping.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using namespace orvex;
+
+TEST(LogMapping, AForeignBlockIsIgnoredAndASilentReaderLooksGone) {
+    std::vector<std::uint64_t> memory(LogMappingSize(kMinRingCapacity) / sizeof(std::uint64_t) + 1);
+    void* block = memory.data();
+    const std::size_t size = memory.size() * sizeof(std::uint64_t);
+    ASSERT_TRUE(InitializeLogMapping(block, size, 7, LogScope::Thread, 0x1234, 5000, kMinRingCapacity));
+    LogControl* control = FindLogControl(block, size);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->target.load(), 0x1234u);
+
+    EXPECT_FALSE(ReaderSilent(*control, 5000 + kReaderSilenceMs));
+    EXPECT_TRUE(ReaderSilent(*control, 5001 + kReaderSilenceMs)) << "killed, or too busy to read";
+    EXPECT_FALSE(ReaderSilent(*control, 4990)) << "a beat written while the clock was read";
+    EXPECT_TRUE(ReaderSilent(*control, 3000)) << "a beat from far in the future is not believed";
+
+    control->version.store(kLogControlVersion + 1);
+    EXPECT_EQ(FindLogControl(block, size), nullptr) << "another layout";
+    control->version.store(kLogControlVersion);
+    control->magic.store(0);
+    EXPECT_EQ(FindLogControl(block, size), nullptr);
+    EXPECT_EQ(FindLogControl(block, size / 2), nullptr) << "too small for a ring";
+}
+
+} // namespace
