@@ -91,10 +91,13 @@ void CMainDialog::OnMessageLog() {
     const RECT main = GetWindowRect();
     const orvex::ScreenRect work = orvex::PrimaryWorkArea();
     const RECT own = log.GetWindowRect();
-    const int width = own.right - own.left;
+    int width = own.right - own.left;
     bool left = main.left - width >= work.left;
     if (m_pWindowTreeDialog && m_pWindowTreeDialog->m_hWnd)
         left = m_pWindowTreeDialog->GetWindowRect().left >= main.left;
+    // Wide enough to show every column whole, where that side has the room.
+    const int room = left ? main.left - work.left : work.right - main.right;
+    width = std::max(width, std::min(log.WidthForColumns(), room));
     int x = left ? main.left - width : main.right;
     x = std::max(work.left, std::min(x, work.right - width));
     log.SetWindowPos(nullptr, x, main.top, width, std::max<int>(main.bottom - main.top, own.bottom - own.top),

@@ -20,7 +20,7 @@ constexpr RECT kEmptyRect{0, 0, 0, 0};
 constexpr const wchar_t* kColumnSamples[orvex::kLogColumnCount] = {
     L"100000",     L"100000.000", L"0x00000000", L"S", L"WM_WINDOWPOSCHANGING",
     L"0x00000000", L"0x00000000", L"0x00000000"};
-constexpr int kCellPadding = 16;
+constexpr int kCellPadding = 12;
 constexpr const wchar_t* kScopeNames[] = {L"This window", L"This window and its children",
                                           L"Every window of its thread"};
 
@@ -155,6 +155,14 @@ void CMessageLogDialog::SizeColumns() {
             std::max(widthOf(orvex::kLogColumnNames[column]), widthOf(kColumnSamples[column])) + kCellPadding;
         m_wndList.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
     }
+}
+
+int CMessageLogDialog::WidthForColumns() const {
+    int width = ::GetSystemMetrics(SM_CXVSCROLL);
+    for (int column = 0; column < orvex::kLogColumnCount; ++column)
+        width += static_cast<int>(m_wndList.SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+    const RECT window = GetWindowRect(), list = m_wndList.GetClientRect();
+    return width + (window.right - window.left) - (list.right - list.left);
 }
 
 BOOL CMessageLogDialog::OnInitDialog() {

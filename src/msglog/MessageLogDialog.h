@@ -37,6 +37,8 @@ public:
     bool Logging() const { return m_session.Active(); }
     // Takes what waits in the rings into the list now, as the timer does.
     void Drain();
+    // The window's width that shows every column whole.
+    int WidthForColumns() const;
     // Where the window stood in its normal state, kept when it goes for its owner to store.
     const RECT& NormalRect() const { return m_normalRect; }
 
