@@ -36,9 +36,6 @@ struct LogClock {
 // Milliseconds since the log started, with three decimals: "12.345".
 std::wstring FormatLogTime(std::uint64_t ticks, const LogClock& clock);
 
-// Names the class of a window the log saw, for the control messages of that class.
-using ClassNameLookup = std::function<std::wstring(std::uint64_t window)>;
-
 struct LogTextContext {
     LogClock clock;
     ClassNameLookup className;

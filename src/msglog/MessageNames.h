@@ -16,6 +16,10 @@ namespace orvex {
 // logic stays free of the window system.
 using RegisteredNameLookup = std::function<std::optional<std::wstring>(std::uint32_t message)>;
 
+// Names the class of a window the log saw (empty when it is gone), for the names of the messages
+// and notifications of that class.
+using ClassNameLookup = std::function<std::wstring(std::uint64_t window)>;
+
 // The header name of a message to a window of the class: the class's own messages first (the
 // class compared without regard to ASCII case), then the CCM_ messages when the class is a common
 // control, then the window messages below WM_USER. Empty when the headers give none.

@@ -7,11 +7,15 @@ namespace orvex {
 
 static_assert(std::is_trivially_copyable_v<MessageRecord> && std::is_standard_layout_v<MessageRecord>);
 
-std::optional<MessageRecord> ReadMessageRecord(std::span<const std::byte> payload) {
-    if (payload.size() != kMessageRecordSize)
+std::optional<MessageRecord> ReadMessageRecord(std::span<const std::byte> bytes,
+                                               std::span<const std::byte>* payload) {
+    if (bytes.size() < kMessageRecordSize || bytes.size() > kMessageRecordSize + kMaxMessagePayload)
         return std::nullopt;
     MessageRecord record;
-    std::memcpy(&record, payload.data(), kMessageRecordSize);
+    std::memcpy(&record, bytes.data(), kMessageRecordSize);
+    const std::span<const std::byte> behind = bytes.subspan(kMessageRecordSize);
+    if (record.payload > PayloadKind::CreateStruct || (record.payload == PayloadKind::None) != behind.empty())
+        return std::nullopt;
     switch (record.kind) {
     case MessageKind::Sent:
     case MessageKind::Posted:
@@ -23,6 +27,8 @@ std::optional<MessageRecord> ReadMessageRecord(std::span<const std::byte> payloa
     default:
         return std::nullopt;
     }
+    if (payload)
+        *payload = behind;
     return record;
 }
 

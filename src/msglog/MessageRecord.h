@@ -4,6 +4,8 @@
 // is fixed so both sides agree across builds; everything is little-endian, as on every Windows
 // this is built for. Pure logic: no window system here.
 
+#include "msglog/MessagePayload.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -19,7 +21,8 @@ enum class MessageKind : std::uint8_t {
 
 struct MessageRecord {
     MessageKind kind = MessageKind::Sent;
-    std::uint8_t reserved[3] = {};
+    PayloadKind payload = PayloadKind::None; // what follows the record in the ring, if anything
+    std::uint8_t reserved[2] = {};
     std::uint32_t message = 0;
     std::uint32_t threadId = 0;
     std::uint32_t reserved2 = 0;
@@ -30,12 +33,15 @@ struct MessageRecord {
     std::uint64_t result = 0; // Returned only
 };
 
-// The bytes the hook hands the ring for one message.
+// The bytes the hook hands the ring for one message, before its payload.
 inline constexpr std::size_t kMessageRecordSize = sizeof(MessageRecord);
 static_assert(kMessageRecordSize == 56, "the record's layout is shared with the hook library");
 
-// The record in `payload`, or nothing when the payload is not one: the ring's contents are written
-// by another program and are read as untrusted.
-std::optional<MessageRecord> ReadMessageRecord(std::span<const std::byte> payload);
+// The record in `bytes`, or nothing when they are not one: the ring's contents are written by
+// another program and are read as untrusted. The payload behind it, of a kind this build knows and
+// at most kMaxMessagePayload bytes, goes to `payload` (a view into `bytes`); its inside is checked
+// by whoever reads it.
+std::optional<MessageRecord> ReadMessageRecord(std::span<const std::byte> bytes,
+                                               std::span<const std::byte>* payload = nullptr);
 
 } // namespace orvex

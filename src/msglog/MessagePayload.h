@@ -1,0 +1,89 @@
+#pragma once
+// What the hook copies out of the logged program's memory for a message whose parameters point at
+// something (a text, a notification header, a window position, a creation structure), laid out as
+// it travels behind the record in the ring. The record's `payload` field names the layout; the
+// bytes follow the record's 56 at their own length. Both sides are built from this header, but the
+// reader takes every byte as untrusted: a payload of the wrong size for its kind is not decoded.
+// Pure logic: no window system here.
+
+#include <cstddef>
+#include <cstdint>
+#include <type_traits>
+
+namespace orvex {
+
+enum class PayloadKind : std::uint8_t {
+    None = 0,
+    Text = 1,         // WM_SETTEXT's text (sent), WM_GETTEXT's text (returned)
+    NotifyHeader = 2, // WM_NOTIFY's NMHDR
+    WindowPos = 3,    // WM_WINDOWPOSCHANGING / WM_WINDOWPOSCHANGED's WINDOWPOS
+    MinMaxInfo = 4,   // WM_GETMINMAXINFO's MINMAXINFO (sent and returned)
+    StyleChange = 5,  // WM_STYLECHANGING / WM_STYLECHANGED's STYLESTRUCT
+    CreateStruct = 6, // WM_CREATE / WM_NCCREATE's CREATESTRUCTW
+};
+
+// The most characters of a text the hook copies.
+inline constexpr std::size_t kPayloadTextChars = 64;
+// How far the hook counts a text's length before it gives up and says "at least".
+inline constexpr std::uint32_t kPayloadTextCountLimit = 65536;
+
+// Text: a header, then `copied` UTF-16 code units (copied <= kPayloadTextChars).
+struct TextPayload {
+    std::uint32_t length = 0; // the whole text's length in UTF-16 units, or the count limit
+    std::uint16_t copied = 0; // units that follow
+    std::uint16_t flags = 0;  // kTextLengthAtLeast
+};
+inline constexpr std::uint16_t kTextLengthAtLeast = 1; // the text runs on past `length`
+
+struct NotifyHeaderPayload {
+    std::uint64_t hwndFrom = 0;
+    std::uint64_t idFrom = 0;
+    std::uint32_t code = 0; // as the header holds it: NM_CLICK is 0xFFFFFFFE
+    std::uint32_t reserved = 0;
+};
+
+struct WindowPosPayload {
+    std::uint64_t hwnd = 0;
+    std::uint64_t insertAfter =
+        0; // a handle, or HWND_TOP 0, HWND_BOTTOM 1, HWND_TOPMOST -1, HWND_NOTOPMOST -2
+    std::int32_t x = 0, y = 0, cx = 0, cy = 0;
+    std::uint32_t flags = 0; // SWP_
+    std::uint32_t reserved = 0;
+};
+
+struct PointPayload {
+    std::int32_t x = 0, y = 0;
+};
+
+struct MinMaxInfoPayload {
+    PointPayload reserved, maxSize, maxPosition, minTrackSize, maxTrackSize;
+};
+
+struct StyleChangePayload {
+    std::uint32_t oldStyle = 0, newStyle = 0;
+    std::uint32_t which = 0; // wParam: GWL_STYLE (-16) or GWL_EXSTYLE (-20), as the message had it
+    std::uint32_t reserved = 0;
+};
+
+// CreateStruct: a header, then `classChars` units of the class name (none when it was an atom),
+// then `nameChars` units of the window name (each at most kPayloadTextChars).
+struct CreateStructPayload {
+    std::int32_t x = 0, y = 0, cx = 0, cy = 0;
+    std::uint32_t style = 0, exStyle = 0;
+    std::uint64_t parent = 0;
+    std::uint64_t menu = 0;      // the menu, or a child's id
+    std::uint32_t classAtom = 0; // the class given as an atom; 0 when given by name
+    std::uint16_t classChars = 0;
+    std::uint16_t nameChars = 0;
+};
+
+static_assert(sizeof(TextPayload) == 8 && sizeof(NotifyHeaderPayload) == 24 &&
+              sizeof(WindowPosPayload) == 40 && sizeof(MinMaxInfoPayload) == 40 &&
+              sizeof(StyleChangePayload) == 16 && sizeof(CreateStructPayload) == 48);
+static_assert(std::is_trivially_copyable_v<CreateStructPayload> &&
+              std::is_trivially_copyable_v<WindowPosPayload>);
+
+// The most payload bytes behind a record: a creation structure with two whole names.
+inline constexpr std::size_t kMaxMessagePayload = sizeof(CreateStructPayload) + 2 * kPayloadTextChars * 2;
+
+} // namespace orvex
