@@ -1,6 +1,8 @@
 // The message log's filter: the kind of each message, what a filter shows, and its stored value.
 // The literal numbers and the stored layout are pinned here once.
+#include "msglog/ExcludedMessageText.h"
 #include "msglog/MessageFilter.h"
+#include "msglog/MessageNames.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +14,12 @@ namespace {
 using orvex::CategoryBit;
 using orvex::CategoryName;
 using orvex::CategoryOf;
+using orvex::ExcludedMessageLabel;
 using orvex::kAllCategories;
 using orvex::LoadMessageFilter;
 using orvex::MessageCategory;
 using orvex::MessageFilter;
+using orvex::ReadExcludedMessage;
 using orvex::StoreMessageFilter;
 using enum MessageCategory;
 
@@ -118,6 +122,29 @@ TEST(MessageFilter, LoadRefusesAnotherLayoutAndTidiesWhatItTakes) {
     ASSERT_TRUE(tidied.has_value());
     EXPECT_EQ(tidied->shownCategories, kAllCategories) << "bits of unknown categories are dropped";
     EXPECT_EQ(tidied->excluded, (std::vector<std::uint32_t>{0x0200, 0x0113})) << "a repeat collapses";
+}
+
+TEST(ExcludedMessageText, ListedByNameAndNumberAndTypedByEither) {
+    EXPECT_EQ(ExcludedMessageLabel(0x0200), L"WM_MOUSEMOVE (0x0200)");
+    EXPECT_EQ(ExcludedMessageLabel(0x0401), L"WM_USER+1 (0x0401)");
+    EXPECT_EQ(ExcludedMessageLabel(0xC123), L"0xC123");
+
+    EXPECT_EQ(ReadExcludedMessage(L"WM_TIMER"), 0x0113u);
+    EXPECT_EQ(ReadExcludedMessage(L" wm_timer "), 0x0113u);
+    EXPECT_EQ(ReadExcludedMessage(L"0x0401"), 0x0401u);
+    EXPECT_EQ(ReadExcludedMessage(L"513"), 0x0201u);
+    EXPECT_EQ(ReadExcludedMessage(L"EM_SETSEL"), std::nullopt) << "a control's own name needs its class";
+    EXPECT_EQ(ReadExcludedMessage(L"WM_"), std::nullopt);
+    EXPECT_EQ(ReadExcludedMessage(L""), std::nullopt);
+
+    // Every name offered reads back to the message that is listed under it.
+    const std::vector<std::wstring_view> names = orvex::WindowMessageNames();
+    ASSERT_FALSE(names.empty());
+    for (std::wstring_view name : names) {
+        const std::optional<std::uint32_t> message = ReadExcludedMessage(name);
+        ASSERT_TRUE(message.has_value()) << std::wstring(name).c_str();
+        EXPECT_EQ(ExcludedMessageLabel(*message).rfind(name, 0), 0u) << std::wstring(name).c_str();
+    }
 }
 
 } // namespace
