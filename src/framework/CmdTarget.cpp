@@ -26,8 +26,7 @@ const ::fw::MessageMapEntry* CCmdTarget::FindEntry(::fw::EntryKind kind, UINT me
 }
 
 bool CCmdTarget::OnCmdMsg(UINT id, UINT code) {
-    // Menus send code 0 and accelerators 1; both are plain commands.
-    const ::fw::MessageMapEntry* entry = FindEntry(::fw::EntryKind::Command, 0, code == 1 ? 0 : code, id);
+    const ::fw::MessageMapEntry* entry = FindEntry(::fw::EntryKind::Command, 0, code, id);
     if (!entry)
         return false;
     entry->thunk(*this, MAKEWPARAM(id, code), 0);

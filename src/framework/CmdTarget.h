@@ -16,7 +16,8 @@ public:
     static const ::fw::MessageMap* GetThisMessageMap();
     virtual const ::fw::MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
 
-    // Offers a WM_COMMAND to this target's map; true when an entry took it.
+    // Offers a WM_COMMAND to this target's map; true when an entry took it. Menus and accelerators
+    // come with code 0.
     virtual bool OnCmdMsg(UINT id, UINT code);
 
 protected:

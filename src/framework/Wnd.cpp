@@ -242,7 +242,10 @@ bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
             child && child->OnChildNotify(WM_COMMAND, wParam, lParam, &ignored))
             return true;
     }
-    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+    // Accelerators send code 1, and so do LBN_SELCHANGE and CBN_SELCHANGE: only a control names
+    // itself in lParam, and only an accelerator's command is a plain one.
+    const UINT code = !control && HIWORD(wParam) == 1 ? 0 : HIWORD(wParam);
+    return OnCmdMsg(LOWORD(wParam), code);
 }
 
 bool CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {

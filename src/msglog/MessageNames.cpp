@@ -99,4 +99,20 @@ std::wstring MessageName(std::uint32_t message, std::wstring_view className,
     return FormatHex16(message);
 }
 
+std::vector<std::wstring_view> WindowMessageNames() {
+    std::vector<std::wstring_view> names;
+    names.reserve(std::size(kWindowMessages));
+    for (const MessageNameEntry& entry : kWindowMessages)
+        names.push_back(entry.name);
+    return names;
+}
+
+std::optional<std::uint32_t> WindowMessageNumber(std::wstring_view name) {
+    for (const MessageNameEntry& entry : kWindowMessages) {
+        if (EqualsAsciiNoCase(name, entry.name))
+            return entry.number;
+    }
+    return std::nullopt;
+}
+
 } // namespace orvex

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvex {
 
@@ -30,5 +31,12 @@ std::wstring_view HeaderMessageName(std::uint32_t message, std::wstring_view cla
 // knows no registered name.
 std::wstring MessageName(std::uint32_t message, std::wstring_view className,
                          const RegisteredNameLookup& registered);
+
+// The header names of the window messages, in the order of their numbers: the names a user picks
+// a message by.
+std::vector<std::wstring_view> WindowMessageNames();
+
+// The number of the window message of that header name (ASCII case ignored), or nothing.
+std::optional<std::uint32_t> WindowMessageNumber(std::wstring_view name);
 
 } // namespace orvex

@@ -9,6 +9,7 @@
 #define IDD_OPTIONS 142
 #define IDD_SEND_MESSAGE 143
 #define IDD_MESSAGE_LOG 147
+#define IDD_MESSAGE_FILTER 148
 
 // Icons, cursors and bitmaps
 #define IDR_MAINFRAME 128
@@ -106,3 +107,20 @@
 #define IDC_MSGLOG_STATUS 103
 #define ID_MSGLOG_START_STOP 32801
 #define ID_MSGLOG_CLEAR 32802
+
+// The message log's filter dialog: one check box per category, in the order of the categories
+#define IDC_FILTER_MOUSE 1100
+#define IDC_FILTER_KEYBOARD 1101
+#define IDC_FILTER_NON_CLIENT 1102
+#define IDC_FILTER_PAINT 1103
+#define IDC_FILTER_FOCUS 1104
+#define IDC_FILTER_POSITION 1105
+#define IDC_FILTER_TIMER 1106
+#define IDC_FILTER_COMMANDS 1107
+#define IDC_FILTER_CONTROL 1108
+#define IDC_FILTER_OTHER 1109
+#define IDC_FILTER_MESSAGE 1110
+#define IDC_FILTER_ADD 1111
+#define IDC_FILTER_EXCLUDED 1112
+#define IDC_FILTER_REMOVE 1113
+#define IDC_FILTER_SHOW_ALL 1114

@@ -10,18 +10,11 @@
 
 namespace {
 
+using harness::IsOwnDialog;
 using maindlg_test::MainDialogTest;
 
 constexpr WORD kCtrlShiftF9 = MAKEWORD(VK_F9, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
 constexpr WORD kCtrlAltA = MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT);
-
-// Run on a watcher's thread while this thread may be waiting for it: reads the caption without
-// sending a message (GetWindowText would send one to this thread and wait forever).
-bool IsOwnDialog(HWND hwnd, const wchar_t* caption) {
-    wchar_t text[64] = {};
-    ::InternalGetWindowText(hwnd, text, 64);
-    return harness::IsOwnVisibleWindowOfClass(hwnd, L"#32770") && wcscmp(text, caption) == 0;
-}
 
 bool IsOptionsDialog(HWND hwnd) {
     return IsOwnDialog(hwnd, L"Orvex Options");

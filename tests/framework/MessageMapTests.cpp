@@ -81,18 +81,21 @@ public:
     CReflectingList list;
     int parentNotifications = 0;
     int dialogCommands = 0;
+    int selectionChanges = 0;
 
     LRESULT OnParentNotify(NMHDR*) {
         ++parentNotifications;
         return 7;
     }
     void OnDialogCommand() { ++dialogCommands; }
+    void OnSelectionChange() { ++selectionChanges; }
 };
 
 BEGIN_MESSAGE_MAP(CParentDialog, CDialog)
 ON_NOTIFY(kReflectedCode, 77, OnParentNotify)
 ON_NOTIFY(kReflectedCode + 1, 77, OnParentNotify)
 ON_COMMAND(ID_TEST_DIALOG_COMMAND, OnDialogCommand)
+ON_CONTROL(LBN_SELCHANGE, IDC_TEST_EDIT, OnSelectionChange)
 END_MESSAGE_MAP()
 
 class MessageMapTest : public ::testing::Test {
@@ -171,6 +174,18 @@ TEST_F(MessageMapTest, CommandsRouteFromTheDialogOnToTheApplication) {
 
     ::SendMessageW(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(ID_TEST_APP_COMMAND, 0), 0);
     EXPECT_EQ(app.appCommands, 1);
+    EXPECT_EQ(dialog.dialogCommands, 1);
+    dialog.DestroyWindow();
+}
+
+TEST_F(MessageMapTest, ANotificationCodedOneComesFromItsControlAndAnAcceleratorIsAPlainCommand) {
+    CParentDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_TEST_DIALOG));
+    // LBN_SELCHANGE and CBN_SELCHANGE share an accelerator's code 1; only a control names itself.
+    ::SendMessageW(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_TEST_EDIT, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_TEST_EDIT)));
+    EXPECT_EQ(dialog.selectionChanges, 1);
+    ::SendMessageW(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(ID_TEST_DIALOG_COMMAND, 1), 0);
     EXPECT_EQ(dialog.dialogCommands, 1);
     dialog.DestroyWindow();
 }

@@ -56,6 +56,12 @@ bool IsOwnVisibleWindowOfClass(HWND hwnd, const wchar_t* className) {
     return wcscmp(name, className) == 0;
 }
 
+bool IsOwnDialog(HWND hwnd, const wchar_t* caption) {
+    wchar_t text[64] = {};
+    ::InternalGetWindowText(hwnd, text, 64);
+    return IsOwnVisibleWindowOfClass(hwnd, L"#32770") && wcscmp(text, caption) == 0;
+}
+
 std::wstring StaticTexts(HWND window) {
     std::wstring texts;
     ::EnumChildWindows(

@@ -36,6 +36,11 @@ private:
 // Visible top-level windows of this process with the given class name ("#32768", "#32770").
 bool IsOwnVisibleWindowOfClass(HWND hwnd, const wchar_t* className);
 
+// A visible dialog of this process with that caption. Safe on a watcher's thread while this thread
+// waits for it: the caption is read without sending a message (GetWindowText would send one to the
+// waiting thread and wait forever).
+bool IsOwnDialog(HWND hwnd, const wchar_t* caption);
+
 // The texts of a window's child controls of class "Static", joined by new lines.
 std::wstring StaticTexts(HWND window);
 
