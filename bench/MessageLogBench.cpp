@@ -111,7 +111,9 @@ LoggedRound LoggedSends(harness::TargetProcess& target, HWND window, unsigned co
         for (;;) {
             // The records of the last sends are in the ring before the target replies.
             const bool last = !sending.load();
-            log.Drain([&](const orvex::MessageRecord& record) { lines.AddMessage(record); });
+            log.Drain([&](const orvex::MessageRecord& record, std::span<const std::byte> payload) {
+                lines.AddMessage(record, payload);
+            });
             if (last)
                 return;
             ::Sleep(10);

@@ -11,6 +11,9 @@ public:
     virtual HWND ListedWindow() const = 0;
     // The user picked this window in the tool: the owner lists it.
     virtual void WindowChosen(HWND hwnd) = 0;
+    // The user asked to see this window listed from a tool that stays where it is (a line of the
+    // message log): the owner lists it, and the tool keeps its own target.
+    virtual void ListWindow(HWND hwnd) = 0;
     // The tool follows the cursor and hands over the window under it on each tick; a step on the
     // way, not a finished pick.
     virtual void Retarget(HWND hwnd) = 0;

@@ -8,6 +8,7 @@
 #include "inspect/ValueFormat.h"
 #include "maindlg/ApplySettings.h"
 #include "maindlg/PlacementFit.h"
+#include "maindlg/MessageLogFilterStore.h"
 #include "maindlg/WindowPlacementStore.h"
 #include "res/resource.h"
 #include "msglog/MessageLogDialog.h"
@@ -220,6 +221,8 @@ BOOL CMainDialog::OnInitDialog() {
     RestorePlacement();
     if (RECT stored{}; LoadMessageLogRect(stored))
         m_messageLogRect = stored;
+    if (orvex::MessageFilter stored = LoadMessageLogFilter(); !stored.ShowsEverything())
+        m_messageLogFilter = stored;
     ShowWindowProperties(nullptr);
     return TRUE;
 }
@@ -256,15 +259,23 @@ void CMainDialog::RestorePlacement() {
     ::SetWindowPlacement(m_hWnd, &placement);
 }
 
-void CMainDialog::SaveMessageLogPlacement() {
+void CMainDialog::KeepMessageLogFilter(const orvex::MessageFilter& filter) {
+    if (m_messageLogFilter || !filter.ShowsEverything())
+        m_messageLogFilter = filter;
+}
+
+void CMainDialog::SaveMessageLogSettings() {
     if (m_pMessageLogDialog && m_pMessageLogDialog->m_hWnd) {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof(placement);
         if (::GetWindowPlacement(m_pMessageLogDialog->m_hWnd, &placement))
             m_messageLogRect = placement.rcNormalPosition;
+        KeepMessageLogFilter(m_pMessageLogDialog->Filter());
     }
     if (m_messageLogRect)
         SaveMessageLogRect(*m_messageLogRect);
+    if (m_messageLogFilter)
+        SaveMessageLogFilter(*m_messageLogFilter);
 }
 
 void CMainDialog::SavePlacement() {
@@ -278,7 +289,7 @@ void CMainDialog::SavePlacement() {
 
 void CMainDialog::OnDestroy() {
     SavePlacement();
-    SaveMessageLogPlacement();
+    SaveMessageLogSettings();
     m_hotKey.Withdraw();
     Default();
 }
@@ -288,7 +299,7 @@ void CMainDialog::OnDestroy() {
 void CMainDialog::OnEndSession(BOOL ending) {
     if (ending) {
         SavePlacement();
-        SaveMessageLogPlacement();
+        SaveMessageLogSettings();
         if (CWinApp* app = AfxGetApp())
             app->ExitInstance();
     }

@@ -9,6 +9,7 @@
 #include "inspect/PropertiesView.h"
 #include "maindlg/HotKeyRegistration.h"
 #include "maindlg/Settings.h"
+#include "msglog/MessageFilter.h"
 #include "select/SeekerStatic.h"
 
 #include <optional>
@@ -34,6 +35,7 @@ public:
     // What the tool windows tell their owner.
     HWND ListedWindow() const override { return m_hSelectedWnd; }
     void WindowChosen(HWND hwnd) override;
+    void ListWindow(HWND hwnd) override;
     void Retarget(HWND hwnd) override;
     void ShowOwnerWindows(HWND caller, bool show) override;
 
@@ -52,8 +54,10 @@ public:
     HWND m_hSelectedWnd = nullptr;
     bool m_bOffScreenForSeek = false; // emptied region while the finder drags
     HotKeyRegistration m_hotKey;
-    // The message log's last place: read at start, kept while it opens and closes, stored at exit.
+    // The message log's last place and filter: read at start, kept while it opens and closes,
+    // stored at exit. A filter the user never set and none was stored is not written.
     std::optional<RECT> m_messageLogRect;
+    std::optional<orvex::MessageFilter> m_messageLogFilter;
 
     // Posted by the thread that made another program's window visible and enabled.
     static constexpr UINT kEnableVisibleDone = WM_APP + 1;
@@ -89,7 +93,8 @@ private:
     void UpdateToggleButton();
     void RestorePlacement();
     void SavePlacement();
-    void SaveMessageLogPlacement();
+    void KeepMessageLogFilter(const orvex::MessageFilter& filter);
+    void SaveMessageLogSettings();
     // A pick the user has finished (the end of a drag, the hot key, the tree): the log follows it.
     void FollowFinishedPick();
 };

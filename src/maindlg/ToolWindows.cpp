@@ -72,9 +72,10 @@ void CMainDialog::OnMessageLog() {
             // Kept for the next opening and for the settings written at exit.
             if (const RECT& last = m_pMessageLogDialog->NormalRect(); !::IsRectEmpty(&last))
                 m_messageLogRect = last;
+            KeepMessageLogFilter(m_pMessageLogDialog->Filter());
             m_pMessageLogDialog = nullptr;
         },
-        *this);
+        *this, m_messageLogFilter.value_or(orvex::MessageFilter{}));
     if (!m_pMessageLogDialog)
         return;
     CMessageLogDialog& log = *m_pMessageLogDialog;
@@ -112,6 +113,10 @@ void CMainDialog::FollowFinishedPick() {
 void CMainDialog::WindowChosen(HWND hwnd) {
     ShowWindowProperties(hwnd);
     FollowFinishedPick();
+}
+
+void CMainDialog::ListWindow(HWND hwnd) {
+    ShowWindowProperties(hwnd);
 }
 
 void CMainDialog::Retarget(HWND hwnd) {

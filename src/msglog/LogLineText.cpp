@@ -41,6 +41,8 @@ std::wstring LogCellText(const LogLines& lines, const LogLine& line, int column,
         return FormatPointer(record.lParam);
     case kColumnResult:
         return record.kind == MessageKind::Returned ? FormatPointer(record.result) : std::wstring();
+    case kColumnDetails:
+        return MessageDetails(record, lines.Payload(line), {context.className, context.registered});
     default:
         return {};
     }

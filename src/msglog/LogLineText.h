@@ -3,6 +3,7 @@
 // logic: no window system here.
 
 #include "msglog/LogLines.h"
+#include "msglog/MessageDetails.h"
 #include "msglog/MessageNames.h"
 
 #include <cstdint>
@@ -22,10 +23,11 @@ enum LogColumn : int {
     kColumnWParam,
     kColumnLParam,
     kColumnResult,
+    kColumnDetails,
     kLogColumnCount
 };
 inline constexpr const wchar_t* kLogColumnNames[kLogColumnCount] = {
-    L"#", L"Time", L"Window", L"Type", L"Message", L"wParam", L"lParam", L"Result"};
+    L"#", L"Time", L"Window", L"Type", L"Message", L"wParam", L"lParam", L"Result", L"Details"};
 
 // Performance-counter ticks of the log's start, and their rate.
 struct LogClock {

@@ -4,39 +4,44 @@
 
 namespace orvex {
 
-void LogLines::AddMessage(const MessageRecord& record) {
-    m_lines.push_back({m_next++, record, 0});
+void LogLines::AddMessage(const MessageRecord& record, std::span<const std::byte> payload) {
+    const std::uint32_t stored =
+        payload.empty() ? 0 : m_payloads.Add(std::vector<std::byte>(payload.begin(), payload.end()));
+    m_lines.push_back({m_next++, record, 0, stored});
     Trim();
 }
 
 void LogLines::AddNote(std::wstring text) {
-    m_notes.push_back(std::move(text));
-    const auto note = static_cast<std::uint32_t>(m_firstNote + m_notes.size());
-    m_lines.push_back({m_next++, MessageRecord{}, note});
+    m_lines.push_back({m_next++, MessageRecord{}, m_notes.Add(std::move(text)), 0});
     Trim();
 }
 
 void LogLines::Clear() {
     m_lines.clear();
-    m_notes.clear();
-    m_firstNote = 0;
+    m_notes.Clear();
+    m_payloads.Clear();
     m_next = 1;
     m_trimmed = 0;
 }
 
 const std::wstring& LogLines::NoteText(const LogLine& line) const {
     static const std::wstring none;
-    if (line.note == 0 || line.note <= m_firstNote || line.note - 1 - m_firstNote >= m_notes.size())
-        return none;
-    return m_notes[static_cast<std::size_t>(line.note - 1 - m_firstNote)];
+    const std::wstring* text = m_notes.Find(line.note);
+    return text ? *text : none;
+}
+
+std::span<const std::byte> LogLines::Payload(const LogLine& line) const {
+    const std::vector<std::byte>* payload = m_payloads.Find(line.payload);
+    return payload ? std::span<const std::byte>(*payload) : std::span<const std::byte>();
 }
 
 void LogLines::Trim() {
     while (m_lines.size() > m_capacity) {
-        if (m_lines.front().note != 0 && !m_notes.empty()) {
-            m_notes.pop_front();
-            ++m_firstNote;
-        }
+        // Side items are added in the order of their lines: the front line's is the front item.
+        if (m_lines.front().note != 0)
+            m_notes.DropFront();
+        if (m_lines.front().payload != 0)
+            m_payloads.DropFront();
         m_lines.pop_front();
         ++m_trimmed;
     }

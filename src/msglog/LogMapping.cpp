@@ -1,5 +1,6 @@
 #include "msglog/LogMapping.h"
 
+#include <algorithm>
 #include <string_view>
 #include <new>
 
@@ -38,6 +39,7 @@ bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, 
     control->scope.store(static_cast<std::uint32_t>(scope), std::memory_order_relaxed);
     control->target.store(target, std::memory_order_relaxed);
     control->heartbeat.store(now, std::memory_order_relaxed);
+    control->filter.shownCategories.store(kAllCategories, std::memory_order_relaxed);
     control->open.store(1, std::memory_order_relaxed);
     // Last, so a hook that sees the magic sees the rest.
     control->magic.store(kLogControlMagic, std::memory_order_release);
@@ -53,6 +55,30 @@ LogControl* FindLogControl(void* block, std::size_t size) noexcept {
         control->version.load(std::memory_order_relaxed) != kLogControlVersion)
         return nullptr;
     return control;
+}
+
+void WriteLogFilter(LogControl& control, const MessageFilter& filter) noexcept {
+    LogFilterBlock& block = control.filter;
+    const std::size_t count = std::min(filter.excluded.size(), kMaxExcludedMessages);
+    // The count goes down before the numbers change and up after, so a hook reading meanwhile
+    // scans only numbers of the old list or the new one.
+    block.excludedCount.store(0, std::memory_order_release);
+    for (std::size_t i = 0; i < count; ++i)
+        block.excluded[i].store(filter.excluded[i], std::memory_order_relaxed);
+    block.excludedCount.store(static_cast<std::uint32_t>(count), std::memory_order_release);
+    block.shownCategories.store(filter.shownCategories, std::memory_order_release);
+}
+
+bool LogFilterShows(const LogControl& control, std::uint32_t message) noexcept {
+    const LogFilterBlock& block = control.filter;
+    if (!(block.shownCategories.load(std::memory_order_acquire) & CategoryBit(CategoryOf(message))))
+        return false;
+    const std::uint32_t count =
+        std::min<std::uint32_t>(block.excludedCount.load(std::memory_order_acquire), kMaxExcludedMessages);
+    for (std::uint32_t i = 0; i < count; ++i)
+        if (block.excluded[i].load(std::memory_order_relaxed) == message)
+            return false;
+    return true;
 }
 
 bool ReaderSilent(const LogControl& control, std::uint64_t now) noexcept {

@@ -4,6 +4,7 @@
 // it under a name made from the thread's id before it hooks that thread; the hook, running on that
 // thread, finds it by the same name. Pure logic: no window system here.
 
+#include "msglog/MessageFilter.h"
 #include "msglog/MessageRing.h"
 
 #include <atomic>
@@ -20,7 +21,15 @@ enum class LogScope : std::uint32_t {
 };
 
 inline constexpr std::uint32_t kLogControlMagic = 0x434C584F; // "OXLC" in memory order
-inline constexpr std::uint32_t kLogControlVersion = 2;
+inline constexpr std::uint32_t kLogControlVersion = 3;
+
+// What the hook leaves out, as Orvex last set it; read on every message, changed while logging.
+struct LogFilterBlock {
+    std::atomic<std::uint32_t> shownCategories;
+    std::atomic<std::uint32_t> excludedCount;
+    std::atomic<std::uint32_t> excluded[kMaxExcludedMessages];
+};
+static_assert(sizeof(LogFilterBlock) == 256);
 
 struct LogControl {
     std::atomic<std::uint32_t> magic;
@@ -32,10 +41,11 @@ struct LogControl {
     // never marks its mapping closed: its silence is what tells the hook to look again by name.
     std::atomic<std::uint64_t> heartbeat;
     std::uint8_t reserved[32];
+    LogFilterBlock filter;
 };
-static_assert(std::is_standard_layout_v<LogControl> && sizeof(LogControl) == 64);
+static_assert(std::is_standard_layout_v<LogControl> && sizeof(LogControl) == 320);
 
-// The ring starts a cache line into the mapping.
+// The ring starts on the cache line after the control block.
 inline constexpr std::size_t kLogRingOffset = sizeof(LogControl);
 
 constexpr std::size_t LogMappingSize(std::uint32_t capacity = kDefaultRingCapacity) {
@@ -53,6 +63,12 @@ std::size_t WriteLogMappingName(std::uint32_t threadId, wchar_t (&buffer)[kLogMa
 bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,
                           std::uint64_t target, std::uint64_t now,
                           std::uint32_t capacity = kDefaultRingCapacity);
+
+// Orvex's side: what the hooks leave out from now on. A hook reading at the same moment may apply
+// the old filter, or a mix of the two, to that one message.
+void WriteLogFilter(LogControl& control, const MessageFilter& filter) noexcept;
+// The hook's side: whether `message` is logged. Trusts no count it finds.
+bool LogFilterShows(const LogControl& control, std::uint32_t message) noexcept;
 
 // Orvex reads its rings every 50 ms; a quarter second of silence means it may be gone, and a new
 // Orvex may already wait under the name (or it is only busy: looking again by name then finds the

@@ -31,6 +31,22 @@ bool MessageFilter::Shows(std::uint32_t message) const {
     return (shownCategories & CategoryBit(CategoryOf(message))) != 0 && !Contains(excluded, message);
 }
 
+std::wstring DescribeFilter(const MessageFilter& filter) {
+    std::vector<std::wstring> hidden;
+    for (std::uint32_t category = 0; category < static_cast<std::uint32_t>(MessageCategory::Count);
+         ++category)
+        if (!(filter.shownCategories & (1u << category)))
+            hidden.push_back(CategoryName(static_cast<MessageCategory>(category)));
+    if (const std::size_t count = filter.excluded.size())
+        hidden.push_back(std::to_wstring(count) + (count == 1 ? L" single message" : L" single messages"));
+    if (hidden.empty())
+        return L"hiding nothing";
+    std::wstring text = L"hiding " + hidden[0];
+    for (std::size_t i = 1; i < hidden.size(); ++i)
+        text += (i + 1 == hidden.size() ? L" and " : L", ") + hidden[i];
+    return text;
+}
+
 std::vector<std::byte> StoreMessageFilter(const MessageFilter& filter) {
     std::vector<std::byte> out;
     out.reserve((kHeaderWords + filter.excluded.size()) * kWordSize);

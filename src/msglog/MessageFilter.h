@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace orvex {
@@ -26,6 +27,9 @@ struct MessageFilter {
     bool ShowsEverything() const { return shownCategories == kAllCategories && excluded.empty(); }
     bool operator==(const MessageFilter&) const = default;
 };
+
+// What the filter leaves out, for a note in the log: "hiding Mouse, Timer and 2 single messages".
+std::wstring DescribeFilter(const MessageFilter& filter);
 
 std::vector<std::byte> StoreMessageFilter(const MessageFilter& filter);
 // The filter a stored value holds; nothing (use the defaults) when its size or version is not

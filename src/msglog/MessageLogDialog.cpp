@@ -1,15 +1,20 @@
 #include "msglog/MessageLogDialog.h"
 
 #include "common/ClipboardText.h"
+#include "common/SystemMessage.h"
+#include "common/TextFile.h"
 #include "inspect/ValueFormat.h"
+#include "msglog/MessageFilterDialog.h"
 #include "process/Process.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -18,8 +23,9 @@ constexpr RECT kEmptyRect{0, 0, 0, 0};
 // What each column is made wide enough for, in the list's own font: a value of eight digits (a
 // sixteen-digit one widens its column by a drag) and the longer message names.
 constexpr const wchar_t* kColumnSamples[orvex::kLogColumnCount] = {
-    L"100000",     L"100000.000", L"0x00000000", L"S", L"WM_WINDOWPOSCHANGING",
-    L"0x00000000", L"0x00000000", L"0x00000000"};
+    L"100000",     L"100000.000",           L"0x00000000",
+    L"S",          L"WM_WINDOWPOSCHANGING", L"0x00000000",
+    L"0x00000000", L"0x00000000",           L"x=1200 y=800 MK_LBUTTON|MK_SHIFT"};
 constexpr int kCellPadding = 12;
 constexpr const wchar_t* kScopeNames[] = {L"This window", L"This window and its children",
                                           L"Every window of its thread"};
@@ -75,10 +81,16 @@ ON_CONTROL(CBN_SELCHANGE, IDC_MSGLOG_SCOPE, OnScopeChanged)
 ON_NOTIFY(LVN_GETDISPINFOW, IDC_MSGLOG_LIST, OnGetDispInfo)
 ON_NOTIFY(LVN_KEYDOWN, IDC_MSGLOG_LIST, OnListKeyDown)
 ON_NOTIFY(NM_CUSTOMDRAW, IDC_MSGLOG_LIST, OnListCustomDraw)
+ON_NOTIFY(NM_DBLCLK, IDC_MSGLOG_LIST, OnListDoubleClick)
+ON_NOTIFY(TBN_DROPDOWN, IDC_MSGLOG_TOOLBAR, OnToolBarDropDown)
+ON_COMMAND(ID_MSGLOG_FILTER, OnFilter)
+ON_COMMAND(ID_MSGLOG_SAVE_ALL, OnSaveAll)
+ON_COMMAND(ID_MSGLOG_SAVE_SELECTED, OnSaveSelected)
 END_MESSAGE_MAP()
 
-CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner, std::size_t capacity)
-    : CModelessDialog(IDD_MESSAGE_LOG), m_owner(owner), m_lines(capacity) {
+CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner, orvex::MessageFilter filter,
+                                     std::size_t capacity)
+    : CModelessDialog(IDD_MESSAGE_LOG), m_owner(owner), m_lines(capacity), m_filter(std::move(filter)) {
     LARGE_INTEGER now{}, rate{};
     ::QueryPerformanceCounter(&now);
     ::QueryPerformanceFrequency(&rate);
@@ -107,14 +119,16 @@ bool CMessageLogDialog::CreateToolBar() {
         return false;
     m_wndToolBar.SetButtonStructSize(sizeof(TBBUTTON));
     m_wndToolBar.SetBitmapSize(0, 16);
-    m_wndToolBar.AddString(L"Stop");
-    m_wndToolBar.AddString(L"Clear");
+    m_wndToolBar.SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     TBBUTTON buttons[] = {
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_START_STOP, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_CLEAR, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
+        CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_FILTER, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
+        CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_SAVE, BTNS_SHOWTEXT | BTNS_AUTOSIZE | BTNS_WHOLEDROPDOWN),
     };
-    buttons[0].iString = 0;
-    buttons[1].iString = 1;
+    const wchar_t* labels[] = {L"Stop", L"Clear", L"Filter\u2026", L"Save\u2026"};
+    for (size_t i = 0; i < std::size(buttons); ++i)
+        buttons[i].iString = m_wndToolBar.AddString(labels[i]);
     m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
     if (!m_wndScope.CreateControl(0, WC_COMBOBOXW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
                                   RECT{0, 0, 220, 200}, m_hWnd, IDC_MSGLOG_SCOPE))
@@ -252,7 +266,7 @@ void CMessageLogDialog::Begin() {
             L"No window is selected: pick one with the finder tool, the hot key or the window tree.");
         return;
     }
-    const MessageLogSession::Refusal refusal = m_session.Begin(m_target, m_scope);
+    const MessageLogSession::Refusal refusal = m_session.Begin(m_target, m_scope, m_filter);
     if (refusal != MessageLogSession::Refusal::None)
         m_lines.AddNote(RefusalText(refusal));
 }
@@ -284,6 +298,27 @@ void CMessageLogDialog::OnClear() {
     UpdateStatus();
 }
 
+void CMessageLogDialog::OnFilter() {
+    CMessageFilterDialog dialog(this, m_filter);
+    if (dialog.DoModal() == IDOK)
+        SetFilter(dialog.Filter());
+}
+
+void CMessageLogDialog::SetFilter(const orvex::MessageFilter& filter) {
+    if (filter == m_filter)
+        return;
+    m_filter = filter;
+    // The hooks take it from the next message; what waits in the rings came before it.
+    const bool following = FollowingNewest();
+    const std::uint64_t trimmed = m_lines.Trimmed();
+    Drain();
+    m_session.SetFilter(m_filter);
+    m_lines.AddNote(m_filter.ShowsEverything()
+                        ? L"Filter off: every message is logged."
+                        : L"Filter changed: " + orvex::DescribeFilter(m_filter) + L".");
+    ShowLines(following, trimmed);
+}
+
 void CMessageLogDialog::OnScopeChanged() {
     const auto chosen = static_cast<std::uint32_t>(m_wndScope.SendMessage(CB_GETCURSEL));
     if (chosen > static_cast<std::uint32_t>(orvex::LogScope::Thread))
@@ -312,7 +347,9 @@ void CMessageLogDialog::Drain() {
     const bool following = FollowingNewest();
     const std::uint64_t trimmed = m_lines.Trimmed();
     const size_t added =
-        m_session.Drain([this](const orvex::MessageRecord& record) { m_lines.AddMessage(record); });
+        m_session.Drain([this](const orvex::MessageRecord& record, std::span<const std::byte> payload) {
+            m_lines.AddMessage(record, payload);
+        });
     m_seen += added;
     const std::uint64_t dropped = m_session.GetCounts().dropped;
     if (dropped > m_sessionDropped) {
@@ -439,6 +476,80 @@ void CMessageLogDialog::DrawNote(HDC dc, int item, const orvex::LogLine& line) {
         ::DrawFocusRect(dc, &row);
 }
 
+LRESULT CMessageLogDialog::OnListDoubleClick(NMITEMACTIVATE* activate) {
+    if (activate->iItem < 0 || static_cast<size_t>(activate->iItem) >= m_lines.size())
+        return 0;
+    const orvex::LogLine& line = m_lines[static_cast<size_t>(activate->iItem)];
+    if (line.note == 0)
+        m_owner.ListWindow(reinterpret_cast<HWND>(static_cast<UINT_PTR>(line.record.window)));
+    return 0;
+}
+
+LRESULT CMessageLogDialog::OnToolBarDropDown(NMTOOLBARW* dropDown) {
+    if (dropDown->iItem != ID_MSGLOG_SAVE)
+        return TBDDRET_NODEFAULT;
+    fw::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu)
+        return TBDDRET_DEFAULT;
+    ::AppendMenuW(menu.get(), MF_STRING, ID_MSGLOG_SAVE_ALL, L"&All Lines\u2026");
+    ::AppendMenuW(menu.get(), MF_STRING | (SelectedIndexes().empty() ? MF_GRAYED : 0u),
+                  ID_MSGLOG_SAVE_SELECTED, L"&Selected Lines\u2026");
+    RECT button{};
+    m_wndToolBar.SendMessage(TB_GETRECT, ID_MSGLOG_SAVE, reinterpret_cast<LPARAM>(&button));
+    ::MapWindowPoints(m_wndToolBar.m_hWnd, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom, 0, m_hWnd,
+                     nullptr);
+    return TBDDRET_DEFAULT;
+}
+
+std::vector<size_t> CMessageLogDialog::SelectedIndexes() const {
+    std::vector<size_t> indexes;
+    for (int item = -1; (item = static_cast<int>(m_wndList.SendMessage(
+                             LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED))) >= 0;)
+        indexes.push_back(static_cast<size_t>(item));
+    return indexes;
+}
+
+void CMessageLogDialog::OnSaveAll() {
+    Save(false);
+}
+
+void CMessageLogDialog::OnSaveSelected() {
+    Save(true);
+}
+
+void CMessageLogDialog::Save(bool selectedOnly) {
+    wchar_t path[MAX_PATH] = L"Orvex messages.txt";
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = m_hWnd;
+    dialog.lpstrFilter = L"Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = L"txt";
+    dialog.lpstrTitle = selectedOnly ? L"Save Selected Lines" : L"Save All Lines";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (!::GetSaveFileNameW(&dialog))
+        return;
+    if (!SaveTo(path, selectedOnly)) {
+        const std::wstring text = std::wstring(L"The lines could not be written to\n") + path + L"\n\n" +
+                                  SystemMessage(::GetLastError());
+        ::MessageBoxW(m_hWnd, text.c_str(), L"Message Log", MB_OK | MB_ICONWARNING);
+    }
+}
+
+bool CMessageLogDialog::SaveTo(const std::wstring& path, bool selectedOnly) {
+    std::vector<size_t> indexes;
+    if (selectedOnly) {
+        indexes = SelectedIndexes();
+    } else {
+        indexes.resize(m_lines.size());
+        for (size_t i = 0; i < indexes.size(); ++i)
+            indexes[i] = i;
+    }
+    return WriteUtf8File(path, orvex::LogLinesAsText(m_lines, indexes, m_text));
+}
+
 LRESULT CMessageLogDialog::OnListKeyDown(NMLVKEYDOWN* key) {
     // The state that came with the key: Ctrl held while C was pressed.
     if (key->wVKey == 'C' && ::GetKeyState(VK_CONTROL) < 0)
@@ -447,10 +558,7 @@ LRESULT CMessageLogDialog::OnListKeyDown(NMLVKEYDOWN* key) {
 }
 
 void CMessageLogDialog::CopySelection() {
-    std::vector<size_t> indexes;
-    for (int item = -1; (item = static_cast<int>(m_wndList.SendMessage(
-                             LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED))) >= 0;)
-        indexes.push_back(static_cast<size_t>(item));
+    const std::vector<size_t> indexes = SelectedIndexes();
     if (indexes.empty())
         return;
     PutTextOnClipboard(m_hWnd, orvex::LogLinesAsText(m_lines, indexes, m_text));
@@ -462,6 +570,8 @@ void CMessageLogDialog::UpdateStatus() {
     std::wstring text = m_target && ::IsWindow(m_target) ? L"Target " + m_targetText : L"No window selected";
     text += L"    Lines " + WithSeparators(m_lines.size()) + L"    Seen " + WithSeparators(m_seen) +
             L"    Dropped " + WithSeparators(m_dropped);
+    if (!m_filter.ShowsEverything())
+        text += L"    Filtered";
     if (!m_running)
         text += L"    Stopped";
     else if (m_scope == orvex::LogScope::WindowAndChildren)

@@ -8,6 +8,7 @@
 #include "framework/ModelessDialog.h"
 #include "msglog/LogLineText.h"
 #include "msglog/LogLines.h"
+#include "msglog/MessageFilter.h"
 #include "msglog/MessageLogSession.h"
 
 #include <cstddef>
@@ -15,13 +16,15 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class CMessageLogDialog : public CModelessDialog {
     DECLARE_MESSAGE_MAP()
 
 public:
-    // `capacity`: the newest lines kept; older ones leave from the top.
-    explicit CMessageLogDialog(ToolWindowOwner& owner,
+    // `filter`: what the hooks leave out; `capacity`: the newest lines kept, older ones leave from
+    // the top.
+    explicit CMessageLogDialog(ToolWindowOwner& owner, orvex::MessageFilter filter = {},
                                std::size_t capacity = orvex::LogLines::kDefaultCapacity);
     ~CMessageLogDialog() override;
 
@@ -39,6 +42,12 @@ public:
     void Drain();
     // The window's width that shows every column whole.
     int WidthForColumns() const;
+    // What the log leaves out, as the user last set it.
+    const orvex::MessageFilter& Filter() const { return m_filter; }
+    void SetFilter(const orvex::MessageFilter& filter);
+    // Writes the lines (the selected ones, or all) to `path` as UTF-8, tab-separated, the column
+    // names first; false, with the reason in the thread's last error, when it could not.
+    bool SaveTo(const std::wstring& path, bool selectedOnly);
     // Where the window stood in its normal state, kept when it goes for its owner to store.
     const RECT& NormalRect() const { return m_normalRect; }
 
@@ -59,6 +68,11 @@ protected:
     LRESULT OnGetDispInfo(NMLVDISPINFOW* info);
     LRESULT OnListKeyDown(NMLVKEYDOWN* key);
     LRESULT OnListCustomDraw(NMLVCUSTOMDRAW* draw);
+    LRESULT OnListDoubleClick(NMITEMACTIVATE* activate);
+    LRESULT OnToolBarDropDown(NMTOOLBARW* dropDown);
+    void OnFilter();
+    void OnSaveAll();
+    void OnSaveSelected();
 
 private:
     bool CreateToolBar();
@@ -70,6 +84,8 @@ private:
     bool FollowingNewest() const;
     void UpdateStatus();
     void CopySelection();
+    void Save(bool selectedOnly);
+    std::vector<size_t> SelectedIndexes() const;
     std::wstring ClassOf(std::uint64_t window);
     std::optional<std::wstring> RegisteredName(std::uint32_t message);
     std::wstring Describe(HWND hwnd);
@@ -87,6 +103,7 @@ private:
     orvex::LogTextContext m_text;
     HWND m_target = nullptr;
     orvex::LogScope m_scope = orvex::LogScope::Window;
+    orvex::MessageFilter m_filter;
     bool m_running = true;
     // Since the log was opened or cleared; the session's own counts start again with each target.
     std::uint64_t m_seen = 0;

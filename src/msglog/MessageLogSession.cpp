@@ -111,7 +111,8 @@ MessageLogSession::~MessageLogSession() {
         ::FreeLibrary(m_library);
 }
 
-MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope scope) {
+MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope scope,
+                                                    const orvex::MessageFilter& filter) {
     End();
     if (!target || !::IsWindow(target))
         return Refusal::NotAWindow;
@@ -134,7 +135,7 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
     }
     m_session = NewSessionNumber();
     for (DWORD threadId : ThreadsInScope(target, scope)) {
-        const Refusal refusal = HookThread(threadId, target, scope);
+        const Refusal refusal = HookThread(threadId, target, scope, filter);
         if (refusal != Refusal::None) {
             End();
             return refusal;
@@ -143,7 +144,8 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
     return Refusal::None;
 }
 
-MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND target, orvex::LogScope scope) {
+MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND target, orvex::LogScope scope,
+                                                         const orvex::MessageFilter& filter) {
     auto log = std::make_unique<ThreadLog>();
     log->threadId = threadId;
     const std::size_t size = orvex::LogMappingSize();
@@ -163,6 +165,7 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
         log->reader.Attach(static_cast<std::byte*>(log->view.get()) + orvex::kLogRingOffset,
                            size - orvex::kLogRingOffset, m_session) != orvex::RingCheck::Ok)
         return Refusal::CannotHook;
+    orvex::WriteLogFilter(log->Control(), filter);
     const std::pair<int, const char*> kinds[] = {
         {WH_CALLWNDPROC, "OrvexCallWndProc"},
         {WH_CALLWNDPROCRET, "OrvexCallWndRetProc"},
@@ -184,14 +187,20 @@ void MessageLogSession::End() {
     m_threads.clear();
 }
 
-size_t MessageLogSession::Drain(const std::function<void(const orvex::MessageRecord&)>& sink) {
+void MessageLogSession::SetFilter(const orvex::MessageFilter& filter) {
+    for (const auto& log : m_threads)
+        orvex::WriteLogFilter(log->Control(), filter);
+}
+
+size_t MessageLogSession::Drain(const RecordSink& sink) {
     size_t delivered = 0;
     const std::uint64_t now = ::GetTickCount64();
     for (const auto& log : m_threads) {
         log->Control().heartbeat.store(now, std::memory_order_relaxed);
         log->reader.Drain([&](const orvex::RingRecord& record) {
-            if (const auto message = orvex::ReadMessageRecord(record.payload)) {
-                sink(*message);
+            std::span<const std::byte> payload;
+            if (const auto message = orvex::ReadMessageRecord(record.payload, &payload)) {
+                sink(*message, payload);
                 ++delivered;
             } else {
                 ++m_rejectedRecords;

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 class MessageLogSession {
@@ -37,15 +38,20 @@ public:
     MessageLogSession& operator=(const MessageLogSession&) = delete;
     ~MessageLogSession();
 
-    // Starts logging `target` in `scope`; on a refusal nothing is left hooked.
-    Refusal Begin(HWND target, orvex::LogScope scope);
+    // Starts logging `target` in `scope`, leaving out what `filter` hides; on a refusal nothing is
+    // left hooked.
+    Refusal Begin(HWND target, orvex::LogScope scope, const orvex::MessageFilter& filter = {});
+    // What the hooks leave out from the next message on.
+    void SetFilter(const orvex::MessageFilter& filter);
     void End();
     bool Active() const { return !m_threads.empty(); }
     // Threads hooked now.
     size_t ThreadCount() const { return m_threads.size(); }
 
-    // Hands every record waiting in the rings to `sink`, thread by thread; returns how many.
-    size_t Drain(const std::function<void(const orvex::MessageRecord&)>& sink);
+    // Hands every record waiting in the rings to `sink` with the payload the hook copied behind it
+    // (a view valid during the call), thread by thread; returns how many.
+    using RecordSink = std::function<void(const orvex::MessageRecord&, std::span<const std::byte> payload)>;
+    size_t Drain(const RecordSink& sink);
 
     struct Counts {
         std::uint64_t seen = 0;     // records read
@@ -56,7 +62,8 @@ public:
 
 private:
     struct ThreadLog;
-    Refusal HookThread(DWORD threadId, HWND target, orvex::LogScope scope);
+    Refusal HookThread(DWORD threadId, HWND target, orvex::LogScope scope,
+                       const orvex::MessageFilter& filter);
 
     std::unique_ptr<HookLibraryFile> m_file;
     HMODULE m_library = nullptr;

@@ -107,6 +107,10 @@
 #define IDC_MSGLOG_STATUS 103
 #define ID_MSGLOG_START_STOP 32801
 #define ID_MSGLOG_CLEAR 32802
+#define ID_MSGLOG_FILTER 32803
+#define ID_MSGLOG_SAVE 32804
+#define ID_MSGLOG_SAVE_ALL 32805
+#define ID_MSGLOG_SAVE_SELECTED 32806
 
 // The message log's filter dialog: one check box per category, in the order of the categories
 #define IDC_FILTER_MOUSE 1100

@@ -1,5 +1,5 @@
 // The control block the hook inside another program reads: found only when it is ours and of this
-// layout, and its reader counted gone after a silence.
+// layout, its filter read within bounds, and its reader counted gone after a silence.
 #include "msglog/LogMapping.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace {
 
 using namespace orvex;
 
-TEST(LogMapping, AForeignBlockIsIgnoredAndASilentReaderLooksGone) {
+TEST(LogMapping, AForeignBlockIsIgnoredTheFilterHoldsAndASilentReaderLooksGone) {
     std::vector<std::uint64_t> memory(LogMappingSize(kMinRingCapacity) / sizeof(std::uint64_t) + 1);
     void* block = memory.data();
     const std::size_t size = memory.size() * sizeof(std::uint64_t);
@@ -23,6 +23,17 @@ TEST(LogMapping, AForeignBlockIsIgnoredAndASilentReaderLooksGone) {
     EXPECT_TRUE(ReaderSilent(*control, 5001 + kReaderSilenceMs)) << "killed, or too busy to read";
     EXPECT_FALSE(ReaderSilent(*control, 4990)) << "a beat written while the clock was read";
     EXPECT_TRUE(ReaderSilent(*control, 3000)) << "a beat from far in the future is not believed";
+
+    EXPECT_TRUE(LogFilterShows(*control, 0x0201)) << "a new mapping shows everything";
+    MessageFilter filter;
+    filter.shownCategories = kAllCategories & ~CategoryBit(MessageCategory::Mouse);
+    filter.excluded = {0x000F};
+    WriteLogFilter(*control, filter);
+    EXPECT_FALSE(LogFilterShows(*control, 0x0201)) << "WM_LBUTTONDOWN: a mouse message";
+    EXPECT_FALSE(LogFilterShows(*control, 0x000F));
+    EXPECT_TRUE(LogFilterShows(*control, 0x0010));
+    control->filter.excludedCount.store(0xFFFFFFFF);
+    EXPECT_TRUE(LogFilterShows(*control, 0x0010)) << "a count written by someone else stays in bounds";
 
     control->version.store(kLogControlVersion + 1);
     EXPECT_EQ(FindLogControl(block, size), nullptr) << "another layout";

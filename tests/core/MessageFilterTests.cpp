@@ -83,6 +83,10 @@ TEST(MessageFilter, ShowsWhatNeitherItsCategoryNorItsListLeavesOut) {
     EXPECT_FALSE(filter.Shows(0x000F)) << "listed";
     EXPECT_TRUE(filter.Shows(0x0014)) << "WM_ERASEBKGND: its category is shown";
     EXPECT_FALSE(filter.ShowsEverything());
+    EXPECT_EQ(DescribeFilter(filter), L"hiding Mouse and 1 single message");
+    filter.shownCategories &= ~CategoryBit(Timer);
+    filter.excluded.push_back(0x0010);
+    EXPECT_EQ(DescribeFilter(filter), L"hiding Mouse, Timer and 2 single messages");
 }
 
 std::vector<std::byte> Bytes(std::initializer_list<std::uint32_t> words) {

@@ -1,5 +1,6 @@
 // The message log as a user meets it: Notepad's edit control picked with the hot key, the log
-// opened from the window toolbar, two letters typed into Notepad, their key messages in the list.
+// opened from the window toolbar, two letters typed into Notepad and their key messages in the
+// list; a stored filter leaving out the pointer's moves; an Orvex killed while logging.
 #include "harness/ExternalProcess.h"
 #include "harness/OrvexSession.h"
 #include "harness/RemoteListView.h"
@@ -23,6 +24,24 @@ constexpr int kMessageColumn = 4;
 
 bool Has(const std::vector<std::wstring>& cells, const wchar_t* name) {
     return std::find(cells.begin(), cells.end(), name) != cells.end();
+}
+
+// Starts Notepad on the right half of the screen; its edit control, or null.
+HWND StartNotepad(harness::BackgroundProcess& notepad) {
+    if (!notepad.Start(L"notepad.exe"))
+        return nullptr;
+    HWND frame = nullptr;
+    harness::WaitUntil(
+        [&] {
+            const auto found = harness::FindTopLevelWindows(notepad.Id(), L"Notepad", nullptr);
+            frame = found.empty() ? nullptr : found.front();
+            return frame != nullptr;
+        },
+        15000);
+    if (!frame)
+        return nullptr;
+    ::SetWindowPos(frame, nullptr, 640, 80, 560, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    return ::FindWindowExW(frame, nullptr, L"Edit", nullptr);
 }
 
 // Starts Orvex, picks `window` with the hot key and opens the log from the window toolbar; the
@@ -55,17 +74,7 @@ HWND OpenLogOn(harness::OrvexSession& orvex, HWND window) {
 TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
     harness::ClearOrvexSettings();
     harness::BackgroundProcess notepad;
-    ASSERT_TRUE(notepad.Start(L"notepad.exe"));
-    HWND frame = nullptr;
-    ASSERT_TRUE(harness::WaitUntil(
-        [&] {
-            const auto found = harness::FindTopLevelWindows(notepad.Id(), L"Notepad", nullptr);
-            frame = found.empty() ? nullptr : found.front();
-            return frame != nullptr;
-        },
-        15000));
-    ::SetWindowPos(frame, nullptr, 640, 80, 560, 400, SWP_NOZORDER | SWP_NOACTIVATE);
-    HWND edit = ::FindWindowExW(frame, nullptr, L"Edit", nullptr);
+    HWND edit = StartNotepad(notepad);
     ASSERT_NE(edit, nullptr);
 
     harness::OrvexSession orvex;
@@ -84,6 +93,35 @@ TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
         10000))
         << messages.size() << " lines, none or not all of the key messages";
 
+    EXPECT_TRUE(orvex.Close());
+    notepad.Kill();
+}
+
+TEST(MessageLogE2e, WithMouseMovesFilteredOutClicksOnNotepadAreLoggedAndNoMoves) {
+    harness::ClearOrvexSettings();
+    const DWORD stored[] = {1, 0x3FF, 1, WM_MOUSEMOVE}; // layout 1, every category, one message left out
+    ASSERT_TRUE(harness::WriteRegistryBinary(L"Settings", L"MessageLogFilter", stored, sizeof(stored)));
+    harness::BackgroundProcess notepad;
+    HWND edit = StartNotepad(notepad);
+    ASSERT_NE(edit, nullptr);
+    harness::OrvexSession orvex;
+    HWND list = OpenLogOn(orvex, edit);
+    ASSERT_NE(list, nullptr);
+
+    const POINT middle = harness::CenterOf(edit);
+    for (int step = 0; step < 10; ++step)
+        harness::xdo::MoveTo(middle.x - 50 + step * 10, middle.y + step * 3);
+    harness::xdo::Click(middle.x, middle.y);
+    std::vector<std::wstring> messages;
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] {
+            messages = harness::ReadListColumn(list, kMessageColumn);
+            return Has(messages, L"WM_LBUTTONDOWN") && Has(messages, L"WM_LBUTTONUP");
+        },
+        10000))
+        << messages.size() << " lines, without the click";
+    EXPECT_FALSE(Has(messages, L"WM_MOUSEMOVE"));
+    EXPECT_TRUE(Has(messages, L"WM_SETCURSOR")) << "the pointer was over it: only the moves are left out";
     EXPECT_TRUE(orvex.Close());
     notepad.Kill();
 }

@@ -146,6 +146,10 @@ bool TargetProcess::SetText(HWND hwnd, const std::wstring& text) {
     return IsOk(Request("settext\t" + HexHandle(hwnd) + "\t" + Narrow(text)));
 }
 
+bool TargetProcess::SetTextFromNowhere(HWND hwnd) {
+    return IsOk(Request("badsettext\t" + HexHandle(hwnd)));
+}
+
 bool TargetProcess::Hang(DWORD ms) {
     return IsOk(Request("hang\t" + Hex(ms)));
 }

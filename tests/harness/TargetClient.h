@@ -63,6 +63,9 @@ public:
     bool Enable(HWND hwnd, bool enable);
     bool SetText(HWND hwnd, const std::wstring& text);
     bool SetEllipticRegion(HWND hwnd, const RECT& bounds);
+    // Has the target send `hwnd`, a window of its own class, WM_SETTEXT pointing at memory that is
+    // not there; the window answers TRUE without reading it. False when the target did not answer.
+    bool SetTextFromNowhere(HWND hwnd);
     // Replies, then keeps the target's user-interface thread from pumping messages for `ms`.
     bool Hang(DWORD ms);
     // Has the target's user-interface thread send `hwnd`, a window of its own class made by Create,

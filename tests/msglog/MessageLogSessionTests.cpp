@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -33,15 +35,20 @@ protected:
             harness::WindowSpec::Child(frame, L"OrvexTargetWindow", L"child", 0, {10, 10, 100, 60}, 3));
         ASSERT_TRUE(frame && child);
     }
-    // The records of `messages` drained until `until` of them have come or five seconds passed.
-    std::vector<MessageRecord> Collect(MessageLogSession& log, std::vector<UINT> messages, size_t until) {
+    // The records of `messages` drained until `until` of them have come or five seconds passed,
+    // with the payloads the hook copied behind them into `payloads` when asked.
+    std::vector<MessageRecord> Collect(MessageLogSession& log, std::vector<UINT> messages, size_t until,
+                                       std::vector<std::vector<std::byte>>* payloads = nullptr) {
         std::vector<MessageRecord> seen;
         harness::WaitUntil(
             [&] {
-                log.Drain([&](const MessageRecord& record) {
+                log.Drain([&](const MessageRecord& record, std::span<const std::byte> payload) {
                     for (UINT message : messages)
-                        if (record.message == message)
+                        if (record.message == message) {
                             seen.push_back(record);
+                            if (payloads)
+                                payloads->emplace_back(payload.begin(), payload.end());
+                        }
                 });
                 return seen.size() >= until;
             },
@@ -81,7 +88,7 @@ TEST_F(MessageLogSessionTest, SentReturnedAndPostedMessagesArriveOnceEachInOrder
     // Ended: the target goes on answering and nothing more arrives.
     log.End();
     EXPECT_EQ(::SendMessageW(frame, harness::kTargetEchoMessage, 0, 9), 9);
-    EXPECT_EQ(log.Drain([](const MessageRecord&) {}), 0u);
+    EXPECT_EQ(log.Drain([](const MessageRecord&, std::span<const std::byte>) {}), 0u);
 }
 
 TEST_F(MessageLogSessionTest, TheScopesRetargetingAndOneLogPerThread) {
@@ -129,6 +136,44 @@ TEST_F(MessageLogSessionTest, AHungTargetHoldsUpNeitherTheStartNorTheEnd) {
     EXPECT_TRUE(harness::WaitUntil(
         [&] { return ::SendMessageW(frame, harness::kTargetEchoMessage, 0, 3) == 3; }, 8000))
         << "the program did not come back";
+}
+
+TEST_F(MessageLogSessionTest, TheFilterWorksInTheHookAndWhatParametersPointAtIsCopiedSafely) {
+    MessageLogSession log;
+    orvex::MessageFilter filter;
+    filter.excluded = {harness::kTargetEchoMessage};
+    ASSERT_EQ(log.Begin(frame, LogScope::Window, filter), Refusal::None);
+    ::SendMessageW(frame, harness::kTargetEchoMessage, 0, 1);
+    ASSERT_TRUE(::PostMessageW(frame, kPosted, 0, 0));
+    // The echo was sent and answered before the post: by the time the post is logged, the echo
+    // would have been too.
+    const std::vector<MessageRecord> seen = Collect(log, {harness::kTargetEchoMessage, kPosted}, 1);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].message, kPosted) << "a message left out never reaches the ring";
+    log.SetFilter({});
+    ::SendMessageW(frame, harness::kTargetEchoMessage, 0, 2);
+    EXPECT_EQ(Collect(log, {harness::kTargetEchoMessage}, 2).size(), 2u) << "the filter changes at once";
+
+    std::vector<std::vector<std::byte>> payloads;
+    ASSERT_TRUE(target.SetText(frame, L"Hello"));
+    ASSERT_TRUE(target.SetTextFromNowhere(frame)) << "the program crashed";
+    const std::vector<MessageRecord> texts = Collect(log, {WM_SETTEXT}, 4, &payloads);
+    ASSERT_EQ(texts.size(), 4u);
+    ASSERT_EQ(texts[0].payload, orvex::PayloadKind::Text);
+    orvex::TextPayload header;
+    ASSERT_EQ(payloads[0].size(), sizeof(header) + 5 * sizeof(wchar_t));
+    std::memcpy(&header, payloads[0].data(), sizeof(header));
+    EXPECT_EQ(header.length, 5u);
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(payloads[0].data() + sizeof(header)), 5),
+              L"Hello");
+    // Logged, with nothing read where it pointed; Wine reads a released page as zeros.
+    EXPECT_EQ(texts[2].kind, MessageKind::Sent);
+    if (texts[2].payload != orvex::PayloadKind::None) {
+        ASSERT_TRUE(RunningOnWine());
+        ASSERT_EQ(payloads[2].size(), sizeof(header));
+        std::memcpy(&header, payloads[2].data(), sizeof(header));
+        EXPECT_EQ(header.length, 0u);
+    }
 }
 
 } // namespace

@@ -8,7 +8,10 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -117,8 +120,42 @@ TEST_F(MessageLogWindowTest, TheListFollowsTheNewestLineUntilALineIsSelectedAndC
         ::CloseClipboard();
     }
     EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")),
-              L"#\tTime\tWindow\tType\tMessage\twParam\tlParam\tResult");
+              L"#\tTime\tWindow\tType\tMessage\twParam\tlParam\tResult\tDetails");
     EXPECT_NE(copied.find(L"\r\n3\t"), std::wstring::npos) << "the selected third line";
+
+    // Saved whole, or the selection, as UTF-8; a file that cannot be written is said so.
+    wchar_t folder[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"orvex-saved-log.txt";
+    const auto savedLines = [&] {
+        std::ifstream file(std::filesystem::path(path), std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line);)
+            lines.push_back(line);
+        return lines;
+    };
+    ASSERT_TRUE(log->SaveTo(path, false));
+    std::vector<std::string> saved = savedLines();
+    ASSERT_EQ(saved.size(), log->Lines().size() + 1);
+    EXPECT_EQ(saved[0], "#\tTime\tWindow\tType\tMessage\twParam\tlParam\tResult\tDetails\r");
+    ASSERT_TRUE(log->SaveTo(path, true));
+    saved = savedLines();
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[1].substr(0, 2), "3\t");
+    ::DeleteFileW(path.c_str());
+    EXPECT_FALSE(log->SaveTo(std::wstring(folder) + L"no such folder\\log.txt", false));
+
+    // A double-clicked line's window is listed; the log stays on its target.
+    HWND elsewhere = PlainWindow(L"elsewhere");
+    dialog->Retarget(elsewhere);
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    ASSERT_TRUE(::SendMessageW(list, LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row)));
+    ::SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2));
+    ::SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2));
+    EXPECT_EQ(dialog->ListedWindow(), logged);
+    EXPECT_EQ(log->Target(), logged);
+    ::DestroyWindow(elsewhere);
 }
 
 TEST_F(MessageLogWindowTest, WhileOlderLinesLeaveTheViewAndSelectionStayOnTheLinesBeingRead) {
@@ -128,8 +165,8 @@ TEST_F(MessageLogWindowTest, WhileOlderLinesLeaveTheViewAndSelectionStayOnTheLin
     ASSERT_TRUE(OpenDialog());
     ASSERT_TRUE(dialog->ShowWindowProperties(logged));
     constexpr size_t kCapacity = 120;
-    CMessageLogDialog* log =
-        CModelessDialog::Open<CMessageLogDialog>(dialog.get(), nullptr, *dialog, kCapacity);
+    CMessageLogDialog* log = CModelessDialog::Open<CMessageLogDialog>(dialog.get(), nullptr, *dialog,
+                                                                      orvex::MessageFilter{}, kCapacity);
     ASSERT_NE(log, nullptr);
     const HWND list = ::GetDlgItem(log->m_hWnd, IDC_MSGLOG_LIST);
     const auto sendEchoes = [&](int count) {

@@ -38,6 +38,7 @@ constexpr wchar_t kTargetClass[] = L"OrvexTargetWindow";
 constexpr UINT kRunRequest = WM_APP + 1;
 constexpr UINT kEchoMessage = WM_APP + 2;
 constexpr UINT kIdentityMessage = WM_APP + 3;
+constexpr wchar_t kIgnoresTextProp[] = L"OrvexTargetIgnoresText";
 
 std::wstring Widen(const std::string& text) {
     if (text.empty())
@@ -280,6 +281,17 @@ std::string Execute(const std::string& line, bool& quit) {
     }
     if (verb == "selfsend" && f.size() >= 3)
         return SelfSend(f);
+    if (verb == "badsettext" && f.size() >= 2) {
+        // A sender's mistake: WM_SETTEXT pointing at memory that is not there, to a window that
+        // answers it without reading the text.
+        HWND hwnd = HandleOf(f[1]);
+        void* page = ::VirtualAlloc(nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        ::VirtualFree(page, 0, MEM_RELEASE);
+        ::SetPropW(hwnd, kIgnoresTextProp, reinterpret_cast<HANDLE>(1));
+        const LRESULT answer = ::SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(page));
+        ::RemovePropW(hwnd, kIgnoresTextProp);
+        return Reply(answer == TRUE);
+    }
     if (verb == "hang" && f.size() >= 2) {
         g_hangAfterReply = static_cast<DWORD>(Hex(f[1]));
         return "ok";
@@ -308,6 +320,8 @@ LRESULT CALLBACK TargetWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         }
         return 0;
     }
+    if (message == WM_SETTEXT && ::GetPropW(hwnd, kIgnoresTextProp))
+        return TRUE;
     if (message == kEchoMessage)
         return lParam;
     if (message == kIdentityMessage)
