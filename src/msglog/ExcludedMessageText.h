@@ -9,11 +9,13 @@
 
 namespace orvex {
 
-// "WM_MOUSEMOVE (0x0200)", "WM_USER+1 (0x0401)"; the number alone where no name is known.
+// "WM_MOUSEMOVE (0x0200)", "EM_SETSEL (0x00B1)", "WM_USER+1 (0x0401)"; the number alone where no
+// name is known.
 std::wstring ExcludedMessageLabel(std::uint32_t message);
 
-// The message a typed text names: a window message's header name (ASCII case ignored), or a number
-// as the send-message dialog reads one. Nothing for anything else.
+// The message a typed text names: a header name (ASCII case ignored), or a number as the
+// send-message dialog reads one. Nothing for anything else. A control's message is left out by its
+// number, for every class.
 std::optional<std::uint32_t> ReadExcludedMessage(std::wstring_view text);
 
 } // namespace orvex

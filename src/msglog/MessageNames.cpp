@@ -107,12 +107,36 @@ std::vector<std::wstring_view> WindowMessageNames() {
     return names;
 }
 
-std::optional<std::uint32_t> WindowMessageNumber(std::wstring_view name) {
-    for (const MessageNameEntry& entry : kWindowMessages) {
-        if (EqualsAsciiNoCase(name, entry.name))
-            return entry.number;
+std::optional<std::uint32_t> MessageNumberOfName(std::wstring_view name) {
+    const auto in = [name](std::span<const MessageNameEntry> table) -> std::optional<std::uint32_t> {
+        for (const MessageNameEntry& entry : table) {
+            if (EqualsAsciiNoCase(name, entry.name))
+                return entry.number;
+        }
+        return std::nullopt;
+    };
+    if (const auto number = in(kWindowMessages))
+        return number;
+    if (const auto number = in(kCommonControlMessages))
+        return number;
+    for (const ClassMessageTable& entry : kClassMessageTables) {
+        if (const auto number = in(entry.messages))
+            return number;
     }
     return std::nullopt;
+}
+
+std::wstring_view UniqueControlMessageName(std::uint32_t message) {
+    std::wstring_view unique = Find(kCommonControlMessages, message);
+    for (const ClassMessageTable& entry : kClassMessageTables) {
+        const std::wstring_view name = Find(entry.messages, message);
+        if (name.empty() || name == unique)
+            continue;
+        if (!unique.empty())
+            return {};
+        unique = name;
+    }
+    return unique;
 }
 
 } // namespace orvex

@@ -36,7 +36,12 @@ std::wstring MessageName(std::uint32_t message, std::wstring_view className,
 // a message by.
 std::vector<std::wstring_view> WindowMessageNames();
 
-// The number of the window message of that header name (ASCII case ignored), or nothing.
-std::optional<std::uint32_t> WindowMessageNumber(std::wstring_view name);
+// The number of the message of that header name (ASCII case ignored): a window message's, or a
+// control class's own (EM_SETSEL, LVM_INSERTITEMW); nothing when the headers have no such name.
+std::optional<std::uint32_t> MessageNumberOfName(std::wstring_view name);
+
+// The one header name the control classes give `message`, when exactly one name is theirs for it
+// (0x00B1 is EM_SETSEL to every class that knows it; 0x0401 has many names): empty otherwise.
+std::wstring_view UniqueControlMessageName(std::uint32_t message);
 
 } // namespace orvex

@@ -137,7 +137,11 @@ TEST(ExcludedMessageText, ListedByNameAndNumberAndTypedByEither) {
     EXPECT_EQ(ReadExcludedMessage(L" wm_timer "), 0x0113u);
     EXPECT_EQ(ReadExcludedMessage(L"0x0401"), 0x0401u);
     EXPECT_EQ(ReadExcludedMessage(L"513"), 0x0201u);
-    EXPECT_EQ(ReadExcludedMessage(L"EM_SETSEL"), std::nullopt) << "a control's own name needs its class";
+    EXPECT_EQ(ReadExcludedMessage(L"em_setsel"), 0x00B1u);
+    EXPECT_EQ(ExcludedMessageLabel(0x00B1), L"EM_SETSEL (0x00B1)");
+    EXPECT_EQ(ReadExcludedMessage(L"LVM_INSERTITEMW"), 0x104Du);
+    EXPECT_EQ(ExcludedMessageLabel(0x104D), L"LVM_INSERTITEMW (0x104D)") << "no other class names 0x104D";
+    EXPECT_EQ(ReadExcludedMessage(L"WM_NOSUCH"), std::nullopt);
     EXPECT_EQ(ReadExcludedMessage(L""), std::nullopt);
 
     // Every name offered reads back to the message that is listed under it.
