@@ -21,11 +21,11 @@ namespace {
 
 constexpr RECT kEmptyRect{0, 0, 0, 0};
 // What each column is made wide enough for, in the list's own font: a value of eight digits (a
-// sixteen-digit one widens its column by a drag) and the longer message names.
+// sixteen-digit one widens its column by a drag), the longer message names and details.
 constexpr const wchar_t* kColumnSamples[orvex::kLogColumnCount] = {
     L"100000",     L"100000.000",           L"0x00000000",
     L"S",          L"WM_WINDOWPOSCHANGING", L"0x00000000",
-    L"0x00000000", L"0x00000000",           L"x=1200 y=800 MK_LBUTTON|MK_SHIFT"};
+    L"0x00000000", L"0x00000000",           L"VK_RETURN repeat=1 scan=0x1C previous=up pressed"};
 constexpr int kCellPadding = 12;
 constexpr const wchar_t* kScopeNames[] = {L"This window", L"This window and its children",
                                           L"Every window of its thread"};
