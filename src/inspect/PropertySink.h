@@ -11,6 +11,11 @@ enum PropertyGroup {
     GROUP_CLASS = 2,
     GROUP_PROCESS = 3,
     GROUP_SUMMARY = 4,
+    // Shown after the others in the Detail listing when the user asks for more properties.
+    GROUP_WINDOWS = 5,
+    GROUP_WINDOW_PROPERTIES = 6,
+    GROUP_DISPLAY = 7,
+    GROUP_THREAD = 8,
 };
 
 // A row's kind decides its colours and indent.
@@ -26,6 +31,9 @@ enum PropertyKind {
     KIND_WINDOW_STYLES = 8,
     KIND_EXTENDED_STYLES = 9,
     KIND_CLASS_STYLES = 10,
+    // A window's handle the user can go to by double-clicking the row: its value starts with the
+    // handle as "0x..." ("0x00010042 (Edit)").
+    KIND_WINDOW_LINK = 11,
 };
 
 // The value of a row whose value cannot be read.
