@@ -1,7 +1,6 @@
 #include "inspect/ClassStyleNames.h"
 
 #include "inspect/SpecialClassNames.h"
-#include "inspect/ValueFormat.h"
 
 namespace orvex {
 
@@ -16,12 +15,6 @@ constexpr ClassStyleName kClassStyles[] = {
     {L"CS_DROPSHADOW", 0x20000},
 };
 
-void AppendItem(std::wstring& list, std::wstring_view item) {
-    if (!list.empty())
-        list += L" | ";
-    list += item;
-}
-
 } // namespace
 
 std::span<const ClassStyleName> ClassStyleTable() {
@@ -29,17 +22,7 @@ std::span<const ClassStyleName> ClassStyleTable() {
 }
 
 std::wstring FormatClassStyles(std::uint32_t classStyle) {
-    std::wstring list;
-    std::uint32_t remaining = classStyle;
-    for (const ClassStyleName& style : kClassStyles) {
-        if ((classStyle & style.value) == style.value) {
-            AppendItem(list, style.name);
-            remaining &= ~style.value;
-        }
-    }
-    if (remaining != 0)
-        AppendItem(list, FormatHex32(remaining));
-    return list;
+    return FormatBitNames(kClassStyles, classStyle);
 }
 
 std::wstring FormatClassNameWithStyles(std::wstring_view className, std::uint32_t classStyle) {

@@ -2,6 +2,8 @@
 // Class-style bits by name, and the class name as the Summary listing writes it.
 // Pure logic: no window system here.
 
+#include "inspect/BitNames.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -9,10 +11,7 @@
 
 namespace orvex {
 
-struct ClassStyleName {
-    std::wstring_view name;
-    std::uint32_t value;
-};
+using ClassStyleName = BitName;
 
 // The named class-style bits, in the order they are listed.
 std::span<const ClassStyleName> ClassStyleTable();
