@@ -32,7 +32,7 @@ constexpr BitName kGuiThreadFlags[] = {
 
 std::wstring FormatWindowLink(std::uint64_t handle, std::wstring_view className) {
     if (handle == 0)
-        return kNoWindow;
+        return kNone;
     std::wstring text = FormatPointer(handle);
     if (!className.empty())
         text.append(L" (").append(className).append(L")");

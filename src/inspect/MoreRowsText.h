@@ -11,11 +11,11 @@
 
 namespace orvex {
 
-// What a relation or thread row shows when there is no such window.
-inline constexpr wchar_t kNoWindow[] = L"<None>";
+// What a row shows when there is no such window, or no property at all.
+inline constexpr wchar_t kNone[] = L"<None>";
 
 // "0x00010042 (Edit)": the handle by the pointer-width rule, then the class; the handle alone when
-// the class could not be read (the window went away); kNoWindow for a null handle.
+// the class could not be read (the window went away); kNone for a null handle.
 std::wstring FormatWindowLink(std::uint64_t handle, std::wstring_view className);
 
 // A property named by an atom rather than a string: "#43281".
