@@ -1,6 +1,6 @@
 #pragma once
 // Requests to the helper target beyond making windows: a class of a given shape, user data, a
-// menu bar. Numbers travel in hexadecimal.
+// menu bar, window properties, layered attributes. Numbers travel in hexadecimal.
 
 #include "harness/TargetClient.h"
 
@@ -39,4 +39,24 @@ inline bool SetTargetUserData(harness::TargetProcess& target, HWND hwnd, unsigne
 inline HMENU AttachTargetMenu(harness::TargetProcess& target, HWND hwnd) {
     return reinterpret_cast<HMENU>(static_cast<UINT_PTR>(
         TargetReplyValue(target.Request("menu\t" + TargetHex(reinterpret_cast<UINT_PTR>(hwnd))))));
+}
+
+// A property named by the string `name`.
+inline bool SetTargetProperty(harness::TargetProcess& target, HWND hwnd, const std::string& name,
+                              unsigned long long value) {
+    return target.Request("prop\t" + TargetHex(reinterpret_cast<UINT_PTR>(hwnd)) + "\t" + name + "\t" +
+                          TargetHex(value)) == "ok";
+}
+
+// A property named by the global atom of `name`; returns the atom, or 0.
+inline unsigned SetTargetAtomProperty(harness::TargetProcess& target, HWND hwnd, const std::string& name,
+                                      unsigned long long value) {
+    return static_cast<unsigned>(TargetReplyValue(target.Request(
+        "atomprop\t" + TargetHex(reinterpret_cast<UINT_PTR>(hwnd)) + "\t" + name + "\t" + TargetHex(value))));
+}
+
+inline bool SetTargetLayered(harness::TargetProcess& target, HWND hwnd, COLORREF key, BYTE alpha,
+                             DWORD flags) {
+    return target.Request("layered\t" + TargetHex(reinterpret_cast<UINT_PTR>(hwnd)) + "\t" + TargetHex(key) +
+                          "\t" + TargetHex(alpha) + "\t" + TargetHex(flags)) == "ok";
 }

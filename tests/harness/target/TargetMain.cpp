@@ -11,6 +11,10 @@
 //       MENUNAME is empty (none), "#NUMBER" (decimal resource number) or a name; ICON and CURSOR
 //       are 1 for the system's application icon and arrow cursor, 0 for none
 //   userdata HWND VALUE  ->  ok        menu HWND  ->  ok HMENU (a new menu bar with one item)
+//   prop HWND NAME VALUE  ->  ok | error CODE; a window property named by the string NAME
+//   atomprop HWND NAME VALUE  ->  ok ATOM | error CODE; a window property named by the global atom
+//       of NAME, the atom in the reply
+//   layered HWND KEY ALPHA FLAGS  ->  ok | error CODE (SetLayeredWindowAttributes)
 //   churn 1|0  ->  ok; another thread creates and destroys windows nonstop (1) or stops (0)
 //   hang MS  ->  ok, then the user-interface thread stops pumping messages for MS milliseconds
 //   selfsend N HWND [PERSECOND]  ->  ok MICROSECONDS SENT | error CODE; the user-interface thread
@@ -66,6 +70,10 @@ unsigned long long Hex(const std::string& text) {
 }
 HWND HandleOf(const std::string& text) {
     return reinterpret_cast<HWND>(static_cast<UINT_PTR>(Hex(text)));
+}
+// A window property's data.
+HANDLE DataOf(const std::string& text) {
+    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(Hex(text)));
 }
 
 std::string Reply(bool ok, unsigned long long value = 0, bool withValue = false) {
@@ -270,6 +278,16 @@ std::string Execute(const std::string& line, bool& quit) {
         ::SetWindowLongPtrW(HandleOf(f[1]), GWLP_USERDATA, static_cast<LONG_PTR>(Hex(f[2])));
         return "ok";
     }
+    if (verb == "prop" && f.size() >= 4)
+        return Reply(::SetPropW(HandleOf(f[1]), Widen(f[2]).c_str(), DataOf(f[3])) != FALSE);
+    if (verb == "atomprop" && f.size() >= 4) {
+        const ATOM atom = ::GlobalAddAtomW(Widen(f[2]).c_str());
+        return Reply(atom != 0 && ::SetPropW(HandleOf(f[1]), MAKEINTATOM(atom), DataOf(f[3])), atom, true);
+    }
+    if (verb == "layered" && f.size() >= 5)
+        return Reply(::SetLayeredWindowAttributes(HandleOf(f[1]), static_cast<COLORREF>(Hex(f[2])),
+                                                  static_cast<BYTE>(Hex(f[3])),
+                                                  static_cast<DWORD>(Hex(f[4]))) != FALSE);
     if (verb == "menu" && f.size() >= 2) {
         HMENU menu = ::CreateMenu();
         ::AppendMenuW(menu, MF_STRING, 1, L"&File");
