@@ -1,12 +1,13 @@
 // The refill of the property list for a foreign control with an extended style, Detail and Summary,
-// beside its floor: the same window-system reads issued bare, plus inserting the same rows into a
-// plain list view with redraw off.
+// and Detail with the further groups, beside its floor: the same window-system reads issued bare,
+// plus inserting the same rows into a plain list view with redraw off.
 #include "BenchSupport.h"
 
 #include "BenchOrvexApp.h"
 #include "core/RowCollector.h"
 #include "harness/TargetClient.h"
 #include "inspect/Listing.h"
+#include "inspect/MoreRows.h"
 #include "maindlg/MainDialog.h"
 #include "res/resource.h"
 
@@ -52,6 +53,54 @@ void BareReads(HWND hwnd, bool detail) {
     }
     wchar_t directory[MAX_PATH];
     ::GetWindowsDirectoryW(directory, MAX_PATH);
+}
+
+BOOL CALLBACK IgnoreProperty(HWND, LPWSTR, HANDLE, ULONG_PTR) {
+    return TRUE;
+}
+
+// The reads the further groups add: related windows and their classes, the children, the
+// properties, the display and the thread's state.
+void BareMoreReads(HWND hwnd) {
+    wchar_t className[257];
+    const auto classOf = [&className](HWND window) {
+        if (window)
+            ::GetClassNameW(window, className, 257);
+    };
+    for (HWND related :
+         {::GetAncestor(hwnd, GA_PARENT), ::GetWindow(hwnd, GW_OWNER), ::GetWindow(hwnd, GW_CHILD),
+          ::GetWindow(hwnd, GW_HWNDPREV), ::GetWindow(hwnd, GW_HWNDNEXT), ::GetAncestor(hwnd, GA_ROOT),
+          ::GetAncestor(hwnd, GA_ROOTOWNER), ::GetLastActivePopup(hwnd)})
+        classOf(related);
+    volatile UINT sink = 0;
+    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        sink = sink + 1;
+    ::EnumPropsExW(hwnd, &IgnoreProperty, 0);
+
+    sink = sink + ::GetDpiForWindow(hwnd);
+    const DPI_AWARENESS_CONTEXT context = ::GetWindowDpiAwarenessContext(hwnd);
+    sink = sink + ::AreDpiAwarenessContextsEqual(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) +
+           ::AreDpiAwarenessContextsEqual(context, DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED) +
+           static_cast<UINT>(::GetAwarenessFromDpiAwarenessContext(context));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoW(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    ::GetWindowPlacement(hwnd, &placement);
+    sink = sink + static_cast<UINT>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ::GetWindowRgn(hwnd, region);
+    ::DeleteObject(region);
+
+    const DWORD threadId = ::GetWindowThreadProcessId(hwnd, nullptr);
+    sink = sink + ::IsHungAppWindow(hwnd);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(threadId, &info);
+    for (HWND window : {info.hwndActive, info.hwndFocus, info.hwndCapture, info.hwndMenuOwner,
+                        info.hwndMoveSize, info.hwndCaret})
+        classOf(window);
 }
 
 // The rows, inserted into a plain report list with redraw off, as the floor of the list's work.
@@ -131,6 +180,30 @@ int main(int argc, char** argv) {
         bench::PrintRow(viewMode == ViewMode::Detail ? "refill, Detail listing" : "refill, Summary listing",
                         refill, floor, 1.2);
     }
+
+    // The Detail refill with the further groups appended, as the main dialog makes it when the user
+    // asks for more properties.
+    RowCollector collected;
+    AddWindowListing(collected, control, ViewMode::Detail);
+    AddMoreRows(collected, control);
+    CPropertiesView& view = dialog.m_wndProperties;
+    const bench::Figure refill = bench::Measure(300, [&] {
+        view.SendMessage(WM_SETREDRAW, FALSE);
+        view.DeleteAllItems();
+        AddWindowListing(view, control, ViewMode::Detail);
+        AddMoreRows(view, control);
+        view.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
+        view.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
+        view.SendMessage(WM_SETREDRAW, TRUE);
+        view.Invalidate();
+    });
+    const bench::Figure floor = bench::Measure(300, [&] {
+        BareReads(control, true);
+        BareMoreReads(control);
+        InsertBare(bareList, collected);
+    });
+    bench::PrintRow("refill, Detail with more properties", refill, floor, 1.2);
+
     dialog.DestroyWindow();
     ::DestroyWindow(bareList);
     return 0;
