@@ -34,7 +34,7 @@ std::wstring FormatMonitor(std::uint64_t handle, const ScreenRect& rect, bool pr
 // A show command (SW_SHOWNORMAL, SW_SHOWMINIMIZED, ...) by name, or its number.
 std::wstring ShowCommandName(unsigned showCommand);
 
-// What GetLayeredWindowAttributes gave: "key 0x00FF00FF, alpha 200", either part alone, or
+// What GetLayeredWindowAttributes gave: "key 0x00FF00FF, alpha 200", either half alone, or
 // "neither key nor alpha" when the flags hold neither.
 std::wstring FormatLayeredAttributes(bool hasKey, std::uint32_t colorKey, bool hasAlpha, unsigned alpha);
 
