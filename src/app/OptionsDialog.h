@@ -13,6 +13,7 @@ public:
 
     int m_bAlwaysOnTop = 0;
     int m_bHideMainWindow = 0;
+    int m_bMoreProperties = 0;
     CHotKeyCtrl m_ctlHotKey;
 
 protected:

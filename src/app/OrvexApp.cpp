@@ -46,6 +46,7 @@ void COrvexApp::LoadSettings() {
     m_settings.m_bHideOnSeeking = static_cast<int>(GetProfileInt(kSettings, L"HideOnSeeking", 0));
     m_settings.m_nHotKey = static_cast<int>(GetProfileInt(kSettings, L"HotKey", 120));
     m_settings.m_nViewMode = static_cast<int>(GetProfileInt(kSettings, L"ViewMode", 1));
+    m_settings.m_bMoreProperties = GetProfileInt(kSettings, L"MoreProperties", 0) != 0 ? 1 : 0;
 }
 
 void COrvexApp::SaveSettings() {
@@ -53,6 +54,7 @@ void COrvexApp::SaveSettings() {
     WriteProfileInt(kSettings, L"HideOnSeeking", m_settings.m_bHideOnSeeking);
     WriteProfileInt(kSettings, L"HotKey", m_settings.m_nHotKey);
     WriteProfileInt(kSettings, L"ViewMode", m_settings.m_nViewMode);
+    WriteProfileInt(kSettings, L"MoreProperties", m_settings.m_bMoreProperties);
 }
 
 // Both dialogs are owned by the main window, so they stay above it when it is kept on top.

@@ -2,6 +2,7 @@
 
 #include "inspect/ClassRows.h"
 #include "inspect/GeneralRows.h"
+#include "inspect/MoreRows.h"
 #include "inspect/StyleRows.h"
 #include "inspect/WindowFacts.h"
 
@@ -19,19 +20,21 @@ bool AddSummaryRows(PropertySink& sink, HWND hwnd) {
     return true;
 }
 
-bool AddDetailRows(PropertySink& sink, HWND hwnd) {
+bool AddDetailRows(PropertySink& sink, HWND hwnd, bool moreProperties) {
     const WindowFacts facts = WindowFacts::Read(hwnd);
     AddGeneralRows(sink, facts);
     AddStyleRows(sink, facts, FALSE);
     AddClassRows(sink, facts);
     AddProcessRows(sink, hwnd);
+    if (moreProperties)
+        AddMoreRows(sink, hwnd);
     return true;
 }
 
 } // namespace
 
-bool AddWindowListing(PropertySink& sink, HWND hwnd, ViewMode mode) {
+bool AddWindowListing(PropertySink& sink, HWND hwnd, ViewMode mode, bool moreProperties) {
     if (!hwnd || !::IsWindow(hwnd))
         return false;
-    return mode == ViewMode::Detail ? AddDetailRows(sink, hwnd) : AddSummaryRows(sink, hwnd);
+    return mode == ViewMode::Detail ? AddDetailRows(sink, hwnd, moreProperties) : AddSummaryRows(sink, hwnd);
 }

@@ -7,17 +7,26 @@
 
 #include <uxtheme.h>
 
+#include <cwchar>
+
 namespace {
 
 // The kind lives in the row's data word itself, so a row owns no storage that could outlive it.
-constexpr int kGroupCount = 5;
+constexpr int kGroupCount = 9;
 struct GroupHeader {
     int id;
     const wchar_t* header;
 };
 constexpr GroupHeader kGroups[kGroupCount] = {
-    {GROUP_SUMMARY, L"Summary"}, {GROUP_GENERAL, L"General"}, {GROUP_STYLES, L"Styles"},
-    {GROUP_CLASS, L"Class"},     {GROUP_PROCESS, L"Process"},
+    {GROUP_SUMMARY, L"Summary"},
+    {GROUP_GENERAL, L"General"},
+    {GROUP_STYLES, L"Styles"},
+    {GROUP_CLASS, L"Class"},
+    {GROUP_PROCESS, L"Process"},
+    {GROUP_WINDOWS, L"Windows"},
+    {GROUP_WINDOW_PROPERTIES, L"Window Properties"},
+    {GROUP_DISPLAY, L"Display"},
+    {GROUP_THREAD, L"Thread"},
 };
 
 constexpr COLORREF kNameGrey = RGB(94, 94, 94);
@@ -45,6 +54,7 @@ ON_WM_KEYDOWN()
 ON_COMMAND(ID_PROPERTY_COPY, OnCopy)
 ON_NOTIFY_REFLECT(LVN_ITEMCHANGING, OnItemChanging)
 ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClick)
 ON_MESSAGE(kSkipHeading, OnSkipHeading)
 END_MESSAGE_MAP()
 
@@ -144,6 +154,8 @@ COLORREF CPropertiesView::GetKindColor(int kind) {
         return RGB(128, 128, 128);
     case KIND_HANDLE:
         return RGB(47, 79, 79);
+    case KIND_WINDOW_LINK:
+        return RGB(0, 102, 204);
     case KIND_WINDOW_FLAG:
     case KIND_CLASS_FLAG:
         return RGB(0, 128, 255);
@@ -245,31 +257,59 @@ void CPropertiesView::OnPaint() {
 }
 
 void CPropertiesView::OnContextMenu(HWND window, POINT point) {
-    if (window != m_hWnd || GetSelectedCount() == 0)
+    if (window != m_hWnd)
         return;
-    if (m_headingRows && !(point.x == -1 && point.y == -1)) {
+    // Copy offers the selected row's value; a heading or an empty list has none. The rest of the
+    // menu is the owner's, and is there whatever the list holds.
+    int selected = GetNextItem(-1, LVNI_SELECTED);
+    if (selected >= 0 && IsHeadingRow(selected))
+        selected = -1;
+    if (selected >= 0 && m_headingRows && !(point.x == -1 && point.y == -1)) {
         LVHITTESTINFO hit{};
         hit.pt = point;
         ::ScreenToClient(m_hWnd, &hit.pt);
-        int item = static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        const int item = static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
         if (item >= 0 && IsHeadingRow(item))
-            return; // headings offer no menu
+            selected = -1;
     }
     if (point.x == -1 && point.y == -1) {
-        // From the keyboard: just below the selected row's left edge.
+        // From the keyboard: just below the selected row's left edge, or the list's corner.
         RECT bounds{};
-        int selected = GetNextItem(-1, LVNI_SELECTED);
-        if (selected >= 0 && GetItemRect(selected, &bounds, LVIR_BOUNDS)) {
+        if (selected >= 0 && GetItemRect(selected, &bounds, LVIR_BOUNDS))
             point = {bounds.left, bounds.bottom + 1};
-            ::ClientToScreen(m_hWnd, &point);
-        }
+        else
+            point = {0, 0};
+        ::ClientToScreen(m_hWnd, &point);
     }
     fw::UniqueMenu menu(::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_PROPERTY_MENU)));
-    if (!menu)
+    HMENU popup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
+    if (!popup)
         return;
-    HMENU popup = ::GetSubMenu(menu.get(), 0);
-    if (popup)
-        ::TrackPopupMenu(popup, 0, point.x, point.y, 0, m_hWnd, nullptr);
+    ::EnableMenuItem(popup, ID_PROPERTY_COPY, MF_BYCOMMAND | (selected >= 0 ? MF_ENABLED : MF_GRAYED));
+    NMPROPERTYMENU prepare{};
+    prepare.hdr = {m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), PVN_PREPAREMENU};
+    prepare.menu = popup;
+    ::SendMessageW(GetParent(), WM_NOTIFY, prepare.hdr.idFrom, reinterpret_cast<LPARAM>(&prepare));
+    const UINT chosen = static_cast<UINT>(
+        ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, m_hWnd, nullptr));
+    if (chosen == ID_PROPERTY_COPY)
+        CopySelectedValue();
+    else if (chosen != 0)
+        ::SendMessageW(GetParent(), WM_COMMAND, chosen, 0);
+}
+
+LRESULT CPropertiesView::OnDoubleClick(NMITEMACTIVATE* activate) {
+    const int item = activate->iItem;
+    if (item < 0 || IsHeadingRow(item) || static_cast<LPARAM>(GetItemData(item)) != KIND_WINDOW_LINK)
+        return 0;
+    const std::wstring value = GetItemText(item, 1);
+    if (value.rfind(L"0x", 0) != 0)
+        return 0;
+    NMPROPERTYWINDOW go{};
+    go.hdr = {m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), PVN_GOTOWINDOW};
+    go.window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::wcstoull(value.c_str() + 2, nullptr, 16)));
+    ::SendMessageW(GetParent(), WM_NOTIFY, go.hdr.idFrom, reinterpret_cast<LPARAM>(&go));
+    return 0;
 }
 
 void CPropertiesView::OnKeyDown(UINT virtualKey, UINT, UINT) {

@@ -1,5 +1,5 @@
 #pragma once
-// The property list of the main window: two columns (property, value), rows sorted into five
+// The property list of the main window: two columns (property, value), rows sorted into
 // groups, colours and indent by row kind, a centred message while the list is empty, and copying
 // of the selected value.
 
@@ -7,6 +7,22 @@
 #include "inspect/PropertySink.h"
 
 #include <string>
+
+// What the list tells its parent. Its context menu: before it shows, the parent enables, greys and
+// checks the items beyond Copy (PVN_PREPAREMENU), and a chosen one reaches it as WM_COMMAND. A row
+// naming a window was double-clicked (PVN_GOTOWINDOW).
+constexpr UINT PVN_PREPAREMENU = 0x5001;
+constexpr UINT PVN_GOTOWINDOW = 0x5002;
+
+struct NMPROPERTYMENU {
+    NMHDR hdr;
+    HMENU menu;
+};
+
+struct NMPROPERTYWINDOW {
+    NMHDR hdr;
+    HWND window;
+};
 
 class CPropertiesView : public CListCtrl, public PropertySink {
     DECLARE_MESSAGE_MAP()
@@ -42,6 +58,7 @@ protected:
     LRESULT OnItemChanging(NMLISTVIEW* change);
     LRESULT OnItemChanged(NMLISTVIEW* change);
     LRESULT OnSkipHeading(WPARAM item, LPARAM);
+    LRESULT OnDoubleClick(NMITEMACTIVATE* activate);
 
 private:
     int AddHeadingRow(int group);

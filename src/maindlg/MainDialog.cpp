@@ -76,6 +76,12 @@ ON_MESSAGE(kEnableVisibleDone, OnEnableVisibleDone)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_ENDSESSION()
+ON_NOTIFY(PVN_PREPAREMENU, IDC_PROPERTIES, OnPreparePropertyMenu)
+ON_NOTIFY(PVN_GOTOWINDOW, IDC_PROPERTIES, OnGoToWindow)
+ON_COMMAND_RANGE(ID_PROPERTY_GO_PARENT, ID_PROPERTY_GO_NEXT, OnGoToRelated)
+ON_COMMAND(ID_PROPERTY_BACK, OnBack)
+ON_COMMAND(ID_PROPERTY_FORWARD, OnForward)
+ON_COMMAND(ID_PROPERTY_MORE, OnToggleMoreProperties)
 END_MESSAGE_MAP()
 
 CMainDialog::CMainDialog(Settings& settings) : CDialog(IDD_ORVEX_DIALOG), m_settings(settings) {
@@ -308,10 +314,13 @@ void CMainDialog::OnEndSession(BOOL ending) {
 
 void CMainDialog::ApplySettings() {
     ApplySettingsTo(m_hWnd, m_settings, m_hotKey);
+    if (m_hSelectedWnd && m_listedMoreProperties != (m_settings.m_bMoreProperties != 0))
+        ShowWindowProperties(m_hSelectedWnd);
 }
 
 BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
     m_hSelectedWnd = hwnd;
+    m_listedMoreProperties = m_settings.m_bMoreProperties != 0;
     m_wndProperties.SendMessage(WM_SETREDRAW, FALSE);
     m_wndProperties.DeleteAllItems();
     BOOL result = FALSE;
@@ -320,7 +329,8 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
         if (TryLoadStringResource(IDS_FINDER_PROMPT, prompt))
             m_wndProperties.SetEmptyText(prompt);
     } else {
-        result = AddWindowListing(m_wndProperties, hwnd, m_settings.GetViewMode());
+        result = AddWindowListing(m_wndProperties, hwnd, m_settings.GetViewMode(),
+                                  m_settings.m_bMoreProperties != 0);
         if (result && m_pSendMessageDialog)
             m_pSendMessageDialog->SetTarget(hwnd);
         if (!result)

@@ -8,6 +8,7 @@
 #include "framework/Dialog.h"
 #include "inspect/PropertiesView.h"
 #include "maindlg/HotKeyRegistration.h"
+#include "maindlg/PickHistory.h"
 #include "maindlg/Settings.h"
 #include "msglog/MessageFilter.h"
 #include "select/SeekerStatic.h"
@@ -59,6 +60,9 @@ public:
     std::optional<RECT> m_messageLogRect;
     std::optional<orvex::MessageFilter> m_messageLogFilter;
 
+    PickHistory m_history;
+    bool m_listedMoreProperties = false; // whether the listing shown has the further groups
+
     // Posted by the thread that made another program's window visible and enabled.
     static constexpr UINT kEnableVisibleDone = WM_APP + 1;
 
@@ -83,6 +87,13 @@ protected:
     void OnSendMessage();
     void OnDisplayWindowTree();
     void OnMessageLog();
+    BOOL PreTranslateMessage(MSG* message) override;
+    LRESULT OnPreparePropertyMenu(NMPROPERTYMENU* prepare);
+    LRESULT OnGoToWindow(NMPROPERTYWINDOW* go);
+    void OnGoToRelated(UINT id);
+    void OnBack();
+    void OnForward();
+    void OnToggleMoreProperties();
 
 private:
     bool CreateViewToolBar();
@@ -95,6 +106,11 @@ private:
     void SavePlacement();
     void KeepMessageLogFilter(const orvex::MessageFilter& filter);
     void SaveMessageLogSettings();
-    // A pick the user has finished (the end of a drag, the hot key, the tree): the log follows it.
-    void FollowFinishedPick();
+    // A pick the user has finished (the end of a drag, the hot key, the tree, Go to): the log
+    // follows it, and it is a new step for Back and Forward (not when they made it).
+    void FollowFinishedPick(bool newStep = true);
+    // Lists `hwnd` as a finished pick.
+    void GoTo(HWND hwnd);
+    // Lists a window Back or Forward stepped to.
+    void ShowStep(std::optional<std::uint64_t> window);
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The four settings Orvex keeps under "Settings", as they are stored. Loaded and saved by the
+// The settings Orvex keeps under "Settings", as they are stored. Loaded and saved by the
 // application object, handed to the main dialog and the options dialog. Pure logic: no window
 // system here.
 
@@ -12,6 +12,8 @@ struct Settings {
     // As stored: 1 lists the detail, any other value the summary. A value this version does not
     // know is kept as it is, so a later version's meaning survives, until the user toggles.
     int m_nViewMode = 1;
+    // The Detail listing ends with the related windows, window properties, display and thread.
+    int m_bMoreProperties = 0;
 
     ViewMode GetViewMode() const { return m_nViewMode == 1 ? ViewMode::Detail : ViewMode::Summary; }
     void ToggleViewMode() { m_nViewMode = GetViewMode() == ViewMode::Detail ? 0 : 1; }

@@ -105,7 +105,9 @@ void CMainDialog::OnMessageLog() {
                      SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
-void CMainDialog::FollowFinishedPick() {
+void CMainDialog::FollowFinishedPick(bool newStep) {
+    if (newStep && m_hSelectedWnd && ::IsWindow(m_hSelectedWnd))
+        m_history.Push(reinterpret_cast<UINT_PTR>(m_hSelectedWnd));
     if (m_pMessageLogDialog && m_hSelectedWnd != m_pMessageLogDialog->Target())
         m_pMessageLogDialog->SetTarget(m_hSelectedWnd);
 }

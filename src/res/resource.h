@@ -60,6 +60,7 @@
 #define IDC_OPTIONS_ALWAYS_ON_TOP 1002
 #define IDC_OPTIONS_HOT_KEY 1003
 #define IDC_OPTIONS_HIDE_MAIN_WINDOW 1004
+#define IDC_OPTIONS_MORE_PROPERTIES 1005
 
 // Controls of the send-message dialog
 #define IDC_SENDMSG_MESSAGE 1004
@@ -82,6 +83,15 @@
 #define ID_WINDOW_SEND_MESSAGE 32787
 #define ID_WINDOW_MESSAGE_LOG 32800
 #define ID_PROPERTY_COPY 32789
+// Moving between windows from the property list's menu; Back and Forward walk the finished picks.
+#define ID_PROPERTY_GO_PARENT 32801
+#define ID_PROPERTY_GO_OWNER 32802
+#define ID_PROPERTY_GO_FIRST_CHILD 32803
+#define ID_PROPERTY_GO_PREVIOUS 32804
+#define ID_PROPERTY_GO_NEXT 32805
+#define ID_PROPERTY_BACK 32806
+#define ID_PROPERTY_FORWARD 32807
+#define ID_PROPERTY_MORE 32808
 #define ID_APP_ABOUT 57664
 
 // The window tree: its string, controls and commands (tooltips share the command identifiers)
@@ -105,12 +115,12 @@
 #define IDC_MSGLOG_TOOLBAR 101
 #define IDC_MSGLOG_SCOPE 102
 #define IDC_MSGLOG_STATUS 103
-#define ID_MSGLOG_START_STOP 32801
-#define ID_MSGLOG_CLEAR 32802
-#define ID_MSGLOG_FILTER 32803
-#define ID_MSGLOG_SAVE 32804
-#define ID_MSGLOG_SAVE_ALL 32805
-#define ID_MSGLOG_SAVE_SELECTED 32806
+#define ID_MSGLOG_START_STOP 32821
+#define ID_MSGLOG_CLEAR 32822
+#define ID_MSGLOG_FILTER 32823
+#define ID_MSGLOG_SAVE 32824
+#define ID_MSGLOG_SAVE_ALL 32825
+#define ID_MSGLOG_SAVE_SELECTED 32826
 
 // The message log's filter dialog: one check box per category, in the order of the categories
 #define IDC_FILTER_MOUSE 1100

@@ -133,6 +133,23 @@ TEST_F(OptionsDialogTest, OkAppliesKeepOnTopAtOnceBothWays) {
     EXPECT_FALSE(messageShown) << "F9 registered again is refused as already registered, silently";
 }
 
+TEST_F(OptionsDialogTest, MorePropertiesChosenOnOkRelistTheWindowWithTheFurtherGroups) {
+    HWND listed = ::CreateWindowExW(0, L"STATIC", L"listed", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+    ASSERT_TRUE(dialog->ShowWindowProperties(listed));
+    const int shown = View().GetItemCount();
+    LRESULT opened = -1;
+    RunOptions([&](HWND options) {
+        opened = ::SendDlgItemMessageW(options, 1005, BM_GETCHECK, 0, 0);
+        Click(options, 1005);
+        Click(options, IDOK);
+    });
+    EXPECT_EQ(opened, BST_UNCHECKED) << "off by default";
+    EXPECT_EQ(app.m_settings.m_bMoreProperties, 1);
+    EXPECT_GT(View().GetItemCount(), shown);
+    ::DestroyWindow(listed);
+}
+
 TEST_F(OptionsDialogTest, ClearedHotKeyIsStoredAsZeroAndNeverRegistered) {
     RunOptions([&](HWND dialog) {
         // Backspace clears the control, as the user would.

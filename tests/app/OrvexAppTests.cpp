@@ -107,7 +107,9 @@ TEST_F(AppSettingsTest, MissingValuesGiveTheDefaults) {
     app.m_settings.m_bHideOnSeeking = 9;
     app.m_settings.m_nHotKey = 9;
     app.m_settings.m_nViewMode = 9;
+    app.m_settings.m_bMoreProperties = 9;
     app.LoadSettings();
+    EXPECT_EQ(app.m_settings.m_bMoreProperties, 0);
     EXPECT_EQ(app.m_settings.m_bKeepAlwaysOnTop, 0);
     EXPECT_EQ(app.m_settings.m_bHideOnSeeking, 0);
     EXPECT_EQ(app.m_settings.m_nHotKey, 0x78);
@@ -135,12 +137,14 @@ TEST_F(AppSettingsTest, OneMissingValueFallsBackAloneAndTheOthersAreRead) {
     EXPECT_EQ(app.m_settings.m_bKeepAlwaysOnTop, 0);
 }
 
-TEST_F(AppSettingsTest, SaveWritesTheFourValuesAsDwords) {
+TEST_F(AppSettingsTest, SaveWritesTheValuesAsDwords) {
     app.m_settings.m_bKeepAlwaysOnTop = 1;
     app.m_settings.m_bHideOnSeeking = 0;
     app.m_settings.m_nHotKey = 0x0878;
     app.m_settings.m_nViewMode = 0;
+    app.m_settings.m_bMoreProperties = 1;
     app.SaveSettings();
+    EXPECT_EQ(ReadProfileDword(L"Settings", L"MoreProperties"), 1u);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"KeepAlwaysOnTop"), 1u);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"HideOnSeeking"), 0u);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"HotKey"), 0x0878u);

@@ -1,6 +1,7 @@
 // The message log as a user meets it: Notepad's edit control picked with the hot key, the log
 // opened from the window toolbar, two letters typed into Notepad and their key messages in the
 // list; a stored filter leaving out the pointer's moves; an Orvex killed while logging.
+#include "e2e/NotepadWindow.h"
 #include "harness/ExternalProcess.h"
 #include "harness/OrvexSession.h"
 #include "harness/RemoteListView.h"
@@ -24,24 +25,6 @@ constexpr int kMessageColumn = 4;
 
 bool Has(const std::vector<std::wstring>& cells, const wchar_t* name) {
     return std::find(cells.begin(), cells.end(), name) != cells.end();
-}
-
-// Starts Notepad on the right half of the screen; its edit control, or null.
-HWND StartNotepad(harness::BackgroundProcess& notepad) {
-    if (!notepad.Start(L"notepad.exe"))
-        return nullptr;
-    HWND frame = nullptr;
-    harness::WaitUntil(
-        [&] {
-            const auto found = harness::FindTopLevelWindows(notepad.Id(), L"Notepad", nullptr);
-            frame = found.empty() ? nullptr : found.front();
-            return frame != nullptr;
-        },
-        15000);
-    if (!frame)
-        return nullptr;
-    ::SetWindowPos(frame, nullptr, 640, 80, 560, 400, SWP_NOZORDER | SWP_NOACTIVATE);
-    return ::FindWindowExW(frame, nullptr, L"Edit", nullptr);
 }
 
 // Starts Orvex, picks `window` with the hot key and opens the log from the window toolbar; the
@@ -74,7 +57,7 @@ HWND OpenLogOn(harness::OrvexSession& orvex, HWND window) {
 TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
     harness::ClearOrvexSettings();
     harness::BackgroundProcess notepad;
-    HWND edit = StartNotepad(notepad);
+    HWND edit = e2e::StartNotepad(notepad);
     ASSERT_NE(edit, nullptr);
 
     harness::OrvexSession orvex;
@@ -102,7 +85,7 @@ TEST(MessageLogE2e, WithMouseMovesFilteredOutClicksOnNotepadAreLoggedAndNoMoves)
     const DWORD stored[] = {1, 0x3FF, 1, WM_MOUSEMOVE}; // layout 1, every category, one message left out
     ASSERT_TRUE(harness::WriteRegistryBinary(L"Settings", L"MessageLogFilter", stored, sizeof(stored)));
     harness::BackgroundProcess notepad;
-    HWND edit = StartNotepad(notepad);
+    HWND edit = e2e::StartNotepad(notepad);
     ASSERT_NE(edit, nullptr);
     harness::OrvexSession orvex;
     HWND list = OpenLogOn(orvex, edit);

@@ -20,7 +20,7 @@ namespace {
 
 using maindlg_test::MainDialogTest;
 
-constexpr int kLastKind = KIND_CLASS_STYLES;
+constexpr int kLastKind = KIND_WINDOW_LINK;
 
 struct KindColours {
     COLORREF name;
@@ -34,7 +34,7 @@ constexpr KindColours kColours[] = {
     {RGB(94, 94, 94), RGB(128, 128, 128)}, {RGB(94, 94, 94), RGB(47, 79, 79)},
     {RGB(111, 0, 138), RGB(0, 128, 255)},  {RGB(111, 138, 0), RGB(0, 128, 255)},
     {RGB(94, 94, 94), RGB(43, 145, 175)},  {RGB(94, 94, 94), RGB(43, 145, 175)},
-    {RGB(94, 94, 94), RGB(43, 145, 175)},
+    {RGB(94, 94, 94), RGB(43, 145, 175)},  {RGB(94, 94, 94), RGB(0, 102, 204)},
 };
 static_assert(std::size(kColours) == kLastKind + 1);
 
@@ -140,12 +140,14 @@ TEST_F(PropertiesViewTest, GroupsAreCreatedInDisplayOrder) {
     if (!View().IsGroupViewEnabled())
         GTEST_SKIP() << "Wine 8's list view ignores list-view groups (LVM_INSERTGROUP and "
                         "LVM_ENABLEGROUPVIEW do nothing)";
-    ASSERT_EQ(View().GetGroupCount(), 5);
+    ASSERT_EQ(View().GetGroupCount(), 9);
     const struct {
         int id;
         const wchar_t* header;
-    } expected[] = {{4, L"Summary"}, {0, L"General"}, {1, L"Styles"}, {2, L"Class"}, {3, L"Process"}};
-    for (int index = 0; index < 5; ++index) {
+    } expected[] = {
+        {4, L"Summary"}, {0, L"General"},           {1, L"Styles"},  {2, L"Class"}, {3, L"Process"},
+        {5, L"Windows"}, {6, L"Window Properties"}, {7, L"Display"}, {8, L"Thread"}};
+    for (int index = 0; index < 9; ++index) {
         wchar_t header[64] = {};
         LVGROUP group{};
         group.cbSize = sizeof(group);
@@ -241,7 +243,7 @@ TEST_F(PropertiesViewTest, CustomDrawAsksForItemsThenSubItemsAndLeavesOtherStage
 TEST_F(PropertiesViewTest, EachKindHasItsNameAndValueColours) {
     for (int kind = 0; kind <= kLastKind; ++kind)
         View().AddProperty(GROUP_GENERAL, L"Name", L"Value", kind);
-    const int unknown = View().AddProperty(GROUP_GENERAL, L"Name", L"Value", 11);
+    const int unknown = View().AddProperty(GROUP_GENERAL, L"Name", L"Value", kLastKind + 1);
     const int negative = View().AddProperty(GROUP_GENERAL, L"Name", L"Value", -1);
 
     auto check = [&](int item, KindColours expected) {
@@ -501,6 +503,7 @@ struct PopupSeen {
     RECT rect{};
     int items = -1;
     std::wstring firstItem;
+    bool copyGrayed = false;
 };
 
 // Watches for the popup menu; reads it, then closes it (or picks its item by its mnemonic).
@@ -514,6 +517,7 @@ std::unique_ptr<harness::WindowWatcher> WatchForPopup(PopupSeen& seen, bool choo
                 wchar_t text[64] = {};
                 ::GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
                 seen.firstItem = text;
+                seen.copyGrayed = (::GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED) != 0;
             }
             // The menu's modal loop reads the whole thread queue.
             if (choose)
@@ -553,8 +557,9 @@ TEST_F(ContextMenuTest, MenuKeyOpensTheMenuJustBelowTheSelectedRow) {
     ASSERT_TRUE(watcher->Seen()) << "no popup menu appeared";
     EXPECT_EQ(seen.rect.left, expected.x);
     EXPECT_EQ(seen.rect.top, expected.y);
-    EXPECT_EQ(seen.items, 1);
+    EXPECT_EQ(seen.items, 12) << "Copy, the Go to items, Back, Forward, Show More Properties, separators";
     EXPECT_EQ(seen.firstItem, L"&Copy\tCtrl+C");
+    EXPECT_FALSE(seen.copyGrayed);
 }
 
 TEST_F(ContextMenuTest, RightClickOpensTheMenuAtThePoint) {
@@ -573,22 +578,22 @@ TEST_F(ContextMenuTest, RightClickOpensTheMenuAtThePoint) {
     EXPECT_EQ(seen.rect.top, at.y);
 }
 
-TEST_F(ContextMenuTest, NoMenuWithoutASelectedRowOrForAnotherWindow) {
+TEST_F(ContextMenuTest, WithoutASelectedRowCopyIsGreyedAndAnotherWindowsRequestOpensNothing) {
     PopupSeen seen;
     auto watcher = WatchForPopup(seen);
     ContextMenu(View().m_hWnd, POINT{-1, -1});
-    RECT row{};
-    View().GetItemRect(0, &row, LVIR_BOUNDS);
-    POINT at{row.left + 20, row.top + 2};
-    ::ClientToScreen(View().m_hWnd, &at);
-    ContextMenu(View().m_hWnd, at);
+    watcher->Stop();
+    ASSERT_TRUE(watcher->Seen()) << "the window commands are offered whatever the list holds";
+    EXPECT_TRUE(seen.copyGrayed);
 
     // With a selection, a menu request naming another window is not the view's.
     Select(0);
+    PopupSeen other;
+    auto second = WatchForPopup(other);
     ContextMenu(Main(), POINT{-1, -1});
-    watcher->Stop();
-    EXPECT_FALSE(watcher->Seen()) << "a popup menu appeared at (" << seen.rect.left << ", " << seen.rect.top
-                                  << ")";
+    second->Stop();
+    EXPECT_FALSE(second->Seen()) << "a popup menu appeared at (" << other.rect.left << ", " << other.rect.top
+                                 << ")";
 }
 
 TEST_F(ContextMenuTest, ChoosingCopyInTheMenuCopiesTheValue) {

@@ -1,0 +1,97 @@
+// Moving between windows from the main window: the property list's Go to items, a double-clicked
+// row naming a window, Back and Forward (Alt+Left and Alt+Right) over the finished picks, and the
+// choice of the further groups in the Detail listing.
+#include "maindlg/MainDialog.h"
+
+#include "res/resource.h"
+
+namespace {
+
+HWND RelatedWindow(HWND hwnd, UINT command) {
+    if (!hwnd || !::IsWindow(hwnd))
+        return nullptr;
+    switch (command) {
+    case ID_PROPERTY_GO_PARENT:
+        return ::GetAncestor(hwnd, GA_PARENT); // a top-level window's is the desktop window
+    case ID_PROPERTY_GO_OWNER:
+        return ::GetWindow(hwnd, GW_OWNER);
+    case ID_PROPERTY_GO_FIRST_CHILD:
+        return ::GetWindow(hwnd, GW_CHILD);
+    case ID_PROPERTY_GO_PREVIOUS:
+        return ::GetWindow(hwnd, GW_HWNDPREV);
+    case ID_PROPERTY_GO_NEXT:
+        return ::GetWindow(hwnd, GW_HWNDNEXT);
+    default:
+        return nullptr;
+    }
+}
+
+bool WindowExists(std::uint64_t window) {
+    return ::IsWindow(reinterpret_cast<HWND>(static_cast<UINT_PTR>(window))) != FALSE;
+}
+
+void Enable(HMENU menu, UINT command, bool enabled) {
+    ::EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+} // namespace
+
+LRESULT CMainDialog::OnPreparePropertyMenu(NMPROPERTYMENU* prepare) {
+    for (UINT command = ID_PROPERTY_GO_PARENT; command <= ID_PROPERTY_GO_NEXT; ++command)
+        Enable(prepare->menu, command, RelatedWindow(m_hSelectedWnd, command) != nullptr);
+    Enable(prepare->menu, ID_PROPERTY_BACK, m_history.CanGoBack());
+    Enable(prepare->menu, ID_PROPERTY_FORWARD, m_history.CanGoForward());
+    ::CheckMenuItem(prepare->menu, ID_PROPERTY_MORE,
+                    MF_BYCOMMAND | (m_settings.m_bMoreProperties ? MF_CHECKED : MF_UNCHECKED));
+    return 0;
+}
+
+void CMainDialog::GoTo(HWND hwnd) {
+    ShowWindowProperties(hwnd);
+    FollowFinishedPick();
+}
+
+void CMainDialog::OnGoToRelated(UINT id) {
+    if (HWND related = RelatedWindow(m_hSelectedWnd, id))
+        GoTo(related);
+}
+
+LRESULT CMainDialog::OnGoToWindow(NMPROPERTYWINDOW* go) {
+    if (go->window && ::IsWindow(go->window))
+        GoTo(go->window);
+    return 0;
+}
+
+void CMainDialog::ShowStep(std::optional<std::uint64_t> window) {
+    if (!window)
+        return;
+    ShowWindowProperties(reinterpret_cast<HWND>(static_cast<UINT_PTR>(*window)));
+    FollowFinishedPick(false);
+}
+
+void CMainDialog::OnBack() {
+    ShowStep(m_history.Back(WindowExists));
+}
+
+void CMainDialog::OnForward() {
+    ShowStep(m_history.Forward(WindowExists));
+}
+
+void CMainDialog::OnToggleMoreProperties() {
+    m_settings.m_bMoreProperties = m_settings.m_bMoreProperties ? 0 : 1;
+    if (m_hSelectedWnd)
+        ShowWindowProperties(m_hSelectedWnd);
+}
+
+BOOL CMainDialog::PreTranslateMessage(MSG* message) {
+    // Alt+Left and Alt+Right, wherever the focus is in the main window. The key still goes its usual
+    // way: the window system must see a key pressed with Alt, or releasing Alt would open the
+    // window's menu.
+    if (message->message == WM_SYSKEYDOWN && (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
+        if (message->wParam == VK_LEFT)
+            OnBack();
+        else
+            OnForward();
+    }
+    return CDialog::PreTranslateMessage(message);
+}
