@@ -7,7 +7,6 @@
 #include "core/RowCollector.h"
 #include "harness/TargetClient.h"
 #include "inspect/Listing.h"
-#include "inspect/MoreRows.h"
 #include "maindlg/MainDialog.h"
 #include "res/resource.h"
 
@@ -184,14 +183,12 @@ int main(int argc, char** argv) {
     // The Detail refill with the further groups appended, as the main dialog makes it when the user
     // asks for more properties.
     RowCollector collected;
-    AddWindowListing(collected, control, ViewMode::Detail);
-    AddMoreRows(collected, control);
+    AddWindowListing(collected, control, ViewMode::Detail, true);
     CPropertiesView& view = dialog.m_wndProperties;
     const bench::Figure refill = bench::Measure(300, [&] {
         view.SendMessage(WM_SETREDRAW, FALSE);
         view.DeleteAllItems();
-        AddWindowListing(view, control, ViewMode::Detail);
-        AddMoreRows(view, control);
+        AddWindowListing(view, control, ViewMode::Detail, true);
         view.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
         view.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
         view.SendMessage(WM_SETREDRAW, TRUE);
