@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source file includes from a room above its own. The rooms, from the bottom:
-#   framework; common; process, inspect; select, sendmsg, msglog (the tools); maindlg; app.
+#   framework; common; process, inspect; select, sendmsg, msglog, find (the tools); maindlg, cli;
+#   app.
 # A room may include from its own level and below; res/ (resource ids) is open to every room.
 # A folder that is not listed here fails too, so a new room is placed in the order on purpose.
 # Usage: check_layers.sh SRC_DIR
@@ -12,8 +13,8 @@ level_of() {
     framework) echo 0 ;;
     common) echo 1 ;;
     process | inspect) echo 2 ;;
-    select | sendmsg | msglog) echo 3 ;;
-    maindlg) echo 4 ;;
+    select | sendmsg | msglog | find) echo 3 ;;
+    maindlg | cli) echo 4 ;;
     app) echo 5 ;;
     res) echo -1 ;;
     *) echo unknown ;;
