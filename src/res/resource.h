@@ -92,6 +92,7 @@
 #define ID_PROPERTY_BACK 32806
 #define ID_PROPERTY_FORWARD 32807
 #define ID_PROPERTY_MORE 32808
+#define ID_PROPERTY_COPY_JSON 32809
 #define ID_APP_ABOUT 57664
 
 // The window tree: its string, controls and commands (tooltips share the command identifiers)
