@@ -1,5 +1,7 @@
 #include "find/WindowTarget.h"
 
+#include "common/AsciiCase.h"
+
 #include <iterator>
 #include <limits>
 
@@ -23,19 +25,6 @@ int HexDigit(wchar_t c) {
     if (c >= L'A' && c <= L'F')
         return c - L'A' + 10;
     return -1;
-}
-
-wchar_t AsciiLower(wchar_t c) {
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
-
-bool EqualsAsciiLower(std::wstring_view text, std::wstring_view lower) {
-    if (text.size() != lower.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (AsciiLower(text[i]) != lower[i])
-            return false;
-    return true;
 }
 
 // Every message ends with where it happened, so a message shown alone still points at the spot.
@@ -174,7 +163,7 @@ std::variant<WindowTarget, TargetError> ParseCriteria(std::wstring_view text, st
             return Error(keyStart, L"a criterion such as 'class=Edit' or 'visible' is missing");
         const KeyName* key = nullptr;
         for (const KeyName& candidate : kKeys)
-            if (EqualsAsciiLower(name, candidate.name))
+            if (EqualsAsciiNoCase(name, candidate.name))
                 key = &candidate;
         if (!key)
             return Error(keyStart, L"unknown criterion '" + std::wstring(name) + L"'");
