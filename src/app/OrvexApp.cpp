@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/OptionsDialog.h"
+#include "cli/ProgramEntry.h"
 #include "maindlg/MainDialog.h"
 #include "res/resource.h"
 
@@ -27,6 +28,11 @@ BOOL COrvexApp::InitInstance() {
     m_profileName = L"Orvex\\1.2";
     LoadSettings();
 
+    // A job from the command line shows no window and leaves the settings as they are.
+    m_commandLineStatus = RunProgramCommandLine(m_settings.m_bMoreProperties != 0);
+    if (m_commandLineStatus)
+        return FALSE;
+
     {
         CMainDialog dialog(m_settings);
         m_pMainWnd = &dialog;
@@ -37,6 +43,10 @@ BOOL COrvexApp::InitInstance() {
 }
 
 int COrvexApp::ExitInstance() {
+    if (m_commandLineStatus) {
+        CWinApp::ExitInstance();
+        return *m_commandLineStatus;
+    }
     SaveSettings();
     return CWinApp::ExitInstance();
 }

@@ -5,6 +5,8 @@
 #include "framework/WinApp.h"
 #include "maindlg/Settings.h"
 
+#include <optional>
+
 class COrvexApp : public CWinApp {
     DECLARE_MESSAGE_MAP()
 
@@ -19,6 +21,8 @@ public:
 
     // The settings record, stored under "Settings".
     Settings m_settings;
+    // The exit status of a job the command line asked for; nothing when the window ran.
+    std::optional<int> m_commandLineStatus;
 
 protected:
     void OnAbout();

@@ -2,11 +2,13 @@
 // What Orvex says about itself: the about box's lines, the maker's address and the terms of use.
 // Pure data: no window system here.
 
+#include "common/ProductVersion.h"
+
 namespace orvex {
 
 inline constexpr wchar_t kAboutCaption[] = L"About Orvex";
 inline constexpr wchar_t kProductTitle[] = L"Orvex";
-inline constexpr wchar_t kVersionLine[] = L"Version: 1.2.0";
+inline constexpr wchar_t kVersionLine[] = L"Version: " ORVEX_VERSION_TEXT;
 inline constexpr wchar_t kRightsNotice[] = L"Copyright (C) 2026 Quillmoor. All rights reserved.";
 inline constexpr wchar_t kLicenceLink[] = L"Licensed under the <a>Term of Use</a>";
 
@@ -16,7 +18,7 @@ inline constexpr wchar_t kMailTarget[] = L"mailto:orvex@quillmoor.test";
 
 // The terms box scrolls sideways instead of wrapping, so every line is broken by hand to fit it.
 inline constexpr wchar_t kTermsOfUse[] =
-    L"Orvex 1.2.0 - Terms of Use\r\n"
+    L"Orvex " ORVEX_VERSION_TEXT L" - Terms of Use\r\n"
     L"Copyright (C) 2026 Quillmoor. All rights reserved.\r\n"
     L"\r\n"
     L"1. Use. You may install and use Orvex on any number of computers,\r\n"

@@ -2,7 +2,9 @@
 // One way to name a window, for the Find Window dialog and the command line: a handle ("0x1A2B" or
 // decimal), a screen point ("@X,Y": the window the finder would pick there), or criteria joined by
 // commas ("class=Edit,text=Untitled,pid=1234,process=notepad.exe,visible,top"). A comma or a
-// backslash inside a value is written "\," or "\\". Pure logic: no window system here.
+// backslash inside a value is written "\," or "\\"; no other backslash sequence exists, and a value
+// is never empty. Keys ignore ASCII case; white space around the whole target and before a key is
+// dropped, inside a value it is kept. Pure logic: no window system here.
 
 #include <cstddef>
 #include <cstdint>

@@ -3,6 +3,7 @@
 #include "common/ClipboardText.h"
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
+#include "inspect/ListingExport.h"
 #include "res/resource.h"
 
 #include <uxtheme.h>
@@ -13,20 +14,10 @@ namespace {
 
 // The kind lives in the row's data word itself, so a row owns no storage that could outlive it.
 constexpr int kGroupCount = 9;
-struct GroupHeader {
-    int id;
-    const wchar_t* header;
-};
-constexpr GroupHeader kGroups[kGroupCount] = {
-    {GROUP_SUMMARY, L"Summary"},
-    {GROUP_GENERAL, L"General"},
-    {GROUP_STYLES, L"Styles"},
-    {GROUP_CLASS, L"Class"},
-    {GROUP_PROCESS, L"Process"},
-    {GROUP_WINDOWS, L"Windows"},
-    {GROUP_WINDOW_PROPERTIES, L"Window Properties"},
-    {GROUP_DISPLAY, L"Display"},
-    {GROUP_THREAD, L"Thread"},
+// The groups in the order the list shows them; their headings are the exports' too.
+constexpr int kGroups[kGroupCount] = {
+    GROUP_SUMMARY, GROUP_GENERAL,           GROUP_STYLES,  GROUP_CLASS,  GROUP_PROCESS,
+    GROUP_WINDOWS, GROUP_WINDOW_PROPERTIES, GROUP_DISPLAY, GROUP_THREAD,
 };
 
 constexpr COLORREF kNameGrey = RGB(94, 94, 94);
@@ -36,10 +27,7 @@ constexpr LPARAM kHeadingRow = -1;
 constexpr UINT kSkipHeading = WM_APP + 1;
 
 const wchar_t* HeaderOfGroup(int id) {
-    for (const GroupHeader& group : kGroups)
-        if (group.id == id)
-            return group.header;
-    return L"";
+    return orvex::GroupHeading(id).data(); // a literal, so terminated
 }
 
 } // namespace
@@ -87,8 +75,8 @@ int CPropertiesView::OnCreate(CREATESTRUCTW*) {
         LVGROUP group{};
         group.cbSize = sizeof(group);
         group.mask = LVGF_HEADER | LVGF_GROUPID;
-        group.pszHeader = const_cast<wchar_t*>(kGroups[position].header);
-        group.iGroupId = kGroups[position].id;
+        group.pszHeader = const_cast<wchar_t*>(HeaderOfGroup(kGroups[position]));
+        group.iGroupId = kGroups[position];
         InsertGroup(position, group);
     }
     EnableGroupView(TRUE);
@@ -129,9 +117,9 @@ int CPropertiesView::AddProperty(int group, const std::wstring& name, const std:
     item.pszText = const_cast<wchar_t*>(name.c_str());
     item.lParam = kind;
     item.iGroupId = group;
-    if (kind == KIND_WINDOW_FLAG || kind == KIND_CLASS_FLAG) {
+    if (const int indent = orvex::KindIndent(kind)) {
         item.mask |= LVIF_INDENT;
-        item.iIndent = 1;
+        item.iIndent = indent;
     }
     int index = InsertItem(item);
     if (index >= 0)

@@ -97,6 +97,7 @@ protected:
     void OnBack();
     void OnForward();
     void OnToggleMoreProperties();
+    void OnCopyAllAsJson();
 
 private:
     bool CreateViewToolBar();

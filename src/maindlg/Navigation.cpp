@@ -1,8 +1,11 @@
 // Moving between windows from the main window: the property list's Go to items, a double-clicked
 // row naming a window, Back and Forward (Alt+Left and Alt+Right) over the finished picks, and the
-// choice of the further groups in the Detail listing; Ctrl+F opens Find Window.
+// choice of the further groups in the Detail listing; the listing copied whole as JSON; and Ctrl+F,
+// which opens Find Window.
 #include "maindlg/MainDialog.h"
 
+#include "common/ClipboardText.h"
+#include "inspect/ListingCapture.h"
 #include "res/resource.h"
 
 namespace {
@@ -43,6 +46,7 @@ LRESULT CMainDialog::OnPreparePropertyMenu(NMPROPERTYMENU* prepare) {
     Enable(prepare->menu, ID_PROPERTY_FORWARD, m_history.CanGoForward());
     ::CheckMenuItem(prepare->menu, ID_PROPERTY_MORE,
                     MF_BYCOMMAND | (m_settings.m_bMoreProperties ? MF_CHECKED : MF_UNCHECKED));
+    Enable(prepare->menu, ID_PROPERTY_COPY_JSON, m_hSelectedWnd && ::IsWindow(m_hSelectedWnd));
     return 0;
 }
 
@@ -99,4 +103,18 @@ BOOL CMainDialog::PreTranslateMessage(MSG* message) {
             OnForward();
     }
     return CDialog::PreTranslateMessage(message);
+}
+
+void CMainDialog::OnCopyAllAsJson() {
+    // The listing as the list shows it: its view mode and its further groups. In the Detail view
+    // that is what "orvex --list --json" writes.
+    std::vector<orvex::ListingRow> rows;
+    if (!CaptureWindowListing(m_hSelectedWnd, m_settings.GetViewMode(), m_listedMoreProperties, rows))
+        return;
+    const std::string json = orvex::ListingJson(reinterpret_cast<UINT_PTR>(m_hSelectedWnd), rows);
+    const int length =
+        ::MultiByteToWideChar(CP_UTF8, 0, json.data(), static_cast<int>(json.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, json.data(), static_cast<int>(json.size()), text.data(), length);
+    PutTextOnClipboard(m_hWnd, text);
 }

@@ -3,6 +3,7 @@
 #include "framework/Resources.h"
 #include "res/resource.h"
 #include "select/ScreenHelpers.h"
+#include "sendmsg/MessageSend.h"
 #include "sendmsg/NumberSyntax.h"
 #include "sendmsg/ResultFormat.h"
 
@@ -43,11 +44,6 @@ CSendMessageDialog* FindByToken(ULONG_PTR token) {
 
 void RevokeToken(ULONG_PTR token) {
     Tokens().open.erase(token);
-}
-
-// Typed parameters are 32-bit; a 64-bit build sends them sign-extended, as a 32-bit build would.
-LONG_PTR ParameterValue(UINT typed) {
-    return static_cast<LONG_PTR>(orvex::SignExtend32(typed));
 }
 
 } // namespace
@@ -114,22 +110,26 @@ void CSendMessageDialog::OnSend() {
     m_uMsg = value;
     if (!ReadField(IDC_SENDMSG_WPARAM, value))
         return;
-    m_wParam = static_cast<WPARAM>(ParameterValue(value));
+    m_wParam = static_cast<WPARAM>(TypedParameter(value));
     if (!ReadField(IDC_SENDMSG_LPARAM, value))
         return;
-    m_lParam = ParameterValue(value);
+    m_lParam = TypedParameter(value);
     m_bMessageStored = true;
     SendToTarget();
 }
 
 void CSendMessageDialog::SendToTarget() {
     // Only the Unsigned box takes the error texts; Signed keeps what it showed.
-    if (!m_hwndTarget || !::IsWindow(m_hwndTarget)) {
+    switch (SendForReply(m_hwndTarget, m_uMsg, m_wParam, m_lParam, &SendResultCallback, m_token)) {
+    case SendStart::NoWindow:
         ::SetDlgItemTextW(m_hWnd, IDC_SENDMSG_UNSIGNED, kInvalidWindowText);
-        return;
-    }
-    if (!::SendMessageCallbackW(m_hwndTarget, m_uMsg, m_wParam, m_lParam, &SendResultCallback, m_token))
+        break;
+    case SendStart::Refused:
         ::SetDlgItemTextW(m_hWnd, IDC_SENDMSG_UNSIGNED, kFailedToSendText);
+        break;
+    case SendStart::Sent:
+        break;
+    }
 }
 
 void CALLBACK CSendMessageDialog::SendResultCallback(HWND, UINT, ULONG_PTR token, LRESULT result) {

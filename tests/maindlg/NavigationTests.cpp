@@ -4,6 +4,7 @@
 
 #include "core/RowCollector.h"
 #include "inspect/Listing.h"
+#include "inspect/ListingCapture.h"
 
 namespace {
 
@@ -107,6 +108,22 @@ TEST_F(NavigationTest, MorePropertiesOnlyAddTheirGroupsAfterTheDetailListingAndA
     CloseDialog();
     app.ExitInstance();
     EXPECT_EQ(app.GetProfileInt(L"Settings", L"MoreProperties", 0), 1u);
+}
+
+TEST_F(NavigationTest, CopyAllAsJsonPutsTheListedWindowsListingOnTheClipboard) {
+    dialog->WindowChosen(children[0]);
+    ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard() && ::CloseClipboard());
+    Command(ID_PROPERTY_COPY_JSON);
+    std::vector<orvex::ListingRow> rows;
+    ASSERT_TRUE(CaptureWindowListing(children[0], ViewMode::Detail, false, rows));
+    const std::string json = orvex::ListingJson(reinterpret_cast<UINT_PTR>(children[0]), rows);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    const auto* text = static_cast<const wchar_t*>(::GlobalLock(::GetClipboardData(CF_UNICODETEXT)));
+    const std::wstring copied = text ? text : L"";
+    if (text)
+        ::GlobalUnlock(::GetClipboardData(CF_UNICODETEXT));
+    ::CloseClipboard();
+    EXPECT_EQ(copied, std::wstring(json.begin(), json.end())) << "ASCII only here, so byte for unit";
 }
 
 } // namespace

@@ -1,0 +1,133 @@
+#include "cli/Arguments.h"
+
+#include "msglog/MessageNames.h"
+#include "sendmsg/NumberSyntax.h"
+
+#include <algorithm>
+
+namespace orvex::cli {
+
+namespace {
+
+struct CommandFlag {
+    std::wstring_view flag;
+    Command command;
+    std::size_t minimumOperands;
+    std::size_t maximumOperands;
+};
+
+constexpr CommandFlag kCommands[] = {
+    {L"--help", Command::Help, 0, 0}, {L"--version", Command::Version, 0, 0},
+    {L"--list", Command::List, 1, 1}, {L"--find", Command::Find, 1, 1},
+    {L"--tree", Command::Tree, 0, 0}, {L"--send", Command::Send, 2, 4},
+};
+
+bool Allows(Command command, std::wstring_view option) {
+    if (option == L"--out")
+        return command != Command::Help && command != Command::Version;
+    if (option == L"--json")
+        return command == Command::List || command == Command::Find || command == Command::Tree;
+    if (option == L"--summary")
+        return command == Command::List;
+    if (option == L"--by-process")
+        return command == Command::Tree;
+    if (option == L"--timeout")
+        return command == Command::Send;
+    return false;
+}
+
+std::optional<std::uint32_t> MessageOf(const std::wstring& text) {
+    std::uint32_t number = 0;
+    if (ParseNumber(text, number))
+        return number;
+    return MessageNumberOfName(TrimSpaces(text));
+}
+
+UsageError Error(std::wstring message) {
+    return UsageError{std::move(message)};
+}
+
+} // namespace
+
+std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstring>& arguments) {
+    Invocation invocation;
+    const CommandFlag* command = nullptr;
+    std::vector<std::wstring> operands;
+    std::vector<std::wstring> options; // checked once the command is known
+    std::optional<std::wstring> timeoutText;
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::wstring& argument = arguments[i];
+        const CommandFlag* named = nullptr;
+        for (const CommandFlag& candidate : kCommands)
+            if (argument == candidate.flag)
+                named = &candidate;
+        if (named) {
+            if (command)
+                return Error(L"only one of --list, --find, --tree, --send, --help and --version at a time");
+            command = named;
+            continue;
+        }
+        if (argument == L"--out" || argument == L"--timeout") {
+            if (i + 1 == arguments.size())
+                return Error(argument + L" needs a value");
+            (argument == L"--out" ? invocation.outPath : timeoutText) = arguments[++i];
+            options.push_back(argument);
+        } else if (argument == L"--json" || argument == L"--summary" || argument == L"--by-process") {
+            options.push_back(argument);
+        } else if (argument.size() > 2 && argument.compare(0, 2, L"--") == 0) {
+            return Error(L"unknown option " + argument);
+        } else {
+            operands.push_back(argument);
+        }
+    }
+
+    if (!command)
+        return Error(arguments.empty() ? L"no command" : L"no command: --list, --find, --tree or --send");
+    invocation.command = command->command;
+    for (const std::wstring& option : options) {
+        if (!Allows(invocation.command, option))
+            return Error(option + L" does not go with " + std::wstring(command->flag));
+    }
+    if (operands.size() < command->minimumOperands || operands.size() > command->maximumOperands)
+        return Error(std::wstring(command->flag) + (operands.size() < command->minimumOperands
+                                                        ? L": too few arguments"
+                                                        : L": too many arguments"));
+
+    invocation.json = std::find(options.begin(), options.end(), L"--json") != options.end();
+    invocation.summary = std::find(options.begin(), options.end(), L"--summary") != options.end();
+    invocation.byProcess = std::find(options.begin(), options.end(), L"--by-process") != options.end();
+    if (!operands.empty())
+        invocation.target = operands[0];
+    if (invocation.command == Command::Send) {
+        const auto message = MessageOf(operands[1]);
+        if (!message)
+            return Error(L"not a message name or number: " + operands[1]);
+        invocation.message = *message;
+        if (operands.size() > 2 && !ParseNumber(operands[2], invocation.wParam))
+            return Error(L"not a number: " + operands[2]);
+        if (operands.size() > 3 && !ParseNumber(operands[3], invocation.lParam))
+            return Error(L"not a number: " + operands[3]);
+    }
+    if (timeoutText && !ParseNumber(*timeoutText, invocation.timeoutMs))
+        return Error(L"not a number of milliseconds: " + *timeoutText);
+    return invocation;
+}
+
+std::wstring_view UsageText() {
+    return L"Usage:\n"
+           L"  orvex                                   start the window inspector\n"
+           L"  orvex --list TARGET [--summary] [--json] the window's properties\n"
+           L"  orvex --find TARGET [--json]            every window the target names\n"
+           L"  orvex --tree [--by-process] [--json]    the window tree\n"
+           L"  orvex --send TARGET MESSAGE [WPARAM [LPARAM]] [--timeout MS]\n"
+           L"                                          send a message, print what it returned\n"
+           L"  orvex --help | --version\n"
+           L"Any command but --help and --version takes --out FILE (UTF-8).\n"
+           L"TARGET: a handle (0x1A2B or decimal), a point (@X,Y), or criteria joined by commas:\n"
+           L"  class=NAME, text=PART, pid=N, process=NAME.EXE, visible, top.\n"
+           L"MESSAGE: a header name (WM_GETTEXTLENGTH) or a number; numbers are decimal or 0x hexadecimal.\n"
+           L"Exit status: 0 done, 1 usage, 2 refused, 3 no window or several, 4 time-out, 5 output file.\n";
+}
+
+} // namespace orvex::cli

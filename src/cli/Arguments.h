@@ -1,0 +1,49 @@
+#pragma once
+// What Orvex is asked to do from its command line, read from the arguments. Pure logic: no window
+// system here; the target's text is read later, by find/WindowTarget.h.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace orvex::cli {
+
+// The exit statuses; each is documented in docs/command-line.md.
+enum ExitStatus : int {
+    kExitSuccess = 0,
+    kExitUsage = 1,
+    kExitFailed = 2,   // the job could not be done (a send the system refused)
+    kExitNoWindow = 3, // the target names no window, or several where one is needed
+    kExitTimedOut = 4,
+    kExitOutputFile = 5,
+};
+
+enum class Command { Help, Version, List, Find, Tree, Send };
+
+struct Invocation {
+    Command command = Command::Help;
+    std::wstring target;
+    bool summary = false;
+    bool json = false;
+    bool byProcess = false;
+    std::uint32_t message = 0;
+    std::uint32_t wParam = 0; // typed 32-bit values, sent sign-extended
+    std::uint32_t lParam = 0;
+    std::uint32_t timeoutMs = 5000;
+    std::optional<std::wstring> outPath;
+};
+
+struct UsageError {
+    std::wstring message;
+};
+
+// The arguments after the program's name. Options may come in any order after or before the
+// command's own arguments; an option that does not belong to the command is an error.
+std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstring>& arguments);
+
+std::wstring_view UsageText();
+
+} // namespace orvex::cli

@@ -1,0 +1,295 @@
+#include "cli/CommandLine.h"
+
+#include "cli/Arguments.h"
+#include "common/ProductVersion.h"
+#include "common/Utf8Text.h"
+#include "find/WindowSearch.h"
+#include "framework/Handles.h"
+#include "inspect/ListingCapture.h"
+#include "inspect/ValueFormat.h"
+#include "process/ProcessList.h"
+#include "select/LiveWindowHierarchy.h"
+#include "select/TreeLabels.h"
+#include "select/WindowNodeLook.h"
+#include "sendmsg/MessageSend.h"
+#include "sendmsg/ResultFormat.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using orvex::Utf8FromWide;
+using Json = nlohmann::ordered_json;
+using namespace orvex::cli;
+
+std::string DumpJson(const Json& json) {
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::uint64_t HandleValue(HWND hwnd) {
+    return reinterpret_cast<UINT_PTR>(hwnd);
+}
+
+std::string HandleText(HWND hwnd) {
+    return Utf8FromWide(orvex::FormatPointer(HandleValue(hwnd)));
+}
+
+// A window text on one line of a table: its tabs and line breaks would split the columns.
+std::wstring OnOneLine(std::wstring text) {
+    std::replace_if(
+        text.begin(), text.end(), [](wchar_t c) { return c < L' ' || c == 0x7F; }, L' ');
+    return text;
+}
+
+std::string FoundLine(const FoundWindow& found) {
+    return HandleText(found.hwnd) + "\t" + Utf8FromWide(OnOneLine(found.facts.className)) + "\t" +
+           Utf8FromWide(OnOneLine(found.facts.text)) + "\t" + std::to_string(found.facts.processId) + "\t" +
+           Utf8FromWide(found.imagePath) + "\n";
+}
+
+Json FoundJson(const FoundWindow& found) {
+    Json item;
+    item["window"] = HandleText(found.hwnd);
+    item["class"] = Utf8FromWide(found.facts.className);
+    item["text"] = Utf8FromWide(found.facts.text);
+    item["pid"] = found.facts.processId;
+    item["image"] = Utf8FromWide(found.imagePath);
+    return item;
+}
+
+// The windows a target's text names; a complaint and its exit status when it names none.
+struct Search {
+    std::vector<FoundWindow> matches;
+    int status = kExitSuccess;
+};
+
+Search SearchTarget(const std::wstring& text, TextStream& errors) {
+    Search search;
+    const auto parsed = orvex::ParseWindowTarget(text);
+    if (const auto* error = std::get_if<orvex::TargetError>(&parsed)) {
+        errors.Write("orvex: " + Utf8FromWide(error->message) + "\n");
+        search.status = kExitUsage;
+        return search;
+    }
+    search.matches = FindWindows(std::get<orvex::WindowTarget>(parsed)).matches;
+    if (search.matches.empty()) {
+        errors.Write("orvex: no window matches " + Utf8FromWide(text) + "\n");
+        search.status = kExitNoWindow;
+    }
+    return search;
+}
+
+// The one window --list and --send need; several are listed so the user can pick one by handle.
+HWND SingleWindow(const std::wstring& text, TextStream& errors, int& status) {
+    Search search = SearchTarget(text, errors);
+    status = search.status;
+    if (status != kExitSuccess)
+        return nullptr;
+    if (search.matches.size() > 1) {
+        errors.Write("orvex: " + std::to_string(search.matches.size()) + " windows match " +
+                     Utf8FromWide(text) + "; name one by its handle:\n");
+        for (const FoundWindow& found : search.matches)
+            errors.Write(FoundLine(found));
+        status = kExitNoWindow;
+        return nullptr;
+    }
+    return search.matches.front().hwnd;
+}
+
+int List(const Invocation& invocation, bool moreProperties, std::string& result, TextStream& errors) {
+    int status = kExitSuccess;
+    HWND hwnd = SingleWindow(invocation.target, errors, status);
+    if (!hwnd)
+        return status;
+    std::vector<orvex::ListingRow> rows;
+    const ViewMode mode = invocation.summary ? ViewMode::Summary : ViewMode::Detail;
+    if (!CaptureWindowListing(hwnd, mode, moreProperties, rows)) {
+        errors.Write("orvex: the window " + HandleText(hwnd) + " is gone\n");
+        return kExitNoWindow;
+    }
+    result = invocation.json ? orvex::ListingJson(HandleValue(hwnd), rows)
+                             : Utf8FromWide(orvex::ListingText(rows));
+    return kExitSuccess;
+}
+
+int Find(const Invocation& invocation, std::string& result, TextStream& errors) {
+    Search search = SearchTarget(invocation.target, errors);
+    if (search.status != kExitSuccess)
+        return search.status;
+    if (invocation.json) {
+        Json array = Json::array();
+        for (const FoundWindow& found : search.matches)
+            array.push_back(FoundJson(found));
+        result = DumpJson(array);
+    } else {
+        for (const FoundWindow& found : search.matches)
+            result += FoundLine(found);
+    }
+    return kExitSuccess;
+}
+
+// The tree the tree window shows, with its filters off, built by the same builder.
+class TreeCollector final : public orvex::WindowTreeSink {
+public:
+    struct Node {
+        std::wstring label;
+        HWND window = nullptr; // null for a process
+        DWORD processId = 0;
+        std::vector<std::unique_ptr<Node>> children;
+    };
+
+    Node* Add(Node* parent, std::wstring label, HWND window, DWORD processId) {
+        auto node = std::make_unique<Node>();
+        node->label = std::move(label);
+        node->window = window;
+        node->processId = processId;
+        parent->children.push_back(std::move(node));
+        return parent->children.back().get();
+    }
+
+    orvex::TreeNode AddWindowNode(orvex::WindowId window, orvex::TreeNode parent) override {
+        HWND hwnd = LiveWindowHierarchy::Handle(window);
+        return reinterpret_cast<orvex::TreeNode>(
+            Add(reinterpret_cast<Node*>(parent), LookOfWindowNode(hwnd).label, hwnd, 0));
+    }
+};
+
+void TreeText(const TreeCollector::Node& node, int depth, std::string& result) {
+    result.append(static_cast<std::size_t>(depth) * 2, ' ');
+    result += Utf8FromWide(OnOneLine(node.label)) + "\n";
+    for (const auto& child : node.children)
+        TreeText(*child, depth + 1, result);
+}
+
+Json TreeJson(const TreeCollector::Node& node) {
+    Json item;
+    item["label"] = Utf8FromWide(node.label);
+    if (node.window)
+        item["window"] = HandleText(node.window);
+    else
+        item["pid"] = node.processId;
+    Json children = Json::array();
+    for (const auto& child : node.children)
+        children.push_back(TreeJson(*child));
+    item["children"] = std::move(children);
+    return item;
+}
+
+int Tree(const Invocation& invocation, std::string& result) {
+    TreeCollector collector;
+    TreeCollector::Node top; // holds the desktop's node
+    HWND desktop = ::GetDesktopWindow();
+    TreeCollector::Node* root = collector.Add(&top, LookOfWindowNode(desktop).label, desktop, 0);
+    LiveWindowHierarchy windows(false, false);
+    orvex::WindowTreeBuilder builder(windows, collector);
+    if (invocation.byProcess) {
+        CProcessList processes;
+        processes.Refresh();
+        std::vector<const CProcess*> byId;
+        for (const auto& entry : processes)
+            byId.push_back(entry.second.get());
+        std::sort(byId.begin(), byId.end(),
+                  [](const CProcess* a, const CProcess* b) { return a->m_dwProcessId < b->m_dwProcessId; });
+        for (const CProcess* process : byId) {
+            TreeCollector::Node* node =
+                collector.Add(root, orvex::FormatProcessLabel(process->m_dwProcessId, process->m_strName),
+                              nullptr, process->m_dwProcessId);
+            builder.AddProcessWindows(process->m_dwProcessId, reinterpret_cast<orvex::TreeNode>(node));
+        }
+    } else {
+        builder.AddTopLevelWindows(reinterpret_cast<orvex::TreeNode>(root));
+    }
+    if (invocation.json) {
+        Json tree;
+        tree["format"] = "orvex-tree/1";
+        tree["root"] = TreeJson(*root);
+        result = DumpJson(tree);
+    } else {
+        TreeText(*root, 0, result);
+    }
+    return kExitSuccess;
+}
+
+int Send(const Invocation& invocation, std::string& result, TextStream& errors) {
+    int status = kExitSuccess;
+    HWND hwnd = SingleWindow(invocation.target, errors, status);
+    if (!hwnd)
+        return status;
+    const SendOutcome outcome =
+        SendAndWaitForReply(hwnd, invocation.message, static_cast<WPARAM>(TypedParameter(invocation.wParam)),
+                            TypedParameter(invocation.lParam), invocation.timeoutMs);
+    switch (outcome.status) {
+    case SendOutcome::Status::Replied:
+        result = "Signed: " + Utf8FromWide(orvex::FormatSignedResult(outcome.result)) + "\nUnsigned: " +
+                 Utf8FromWide(orvex::FormatUnsignedResult(static_cast<ULONG_PTR>(outcome.result))) + "\n";
+        return kExitSuccess;
+    case SendOutcome::Status::NoWindow:
+        errors.Write("orvex: the window " + HandleText(hwnd) + " is gone\n");
+        return kExitNoWindow;
+    case SendOutcome::Status::Refused:
+        errors.Write("orvex: the system refused to send the message (its parameters would point into Orvex's "
+                     "own memory)\n");
+        return kExitFailed;
+    case SendOutcome::Status::TimedOut:
+        errors.Write("orvex: no reply within " + std::to_string(invocation.timeoutMs) + " ms\n");
+        return kExitTimedOut;
+    }
+    return kExitFailed;
+}
+
+bool WriteFileText(const std::wstring& path, const std::string& text) {
+    fw::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
+    DWORD written = 0;
+    return ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, TextStream& errors,
+                   bool moreProperties) {
+    const auto parsed = ParseArguments(arguments);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        errors.Write("orvex: " + Utf8FromWide(error->message) + "\n" + Utf8FromWide(UsageText()));
+        return kExitUsage;
+    }
+    const Invocation& invocation = std::get<Invocation>(parsed);
+    std::string result;
+    int status = kExitSuccess;
+    switch (invocation.command) {
+    case Command::Help:
+        result = Utf8FromWide(UsageText());
+        break;
+    case Command::Version:
+        result = Utf8FromWide(std::wstring(L"Orvex ") + ORVEX_VERSION_TEXT) + "\n";
+        break;
+    case Command::List:
+        status = List(invocation, moreProperties, result, errors);
+        break;
+    case Command::Find:
+        status = Find(invocation, result, errors);
+        break;
+    case Command::Tree:
+        status = Tree(invocation, result);
+        break;
+    case Command::Send:
+        status = Send(invocation, result, errors);
+        break;
+    }
+    if (status != kExitSuccess)
+        return status;
+    if (invocation.outPath) {
+        if (!WriteFileText(*invocation.outPath, result)) {
+            errors.Write("orvex: cannot write " + Utf8FromWide(*invocation.outPath) + "\n");
+            return kExitOutputFile;
+        }
+        return kExitSuccess;
+    }
+    return out.Write(result) ? kExitSuccess : kExitOutputFile;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// A window's listing gathered into rows, exactly as the property list receives them, for the
+// exports of inspect/ListingExport.h.
+
+#include "inspect/ListingExport.h"
+#include "inspect/ViewMode.h"
+
+#include <windows.h>
+
+#include <vector>
+
+// The rows AddWindowListing gives for `hwnd`; false, with no rows, when it is not a window.
+bool CaptureWindowListing(HWND hwnd, ViewMode mode, bool moreProperties,
+                          std::vector<orvex::ListingRow>& rows);

@@ -1,0 +1,129 @@
+// The command line run in this process on the helper target's windows: the listing it writes is
+// the program's own, row for row, and each outcome has its exit status.
+#include "cli/CommandLine.h"
+
+#include "cli/Arguments.h"
+#include "common/Utf8Text.h"
+#include "core/RowCollector.h"
+#include "harness/TargetClient.h"
+#include "inspect/Listing.h"
+#include "inspect/ListingExport.h"
+#include "inspect/ValueFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using namespace orvex::cli;
+
+class Captured final : public TextStream {
+public:
+    bool Write(std::string_view utf8) override {
+        text += utf8;
+        return true;
+    }
+    std::string text;
+};
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string errors;
+};
+
+CliRun RunCli(std::vector<std::wstring> arguments, bool moreProperties = false) {
+    Captured out, errors;
+    CliRun run;
+    run.status = RunCommandLine(arguments, out, errors, moreProperties);
+    run.out = out.text;
+    run.errors = errors.text;
+    return run;
+}
+
+std::wstring HandleArgument(HWND hwnd) {
+    return orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(target.IsRunning());
+        frame = target.Create(harness::WindowSpec::Frame(L"cli frame", {60, 60, 360, 260}));
+        ASSERT_TRUE(frame);
+        edit = target.Create(
+            harness::WindowSpec::Child(frame, L"Edit", L"tab\there", ES_MULTILINE, {5, 5, 200, 60}, 7));
+        ASSERT_TRUE(edit);
+    }
+    harness::TargetProcess target;
+    HWND frame = nullptr;
+    HWND edit = nullptr;
+};
+
+TEST_F(CommandLineTest, ListJsonIsTheProgramsListingRowForRow) {
+    for (const bool more : {false, true}) {
+        const CliRun run = RunCli({L"--list", HandleArgument(edit), L"--json"}, more);
+        ASSERT_EQ(run.status, kExitSuccess) << run.errors;
+        RowCollector expected;
+        ASSERT_TRUE(AddWindowListing(expected, edit, ViewMode::Detail, more));
+
+        const auto json = nlohmann::json::parse(run.out);
+        EXPECT_EQ(json["window"], orvex::Utf8FromWide(HandleArgument(edit)));
+        const auto& rows = json["rows"];
+        ASSERT_EQ(rows.size(), expected.rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const Row& row = expected.rows[i];
+            EXPECT_EQ(rows[i]["group"], orvex::Utf8FromWide(orvex::GroupHeading(row.group))) << i;
+            EXPECT_EQ(rows[i]["name"], orvex::Utf8FromWide(row.name)) << i;
+            EXPECT_EQ(rows[i]["value"], orvex::Utf8FromWide(row.value)) << i;
+            EXPECT_EQ(rows[i]["kind"], std::string(orvex::KindName(row.kind))) << i;
+            EXPECT_EQ(rows[i]["indent"], orvex::KindIndent(row.kind)) << i;
+        }
+    }
+    RowCollector summary;
+    ASSERT_TRUE(AddWindowListing(summary, edit, ViewMode::Summary, false));
+    const CliRun text = RunCli({L"--list", HandleArgument(edit), L"--summary"});
+    ASSERT_EQ(text.status, kExitSuccess);
+    EXPECT_EQ(text.out.rfind("Summary\n", 0), 0u);
+    EXPECT_NE(
+        text.out.find(orvex::Utf8FromWide(summary.rows.front().name + L": " + summary.rows.front().value)),
+        std::string::npos);
+}
+
+TEST_F(CommandLineTest, ExitStatusOfEachOutcome) {
+    EXPECT_EQ(RunCli({L"--version"}).out, "Orvex 1.2.0\n");
+    const CliRun usage = RunCli({L"--list"});
+    EXPECT_EQ(usage.status, kExitUsage);
+    EXPECT_NE(usage.errors.find("Usage:"), std::string::npos);
+
+    EXPECT_EQ(RunCli({L"--list", L"0x1"}).status, kExitNoWindow) << "not a window";
+    EXPECT_EQ(RunCli({L"--find", L"class=OrvexNoSuchClass"}).status, kExitNoWindow);
+    ASSERT_TRUE(target.Create(harness::WindowSpec::Frame(L"cli second", {80, 80, 300, 200})));
+    const CliRun several = RunCli({L"--list", L"class=OrvexTargetWindow"});
+    EXPECT_EQ(several.status, kExitNoWindow);
+    EXPECT_NE(several.errors.find(orvex::Utf8FromWide(HandleArgument(frame))), std::string::npos)
+        << "the candidates are listed";
+    const CliRun found = RunCli({L"--find", L"class=OrvexTargetWindow", L"--json"});
+    ASSERT_EQ(found.status, kExitSuccess);
+    EXPECT_EQ(nlohmann::json::parse(found.out).size(), 2u);
+
+    const CliRun echo = RunCli({L"--send", HandleArgument(frame),
+                                std::to_wstring(harness::kTargetEchoMessage), L"0", L"0xFFFFFFFF"});
+    ASSERT_EQ(echo.status, kExitSuccess) << echo.errors;
+    EXPECT_EQ(echo.out, "Signed: -1\nUnsigned: 18446744073709551615 (0xFFFFFFFFFFFFFFFF)\n")
+        << "lParam goes sign-extended, the result comes back whole";
+    EXPECT_EQ(RunCli({L"--send", HandleArgument(frame), L"WM_SETTEXT", L"0", L"12"}).status, kExitFailed)
+        << "a number is never sent as a pointer into this process";
+
+    ASSERT_TRUE(target.Hang(1500));
+    const DWORD start = ::GetTickCount();
+    EXPECT_EQ(RunCli({L"--send", HandleArgument(frame), L"WM_NULL", L"--timeout", L"300"}).status,
+              kExitTimedOut);
+    EXPECT_LT(::GetTickCount() - start, 1200u);
+
+    EXPECT_EQ(RunCli({L"--version", L"--out", L"x"}).status, kExitUsage);
+    EXPECT_EQ(RunCli({L"--tree", L"--out", L"Z:\\no\\such\\folder\\tree.txt"}).status, kExitOutputFile);
+}
+
+} // namespace

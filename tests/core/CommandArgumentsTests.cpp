@@ -1,0 +1,68 @@
+// Reading the command line: each command's arguments, messages by name or number, and what is
+// refused as a usage error.
+#include "cli/Arguments.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace orvex::cli;
+
+std::optional<Invocation> Read(std::vector<std::wstring> arguments) {
+    auto parsed = ParseArguments(arguments);
+    if (auto* invocation = std::get_if<Invocation>(&parsed))
+        return *invocation;
+    return std::nullopt;
+}
+
+TEST(CommandArguments, ReadsEachCommandWithItsOptionsInAnyOrder) {
+    auto list = Read({L"--json", L"--list", L"class=Edit", L"--summary", L"--out", L"x.json"});
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->command, Command::List);
+    EXPECT_EQ(list->target, L"class=Edit");
+    EXPECT_TRUE(list->json && list->summary);
+    EXPECT_EQ(list->outPath, L"x.json");
+
+    auto tree = Read({L"--tree", L"--by-process"});
+    ASSERT_TRUE(tree);
+    EXPECT_TRUE(tree->byProcess && !tree->json);
+
+    auto send = Read({L"--send", L"0x1A2B", L"wm_settext", L"0xFFFFFFFF", L"12", L"--timeout", L"250"});
+    ASSERT_TRUE(send);
+    EXPECT_EQ(send->message, 0x000Cu);
+    EXPECT_EQ(send->wParam, 0xFFFFFFFFu);
+    EXPECT_EQ(send->lParam, 12u);
+    EXPECT_EQ(send->timeoutMs, 250u);
+
+    auto byNumber = Read({L"--send", L"0x1A2B", L"0x0400"});
+    ASSERT_TRUE(byNumber);
+    EXPECT_EQ(byNumber->message, 0x0400u);
+    EXPECT_EQ(byNumber->timeoutMs, 5000u);
+    EXPECT_EQ(byNumber->wParam, 0u);
+}
+
+TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
+    const std::vector<std::vector<std::wstring>> refused = {
+        {},
+        {L"0x1A2B"},
+        {L"--list"},
+        {L"--list", L"a", L"b"},
+        {L"--list", L"a", L"--find", L"b"},
+        {L"--tree", L"--summary"},
+        {L"--find", L"a", L"--timeout", L"5"},
+        {L"--help", L"--out", L"f"},
+        {L"--list", L"a", L"--out"},
+        {L"--list", L"a", L"--colour"},
+        {L"--send", L"a", L"WM_NOSUCHTHING"},
+        {L"--send", L"a", L"WM_NULL", L"-1"},
+        {L"--send", L"a", L"WM_NULL", L"--timeout", L"soon"},
+    };
+    for (const auto& arguments : refused) {
+        std::wstring line;
+        for (const auto& argument : arguments)
+            line += argument + L" ";
+        EXPECT_FALSE(Read(arguments)) << std::string(line.begin(), line.end());
+    }
+}
+
+} // namespace
