@@ -221,7 +221,8 @@ void CFindWindowDialog::SearchNow() {
         auto parsed = orvex::ParseWindowTarget(text);
         if (const auto* error = std::get_if<orvex::TargetError>(&parsed)) {
             ShowMatches({});
-            SetCount(L"Not a target: " + error->message + L" (at " + std::to_wstring(error->position) + L")");
+            // The message names the position itself ("... at 5").
+            SetCount(L"Not a target: " + error->message);
             return;
         }
         target = std::get<orvex::WindowTarget>(std::move(parsed));
