@@ -19,6 +19,9 @@ public:
     virtual void Retarget(HWND hwnd) = 0;
     // Hides or shows the owner's windows: the main window and every tool window but `caller`.
     virtual void ShowOwnerWindows(HWND caller, bool show) = 0;
+    // The user asked for the Find Window dialog (Ctrl+F in a tool): the owner opens it, or brings
+    // the open one forward.
+    virtual void OpenFindWindow() = 0;
 
 protected:
     ~ToolWindowOwner() = default;

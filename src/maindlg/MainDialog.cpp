@@ -69,6 +69,7 @@ ON_COMMAND(ID_WINDOW_ENABLE_VISIBLE, OnEnableVisibleWindow)
 ON_COMMAND(ID_WINDOW_SEND_MESSAGE, OnSendMessage)
 ON_COMMAND(ID_VIEW_WINDOW_TREE, OnDisplayWindowTree)
 ON_COMMAND(ID_WINDOW_MESSAGE_LOG, OnMessageLog)
+ON_COMMAND(ID_VIEW_FIND, OpenFindWindow)
 ON_WM_HOTKEY()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_SIZE()
@@ -111,7 +112,7 @@ bool CMainDialog::CreateViewToolBar() {
         return false;
     m_wndViewToolBar.SetExtendedStyle(kToolBarExStyle);
     m_wndViewToolBar.SetButtonStructSize(kButtonStructSize);
-    m_wndViewToolBar.AddBitmap(6, IDB_VIEW_TOOLBAR);
+    m_wndViewToolBar.AddBitmap(7, IDB_VIEW_TOOLBAR);
     m_wndViewToolBar.SetBitmapSize(32, 32);
     const TBBUTTON buttons[] = {
         CToolBarCtrl::Button(0, ID_VIEW_TOGGLE, kLabelled),
@@ -121,9 +122,11 @@ bool CMainDialog::CreateViewToolBar() {
         CToolBarCtrl::Button(5, ID_VIEW_WATCH_CURSOR, BTNS_CHECK),
         CToolBarCtrl::Separator(),
         CToolBarCtrl::Button(4, ID_VIEW_OPTIONS, kLabelled),
+        CToolBarCtrl::Button(6, ID_VIEW_FIND, kLabelled),
     };
     m_wndViewToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
     SetButtonLabel(m_wndViewToolBar, ID_VIEW_OPTIONS, L"Options");
+    SetButtonLabel(m_wndViewToolBar, ID_VIEW_FIND, L"Find");
     UpdateToggleButton();
     return true;
 }
@@ -357,7 +360,8 @@ void CMainDialog::OnRefresh() {
 
 LRESULT CMainDialog::OnToolTipText(NMTTDISPINFOW* info) {
     return ToolTipFromStringTable(*info, ID_VIEW_TOGGLE, ID_WINDOW_SEND_MESSAGE) ||
-                   ToolTipFromStringTable(*info, ID_WINDOW_MESSAGE_LOG, ID_WINDOW_MESSAGE_LOG)
+                   ToolTipFromStringTable(*info, ID_WINDOW_MESSAGE_LOG, ID_WINDOW_MESSAGE_LOG) ||
+                   ToolTipFromStringTable(*info, ID_VIEW_FIND, ID_VIEW_FIND)
                ? TRUE
                : Default();
 }

@@ -18,6 +18,7 @@
 class CWindowTreeDialog;
 class CSendMessageDialog;
 class CMessageLogDialog;
+class CFindWindowDialog;
 
 class CMainDialog : public CDialog, public ToolWindowOwner {
     DECLARE_MESSAGE_MAP()
@@ -39,6 +40,7 @@ public:
     void ListWindow(HWND hwnd) override;
     void Retarget(HWND hwnd) override;
     void ShowOwnerWindows(HWND caller, bool show) override;
+    void OpenFindWindow() override;
 
     // Members in the order the window builds them.
     Settings& m_settings;
@@ -52,6 +54,7 @@ public:
     CWindowTreeDialog* m_pWindowTreeDialog = nullptr;
     CSendMessageDialog* m_pSendMessageDialog = nullptr;
     CMessageLogDialog* m_pMessageLogDialog = nullptr;
+    CFindWindowDialog* m_pFindWindowDialog = nullptr;
     HWND m_hSelectedWnd = nullptr;
     bool m_bOffScreenForSeek = false; // emptied region while the finder drags
     HotKeyRegistration m_hotKey;

@@ -1,8 +1,10 @@
 // The main dialog as the owner of its tool windows: opening the window tree, the send-message
-// dialog and the message log (or bringing the open one forward), and what the tools tell it.
+// dialog, the message log and Find Window (or bringing the open one forward), and what the tools
+// tell it.
 #include "maindlg/MainDialog.h"
 
 #include "common/ScreenGeometry.h"
+#include "find/FindWindowDialog.h"
 #include "framework/ModelessDialog.h"
 #include "maindlg/PlacementFit.h"
 #include "msglog/MessageLogDialog.h"
@@ -105,6 +107,24 @@ void CMainDialog::OnMessageLog() {
                      SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
+void CMainDialog::OpenFindWindow() {
+    if (m_pFindWindowDialog) {
+        ::SetForegroundWindow(m_pFindWindowDialog->m_hWnd);
+        m_pFindWindowDialog->FocusTarget();
+        return;
+    }
+    CFindWindowDialog* find = OpenOrActivate(*this, m_pFindWindowDialog);
+    if (!find)
+        return;
+    // Below the main window's caption, over its property list, kept on the work area.
+    const RECT main = GetWindowRect(), own = find->GetWindowRect();
+    const int width = own.right - own.left, height = own.bottom - own.top;
+    const orvex::ScreenRect fitted = orvex::FitOnWorkArea(
+        {main.left + 40, main.top + 60, main.left + 40 + width, main.top + 60 + height},
+        orvex::WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)), width, height);
+    find->SetWindowPos(nullptr, fitted.left, fitted.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
 void CMainDialog::FollowFinishedPick(bool newStep) {
     if (newStep && m_hSelectedWnd && ::IsWindow(m_hSelectedWnd))
         m_history.Push(reinterpret_cast<UINT_PTR>(m_hSelectedWnd));
@@ -134,4 +154,6 @@ void CMainDialog::ShowOwnerWindows(HWND caller, bool show) {
         ::ShowWindow(m_pWindowTreeDialog->m_hWnd, command);
     if (m_pMessageLogDialog && m_pMessageLogDialog->m_hWnd && m_pMessageLogDialog->m_hWnd != caller)
         ::ShowWindow(m_pMessageLogDialog->m_hWnd, command);
+    if (m_pFindWindowDialog && m_pFindWindowDialog->m_hWnd && m_pFindWindowDialog->m_hWnd != caller)
+        ::ShowWindow(m_pFindWindowDialog->m_hWnd, command);
 }

@@ -10,6 +10,7 @@
 #define IDD_SEND_MESSAGE 143
 #define IDD_MESSAGE_LOG 147
 #define IDD_MESSAGE_FILTER 148
+#define IDD_FIND_WINDOW 149
 
 // Icons, cursors and bitmaps
 #define IDR_MAINFRAME 128
@@ -93,6 +94,7 @@
 #define ID_PROPERTY_FORWARD 32807
 #define ID_PROPERTY_MORE 32808
 #define ID_PROPERTY_COPY_JSON 32809
+#define ID_VIEW_FIND 32810
 #define ID_APP_ABOUT 57664
 
 // The window tree: its string, controls and commands (tooltips share the command identifiers)
@@ -139,3 +141,11 @@
 #define IDC_FILTER_EXCLUDED 1112
 #define IDC_FILTER_REMOVE 1113
 #define IDC_FILTER_SHOW_ALL 1114
+
+// The Find Window dialog's controls
+#define IDC_FIND_TARGET 1150
+#define IDC_FIND_VISIBLE 1151
+#define IDC_FIND_TOP_LEVEL 1152
+#define IDC_FIND_LIST 1153
+#define IDC_FIND_COUNT 1154
+#define IDC_FIND_LABEL 1155

@@ -133,6 +133,16 @@ BOOL CWindowTreeDialog::OnInitDialog() {
     return FALSE;
 }
 
+BOOL CWindowTreeDialog::PreTranslateMessage(MSG* message) {
+    // Ctrl+F, wherever the focus is in the tree window: Find Window belongs to the owner.
+    if (message->message == WM_KEYDOWN && message->wParam == 'F' && ::GetKeyState(VK_CONTROL) < 0 &&
+        ::GetKeyState(VK_MENU) >= 0) {
+        m_owner.OpenFindWindow();
+        return TRUE;
+    }
+    return CModelessDialog::PreTranslateMessage(message);
+}
+
 void CWindowTreeDialog::OnSize(UINT, int cx, int cy) {
     Default();
     if (!m_wndReBar.m_hWnd || !m_wndTree.m_hWnd)

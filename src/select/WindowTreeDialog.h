@@ -46,6 +46,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* message) override;
 
     int OnCreate(CREATESTRUCTW* create);
     void OnSize(UINT type, int cx, int cy);

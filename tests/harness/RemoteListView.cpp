@@ -55,4 +55,16 @@ int SelectedRow(HWND listView) {
         ::SendMessageW(listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
+std::optional<RECT> ListItemScreenRect(HWND listView, int item) {
+    RemoteBuffer buffer(listView, sizeof(RECT));
+    RECT rect{LVIR_LABEL, 0, 0, 0};
+    if (!buffer || !buffer.Write(0, rect) ||
+        !::SendMessageW(listView, LVM_GETITEMRECT, static_cast<WPARAM>(item),
+                        reinterpret_cast<LPARAM>(buffer.address())) ||
+        !buffer.Read(0, rect))
+        return std::nullopt;
+    ::MapWindowPoints(listView, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 } // namespace harness

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,8 @@ std::vector<std::wstring> ReadListColumn(HWND listView, int column);
 
 // The index of the selected row, or -1.
 int SelectedRow(HWND listView);
+
+// Where row `item` lies on the screen (its label's cell in column 0), for a real click.
+std::optional<RECT> ListItemScreenRect(HWND listView, int item);
 
 } // namespace harness

@@ -694,6 +694,19 @@ def tb_watch_cursor():
     return c
 
 
+def tb_find():
+    """Image 6: Find Window, a magnifier over a small window."""
+    c = Canvas(32, 32)
+    mini_window(c, 1, 2, 21, 18)
+    c.fill(Line(18.5, 18.5, 28.5, 28.5, 4.6), INK)
+    c.fill(Line(19.5, 19.5, 27.8, 27.8, 2.4), BROWN)
+    c.fill(Circle(14, 14, 9.0), WHITE)
+    c.fill(Ring(14, 14, 8.0, 6.0), INK)
+    c.fill(Circle(14, 14, 6.0), LBLUE)
+    c.fill(Ring(14, 14, 4.4, 3.2) & Rect(8, 8, 14, 14), WHITE)
+    return c
+
+
 def tb_highlight():
     c = Canvas(32, 32)
     c.fill(Rect(1, 1, 31, 31) - Rect(4, 4, 28, 28), ORANGE)
@@ -1673,7 +1686,7 @@ def build():
     out['finder_sight.cur'] = (ico_file([(cur, 24)], hotspot=(15, 15)), [('cursor', cur)])
 
     view = [Image.of(f(), 'rgba') for f in (tb_detail, tb_summary, tb_refresh, tb_window_tree, tb_options,
-                                            tb_watch_cursor)]
+                                            tb_watch_cursor, tb_find)]
     s = strip(view)
     out['view_toolbar.bmp'] = (bmp_file(s.w, s.h, 32, s.px), [('view %d' % i, im) for i, im in enumerate(view)])
 
@@ -1877,7 +1890,7 @@ def check(built):
                 expect(any(p[3] == 0 for p in edge), '%s picture %d fills its whole cell' % (name, k))
         return d
 
-    d = strip_ok('view_toolbar.bmp', 6, 32, 32)
+    d = strip_ok('view_toolbar.bmp', 7, 32, 32)
     expect(len({p[3] for p in d['px']}) > 2, 'view toolbar alpha is not smooth')
     strip_ok('window_toolbar.bmp', 4, 32, 32)
     strip_ok('tree_toolbar.bmp', 6, 16, 24, SILVER)
