@@ -262,7 +262,7 @@ LRESULT CFindWindowDialog::OnSearchDone(WPARAM id, LPARAM) {
     const size_t searched = result.searched;
     ShowMatches(std::move(result));
     SetCount(L"Searched " + WithSeparators(searched) + (searched == 1 ? L" window, " : L" windows, ") +
-             WithSeparators(found) + (found == 1 ? L" matches." : L" match."));
+             WithSeparators(found) + (found == 1 ? L" match." : L" matches."));
     return 0;
 }
 

@@ -109,14 +109,14 @@ TEST_F(FindWindowTest, TypedCriteriaListTheMatchesAndCountThemANewerSearchReplac
     EXPECT_EQ(harness::ReadListColumn(List(), kClassColumn),
               (std::vector<std::wstring>{L"Button", L"Button"}));
     EXPECT_EQ(harness::ReadListColumn(List(), kProcessColumn).front(), L"orvex_target.exe (" + pid + L")");
-    EXPECT_TRUE(CountLine().ends_with(L" windows, 2 match.")) << CountLine();
+    EXPECT_TRUE(CountLine().ends_with(L" windows, 2 matches.")) << CountLine();
 
     ::CheckDlgButton(Find()->m_hWnd, IDC_FIND_VISIBLE, BST_CHECKED);
     Find()->SearchNow();
     ASSERT_TRUE(WaitForResult());
     EXPECT_EQ(harness::ReadListColumn(List(), kHandleColumn),
               std::vector<std::wstring>{orvex::FormatPointer(reinterpret_cast<UINT_PTR>(needle))});
-    EXPECT_TRUE(CountLine().ends_with(L" windows, 1 matches.")) << CountLine();
+    EXPECT_TRUE(CountLine().ends_with(L" windows, 1 match.")) << CountLine();
 
     // The first search is still on its way when the second starts: only the second's matches show,
     // and they stay once the first has had time to finish too.
