@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The command line as a script on Linux uses it: Orvex.com run by Wine from a shell, its JSON read
+# through a pipe. Notepad's edit control is found with --find, then listed with --list --json and
+# parsed by Python's json module; the exit statuses of a miss and of a usage error are checked.
+# Usage: command_line_from_shell.sh SESSION_SCRIPT PREFIX STATEFILE BIN_DIR
+set -euo pipefail
+session=$1 prefix=$2 state=$3 bin=$4
+run() { "$session" run "$prefix" "$state" "$@"; }
+
+run notepad.exe >/dev/null 2>&1 &
+notepad=$!
+trap 'run "$bin/Orvex.com" --send class=Notepad WM_CLOSE >/dev/null 2>&1 || true; wait "$notepad" 2>/dev/null || true' EXIT
+
+handle=
+for _ in $(seq 1 100); do
+    handle=$(run "$bin/Orvex.com" --find class=Edit,process=notepad.exe 2>/dev/null | cut -f1 | head -1) || true
+    [ -n "$handle" ] && break
+    sleep 0.2
+done
+[ -n "$handle" ] || { echo "Notepad's edit control was not found"; exit 1; }
+
+run "$bin/Orvex.com" --list "$handle" --json | python3 -c '
+import json, sys
+listing = json.load(sys.stdin)
+handle = sys.argv[1]
+assert listing["format"] == "orvex-listing/1", listing["format"]
+assert listing["window"] == handle, (listing["window"], handle)
+rows = {row["name"]: row for row in listing["rows"]}
+assert rows["Handle"]["value"] == handle and rows["Handle"]["group"] == "General"
+assert rows["Image Path"]["value"].lower().endswith("notepad.exe"), rows["Image Path"]
+print("listed", handle, "in", len(listing["rows"]), "rows")
+' "$handle"
+
+status=0
+run "$bin/Orvex.com" --list class=NoSuchClassAnywhere >/dev/null 2>&1 || status=$?
+[ "$status" = 3 ] || { echo "a target naming no window ended with $status, not 3"; exit 1; }
+status=0
+run "$bin/Orvex.com" --no-such-option >/dev/null 2>&1 || status=$?
+[ "$status" = 1 ] || { echo "a usage error ended with $status, not 1"; exit 1; }
+echo "exit statuses 3 and 1 as documented"
