@@ -35,13 +35,6 @@ constexpr int kCellPadding = 16;
 constexpr int kLaidOut[] = {IDC_FIND_LABEL, IDC_FIND_TARGET, IDC_FIND_TOP_LEVEL, IDC_FIND_LIST,
                             IDC_FIND_COUNT};
 
-std::wstring WithSeparators(std::uint64_t value) {
-    std::wstring digits = std::to_wstring(value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<size_t>(at), L",");
-    return digits;
-}
-
 std::wstring Trimmed(const std::wstring& text) {
     const size_t first = text.find_first_not_of(L" \t");
     if (first == std::wstring::npos)
@@ -261,8 +254,8 @@ LRESULT CFindWindowDialog::OnSearchDone(WPARAM id, LPARAM) {
     const size_t found = result.matches.size();
     const size_t searched = result.searched;
     ShowMatches(std::move(result));
-    SetCount(L"Searched " + WithSeparators(searched) + (searched == 1 ? L" window, " : L" windows, ") +
-             WithSeparators(found) + (found == 1 ? L" match." : L" matches."));
+    SetCount(L"Searched " + orvex::WithThousands(searched) + (searched == 1 ? L" window, " : L" windows, ") +
+             orvex::WithThousands(found) + (found == 1 ? L" match." : L" matches."));
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "inspect/ValueFormat.h"
 
+#include <cstddef>
 #include <cwchar>
 
 namespace orvex {
@@ -27,6 +28,13 @@ std::wstring FormatHex16(std::uint32_t value) {
     wchar_t text[16];
     std::swprintf(text, 16, L"0x%04X", static_cast<unsigned>(value));
     return text;
+}
+
+std::wstring WithThousands(std::uint64_t value) {
+    std::wstring digits = std::to_wstring(value);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), L",");
+    return digits;
 }
 
 } // namespace orvex

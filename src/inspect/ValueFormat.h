@@ -17,5 +17,7 @@ std::wstring FormatHex32(std::uint32_t value);
 std::wstring FormatHex16(std::uint32_t value);
 // The hexadecimal digits of a pointer-sized value without prefix: 8 when it fits, else 16.
 std::wstring PointerDigits(std::uint64_t value);
+// A count with commas between the thousands, as the tool windows' status lines show it: "12,345".
+std::wstring WithThousands(std::uint64_t value);
 
 } // namespace orvex

@@ -60,13 +60,6 @@ const wchar_t* RefusalText(MessageLogSession::Refusal refusal) {
     return L"";
 }
 
-std::wstring WithSeparators(std::uint64_t value) {
-    std::wstring digits = std::to_wstring(value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<size_t>(at), L",");
-    return digits;
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMessageLogDialog, CModelessDialog)
@@ -568,8 +561,8 @@ void CMessageLogDialog::UpdateStatus() {
     if (!m_wndStatus.m_hWnd)
         return;
     std::wstring text = m_target && ::IsWindow(m_target) ? L"Target " + m_targetText : L"No window selected";
-    text += L"    Lines " + WithSeparators(m_lines.size()) + L"    Seen " + WithSeparators(m_seen) +
-            L"    Dropped " + WithSeparators(m_dropped);
+    text += L"    Lines " + orvex::WithThousands(m_lines.size()) + L"    Seen " +
+            orvex::WithThousands(m_seen) + L"    Dropped " + orvex::WithThousands(m_dropped);
     if (!m_filter.ShowsEverything())
         text += L"    Filtered";
     if (!m_running)

@@ -21,4 +21,10 @@ TEST(ValueFormat, FixedWidthHexUsesUpperCaseDigits) {
     EXPECT_EQ(orvex::FormatHex16(0x12345), L"0x12345"); // never cut, only padded
 }
 
+TEST(ValueFormat, CountsTakeCommasBetweenTheThousands) {
+    EXPECT_EQ(orvex::WithThousands(999), L"999");
+    EXPECT_EQ(orvex::WithThousands(1000), L"1,000");
+    EXPECT_EQ(orvex::WithThousands(12345678), L"12,345,678");
+}
+
 } // namespace
