@@ -1,6 +1,7 @@
 #include "find/WindowTarget.h"
 
 #include "common/AsciiCase.h"
+#include "sendmsg/NumberSyntax.h"
 
 #include <iterator>
 #include <limits>
@@ -15,16 +16,6 @@ bool IsSpace(wchar_t c) {
 
 bool IsDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
-}
-
-int HexDigit(wchar_t c) {
-    if (IsDigit(c))
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
 }
 
 // Every message ends with where it happened, so a message shown alone still points at the spot.
@@ -50,7 +41,7 @@ Number ReadUnsigned(std::wstring_view text, std::size_t at, std::uint64_t limit,
         at += 2;
     }
     for (; at < text.size(); ++at) {
-        const int digit = base == 16 ? HexDigit(text[at]) : (IsDigit(text[at]) ? text[at] - L'0' : -1);
+        const int digit = base == 16 ? HexDigitValue(text[at]) : (IsDigit(text[at]) ? text[at] - L'0' : -1);
         if (digit < 0)
             break;
         number.read = true;

@@ -10,16 +10,6 @@ bool IsSpace(wchar_t c) {
     return std::iswspace(static_cast<std::wint_t>(c)) != 0;
 }
 
-int HexDigit(wchar_t c) {
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 std::wstring_view TrimSpaces(std::wstring_view text) {
@@ -30,6 +20,16 @@ std::wstring_view TrimSpaces(std::wstring_view text) {
     return text;
 }
 
+int HexDigitValue(wchar_t c) {
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    if (c >= L'a' && c <= L'f')
+        return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F')
+        return c - L'A' + 10;
+    return -1;
+}
+
 bool ParseNumber(std::wstring_view text, std::uint32_t& value) {
     text = TrimSpaces(text);
     if (text.empty())
@@ -38,7 +38,7 @@ bool ParseNumber(std::wstring_view text, std::uint32_t& value) {
     if (text.size() >= 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X')) {
         // "0x" alone is zero. Digits beyond the eighth push the first ones out.
         for (wchar_t c : text.substr(2)) {
-            const int digit = HexDigit(c);
+            const int digit = HexDigitValue(c);
             if (digit < 0)
                 return false;
             result = (result << 4) + static_cast<std::uint32_t>(digit);

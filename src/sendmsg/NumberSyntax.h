@@ -14,6 +14,9 @@ namespace orvex {
 // The text without the leading and trailing characters for which iswspace holds.
 std::wstring_view TrimSpaces(std::wstring_view text);
 
+// The value of a hexadecimal digit of either case, or -1.
+int HexDigitValue(wchar_t c);
+
 // Reads a field's text (untrimmed, as typed). False for an empty or blank field and for anything
 // that is not a number; `value` is then left unchanged.
 bool ParseNumber(std::wstring_view text, std::uint32_t& value);

@@ -11,14 +11,6 @@
 
 namespace {
 
-std::wstring ValueOf(const std::vector<harness::ListRow>& rows, const wchar_t* name) {
-    for (const auto& row : rows) {
-        if (row.name == name)
-            return row.value;
-    }
-    return L"<missing>";
-}
-
 TEST(FindWindowE2e, CtrlFThenTypedCriteriaFindNotepadsEditAndADoubleClickListsIt) {
     harness::ClearOrvexSettings();
     harness::BackgroundProcess notepad;
@@ -60,9 +52,9 @@ TEST(FindWindowE2e, CtrlFThenTypedCriteriaFindNotepadsEditAndADoubleClickListsIt
     harness::xdo::MoveTo(x, y);
     harness::xdo::Click(x, y);
     harness::xdo::Click(x, y);
-    EXPECT_TRUE(
-        harness::WaitUntil([&] { return ValueOf(orvex.PropertyRows(), L"Handle") == editHandle; }, 10000))
-        << "the main window lists " << ValueOf(orvex.PropertyRows(), L"Handle");
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] { return harness::ValueOf(orvex.PropertyRows(), L"Handle") == editHandle; }, 10000))
+        << "the main window lists " << harness::ValueOf(orvex.PropertyRows(), L"Handle");
     EXPECT_TRUE(orvex.Close());
     notepad.Kill();
 }

@@ -14,14 +14,6 @@
 
 namespace {
 
-std::wstring ValueOf(const std::vector<harness::ListRow>& rows, const wchar_t* name) {
-    for (const auto& row : rows) {
-        if (row.name == name)
-            return row.value;
-    }
-    return L"<missing>";
-}
-
 // Where item `index` of the property list's menu lies within its popup, measured on the same menu
 // (this program carries Orvex's resources) shown here: Wine keeps a menu in the process that made
 // it, so Orvex's own cannot be asked from outside.
@@ -70,10 +62,11 @@ TEST(NavigationE2e, GoToParentFromTheMenuListsNotepadAndAltLeftReturnsToItsEditC
     ASSERT_TRUE(harness::WaitUntil(
         [&] {
             rows = orvex.PropertyRows();
-            return ValueOf(rows, L"Handle") == editHandle;
+            return harness::ValueOf(rows, L"Handle") == editHandle;
         },
         10000));
-    EXPECT_EQ(ValueOf(rows, L"Parent"), frameHandle + L" (Notepad)") << "the Windows group is listed";
+    EXPECT_EQ(harness::ValueOf(rows, L"Parent"), frameHandle + L" (Notepad)")
+        << "the Windows group is listed";
 
     // Right-click in the list, then click "Go to Parent" in the menu.
     RECT list{};
@@ -94,13 +87,13 @@ TEST(NavigationE2e, GoToParentFromTheMenuListsNotepadAndAltLeftReturnsToItsEditC
     ::GetWindowRect(popup, &shown);
     harness::xdo::Click(shown.left + (item->left + item->right) / 2,
                         shown.top + (item->top + item->bottom) / 2);
-    EXPECT_TRUE(
-        harness::WaitUntil([&] { return ValueOf(orvex.PropertyRows(), L"Handle") == frameHandle; }, 10000))
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] { return harness::ValueOf(orvex.PropertyRows(), L"Handle") == frameHandle; }, 10000))
         << "Notepad's main window is not listed";
 
     harness::xdo::Key(L"alt+Left");
-    EXPECT_TRUE(
-        harness::WaitUntil([&] { return ValueOf(orvex.PropertyRows(), L"Handle") == editHandle; }, 10000))
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] { return harness::ValueOf(orvex.PropertyRows(), L"Handle") == editHandle; }, 10000))
         << "Alt+Left did not return to the edit control";
     EXPECT_TRUE(orvex.Close());
     EXPECT_EQ(settings_e2e::QueryDword(settings_e2e::kSettings, L"MoreProperties"), 1ul);

@@ -30,14 +30,6 @@ Names NamesOf(const std::vector<harness::ListRow>& rows) {
     return names;
 }
 
-std::wstring ValueOf(const std::vector<harness::ListRow>& rows, const wchar_t* name) {
-    for (const auto& row : rows) {
-        if (row.name == name)
-            return row.value;
-    }
-    return L"<missing>";
-}
-
 TEST(PropertyGroups, DetailListingOfAForeignControl) {
     harness::ClearOrvexSettings();
     ASSERT_TRUE(harness::WriteRegistryDword(L"Settings", L"ViewMode", 1));
@@ -61,7 +53,8 @@ TEST(PropertyGroups, DetailListingOfAForeignControl) {
     ASSERT_TRUE(harness::WaitUntil(
         [&] {
             rows = orvex.PropertyRows();
-            return ValueOf(rows, L"Handle") == handle && !Block(rows, L"Process ID", L"Image Path").empty();
+            return harness::ValueOf(rows, L"Handle") == handle &&
+                   !Block(rows, L"Process ID", L"Image Path").empty();
         },
         10000))
         << "the hot key over the foreign button lists it in full";
@@ -70,10 +63,10 @@ TEST(PropertyGroups, DetailListingOfAForeignControl) {
     EXPECT_EQ(NamesOf(general),
               (Names{L"Handle", L"Text", L"Window Rect", L"Position in Parent", L"Client Rect",
                      L"Window Proc", L"Unicode", L"Instance Handle", L"Control ID", L"User Data"}));
-    EXPECT_EQ(ValueOf(general, L"Text"), L"Target button");
-    EXPECT_EQ(ValueOf(general, L"Position in Parent"), L"(20, 30) - (220, 80)");
-    EXPECT_EQ(ValueOf(general, L"Client Rect"), L"(0, 0) - (200, 50) 200x50");
-    EXPECT_EQ(ValueOf(general, L"Control ID"), L"0x00000007");
+    EXPECT_EQ(harness::ValueOf(general, L"Text"), L"Target button");
+    EXPECT_EQ(harness::ValueOf(general, L"Position in Parent"), L"(20, 30) - (220, 80)");
+    EXPECT_EQ(harness::ValueOf(general, L"Client Rect"), L"(0, 0) - (200, 50) 200x50");
+    EXPECT_EQ(harness::ValueOf(general, L"Control ID"), L"0x00000007");
 
     const auto classRows = Block(rows, L"Name", L"Background Brush");
     Names classNames{L"Name", L"Window Proc", L"Instance Handle", L"Styles"};
@@ -86,13 +79,14 @@ TEST(PropertyGroups, DetailListingOfAForeignControl) {
                                 L"Cursor Handle", L"Background Brush"})
         classNames.emplace_back(name);
     EXPECT_EQ(NamesOf(classRows), classNames);
-    EXPECT_EQ(ValueOf(classRows, L"Name"), L"Button");
-    EXPECT_EQ(ValueOf(classRows, L"Styles"), orvex::FormatHex32(classStyle));
+    EXPECT_EQ(harness::ValueOf(classRows, L"Name"), L"Button");
+    EXPECT_EQ(harness::ValueOf(classRows, L"Styles"), orvex::FormatHex32(classStyle));
 
     const auto process = Block(rows, L"Process ID", L"Image Path");
-    EXPECT_EQ(ValueOf(process, L"Process ID"), std::to_wstring(target.ProcessId()));
-    EXPECT_EQ(ValueOf(process, L"Thread ID"), std::to_wstring(::GetWindowThreadProcessId(control, nullptr)));
-    EXPECT_EQ(::_wcsicmp(ValueOf(process, L"Image Path").c_str(),
+    EXPECT_EQ(harness::ValueOf(process, L"Process ID"), std::to_wstring(target.ProcessId()));
+    EXPECT_EQ(harness::ValueOf(process, L"Thread ID"),
+              std::to_wstring(::GetWindowThreadProcessId(control, nullptr)));
+    EXPECT_EQ(::_wcsicmp(harness::ValueOf(process, L"Image Path").c_str(),
                          (harness::BinaryDirectory() + L"orvex_target.exe").c_str()),
               0);
     EXPECT_TRUE(orvex.Close());

@@ -113,6 +113,14 @@ std::vector<HWND> FindTopLevelWindows(DWORD processId, const wchar_t* className,
     return search.found;
 }
 
+std::wstring ValueOf(const std::vector<ListRow>& rows, const wchar_t* name) {
+    for (const auto& row : rows) {
+        if (row.name == name)
+            return row.value;
+    }
+    return L"<missing>";
+}
+
 void ClearOrvexSettings() {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quillmoor");
 }

@@ -46,6 +46,9 @@ private:
     HWND m_mainWindow = nullptr;
 };
 
+// The value of the first row called `name`, or "<missing>".
+std::wstring ValueOf(const std::vector<ListRow>& rows, const wchar_t* name);
+
 // The top-level windows of a process with the given class and caption.
 std::vector<HWND> FindTopLevelWindows(DWORD processId, const wchar_t* className, const wchar_t* caption);
 
