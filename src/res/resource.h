@@ -26,6 +26,19 @@
 #define IDI_SEND_MESSAGE 144
 #define IDB_ABOUT_BANNER 150
 
+// The toolbar, tree and marker pictures drawn again at 150% and 200% for high-DPI screens; the
+// icons and the cursor hold their larger sizes in the same resource.
+#define IDB_VIEW_TOOLBAR_150 170
+#define IDB_VIEW_TOOLBAR_200 171
+#define IDB_WINDOW_TOOLBAR_150 172
+#define IDB_WINDOW_TOOLBAR_200 173
+#define IDB_PROPERTY_MARKER_150 174
+#define IDB_PROPERTY_MARKER_200 175
+#define IDB_TREE_IMAGES_150 176
+#define IDB_TREE_IMAGES_200 177
+#define IDB_TREE_TOOLBAR_150 178
+#define IDB_TREE_TOOLBAR_200 179
+
 // The message log's hook library, carried as data
 #define IDR_MESSAGE_HOOK 160
 
