@@ -4,15 +4,18 @@
 Run it from anywhere:
 
     python3 src/res/art/make_art.py            write the .ico/.cur/.bmp files next to this script
-    python3 src/res/art/make_art.py --check    re-draw in memory, compare with the files on disk
-                                               and parse every file back with a small reader
+    python3 src/res/art/make_art.py --check    re-draw in memory, compare with the files on disk,
+                                               parse every file back with a small reader and
+                                               compare the 150% and 200% pictures with the 100% ones
     python3 src/res/art/make_art.py --preview [DIR]
                                                write enlarged PNG previews (default /tmp/artpreview)
 
 Everything is drawn from code with a tiny supersampling rasteriser (rectangles, polygons,
-ellipses, rings, thick lines, hand-made pixel fonts).  Only the Python standard library is
-used and no floating-point function whose result may differ between C libraries decides a
-pixel, so the output is byte-identical on every run.
+ellipses, rings, thick lines, hand-made pixel fonts).  The toolbar, tree, marker and finder
+pictures are drawn at 100%, 150% and 200% by the same code: a Canvas has a scale, takes
+shapes in 100% coordinates and rasterises them at its own resolution.  Only the Python
+standard library is used and no floating-point function whose result may differ between C
+libraries decides a pixel, so the output is byte-identical on every run.
 """
 
 import math
@@ -234,20 +237,35 @@ class Inter(Shape):
 # --------------------------------------------------------------------------------------------
 
 class Canvas:
-    def __init__(self, w, h, ss=4):
-        self.w, self.h, self.ss = w, h, ss
-        n = w * h
+    """A w x h picture in logical pixels, rasterised at k device pixels per logical pixel.
+
+    Shapes are given in logical coordinates and sampled at the device resolution, so the
+    same drawing code yields a sharp 150% or 200% picture rather than a stretched one."""
+
+    def __init__(self, w, h, ss=4, k=1):
+        self.lw, self.lh, self.k, self.ss = w, h, k, ss
+        self.w, self.h = self._dev(w, w), self._dev(h, h)
+        n = self.w * self.h
         self.r = [0.0] * n
         self.g = [0.0] * n
         self.b = [0.0] * n
         self.a = [0.0] * n
 
+    def _dev(self, v, size):
+        """Device edge for the logical edge v on an axis of `size` logical pixels.  Rounding
+        away from the middle keeps a picture that is symmetric at 100% symmetric at 150%,
+        where every other logical pixel has to become two device pixels."""
+        mid = size / 2.0
+        d = math.floor(abs(v - mid) * self.k + 0.5)
+        return int(mid * self.k + (d if v >= mid else -d))
+
     def _cover(self, shape):
-        bb = shape.bbox or (0, 0, self.w, self.h)
-        x0 = max(0, int(math.floor(bb[0])))
-        y0 = max(0, int(math.floor(bb[1])))
-        x1 = min(self.w, int(math.ceil(bb[2])) + 1)
-        y1 = min(self.h, int(math.ceil(bb[3])) + 1)
+        k = self.k
+        bb = shape.bbox or (0, 0, self.lw, self.lh)
+        x0 = max(0, int(math.floor(bb[0] * k)))
+        y0 = max(0, int(math.floor(bb[1] * k)))
+        x1 = min(self.w, int(math.ceil(bb[2] * k)) + 1)
+        y1 = min(self.h, int(math.ceil(bb[3] * k)) + 1)
         n = self.ss
         offs = [(i + 0.5) / n for i in range(n)]
         tot = float(n * n)
@@ -256,9 +274,9 @@ class Canvas:
             for px in range(x0, x1):
                 c = 0
                 for oy in offs:
-                    yy = py + oy
+                    yy = (py + oy) / k
                     for ox in offs:
-                        if hit(px + ox, yy):
+                        if hit((px + ox) / k, yy):
                             c += 1
                 if c:
                     yield py * self.w + px, c / tot
@@ -281,22 +299,50 @@ class Canvas:
             self.b[i] *= k
             self.a[i] *= k
 
-    # pixel-exact helpers (integer coordinates, right and bottom exclusive)
+    # Pixel-exact helpers: integer logical coordinates, right and bottom exclusive.  Their
+    # edges land on whole device pixels at any scale, so lines stay crisp instead of turning
+    # into half-covered smears at 150%.
+    def snap(self, x0, y0, x1, y1):
+        """The logical box x0..x1, y0..y1 moved onto the nearest device pixel edges."""
+        k = float(self.k)
+        return (self._dev(x0, self.lw) / k, self._dev(y0, self.lh) / k,
+                self._dev(x1, self.lw) / k, self._dev(y1, self.lh) / k)
+
+    def grid(self, x0, y0, x1, y1):
+        return Rect(*self.snap(x0, y0, x1, y1))
+
     def rect(self, x0, y0, x1, y1, col):
-        self.fill(Rect(x0, y0, x1, y1), col)
+        self.fill(self.grid(x0, y0, x1, y1), col)
 
     def frame(self, x0, y0, x1, y1, col, t=1):
-        self.fill(Rect(x0, y0, x1, y1) - Rect(x0 + t, y0 + t, x1 - t, y1 - t), col)
+        self.fill(self.grid(x0, y0, x1, y1) - self.grid(x0 + t, y0 + t, x1 - t, y1 - t), col)
 
     def box(self, x0, y0, x1, y1, fill, line, t=1):
         self.rect(x0, y0, x1, y1, fill)
         self.frame(x0, y0, x1, y1, line, t)
 
+    def _paint(self, x0, y0, x1, y1, col):
+        for y in range(max(0, y0), min(self.h, y1)):
+            for x in range(max(0, x0), min(self.w, x1)):
+                i = y * self.w + x
+                self.r[i], self.g[i], self.b[i] = float(col[0]), float(col[1]), float(col[2])
+                self.a[i] = 1.0
+
     def pixel(self, x, y, col):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            i = y * self.w + x
-            self.r[i], self.g[i], self.b[i] = float(col[0]), float(col[1]), float(col[2])
-            self.a[i] = 1.0
+        if 0 <= x < self.lw and 0 <= y < self.lh:
+            self._paint(self._dev(x, self.lw), self._dev(y, self.lh), self._dev(x + 1, self.lw),
+                        self._dev(y + 1, self.lh), col)
+
+    def dot(self, x, y, col, w=1, h=1):
+        """A lone dot or bar of w x h logical pixels, placed around its scaled centre instead of
+        snapped cell by cell: at 150% the cells alternate between one and two device pixels,
+        which would make a row of dots uneven and the two strokes of a plus sign cross off
+        their middles.  A side one pixel long keeps the whole device pixels it can fill
+        (rounding down, so a 150% line stays a line); longer sides round to the nearest."""
+        sw, sh = [int(n * self.k) if n == 1 else int(n * self.k + 0.5) for n in (w, h)]
+        x0 = int(math.floor((x + w / 2.0) * self.k - sw / 2.0 + 0.5))
+        y0 = int(math.floor((y + h / 2.0) * self.k - sh / 2.0 + 0.5))
+        self._paint(x0, y0, x0 + sw, y0 + sh, col)
 
     def sprite(self, x, y, rows, cmap):
         for dy, row in enumerate(rows):
@@ -336,12 +382,13 @@ def _u8(v):
 class Image:
     """A finished picture: either RGBA (alpha 0..255) or masked RGB (None = transparent)."""
 
-    def __init__(self, w, h, px, kind):
+    def __init__(self, w, h, px, kind, k=1):
         self.w, self.h, self.px, self.kind = w, h, px, kind  # kind: 'rgba' or 'masked'
+        self.k = k  # the scale it was drawn at
 
     @staticmethod
     def of(c, kind):
-        return Image(c.w, c.h, c.rgba() if kind == 'rgba' else c.masked(), kind)
+        return Image(c.w, c.h, c.rgba() if kind == 'rgba' else c.masked(), kind, c.k)
 
 
 # --------------------------------------------------------------------------------------------
@@ -516,7 +563,7 @@ def gear(c, cx, cy, r_body, r_tooth, tooth_w, r_hole, teeth, col, hole_col=None)
 
 
 # --------------------------------------------------------------------------------------------
-# Application icon (128): a window with a crosshair sight, 16, 32 and 48 pixels
+# Application icon (128): a window with a crosshair sight, 16, 32, 48 and 64 pixels
 # --------------------------------------------------------------------------------------------
 
 APP_ICON_16 = [
@@ -539,8 +586,8 @@ APP_ICON_16 = [
 ]
 
 
-def app_icon(size):
-    c = Canvas(size, size)
+def app_icon(size, k=1):
+    c = Canvas(size, size, k=k)
     if size == 16:
         c.sprite(0, 0, APP_ICON_16, {'#': INK, 'w': PAPER, 'b': BLUE, 'r': RED, 'o': WHITE})
         return c
@@ -565,58 +612,56 @@ def app_icon(size):
 
 
 # --------------------------------------------------------------------------------------------
-# Finder tool: icons 130, 131, 140 and cursor 132 (32x32, 24-bit with mask)
+# Finder tool: icons 130, 131, 140 and cursor 132 (32, 48 and 64 px, 24-bit with mask)
 # --------------------------------------------------------------------------------------------
 
-def finder_idle():
-    c = Canvas(32, 32)
+def finder_idle(c):
     finder_window(c)
     sight(c, 16.0, 19.5, 7.5, 2.0, 5.5, 10.0, 2.0, 1.5, BLUE)
-    return c
 
 
-def finder_dragging():
-    c = Canvas(32, 32)
+def finder_dragging(c):
     finder_window(c)
-    return c
 
 
-def finder_watching():
-    c = Canvas(32, 32)
+def finder_watching(c):
     finder_window(c)
     arrow(c, 11, 11)
-    return c
 
 
-def finder_cursor():
-    c = Canvas(32, 32)
-    # hot spot (15, 15): the centre of pixel 15,15 is 15.5, 15.5
-    sight(c, 15.5, 15.5, 9.5, 2.0, 7.0, 14.0, 2.0, 1.5, BLUE, halo=(WHITE, 1.0))
-    return c
+def sight_hotspot(k):
+    """The cursor's hot spot pixel at scale k: (15, 15) at 32x32, the pixel under the sight's
+    middle at larger sizes."""
+    h = int(15.5 * k)
+    return (h, h)
+
+
+def finder_cursor(c):
+    # The sight is centred on the middle of the hot spot pixel, so that it stays symmetric
+    # about the point that is actually picked.
+    m = (sight_hotspot(c.k)[0] + 0.5) / c.k
+    sight(c, m, m, 9.5, 2.0, 7.0, 14.0, 2.0, 1.5, BLUE, halo=(WHITE, 1.0))
 
 
 # --------------------------------------------------------------------------------------------
 # Send-message icon 144: a window with a mouse pointer and a lightning bolt
 # --------------------------------------------------------------------------------------------
 
-def send_message_icon():
-    c = Canvas(32, 32)
+def send_message_icon(c):
     finder_window(c)
     bolt = Poly([(22, 10), (15, 21), (20, 21), (17, 30), (29, 17), (23.5, 17), (28, 10)])
     c.fill(bolt, INK)
     c.fill(Poly([(22.6, 11), (16.8, 20), (21.6, 20), (19.4, 27), (27.2, 18), (21.8, 18), (26.2, 11)]), YELLOW)
     arrow(c, 3, 10)
-    return c
 
 
 # --------------------------------------------------------------------------------------------
-# Main-window toolbars: bitmap 133 (view) and 141 (window), 32x32, 32-bit with alpha
+# Main-window toolbars: bitmap 133 (view) and 141 (window), 32x32 at 100%, 32-bit with alpha
 # --------------------------------------------------------------------------------------------
 
-def tb_detail():
+def tb_detail(c):
     """Image 0: the Detail listing, many name/value rows in groups."""
-    c = Canvas(32, 32)
-    c.fill(RoundRect(3, 2, 29, 30, 1.5), GREY)
+    c.fill(RoundRect(*c.snap(3, 2, 29, 30), 1.5), GREY)
     c.rect(4, 3, 28, 29, PAPER)
     for y, head in ((5, True), (8, False), (11, False), (14, False), (18, True), (21, False), (24, False)):
         if head:
@@ -624,26 +669,21 @@ def tb_detail():
         else:
             c.rect(8, y, 14, y + 2, MID)
             c.rect(16, y, 26, y + 2, INK)
-    return c
 
 
-def tb_summary():
+def tb_summary(c):
     """Image 1: the Summary listing, a short card of a few bold rows."""
-    c = Canvas(32, 32)
-    c.fill(RoundRect(3, 6, 29, 26, 1.5), GREY)
+    c.fill(RoundRect(*c.snap(3, 6, 29, 26), 1.5), GREY)
     c.rect(4, 7, 28, 25, PAPER)
     c.rect(4, 7, 28, 11, BLUE)
     for y in (14, 19):
         c.rect(7, y, 12, y + 3, MID)
         c.rect(14, y, 25, y + 3, INK)
-    return c
 
 
-def tb_refresh():
-    c = Canvas(32, 32)
+def tb_refresh(c):
     arc_arrow(c, 16, 16, 9.5, 3.4, 200, 335, 4.6, 6.0, GREEN)
     arc_arrow(c, 16, 16, 9.5, 3.4, 20, 155, 4.6, 6.0, GREEN)
-    return c
 
 
 def mini_window(c, x0, y0, x1, y1, title=BLUE):
@@ -651,23 +691,19 @@ def mini_window(c, x0, y0, x1, y1, title=BLUE):
     c.rect(x0 + 1, y0 + 1, x1 - 1, y0 + 3, title)
 
 
-def tb_window_tree():
-    c = Canvas(32, 32)
+def tb_window_tree(c):
     c.rect(7, 11, 9, 27, GREY)
     c.rect(9, 16, 14, 18, GREY)
     c.rect(9, 25, 14, 27, GREY)
     mini_window(c, 1, 2, 15, 11)
     mini_window(c, 14, 12, 30, 20)
     mini_window(c, 14, 22, 30, 30, GREEN)
-    return c
 
 
-def tb_options():
-    c = Canvas(32, 32)
+def tb_options(c):
     gear(c, 16, 16, 9.0, 13.0, 4.4, 4.0, 8, GREY)
     c.fill(Ring(16, 16, 9.0, 7.2), INK)
     c.fill(Ring(16, 16, 5.2, 4.0), INK)
-    return c
 
 
 def eye(c, cx, cy, w, h, iris_r, iris=BLUE, ink=INK):
@@ -687,16 +723,13 @@ def eye(c, cx, cy, w, h, iris_r, iris=BLUE, ink=INK):
     c.fill(Circle(cx - iris_r * 0.35, cy - iris_r * 0.35, iris_r * 0.22), WHITE)
 
 
-def tb_watch_cursor():
-    c = Canvas(32, 32)
+def tb_watch_cursor(c):
     eye(c, 14, 11, 26, 15, 4.6)
     arrow(c, 17, 13, fill=WHITE, ink=BLACK)
-    return c
 
 
-def tb_find():
+def tb_find(c):
     """Image 6: Find Window, a magnifier over a small window."""
-    c = Canvas(32, 32)
     mini_window(c, 1, 2, 21, 18)
     c.fill(Line(18.5, 18.5, 28.5, 28.5, 4.6), INK)
     c.fill(Line(19.5, 19.5, 27.8, 27.8, 2.4), BROWN)
@@ -704,50 +737,41 @@ def tb_find():
     c.fill(Ring(14, 14, 8.0, 6.0), INK)
     c.fill(Circle(14, 14, 6.0), LBLUE)
     c.fill(Ring(14, 14, 4.4, 3.2) & Rect(8, 8, 14, 14), WHITE)
-    return c
 
 
-def tb_highlight():
-    c = Canvas(32, 32)
-    c.fill(Rect(1, 1, 31, 31) - Rect(4, 4, 28, 28), ORANGE)
+def tb_highlight(c):
+    c.frame(1, 1, 31, 31, ORANGE, t=3)
     mini_window(c, 8, 9, 24, 23)
-    return c
 
 
-def tb_enable_visible():
-    c = Canvas(32, 32)
+def tb_enable_visible(c):
     mini_window(c, 1, 3, 27, 25)
     eye(c, 14, 15, 18, 11, 3.4)
     c.fill(Circle(24.5, 24.5, 7.0), WHITE)
     c.fill(Circle(24.5, 24.5, 6.0), GREEN)
     c.fill(Polyline([(21.2, 24.6), (23.6, 27.0), (27.8, 22.2)], 1.9), WHITE)
-    return c
 
 
-def tb_send_message():
-    c = Canvas(32, 32)
+def tb_send_message(c):
     c.rect(1, 8, 23, 25, GREY)
     c.rect(2, 9, 22, 24, PAPER)
     c.fill(Polyline([(2.5, 9.5), (12, 17), (21.5, 9.5)], 1.3), GREY)
     c.fill(Poly([(18, 14), (24, 14), (24, 9.5), (31.5, 17.5), (24, 25.5), (24, 21), (18, 21)]), WHITE)
     c.fill(Poly([(19.5, 15.5), (25.5, 15.5), (25.5, 13), (29.5, 17.5), (25.5, 22), (25.5, 19.5), (19.5, 19.5)]),
            GREEN)
-    return c
 
 
-def tb_message_log():
-    c = Canvas(32, 32)
+def tb_message_log(c):
     mini_window(c, 6, 2, 31, 30)
     for i, y in enumerate(range(8, 28, 4)):
         c.rect(10, y, 28 - (i % 2) * 6, y + 1, BLUE if i % 2 == 0 else GREY)
     # Messages arriving from the left.
     c.fill(Poly([(0, 12.5), (5.5, 12.5), (5.5, 9), (12.5, 16), (5.5, 23), (5.5, 19.5), (0, 19.5)]), WHITE)
     c.fill(Poly([(1, 14), (7, 14), (7, 11.5), (11, 16), (7, 20.5), (7, 18), (1, 18)]), GREEN)
-    return c
 
 
 # --------------------------------------------------------------------------------------------
-# Window tree toolbar: bitmap 137, six 16x16 pictures on silver (192,192,192)
+# Window tree toolbar: bitmap 137, six 16x16 pictures (at 100%) on silver (192,192,192)
 # --------------------------------------------------------------------------------------------
 
 CUBE = [
@@ -769,21 +793,17 @@ def cube(c, x, y, col):
     c.sprite(x, y, CUBE, {'T': light, 'L': col, 'R': dark})
 
 
-def tt_categorized():
-    c = Canvas(16, 16)
+def tt_categorized(c):
     cube(c, 4, 0, BLUE)
     cube(c, 0, 8, RED)
     cube(c, 8, 8, GREEN)
-    return c
 
 
-def tt_view_options():
-    c = Canvas(16, 16)
+def tt_view_options(c):
     outer = Poly([(1, 2), (15, 2), (10, 8), (10, 14), (6, 15.5), (6, 8)])
     inner = Poly([(3.2, 3), (12.8, 3), (9, 7.6), (9, 13.3), (7, 14), (7, 7.6)])
     c.fill(outer, BLUE)
     c.fill(inner, PAPER)
-    return c
 
 
 REFRESH_SMALL = [
@@ -800,8 +820,7 @@ REFRESH_SMALL = [
 ]
 
 
-def tt_refresh():
-    c = Canvas(16, 16)
+def tt_refresh(c):
     c.rect(0, 0, 11, 14, GREY)
     c.rect(1, 1, 10, 13, PAPER)
     for y in (3, 5, 7):
@@ -812,26 +831,22 @@ def tt_refresh():
         for dx in (-1, 0, 1):
             c.sprite(6 + dx, 6 + dy, REFRESH_SMALL, {'G': PAPER})
     c.sprite(6, 6, REFRESH_SMALL, {'G': GREEN})
-    return c
 
 
-def tt_synch():
-    c = Canvas(16, 16)
+def tt_synch(c):
     c.fill(Poly([(0, 8), (5, 3), (5, 6), (11, 6), (11, 3), (16, 8), (11, 13), (11, 10), (5, 10), (5, 13)]), DGREEN)
     c.fill(Poly([(1.6, 8), (4, 5.6), (4, 7), (12, 7), (12, 5.6), (14.4, 8), (12, 10.4), (12, 9), (4, 9), (4, 10.4)]),
            LGREEN)
-    return c
 
 
 def plus_box(c, x, y, minus):
     c.box(x, y, x + 7, y + 7, PAPER, GREY)
-    c.rect(x + 2, y + 3, x + 5, y + 4, BLUE)
+    c.dot(x + 2, y + 3, BLUE, w=3)
     if not minus:
-        c.rect(x + 3, y + 2, x + 4, y + 5, BLUE)
+        c.dot(x + 3, y + 2, BLUE, h=3)
 
 
-def tt_collapse_all():
-    c = Canvas(16, 16)
+def tt_collapse_all(c):
     c.rect(1, 1, 6, 4, DBLUE)
     c.rect(3, 4, 4, 13, GREY)
     c.rect(4, 6, 6, 7, GREY)
@@ -840,11 +855,9 @@ def tt_collapse_all():
     plus_box(c, 5, 9, False)
     c.rect(13, 5, 16, 8, DBLUE)
     c.rect(13, 11, 16, 14, DBLUE)
-    return c
 
 
-def tt_expand_all():
-    c = Canvas(16, 16)
+def tt_expand_all(c):
     c.rect(0, 0, 7, 7, PAPER)
     plus_box(c, 0, 0, True)
     c.rect(3, 7, 4, 15, GREY)
@@ -855,11 +868,10 @@ def tt_expand_all():
     c.rect(7, 13, 10, 16, DBLUE)
     c.rect(11, 14, 16, 15, INK)
     c.rect(8, 2, 16, 4, INK)
-    return c
 
 
 # --------------------------------------------------------------------------------------------
-# Window tree pictures: bitmap 136, 42 pictures of 16x16 on magenta
+# Window tree pictures: bitmap 136, 42 pictures of 16x16 (at 100%) on magenta
 # --------------------------------------------------------------------------------------------
 
 SPRITE_A = [
@@ -917,8 +929,7 @@ SPRITE_HAND = [
 ]
 
 
-def t_desktop():
-    c = Canvas(16, 16)
+def t_desktop(c):
     c.rect(0, 11, 16, 13, BROWN)
     c.rect(1, 13, 3, 16, BROWN)
     c.rect(13, 13, 15, 16, BROWN)
@@ -929,58 +940,44 @@ def t_desktop():
     c.fill(Line(11, 10.5, 15, 5.5, 2.2), YELLOW)
     c.fill(Poly([(10.2, 11.6), (10.6, 9.4), (12.0, 10.6)]), INK)
     c.fill(Line(14.3, 6.4, 15.2, 5.2, 2.2), RED)
-    return c
 
 
-def t_button():
-    c = Canvas(16, 16)
-    c.fill(RoundRect(0, 2, 16, 14, 2), INK)
-    c.fill(RoundRect(1, 3, 15, 13, 1.2), FACE)
+def t_button(c):
+    c.fill(RoundRect(*c.snap(0, 2, 16, 14), 2), INK)
+    c.fill(RoundRect(*c.snap(1, 3, 15, 13), 1.2), FACE)
     c.rect(1, 11, 15, 13, LIGHT)
     draw_text(c, 2, 4, 'OK', BLUE)
-    return c
 
 
-def t_checkbox():
-    c = Canvas(16, 16)
+def t_checkbox(c):
     c.box(1, 1, 15, 15, PAPER, INK)
     c.fill(Polyline([(3.8, 8.2), (6.6, 11.0), (12.2, 4.8)], 2.2), GREEN)
-    return c
 
 
-def t_radio():
-    c = Canvas(16, 16)
+def t_radio(c):
     c.fill(Circle(8, 8, 7), INK)
     c.fill(Circle(8, 8, 6), PAPER)
     c.fill(Circle(8, 8, 3), BLUE)
-    return c
 
 
-def t_groupbox():
-    c = Canvas(16, 16)
+def t_groupbox(c):
     c.frame(0, 4, 16, 16, GREY)
     c.frame(1, 5, 15, 15, WHITE)
-    c.erase(Rect(2, 2, 12, 7))
+    c.erase(c.grid(2, 2, 12, 7))
     c.rect(3, 3, 11, 6, BLUE)
-    return c
 
 
-def t_static_text():
-    c = Canvas(16, 16)
+def t_static_text(c):
     c.sprite(2, 2, SPRITE_A, {'X': INK})
-    return c
 
 
-def t_picture():
-    c = Canvas(16, 16)
+def t_picture(c):
     c.box(0, 1, 16, 15, SKY, INK)
     c.fill(Circle(11.5, 5.0, 2.0), YELLOW)
     c.fill(Poly([(1, 14), (1, 10), (5, 6), (9, 10), (11, 8.5), (15, 12), (15, 14)]), GREEN)
-    return c
 
 
-def t_frame_static():
-    c = Canvas(16, 16)
+def t_frame_static(c):
     c.rect(1, 2, 15, 14, FACE)
     c.rect(1, 2, 15, 3, GREY)
     c.rect(1, 2, 2, 14, GREY)
@@ -990,19 +987,15 @@ def t_frame_static():
     c.rect(14, 2, 15, 14, WHITE)
     c.rect(3, 12, 14, 13, LIGHT)
     c.rect(13, 4, 14, 13, LIGHT)
-    return c
 
 
-def t_edit():
-    c = Canvas(16, 16)
+def t_edit(c):
     c.box(0, 3, 16, 13, PAPER, INK)
     c.rect(2, 7, 9, 9, MID)
     c.rect(10, 5, 11, 11, BLACK)
-    return c
 
 
-def t_listbox():
-    c = Canvas(16, 16)
+def t_listbox(c):
     c.box(0, 1, 16, 15, PAPER, INK)
     c.rect(11, 2, 15, 14, LIGHT)
     c.rect(11, 2, 12, 14, MID)
@@ -1011,11 +1004,9 @@ def t_listbox():
     c.rect(3, 4, 8, 5, WHITE)
     for y in (8, 11):
         c.rect(3, y, 9, y + 1, GREY)
-    return c
 
 
-def t_combobox():
-    c = Canvas(16, 16)
+def t_combobox(c):
     c.box(0, 0, 16, 6, PAPER, INK)
     c.rect(10, 1, 15, 5, LIGHT)
     c.rect(10, 1, 11, 5, MID)
@@ -1025,33 +1016,27 @@ def t_combobox():
     c.rect(1, 7, 11, 10, BLUE)
     c.rect(2, 8, 8, 9, WHITE)
     c.rect(2, 12, 8, 13, GREY)
-    return c
 
 
-def t_hscroll():
-    c = Canvas(16, 16)
+def t_hscroll(c):
     c.box(0, 4, 16, 12, LIGHT, INK)
     c.rect(4, 5, 5, 11, MID)
     c.rect(11, 5, 12, 11, MID)
     c.fill(Poly([(1.5, 8), (3.5, 6), (3.5, 10)]), INK)
     c.fill(Poly([(14.5, 8), (12.5, 6), (12.5, 10)]), INK)
     c.rect(6, 5, 10, 11, GREY)
-    return c
 
 
-def t_vscroll():
-    c = Canvas(16, 16)
+def t_vscroll(c):
     c.box(4, 0, 12, 16, LIGHT, INK)
     c.rect(5, 4, 11, 5, MID)
     c.rect(5, 11, 11, 12, MID)
     c.fill(Poly([(8, 1.5), (6, 3.5), (10, 3.5)]), INK)
     c.fill(Poly([(8, 14.5), (6, 12.5), (10, 12.5)]), INK)
     c.rect(5, 6, 11, 10, GREY)
-    return c
 
 
-def t_tab():
-    c = Canvas(16, 16)
+def t_tab(c):
     c.box(6, 2, 12, 6, LIGHT, GREY)
     c.box(0, 5, 16, 16, PAPER, INK)
     c.box(0, 1, 7, 6, PAPER, INK)
@@ -1059,59 +1044,49 @@ def t_tab():
     c.rect(2, 3, 5, 4, BLUE)
     c.rect(3, 9, 12, 10, MID)
     c.rect(3, 12, 10, 13, MID)
-    return c
 
 
-def t_trackbar():
-    c = Canvas(16, 16)
+def t_trackbar(c):
     c.rect(0, 5, 16, 8, INK)
     c.rect(1, 6, 15, 7, LIGHT)
     for x in (1, 4, 7, 10, 14):
         c.rect(x, 13, x + 1, 16, INK)
     c.fill(Poly([(5, 1), (11, 1), (11, 8), (8, 11), (5, 8)]), DBLUE)
     c.fill(Poly([(6, 2), (10, 2), (10, 7.6), (8, 9.6), (6, 7.6)]), BLUE)
-    return c
 
 
-def t_updown():
-    c = Canvas(16, 16)
+def t_updown(c):
     c.box(3, 0, 13, 8, FACE, INK)
     c.box(3, 8, 13, 16, FACE, INK)
     c.rect(3, 7, 13, 9, INK)
     c.fill(Poly([(8, 2), (11, 5.5), (5, 5.5)]), BLUE)
     c.fill(Poly([(8, 14), (11, 10.5), (5, 10.5)]), BLUE)
-    return c
 
 
-def t_progress():
-    c = Canvas(16, 16)
+def t_progress(c):
     c.box(0, 4, 16, 12, PAPER, INK)
     for x in (2, 5, 8, 11):
         c.rect(x, 6, x + 2, 10, BLUE if x < 11 else LIGHT)
-    return c
 
 
-def t_toolbar():
-    c = Canvas(16, 16)
-    c.fill(RoundRect(0, 0, 16, 16, 2), BLUE)
-    c.fill(RoundRect(1, 1, 15, 15, 1.3), LBLUE)
+def t_toolbar(c):
+    c.fill(RoundRect(*c.snap(0, 0, 16, 16), 2), BLUE)
+    c.fill(RoundRect(*c.snap(1, 1, 15, 15), 1.3), LBLUE)
     c.rect(4, 3, 11, 13, GREY)
     c.rect(5, 4, 10, 12, PAPER)
     c.fill(Poly([(8, 2.5), (12.5, 2.5), (12.5, 7)]), LBLUE)
     c.fill(Poly([(8, 3), (11, 6), (8, 6)]), LIGHT)
     c.rect(6, 8, 9, 9, MID)
     c.rect(6, 10, 9, 11, MID)
-    return c
 
 
 def gripper(c, x, y0, y1):
     for y in range(y0, y1, 2):
-        c.pixel(x, y, GREY)
-        c.pixel(x + 1, y + 1, WHITE)
+        c.dot(x, y, GREY)
+        c.dot(x + 1, y + 1, WHITE)
 
 
-def t_rebar():
-    c = Canvas(16, 16)
+def t_rebar(c):
     c.box(0, 1, 16, 8, FACE, GREY)
     c.box(0, 8, 16, 15, FACE, GREY)
     c.rect(1, 7, 15, 9, GREY)
@@ -1119,23 +1094,19 @@ def t_rebar():
     gripper(c, 2, 10, 14)
     c.rect(6, 3, 10, 6, BLUE)
     c.rect(6, 10, 13, 13, GREEN)
-    return c
 
 
-def t_statusbar():
-    c = Canvas(16, 16)
+def t_statusbar(c):
     c.box(0, 1, 16, 16, PAPER, INK)
     c.rect(1, 9, 15, 15, FACE)
     c.rect(1, 9, 15, 10, GREY)
     c.rect(8, 10, 9, 15, MID)
     c.rect(2, 12, 6, 13, GREY)
     for x, y in ((13, 11), (11, 13), (13, 13)):
-        c.pixel(x, y, INK)
-    return c
+        c.dot(x, y, INK)
 
 
-def t_treeview():
-    c = Canvas(16, 16)
+def t_treeview(c):
     c.rect(0, 0, 5, 5, DBLUE)
     c.rect(2, 5, 3, 13, GREY)
     c.rect(3, 7, 6, 8, GREY)
@@ -1147,11 +1118,9 @@ def t_treeview():
     c.rect(11, 6, 16, 8, GREY)
     c.rect(11, 11, 16, 13, GREY)
     c.rect(6, 2, 13, 3, GREY)
-    return c
 
 
-def t_listview():
-    c = Canvas(16, 16)
+def t_listview(c):
     cols = [BLUE, GREEN, ORANGE, RED, PURPLE, SKY]
     k = 0
     for y in (1, 9):
@@ -1160,11 +1129,9 @@ def t_listview():
             c.rect(x, y, x + w, y + 4, cols[k])
             c.rect(x, y + 5, x + w, y + 6, GREY)
             k += 1
-    return c
 
 
-def t_header():
-    c = Canvas(16, 16)
+def t_header(c):
     c.box(0, 3, 16, 9, FACE, INK)
     c.rect(6, 4, 7, 8, GREY)
     c.rect(11, 4, 12, 8, GREY)
@@ -1175,11 +1142,9 @@ def t_header():
     c.rect(8, 11, 10, 12, MID)
     c.rect(1, 14, 4, 15, MID)
     c.rect(8, 14, 10, 15, MID)
-    return c
 
 
-def t_pager():
-    c = Canvas(16, 16)
+def t_pager(c):
     c.box(0, 4, 16, 12, FACE, INK)
     c.rect(2, 6, 5, 10, BLUE)
     c.rect(6, 6, 9, 10, GREEN)
@@ -1187,11 +1152,9 @@ def t_pager():
     c.rect(11, 5, 15, 11, LIGHT)
     c.rect(11, 5, 12, 11, GREY)
     c.fill(Poly([(12.5, 6), (15, 8), (12.5, 10)]), INK)
-    return c
 
 
-def t_comboex():
-    c = Canvas(16, 16)
+def t_comboex(c):
     c.box(0, 0, 16, 6, PAPER, INK)
     c.rect(10, 1, 15, 5, LIGHT)
     c.rect(10, 1, 11, 5, MID)
@@ -1202,19 +1165,15 @@ def t_comboex():
     for y, col in ((7, RED), (10, GREEN), (13, BLUE)):
         c.rect(2, y, 4, y + 2, col)
         c.rect(5, y + 1, 10, y + 2, GREY)
-    return c
 
 
-def t_richedit():
-    c = Canvas(16, 16)
+def t_richedit(c):
     for y, w in ((1, 14), (4, 14), (7, 6), (10, 6), (13, 5)):
         c.rect(0, y, w, y + 2, MID)
     c.sprite(7, 7, SPRITE_A_SMALL, {'X': RED})
-    return c
 
 
-def t_animation():
-    c = Canvas(16, 16)
+def t_animation(c):
     c.rect(2, 0, 14, 16, INK)
     for y in (1, 4, 7, 10, 13):
         c.rect(3, y, 4, y + 2, WHITE)
@@ -1223,30 +1182,24 @@ def t_animation():
     c.rect(5, 9, 11, 15, SKY)
     c.fill(Circle(8, 4, 1.6), YELLOW)
     c.fill(Circle(8, 12, 1.6), YELLOW)
-    return c
 
 
-def t_hotkey():
-    c = Canvas(16, 16)
-    c.fill(RoundRect(0, 7, 16, 16, 1.5), INK)
-    c.fill(RoundRect(1, 8, 15, 15, 1), LIGHT)
+def t_hotkey(c):
+    c.fill(RoundRect(*c.snap(0, 7, 16, 16), 1.5), INK)
+    c.fill(RoundRect(*c.snap(1, 8, 15, 15), 1), LIGHT)
     c.rect(2, 9, 14, 13, FACE)
     c.sprite(3, 0, SPRITE_HAND, {'X': INK, '.': SKIN})
-    return c
 
 
-def t_datetime():
-    c = Canvas(16, 16)
+def t_datetime(c):
     c.box(1, 2, 15, 16, PAPER, INK)
     c.rect(1, 2, 15, 6, RED)
     c.rect(4, 0, 5, 4, INK)
     c.rect(11, 0, 12, 4, INK)
     draw_text(c, 4, 8, '31', INK, font=FONT3x5, gap=2)
-    return c
 
 
-def t_monthcal():
-    c = Canvas(16, 16)
+def t_monthcal(c):
     c.box(0, 1, 16, 16, PAPER, INK)
     c.rect(1, 2, 15, 5, BLUE)
     c.fill(Poly([(2, 3.5), (4, 2.2), (4, 4.8)]), WHITE)
@@ -1254,57 +1207,44 @@ def t_monthcal():
     for row, y in enumerate((7, 10, 13)):
         for col, x in enumerate((2, 5, 8, 11)):
             c.rect(x, y, x + 2, y + 2, RED if (row, col) == (1, 2) else MID)
-    return c
 
 
-def t_link():
-    c = Canvas(16, 16)
+def t_link(c):
     c.sprite(2, 1, SPRITE_A, {'X': BLUE})
     c.rect(1, 14, 15, 15, BLUE)
-    return c
 
 
-def t_tooltip():
-    c = Canvas(16, 16)
+def t_tooltip(c):
     c.box(4, 0, 16, 9, (255, 240, 150), INK)
     c.rect(6, 3, 14, 4, GREY)
     c.rect(6, 5, 12, 6, GREY)
     arrow(c, 1, 6, big=False)
-    return c
 
 
-def t_ipaddress():
-    c = Canvas(16, 16)
+def t_ipaddress(c):
     c.box(0, 4, 16, 12, PAPER, INK)
     for x in (4, 8, 12):
-        c.pixel(x, 9, BLACK)
+        c.dot(x, 9, BLACK)
     for x in (2, 6, 10, 14):
         c.rect(x - 1, 6, x + 1, 8, GREY)
-    return c
 
 
-def t_browser():
-    c = Canvas(16, 16)
+def t_browser(c):
     e = Ring(8, 8.5, 6, 3.6)
     cut = Poly([(8, 9.2), (16, 9.2), (16, 13)])
     c.fill((e - cut) | Rect(3, 7.4, 13.5, 9.4), BLUE)
     c.fill(RotEllipse(8, 8, 8.2, 3.3, -30) - RotEllipse(8, 8, 7.0, 2.2, -30) - Rect(3.5, 0, 12.5, 8.0), YELLOW)
-    return c
 
 
-def t_person():
-    c = Canvas(16, 16)
+def t_person(c):
     c.fill(Ellipse(8, 16.5, 7, 7.5) & Rect(0, 0, 16, 16), INK)
     c.fill(Ellipse(8, 16.5, 6, 6.5), BLUE)
     c.fill(Circle(8, 5, 4), INK)
     c.fill(Circle(8, 5, 3), SKIN)
-    return c
 
 
-def t_question():
-    c = Canvas(16, 16)
+def t_question(c):
     c.sprite(3, 2, SPRITE_QUESTION, {'X': BLUE})
-    return c
 
 
 SPRITE_GEAR = [
@@ -1327,46 +1267,36 @@ SPRITE_GEAR = [
 ]
 
 
-def t_gear():
-    c = Canvas(16, 16)
+def t_gear(c):
     c.sprite(0, 0, SPRITE_GEAR, {'#': INK, 'o': MID})
-    return c
 
 
-def t_appwindow():
-    c = Canvas(16, 16)
+def t_appwindow(c):
     c.box(0, 1, 16, 15, PAPER, INK)
     c.rect(1, 2, 15, 5, BLUE)
     for x in (9, 11, 13):
-        c.pixel(x, 3, WHITE)
+        c.dot(x, 3, WHITE)
     c.rect(1, 5, 15, 6, LIGHT)
-    return c
 
 
-def t_dialog():
-    c = Canvas(16, 16)
+def t_dialog(c):
     c.box(0, 1, 16, 15, FACE, INK)
     c.rect(1, 2, 15, 5, BLUE)
-    c.pixel(13, 3, WHITE)
+    c.dot(13, 3, WHITE)
     c.rect(2, 7, 5, 8, GREY)
     c.box(6, 6, 14, 9, PAPER, GREY)
     c.box(9, 10, 14, 14, LIGHT, INK)
     c.rect(2, 11, 5, 12, GREY)
-    return c
 
 
-def t_mdiclient():
-    c = Canvas(16, 16)
+def t_mdiclient(c):
     c.box(0, 1, 16, 15, WORKSPACE, INK)
     c.rect(1, 2, 15, 5, BLUE)
     mini_window(c, 3, 6, 13, 13)
-    return c
 
 
-def t_letters(s, col):
-    c = Canvas(16, 16)
+def t_letters(c, s, col):
     draw_text(c, 0, 4, s, col)
-    return c
 
 
 TREE_PICTURES = [
@@ -1375,7 +1305,7 @@ TREE_PICTURES = [
     t_toolbar, t_rebar, t_statusbar, t_treeview, t_listview, t_header, t_pager, t_comboex,
     t_richedit, t_animation, t_hotkey, t_datetime, t_monthcal, t_link, t_tooltip, t_ipaddress,
     t_browser, t_person, t_question, t_gear, t_appwindow, t_dialog, t_mdiclient,
-    lambda: t_letters('AFX', DBLUE), lambda: t_letters('ATL', DGREEN),
+    lambda c: t_letters(c, 'AFX', DBLUE), lambda c: t_letters(c, 'ATL', DGREEN),
 ]
 
 
@@ -1601,15 +1531,16 @@ def icon_entry(img, bpp):
     return data
 
 
-def ico_file(entries, hotspot=None):
-    """entries: list of (Image, bpp).  With a hotspot the file is a cursor (.cur)."""
+def ico_file(entries):
+    """entries: (Image, bpp) for an icon, (Image, bpp, hot spot) for a cursor (.cur)."""
     n = len(entries)
-    head = struct.pack('<HHH', 0, 2 if hotspot else 1, n)
+    cursor = len(entries[0]) == 3
+    head = struct.pack('<HHH', 0, 2 if cursor else 1, n)
     dirs, blobs = b'', b''
     offset = 6 + 16 * n
-    for img, bpp in entries:
+    for img, bpp, *hotspot in entries:
         data = icon_entry(img, bpp)
-        f1, f2 = hotspot if hotspot else (1, bpp)
+        f1, f2 = hotspot[0] if cursor else (1, bpp)
         dirs += struct.pack('<BBBBHHII', img.w % 256, img.h % 256, 0, 0, f1, f2, len(data), offset)
         blobs += data
         offset += len(data)
@@ -1633,83 +1564,87 @@ def keyed(img, key):
 
 
 # --------------------------------------------------------------------------------------------
-# The property marker (134): spelled out pixel by pixel
+# The property marker (134): a grey triangle on red, the mask colour
 # --------------------------------------------------------------------------------------------
+
+MARKER_MASK = (255, 0, 0)
 
 VGA16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
          (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
          (255, 0, 255), (0, 255, 255), (255, 255, 255)]
 
-MARKER = [
-    '................',
-    '................',
-    '................',
-    '................',
-    '.....X..........',
-    '.....XX.........',
-    '.....XXX........',
-    '.....XXXX.......',
-    '.....XXX........',
-    '.....XX.........',
-    '.....X..........',
-    '................',
-    '................',
-    '................',
-    '................',
-    '................',
-]
+
+def marker(c):
+    # At 16x16 this is the 1-2-3-4-3-2-1 staircase at rows 4..10 that --check spells out; a
+    # polygon rather than that staircase as a sprite gives straight slopes at 150%.
+    c.fill(Poly([(5, 3.5), (9, 7.5), (5, 11.5)]), SILVER)
 
 
-def marker_bytes():
-    grey, red = VGA16.index((192, 192, 192)), VGA16.index((255, 0, 0))
-    px = [grey if ch == 'X' else red for row in MARKER for ch in row]
-    return bmp_file(16, 16, 4, px, VGA16)
+def marker_bytes(img):
+    grey, red = VGA16.index(SILVER), VGA16.index(MARKER_MASK)
+    return bmp_file(img.w, img.h, 4, [red if p is None else grey for p in img.px], VGA16)
 
 
 # --------------------------------------------------------------------------------------------
 # All outputs
 # --------------------------------------------------------------------------------------------
 
+# The resolutions every toolbar, tree and marker picture is drawn at: file name suffix and
+# device pixels per logical pixel.
+SCALES = (('', 1), ('_150', 1.5), ('_200', 2))
+
+VIEW_TOOLBAR = [tb_detail, tb_summary, tb_refresh, tb_window_tree, tb_options, tb_watch_cursor, tb_find]
+WINDOW_TOOLBAR = [tb_highlight, tb_enable_visible, tb_send_message, tb_message_log]
+TREE_TOOLBAR = [tt_categorized, tt_view_options, tt_refresh, tt_synch, tt_collapse_all, tt_expand_all]
+
+
+def draw(fn, size, k, kind):
+    c = Canvas(size, size, k=k)
+    fn(c)
+    return Image.of(c, kind)
+
+
 def build():
-    """Returns {file name: (bytes, preview)}; preview is a list of (label, Image)."""
+    """Returns {file name: (bytes, pictures)}; pictures is the list of drawn Images in it."""
     out = {}
 
-    apps = [Image.of(app_icon(s), 'rgba') for s in (48, 32, 16)]
-    out['app.ico'] = (ico_file([(i, 32) for i in apps]), [('app %d' % i.w, i) for i in apps])
+    # 64 pixels is the 32 design at 200%; the 48 and 16 ones are designs of their own.
+    apps = [Image.of(app_icon(32, 2), 'rgba')] + [Image.of(app_icon(s), 'rgba') for s in (48, 32, 16)]
+    out['app.ico'] = (ico_file([(i, 32) for i in apps]), apps)
 
     for name, fn in (('finder_idle.ico', finder_idle), ('finder_dragging.ico', finder_dragging),
                      ('finder_watching.ico', finder_watching), ('send_message.ico', send_message_icon)):
-        img = Image.of(fn(), 'masked')
-        out[name] = (ico_file([(img, 24)]), [(name, img)])
+        imgs = [draw(fn, 32, k, 'masked') for _, k in SCALES]
+        out[name] = (ico_file([(i, 24) for i in imgs]), imgs)
 
-    cur = Image.of(finder_cursor(), 'masked')
-    out['finder_sight.cur'] = (ico_file([(cur, 24)], hotspot=(15, 15)), [('cursor', cur)])
+    curs = [draw(finder_cursor, 32, k, 'masked') for _, k in SCALES]
+    out['finder_sight.cur'] = (ico_file([(i, 24, sight_hotspot(i.k)) for i in curs]), curs)
 
-    view = [Image.of(f(), 'rgba') for f in (tb_detail, tb_summary, tb_refresh, tb_window_tree, tb_options,
-                                            tb_watch_cursor, tb_find)]
-    s = strip(view)
-    out['view_toolbar.bmp'] = (bmp_file(s.w, s.h, 32, s.px), [('view %d' % i, im) for i, im in enumerate(view)])
+    for suffix, k in SCALES:
+        view = [draw(f, 32, k, 'rgba') for f in VIEW_TOOLBAR]
+        s = strip(view)
+        out['view_toolbar%s.bmp' % suffix] = (bmp_file(s.w, s.h, 32, s.px), view)
 
-    win = [Image.of(f(), 'rgba') for f in (tb_highlight, tb_enable_visible, tb_send_message, tb_message_log)]
-    s = strip(win)
-    out['window_toolbar.bmp'] = (bmp_file(s.w, s.h, 32, s.px), [('window %d' % i, im) for i, im in enumerate(win)])
+        win = [draw(f, 32, k, 'rgba') for f in WINDOW_TOOLBAR]
+        s = strip(win)
+        out['window_toolbar%s.bmp' % suffix] = (bmp_file(s.w, s.h, 32, s.px), win)
 
-    out['marker.bmp'] = (marker_bytes(), None)
+        mark = draw(marker, 16, k, 'masked')
+        out['marker%s.bmp' % suffix] = (marker_bytes(mark), [mark])
 
-    tt = [Image.of(f(), 'masked') for f in (tt_categorized, tt_view_options, tt_refresh, tt_synch,
-                                            tt_collapse_all, tt_expand_all)]
-    s = strip(tt)
-    out['tree_toolbar.bmp'] = (bmp_file(s.w, s.h, 24, keyed(s, SILVER)), [('tree tb %d' % i, im) for i, im in enumerate(tt)])
+        tt = [draw(f, 16, k, 'masked') for f in TREE_TOOLBAR]
+        s = strip(tt)
+        out['tree_toolbar%s.bmp' % suffix] = (bmp_file(s.w, s.h, 24, keyed(s, SILVER)), tt)
 
-    pics = [Image.of(f(), 'masked') for f in TREE_PICTURES]
-    s = strip(pics)
-    pal, idx = quantize(keyed(s, MAGENTA), [MAGENTA])
-    out['tree_classes.bmp'] = (bmp_file(s.w, s.h, 8, idx, pal), [('class %d' % i, im) for i, im in enumerate(pics)])
+        pics = [draw(f, 16, k, 'masked') for f in TREE_PICTURES]
+        s = strip(pics)
+        pal, idx = quantize(keyed(s, MAGENTA), [MAGENTA])
+        out['tree_classes%s.bmp' % suffix] = (bmp_file(s.w, s.h, 8, idx, pal), pics)
 
     b = banner()
     rgb = [p[:3] for p in b.rgba()]
     pal, idx = quantize(rgb, [BLACK])
-    out['about_banner.bmp'] = (bmp_file(b.w, b.h, 8, idx, pal), [('banner', Image(b.w, b.h, [p + (255,) for p in rgb], 'rgba'))])
+    out['about_banner.bmp'] = (bmp_file(b.w, b.h, 8, idx, pal), [Image(b.w, b.h, [p + (255,) for p in rgb], 'rgba')])
     return out
 
 
@@ -1787,6 +1722,65 @@ def read_ico(data):
 # Self-check
 # --------------------------------------------------------------------------------------------
 
+# Where pictures are compared they are shown on this backdrop, so that a transparent pixel
+# counts as different from any colour a picture really uses.
+BACKDROP = MAGENTA
+
+# How far, in 8-bit levels per channel averaged over a picture, a 150% or 200% picture scaled
+# down to 100% may stray from the 100% one, by scale and 100% size.  At 150% a one-pixel line
+# becomes one or two device pixels and moves by up to a third of a pixel, which the 16x16
+# pictures, nearly all lines, feel most: their worst comes to about 20, the 32x32 ones' to
+# about 12.  At 200% the worst are about 10: anti-aliased edges of the 16x16 pictures cut by
+# their one-bit masks, and the cursor's sight, moved a quarter pixel onto its hot spot.
+SCALED_TOLERANCE = {(1.5, 16): 24.0, (1.5, 32): 16.0, (2, 16): 14.0, (2, 32): 14.0}
+
+
+def _over_backdrop(p):
+    return tuple((c * p[3] + b * (255 - p[3]) + 127) // 255 for c, b in zip(p[:3], BACKDROP))
+
+
+def shown(data, key):
+    """The pictures in a .bmp strip of square cells or in an .ico/.cur, as the screen shows them
+    on BACKDROP: a list of top-down lists of (r, g, b) per picture, icons smallest first."""
+    if data[:2] != b'BM':
+        ents = sorted(read_ico(data)[1], key=lambda e: e['w'])
+        return [[BACKDROP if m else _over_backdrop(p) if e['bpp'] == 32 else p for p, m in zip(e['px'], e['mask'])]
+                for e in ents]
+    d = read_bmp(data)
+    w, n = d['w'], d['h']
+    if d['bpp'] == 32:
+        px = [_over_backdrop(p) for p in d['px']]
+    else:
+        px = d['px'] if d['bpp'] > 8 else [d['palette'][i] for i in d['px']]
+        px = [BACKDROP if p == key else p for p in px]
+    return [[px[y * w + k * n + x] for y in range(n) for x in range(n)] for k in range(w // n)]
+
+
+def shrink(px, m):
+    """Area average of a square picture down to m x m."""
+    n = int(math.sqrt(len(px)))
+    f = n / float(m)
+    spans = []
+    for t in range(m):
+        lo, hi = t * f, (t + 1) * f
+        spans.append([(s, (min(hi, s + 1) - max(lo, s)) / f) for s in range(int(lo), int(math.ceil(hi)))])
+    out = []
+    for sy in spans:
+        for sx in spans:
+            acc = [0.0, 0.0, 0.0]
+            for y, wy in sy:
+                for x, wx in sx:
+                    p, wt = px[y * n + x], wy * wx
+                    for c in range(3):
+                        acc[c] += p[c] * wt
+            out.append(acc)
+    return out
+
+
+def mean_difference(a, b):
+    return sum(abs(p[c] - q[c]) for p, q in zip(a, b) for c in range(3)) / (3.0 * len(b))
+
+
 def check(built):
     problems = []
 
@@ -1820,35 +1814,54 @@ def check(built):
             expect(0 < sum(e['mask']) < e['w'] * e['h'], '%s: mask is empty or full' % name)
         return ents
 
-    ents = icon_ok('app.ico', [(16, 16, 32), (32, 32, 32), (48, 48, 32)])
+    ents = icon_ok('app.ico', [(16, 16, 32), (32, 32, 32), (48, 48, 32), (64, 64, 32)])
     for e in ents:
         alphas = {p[3] for p in e['px']}
         expect(0 in alphas and 255 in alphas, 'app.ico %d: alpha channel carries no transparency' % e['w'])
+    sizes = [(32, 32, 24), (48, 48, 24), (64, 64, 24)]
     for name in ('finder_idle.ico', 'finder_dragging.ico', 'finder_watching.ico', 'send_message.ico'):
-        icon_ok(name, [(32, 32, 24)])
-    # The three finder states must actually look different.
-    imgs = [read_ico(files[n])[1][0]['px'] for n in ('finder_idle.ico', 'finder_dragging.ico', 'finder_watching.ico')]
-    expect(imgs[0] != imgs[1] and imgs[1] != imgs[2] and imgs[0] != imgs[2], 'finder icons are not distinct')
+        icon_ok(name, sizes)
+    # The three finder states must actually look different, at every size.
+    states = [read_ico(files[n])[1] for n in ('finder_idle.ico', 'finder_dragging.ico', 'finder_watching.ico')]
+    for a, b, c in zip(*states):
+        expect(a['px'] != b['px'] and b['px'] != c['px'] and a['px'] != c['px'],
+               'finder icons at %d are not distinct' % a['w'])
 
-    # Cursor: 32x32 24-bit, hot spot 15,15 on an opaque pixel, sight centred on the hot spot.
+    # Cursor: hot spot 15,15 at 32x32 as ever; at every size the hot spot pixel is opaque and
+    # the sight is centred on it, so the picked point does not move with the DPI.
     kind, ents = read_ico(files['finder_sight.cur'])
-    expect(kind == 2 and len(ents) == 1, 'cursor file kind/count')
-    e = ents[0]
-    expect((e['w'], e['h'], e['bpp']) == (32, 32, 24), 'cursor size/depth')
-    expect(e['hotspot'] == (15, 15), 'cursor hot spot is %r' % (e['hotspot'],))
-    expect(e['mask'][15 * 32 + 15] == 0, 'cursor hot spot pixel is transparent')
-    sym = all(e['mask'][y * 32 + x] == e['mask'][(30 - y) * 32 + (30 - x)] for y in range(31) for x in range(31))
-    expect(sym, 'cursor sight is not centred on the hot spot')
-    expect(all(e['mask'][31 * 32 + x] == 1 and e['mask'][x * 32 + 31] == 1 for x in range(32)),
-           'cursor sight leaks into row/column 31 (not centred on 15,15)')
+    expect(kind == 2 and sorted((e['w'], e['h'], e['bpp']) for e in ents) == sizes, 'cursor kind/sizes/depths')
+    for e in ents:
+        n, m, (hx, hy) = e['w'], e['mask'], e['hotspot']
+        expect(n != 32 or (hx, hy) == (15, 15), 'cursor hot spot at 32 is %r' % ((hx, hy),))
+        if hx != hy or not 0 <= hx < n:
+            problems.append('cursor %d: hot spot %r is not on the diagonal' % (n, (hx, hy)))
+            continue
+        expect(m[hy * n + hx] == 0, 'cursor %d: hot spot pixel is transparent' % n)
+        far = 2 * hx    # the mirror image of pixel 0 about the hot spot
+        sym = far < n and all(m[y * n + x] == m[(far - y) * n + (far - x)]
+                              for y in range(far + 1) for x in range(far + 1))
+        expect(sym, 'cursor %d: sight is not centred on the hot spot' % n)
+        expect(all(m[y * n + x] == 1 for y in range(n) for x in range(far + 1, n)) and
+               all(m[y * n + x] == 1 for y in range(far + 1, n) for x in range(n)),
+               'cursor %d: sight reaches past its mirror image about the hot spot' % n)
 
-    # Marker: exact pixels, derived here independently of the MARKER table.
+    # Marker: exact pixels at 16x16, derived here independently of the drawing; the larger
+    # ones only grey on red with a red border (their shape is compared below).
+    for suffix, k in SCALES:
+        name = 'marker%s.bmp' % suffix
+        d = read_bmp(files[name])
+        n = int(16 * k)
+        expect((d['w'], d['h'], d['bpp'], len(d['palette'])) == (n, n, 4, 16), '%s format' % name)
+        got = [d['palette'][i] for i in d['px']]
+        expect(set(got) == {SILVER, MARKER_MASK}, '%s: colours other than grey on red' % name)
+        border = got[:n] + got[-n:] + got[::n] + got[n - 1::n]
+        expect(set(border) == {MARKER_MASK}, '%s: the triangle touches the border' % name)
     d = read_bmp(files['marker.bmp'])
-    expect((d['w'], d['h'], d['bpp'], len(d['palette'])) == (16, 16, 4, 16), 'marker format')
     for y in range(16):
         for x in range(16):
             inside = 4 <= y <= 10 and 5 <= x <= 5 + (3 - abs(y - 7))
-            want = (192, 192, 192) if inside else (255, 0, 0)
+            want = SILVER if inside else MARKER_MASK
             got = d['palette'][d['px'][y * 16 + x]]
             if got != want:
                 problems.append('marker pixel (%d,%d) is %r, expected %r' % (x, y, got, want))
@@ -1863,8 +1876,7 @@ def check(built):
         if key is not None:
             # The key colour must mean "transparent" and nothing else: a drawn pixel that
             # happens to be (or is reduced to) the key colour would vanish on screen.
-            drawn = [im for _, im in built[name][1]]
-            for k, im in enumerate(drawn):
+            for k, im in enumerate(built[name][1]):
                 for y in range(size):
                     for x in range(size):
                         if (im.px[y * size + x] is None) != (px[y * d['w'] + k * size + x] == key):
@@ -1890,13 +1902,52 @@ def check(built):
                 expect(any(p[3] == 0 for p in edge), '%s picture %d fills its whole cell' % (name, k))
         return d
 
-    d = strip_ok('view_toolbar.bmp', 7, 32, 32)
-    expect(len({p[3] for p in d['px']}) > 2, 'view toolbar alpha is not smooth')
-    strip_ok('window_toolbar.bmp', 4, 32, 32)
-    strip_ok('tree_toolbar.bmp', 6, 16, 24, SILVER)
-    d = strip_ok('tree_classes.bmp', 42, 16, 8, MAGENTA)
-    expect(len(d['palette']) == 256, 'tree pictures: colour table has %d entries' % len(d['palette']))
-    expect(d['palette'].count(MAGENTA) == 1, 'tree pictures: magenta must stand for transparency only')
+    for suffix, k in SCALES:
+        big, small = int(32 * k), int(16 * k)
+        d = strip_ok('view_toolbar%s.bmp' % suffix, 7, big, 32)
+        expect(len({p[3] for p in d['px']}) > 2, 'view toolbar%s alpha is not smooth' % suffix)
+        strip_ok('window_toolbar%s.bmp' % suffix, 4, big, 32)
+        strip_ok('tree_toolbar%s.bmp' % suffix, 6, small, 24, SILVER)
+        d = strip_ok('tree_classes%s.bmp' % suffix, 42, small, 8, MAGENTA)
+        expect(len(d['palette']) == 256,
+               'tree pictures%s: colour table has %d entries' % (suffix, len(d['palette'])))
+        expect(d['palette'].count(MAGENTA) == 1,
+               'tree pictures%s: magenta must stand for transparency only' % suffix)
+
+    # Every picture at 150% and 200% must be the same picture as at 100%: scaled down by area
+    # averaging it may differ only by what snapping to whole pixels moves, and it must look
+    # more like its own 100% picture than like any other of its set (else it was swapped).
+    sets = [(base.split('.')[0], [shown(files[base.replace('.', suffix + '.')], key) for suffix, _ in SCALES])
+            for base, key in (('view_toolbar.bmp', None), ('window_toolbar.bmp', None), ('marker.bmp', MARKER_MASK),
+                              ('tree_toolbar.bmp', SILVER), ('tree_classes.bmp', MAGENTA))]
+    icons = [shown(files[n], None) for n in ('finder_idle.ico', 'finder_dragging.ico', 'finder_watching.ico',
+                                             'send_message.ico', 'finder_sight.cur')]
+    sets.append(('finder icons', [list(size) for size in zip(*icons)]))
+    app = shown(files['app.ico'], None)     # 16, 32, 48 and the 32 design at 200%
+    sets.append(('app icon', [[app[1]], None, [app[3]]]))
+    worst = {}
+    for label, (ref, *scaled) in sets:
+        side = int(math.sqrt(len(ref[0])))
+        for (suffix, k), pics in zip(SCALES[1:], scaled):
+            if pics is None:
+                continue
+            if len(pics) != len(ref):
+                problems.append('%s%s: %d pictures, %d at 100%%' % (label, suffix, len(pics), len(ref)))
+                continue
+            small = [shrink(p, side) for p in pics]
+            own = [mean_difference(q, r) for q, r in zip(small, ref)]
+            worst[label, k] = max(own)
+            limit = SCALED_TOLERANCE[k, side]
+            for i, q in enumerate(small):
+                expect(own[i] <= limit, '%s%s picture %d differs from 100%% by %.1f on average (limit %.0f)'
+                       % (label, suffix, i, own[i], limit))
+                for j, r in enumerate(ref):
+                    if j != i and mean_difference(q, r) <= own[i]:
+                        problems.append('%s%s picture %d looks like picture %d at 100%%' % (label, suffix, i, j))
+                        break
+    for _, k in SCALES[1:]:
+        print('art: %d%% scaled down, worst mean difference from 100%%: %s' % (
+            k * 100, ', '.join('%s %.1f' % (n, v) for (n, s), v in sorted(worst.items()) if s == k)))
 
     # Banner.
     d = read_bmp(files['about_banner.bmp'])
@@ -1969,22 +2020,23 @@ def preview_sheet(items, scale, cols):
 def write_previews(built, outdir):
     os.makedirs(outdir, exist_ok=True)
     groups = {
-        'icons.png': (['app.ico', 'finder_idle.ico', 'finder_dragging.ico', 'finder_watching.ico', 'finder_sight.cur',
-                       'send_message.ico'], 8, 3),
-        'main_toolbars.png': (['view_toolbar.bmp', 'window_toolbar.bmp'], 6, 3),
-        'tree_toolbar.png': (['tree_toolbar.bmp'], 10, 3),
-        'tree_classes.png': (['tree_classes.bmp'], 8, 6),
-        'banner.png': (['about_banner.bmp'], 2, 1),
+        'icons': (['app.ico', 'finder_idle.ico', 'finder_dragging.ico', 'finder_watching.ico', 'finder_sight.cur',
+                   'send_message.ico'], 8, 3),
+        'main_toolbars': (['view_toolbar.bmp', 'window_toolbar.bmp'], 6, 3),
+        'tree_toolbar': (['tree_toolbar.bmp'], 10, 3),
+        'tree_classes': (['tree_classes.bmp'], 8, 6),
+        'marker': (['marker.bmp'], 12, 1),
+        'banner': (['about_banner.bmp'], 2, 1),
     }
-    for fname, (names, scale, cols) in groups.items():
-        items = [img for n in names for _, img in built[n][1]]
-        with open(os.path.join(outdir, fname), 'wb') as f:
-            f.write(preview_sheet(items, scale, cols))
-    # the marker, from its file
-    d = read_bmp(built['marker.bmp'][0])
-    img = Image(16, 16, [d['palette'][i] for i in d['px']], 'masked')
-    with open(os.path.join(outdir, 'marker.png'), 'wb') as f:
-        f.write(preview_sheet([img], 12, 1))
+    for group, (names, scale, cols) in groups.items():
+        files = dict.fromkeys(n.replace('.', suffix + '.') for n in names for suffix, _ in SCALES)
+        pictures = [img for name in files if name in built for img in built[name][1]]
+        for suffix, k in SCALES:
+            items = [img for img in pictures if img.k == k]
+            if items:
+                # about the same size on screen at every scale, so that the sheets compare
+                with open(os.path.join(outdir, group + suffix + '.png'), 'wb') as f:
+                    f.write(preview_sheet(items, max(1, int(scale / k + 0.5)), cols))
     return outdir
 
 
