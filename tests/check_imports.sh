@@ -10,7 +10,7 @@ for dll in $dlls; do
     if [[ "$dll" =~ $allowed ]]; then echo "ok        $dll"; else echo "NOT ALLOWED $dll"; bad=1; fi
 done
 # Functions newer than Windows 7, where Orvex must still start, are looked up at run time instead.
-late='^(GetDpiForWindow|GetWindowDpiAwarenessContext|GetAwarenessFromDpiAwarenessContext|AreDpiAwarenessContextsEqual)$'
+late='^(GetDpiForWindow|GetSystemMetricsForDpi|GetDpiForMonitor|SystemParametersInfoForDpi|AdjustWindowRectExForDpi|SetThreadDpiAwarenessContext|GetWindowDpiAwarenessContext|GetAwarenessFromDpiAwarenessContext|AreDpiAwarenessContextsEqual)$'
 for name in $(x86_64-w64-mingw32-objdump -p "$exe" | awk 'NF == 3 && $2 ~ /^[0-9]+$/ {print $3}'); do
     if [[ "$name" =~ $late ]]; then echo "NOT ALLOWED static import of $name"; bad=1; fi
 done

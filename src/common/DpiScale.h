@@ -36,4 +36,9 @@ constexpr int PickArtPercent(int basePixels, int dpi) {
     return kArtPercents[sizeof(kArtPercents) / sizeof(kArtPercents[0]) - 1];
 }
 
+// The side of the pictures to show for art drawn `basePixels` wide at 100%.
+constexpr int ArtPixelsForDpi(int basePixels, int dpi) {
+    return basePixels * PickArtPercent(basePixels, dpi) / 100;
+}
+
 } // namespace orvex

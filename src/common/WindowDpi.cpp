@@ -1,6 +1,7 @@
 #include "common/WindowDpi.h"
 
 #include "common/DpiScale.h"
+#include "framework/Controls.h"
 #include "res/resource.h"
 
 namespace {
@@ -33,12 +34,44 @@ int DpiOfWindow(HWND hwnd) {
     return ScreenDpi();
 }
 
+int DpiOfMonitor(HMONITOR monitor) {
+    // shcore is loaded once, from the system folder only, and stays for the program's life.
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor = []() -> GetDpiForMonitorFn {
+        HMODULE shcore = ::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return shcore ? reinterpret_cast<GetDpiForMonitorFn>(
+                            reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")))
+                      : nullptr;
+    }();
+    constexpr int kEffectiveDpi = 0;
+    UINT dpiX = 0, dpiY = 0;
+    if (monitor && getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY)) &&
+        dpiY)
+        return static_cast<int>(dpiY);
+    return ScreenDpi();
+}
+
 int SystemMetricAtDpi(int index, int dpi) {
     using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
     static const auto forDpi = UserFunction<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
     if (forDpi)
         return forDpi(index, static_cast<UINT>(dpi));
     return RescaleDpi(::GetSystemMetrics(index), ScreenDpi(), dpi);
+}
+
+fw::UniqueFont FontAtDpi(HFONT font, int fromDpi, int toDpi) {
+    LOGFONTW facts{};
+    if (!font || !::GetObjectW(font, sizeof(facts), &facts))
+        return {};
+    facts.lfHeight = RescaleDpi(facts.lfHeight, fromDpi, toDpi);
+    facts.lfWidth = RescaleDpi(facts.lfWidth, fromDpi, toDpi);
+    return fw::UniqueFont(::CreateFontIndirectW(&facts));
+}
+
+void TakeSuggestedRect(HWND hwnd, LPARAM suggested) {
+    if (const auto* rect = reinterpret_cast<const RECT*>(suggested))
+        ::SetWindowPos(hwnd, nullptr, rect->left, rect->top, rect->right - rect->left,
+                       rect->bottom - rect->top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 UINT ScaledBitmapId(UINT baseId, int percent) {
@@ -56,6 +89,25 @@ UINT ScaledBitmapId(UINT baseId, int percent) {
         if (sizes.base == baseId)
             return percent >= 200 ? sizes.at200 : percent >= 150 ? sizes.at150 : sizes.base;
     return baseId;
+}
+
+fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COLORREF mask) {
+    // A set that cannot be loaded gives way to the next smaller one: small pictures beat none.
+    for (int percent = PickArtPercent(basePixels, dpi); percent >= 100; percent -= 50) {
+        const int side = basePixels * percent / 100;
+        CBitmap pictures;
+        BITMAP facts{};
+        if (!pictures.LoadDib(ScaledBitmapId(baseId, percent)) ||
+            !::GetObjectW(pictures, sizeof(facts), &facts) || facts.bmHeight != side)
+            continue;
+        const bool alpha = mask == CLR_NONE;
+        fw::UniqueImageList list(::ImageList_Create(side, side, alpha ? ILC_COLOR32 : ILC_COLOR24 | ILC_MASK,
+                                                    facts.bmWidth / side, 0));
+        if (list && (alpha ? ::ImageList_Add(list.get(), pictures, nullptr)
+                           : ::ImageList_AddMasked(list.get(), pictures, mask)) >= 0)
+            return list;
+    }
+    return {};
 }
 
 } // namespace orvex

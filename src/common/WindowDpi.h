@@ -3,6 +3,8 @@
 // came after Windows 7, so they are looked up when first needed; where they are missing the
 // whole screen has one DPI.
 
+#include "framework/Handles.h"
+
 #include <windows.h>
 
 namespace orvex {
@@ -10,11 +12,25 @@ namespace orvex {
 // The DPI of `hwnd` (the screen's when the system cannot tell per window, or hwnd is null).
 int DpiOfWindow(HWND hwnd);
 
+// The DPI of `monitor` (the screen's when the system cannot tell per monitor).
+int DpiOfMonitor(HMONITOR monitor);
+
 // GetSystemMetrics as a window at `dpi` sees it.
 int SystemMetricAtDpi(int index, int dpi);
+
+// `font` as large to the eye at `toDpi` as it is at `fromDpi`; null when it cannot be made.
+fw::UniqueFont FontAtDpi(HFONT font, int fromDpi, int toDpi);
+
+// Moves `hwnd` to the rectangle a WM_DPICHANGED suggests (its lParam), when there is one.
+void TakeSuggestedRect(HWND hwnd, LPARAM suggested);
 
 // The bitmap resource drawn at `percent` (100, 150 or 200) of the picture whose 100% id is
 // `baseId`; the 100% id itself for any picture not drawn larger.
 UINT ScaledBitmapId(UINT baseId, int percent);
+
+// The pictures of the bitmap whose 100% id is `baseId` (drawn `basePixels` square at 100%) as
+// an image list of the set `dpi` shows; `mask` is the colour that shows through, or CLR_NONE for
+// pictures that carry an alpha channel. Null when the pictures cannot be loaded.
+fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COLORREF mask);
 
 } // namespace orvex

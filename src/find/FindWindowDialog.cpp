@@ -1,5 +1,7 @@
 #include "find/FindWindowDialog.h"
 
+#include "common/DpiScale.h"
+#include "common/WindowDpi.h"
 #include "inspect/ValueFormat.h"
 #include "res/resource.h"
 
@@ -89,7 +91,8 @@ BOOL CFindWindowDialog::OnInitDialog() {
         };
         LVCOLUMNW info{};
         info.mask = LVCF_TEXT | LVCF_WIDTH;
-        info.cx = std::max(widthOf(kColumnNames[column]), widthOf(kColumnSamples[column])) + kCellPadding;
+        info.cx = std::max(widthOf(kColumnNames[column]), widthOf(kColumnSamples[column])) +
+                  orvex::ScaleForDpi(kCellPadding, orvex::DpiOfWindow(m_hWnd));
         info.pszText = const_cast<wchar_t*>(kColumnNames[column]);
         m_wndList.SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
                               reinterpret_cast<LPARAM>(&info));

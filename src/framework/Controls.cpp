@@ -77,6 +77,12 @@ int CToolBarCtrl::AddString(const wchar_t* text) const {
     return static_cast<int>(SendMessage(TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(list.c_str())));
 }
 
+BOOL CBitmap::LoadDib(UINT id) {
+    m_bitmap.reset(static_cast<HBITMAP>(
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return m_bitmap ? TRUE : FALSE;
+}
+
 BOOL CBitmap::LoadBitmap(UINT id) {
     m_bitmap.reset(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id)));
     return m_bitmap ? TRUE : FALSE;

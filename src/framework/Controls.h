@@ -129,6 +129,10 @@ public:
     }
     void SetButtonStructSize(size_t size) const { SendMessage(TB_BUTTONSTRUCTSIZE, size); }
     int AddBitmap(int count, UINT bitmapId) const;
+    // The toolbar's pictures; the caller keeps the list alive and destroys it after replacing it.
+    void SetImageList(HIMAGELIST list) const {
+        SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
+    }
     BOOL SetBitmapSize(int cx, int cy) const {
         return static_cast<BOOL>(SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(cx, cy)));
     }
@@ -164,6 +168,10 @@ public:
     using CWindowView::CWindowView;
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
         return CreateControl(0, REBARCLASSNAMEW, style, rect, parent, id);
+    }
+    BOOL SetBandInfo(int index, const REBARBANDINFOW& band) const {
+        return static_cast<BOOL>(
+            SendMessage(RB_SETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)));
     }
     BOOL InsertBand(int index, const REBARBANDINFOW& band) const {
         return static_cast<BOOL>(
@@ -203,6 +211,8 @@ private:
 class CBitmap {
 public:
     BOOL LoadBitmap(UINT id);
+    // As a section in the file's own format, so a 32-bit picture keeps its alpha channel.
+    BOOL LoadDib(UINT id);
     HBITMAP GetSafeHandle() const { return m_bitmap.get(); }
     operator HBITMAP() const { return m_bitmap.get(); }
 

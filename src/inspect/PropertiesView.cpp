@@ -1,6 +1,8 @@
 #include "inspect/PropertiesView.h"
 
 #include "common/ClipboardText.h"
+#include "common/DpiScale.h"
+#include "common/WindowDpi.h"
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "inspect/ListingExport.h"
@@ -25,6 +27,8 @@ constexpr COLORREF kHeadingColor = RGB(0, 51, 153);
 // A heading row carries this in its data word instead of a kind.
 constexpr LPARAM kHeadingRow = -1;
 constexpr UINT kSkipHeading = WM_APP + 1;
+constexpr int kMarkerPixels = 16;
+constexpr int kColumnWidth = 230;
 
 const wchar_t* HeaderOfGroup(int id) {
     return orvex::GroupHeading(id).data(); // a literal, so terminated
@@ -59,17 +63,9 @@ int CPropertiesView::OnCreate(CREATESTRUCTW*) {
     if (Default() == -1)
         return -1;
 
-    CImageList images;
-    if (images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0)) {
-        CBitmap marker;
-        if (marker.LoadBitmap(IDB_PROPERTY_MARKER))
-            images.Add(marker, RGB(255, 0, 0));
-        // The list owns the image list from here on.
-        SetImageList(images.Detach(), LVSIL_SMALL);
-    }
-
-    InsertColumn(0, L"Property", LVCFMT_LEFT, 230);
-    InsertColumn(1, L"Value", LVCFMT_LEFT, 230);
+    SetDpi(orvex::DpiOfWindow(m_hWnd));
+    InsertColumn(0, L"Property", LVCFMT_LEFT, orvex::ScaleForDpi(kColumnWidth, m_dpi));
+    InsertColumn(1, L"Value", LVCFMT_LEFT, orvex::ScaleForDpi(kColumnWidth, m_dpi));
 
     for (int position = 0; position < kGroupCount; ++position) {
         LVGROUP group{};
@@ -84,6 +80,29 @@ int CPropertiesView::OnCreate(CREATESTRUCTW*) {
     // reports group view on and holds every group shows the headers itself.
     m_headingRows = !IsGroupViewEnabled() || GetGroupCount() != kGroupCount;
     return 0;
+}
+
+fw::UniqueFont EmptyTextFont(int dpi) {
+    LOGFONTW font{};
+    if (!::GetObjectW(::GetStockObject(ANSI_VAR_FONT), sizeof(font), &font))
+        return {};
+    // The stock font is the same size at every DPI; its size is right at 96.
+    font.lfHeight = orvex::ScaleForDpi(font.lfHeight, dpi);
+    font.lfWidth = orvex::ScaleForDpi(font.lfWidth, dpi);
+    return fw::UniqueFont(::CreateFontIndirectW(&font));
+}
+
+void CPropertiesView::SetDpi(int dpi) {
+    m_dpi = dpi;
+    // The row indent is counted in marker widths, so it grows with the marker.
+    fw::UniqueImageList markers =
+        orvex::LoadPicturesForDpi(IDB_PROPERTY_MARKER, kMarkerPixels, dpi, RGB(255, 0, 0));
+    // The list destroys the image list it holds when it goes, never one it was given in its place.
+    if (HIMAGELIST old = SetImageList(markers.release(), LVSIL_SMALL))
+        ::ImageList_Destroy(old);
+    m_emptyTextFont = EmptyTextFont(dpi);
+    m_headingFont.reset(); // made again from the list's font at its next drawing
+    Invalidate();
 }
 
 bool CPropertiesView::IsHeadingRow(int item) const {
@@ -236,9 +255,10 @@ void CPropertiesView::OnPaint() {
     if (!dc)
         return;
     RECT rect = GetClientRect();
-    ::InflateRect(&rect, -7, -13);
+    ::InflateRect(&rect, -orvex::ScaleForDpi(7, m_dpi), -orvex::ScaleForDpi(13, m_dpi));
     ::SetBkMode(dc.get(), TRANSPARENT);
-    fw::SelectedObject font(dc.get(), ::GetStockObject(ANSI_VAR_FONT));
+    fw::SelectedObject font(dc.get(),
+                            m_emptyTextFont ? m_emptyTextFont.get() : ::GetStockObject(ANSI_VAR_FONT));
     ::SetTextColor(dc.get(), ::GetSysColor(COLOR_WINDOWTEXT));
     ::DrawTextW(dc.get(), m_emptyText.c_str(), static_cast<int>(m_emptyText.size()), &rect,
                 DT_CENTER | DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);

@@ -4,6 +4,7 @@
 // of the selected value.
 
 #include "framework/Controls.h"
+#include "framework/Handles.h"
 #include "inspect/PropertySink.h"
 
 #include <string>
@@ -24,6 +25,9 @@ struct NMPROPERTYWINDOW {
     HWND window;
 };
 
+// The font of the message shown while the list is empty, for a window at `dpi`.
+fw::UniqueFont EmptyTextFont(int dpi);
+
 class CPropertiesView : public CListCtrl, public PropertySink {
     DECLARE_MESSAGE_MAP()
 
@@ -31,6 +35,8 @@ public:
     CPropertiesView() = default;
 
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
+    // The marker, the indent and the empty list's message drawn for `dpi`.
+    void SetDpi(int dpi);
     int AddProperty(int group, const std::wstring& name, const std::wstring& value, int kind) override;
     // Replaces the message painted while the list is empty; does not repaint by itself.
     void SetEmptyText(const std::wstring& text) { m_emptyText = text; }
@@ -69,4 +75,6 @@ private:
     unsigned m_groupsWithHeading = 0; // bit per group id, for the current listing
     int m_lastSelectedRow = -1;       // tells which way the selection travels over a heading
     fw::UniqueFont m_headingFont;
+    fw::UniqueFont m_emptyTextFont;
+    int m_dpi = 96;
 };

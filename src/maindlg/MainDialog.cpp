@@ -1,6 +1,8 @@
 #include "maindlg/MainDialog.h"
 
+#include "common/DpiScale.h"
 #include "common/ScreenGeometry.h"
+#include "common/WindowDpi.h"
 #include "common/ToolTipText.h"
 #include "framework/Resources.h"
 #include "framework/WinApp.h"
@@ -84,6 +86,7 @@ ON_COMMAND(ID_PROPERTY_BACK, OnBack)
 ON_COMMAND(ID_PROPERTY_FORWARD, OnForward)
 ON_COMMAND(ID_PROPERTY_MORE, OnToggleMoreProperties)
 ON_COMMAND(ID_PROPERTY_COPY_JSON, OnCopyAllAsJson)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CMainDialog::CMainDialog(Settings& settings) : CDialog(IDD_ORVEX_DIALOG), m_settings(settings) {
@@ -95,6 +98,7 @@ CMainDialog::~CMainDialog() = default;
 int CMainDialog::OnCreate(CREATESTRUCTW*) {
     if (Default() == -1)
         return -1;
+    m_dpi = orvex::DpiOfWindow(m_hWnd);
     if (!CreateViewToolBar() || !CreateFinderTool() || !CreateReBar())
         return -1;
     if (!m_wndProperties.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP |
@@ -112,8 +116,7 @@ bool CMainDialog::CreateViewToolBar() {
         return false;
     m_wndViewToolBar.SetExtendedStyle(kToolBarExStyle);
     m_wndViewToolBar.SetButtonStructSize(kButtonStructSize);
-    m_wndViewToolBar.AddBitmap(7, IDB_VIEW_TOOLBAR);
-    m_wndViewToolBar.SetBitmapSize(32, 32);
+    SetToolBarPictures();
     const TBBUTTON buttons[] = {
         CToolBarCtrl::Button(0, ID_VIEW_TOGGLE, kLabelled),
         CToolBarCtrl::Button(2, ID_VIEW_REFRESH, BTNS_BUTTON),
@@ -136,7 +139,21 @@ bool CMainDialog::CreateReBar() {
                                CCS_NODIVIDER | CCS_TOP,
                            kEmptyRect, m_hWnd, IDC_MAIN_REBAR))
         return false;
-    // The view toolbar becomes the rebar's child; it is measured from its buttons.
+    // Each band is made with the size of its child, so the rebar lays out its rows for them.
+    REBARBANDINFOW bands[2]{};
+    BandSizes(bands[0], bands[1]);
+    bands[0].fMask |= RBBIM_STYLE | RBBIM_CHILD;
+    bands[0].fStyle = RBBS_NOGRIPPER;
+    bands[0].hwndChild = m_wndViewToolBar.m_hWnd;
+    bands[1].fMask |= RBBIM_STYLE | RBBIM_CHILD | RBBIM_TEXT;
+    bands[1].fStyle = RBBS_NOGRIPPER | RBBS_FIXEDSIZE;
+    bands[1].lpText = const_cast<wchar_t*>(L"Finder Tool:");
+    bands[1].hwndChild = m_wndFinderTool.m_hWnd;
+    return m_wndReBar.InsertBand(0, bands[0]) && m_wndReBar.InsertBand(1, bands[1]);
+}
+
+void CMainDialog::BandSizes(REBARBANDINFOW& view, REBARBANDINFOW& finder) const {
+    // The view toolbar is measured from its buttons.
     int width = 0;
     for (int i = 0, count = m_wndViewToolBar.GetButtonCount(); i < count; ++i) {
         RECT rect{};
@@ -145,36 +162,26 @@ bool CMainDialog::CreateReBar() {
     }
     RECT refresh{};
     m_wndViewToolBar.GetItemRect(1, &refresh);
+    view.cbSize = REBARBANDINFOW_V6_SIZE;
+    view.fMask = RBBIM_CHILDSIZE;
+    view.cxMinChild = static_cast<UINT>(width);
+    view.cyMinChild = static_cast<UINT>(refresh.bottom - refresh.top);
+    view.cyChild = view.cyMinChild;
 
-    REBARBANDINFOW band{};
-    band.cbSize = REBARBANDINFOW_V6_SIZE;
-    band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE;
-    band.fStyle = RBBS_NOGRIPPER;
-    band.hwndChild = m_wndViewToolBar.m_hWnd;
-    band.cxMinChild = static_cast<UINT>(width);
-    band.cyMinChild = static_cast<UINT>(refresh.bottom - refresh.top);
-    band.cyChild = band.cyMinChild;
-    m_wndReBar.InsertBand(0, band);
-
-    const RECT finder = m_wndFinderTool.GetClientRect();
-    REBARBANDINFOW finderBand{};
-    finderBand.cbSize = REBARBANDINFOW_V6_SIZE;
-    finderBand.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_TEXT | RBBIM_IDEALSIZE;
-    finderBand.fStyle = RBBS_NOGRIPPER | RBBS_FIXEDSIZE;
-    finderBand.lpText = const_cast<wchar_t*>(L"Finder Tool:");
-    finderBand.hwndChild = m_wndFinderTool.m_hWnd;
-    finderBand.cxMinChild = static_cast<UINT>(finder.right);
-    finderBand.cxIdeal = static_cast<UINT>(finder.right);
-    finderBand.cyMinChild = static_cast<UINT>(finder.bottom);
-    finderBand.cyChild = finderBand.cyMinChild;
-    m_wndReBar.InsertBand(1, finderBand);
-    return true;
+    const RECT tool = m_wndFinderTool.GetClientRect();
+    finder.cbSize = REBARBANDINFOW_V6_SIZE;
+    finder.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+    finder.cxMinChild = static_cast<UINT>(tool.right);
+    finder.cxIdeal = static_cast<UINT>(tool.right);
+    finder.cyMinChild = static_cast<UINT>(tool.bottom);
+    finder.cyChild = finder.cyMinChild;
 }
 
 bool CMainDialog::CreateFinderTool() {
     if (!m_wndFinderTool.Create(WS_CHILD | WS_VISIBLE | SS_NOTIFY, kEmptyRect, m_hWnd, IDC_FINDER_TOOL))
         return false;
     m_wndFinderTool.ModifyStyleEx(0, WS_EX_TRANSPARENT);
+    m_wndFinderTool.SetDpi(m_dpi);
     return true;
 }
 
@@ -184,8 +191,7 @@ bool CMainDialog::CreateWindowToolBar() {
         return false;
     m_wndWindowToolBar.SetExtendedStyle(kToolBarExStyle);
     m_wndWindowToolBar.SetButtonStructSize(kButtonStructSize);
-    m_wndWindowToolBar.AddBitmap(4, IDB_WINDOW_TOOLBAR);
-    m_wndWindowToolBar.SetBitmapSize(32, 32);
+    SetToolBarPictures();
     const TBBUTTON buttons[] = {
         CToolBarCtrl::Button(0, ID_WINDOW_HIGHLIGHT, BTNS_BUTTON),
         CToolBarCtrl::Button(1, ID_WINDOW_ENABLE_VISIBLE, BTNS_BUTTON),
@@ -205,7 +211,7 @@ bool CMainDialog::CreateAboutToolBar() {
         return false;
     m_wndAboutToolBar.SetExtendedStyle(kToolBarExStyle);
     m_wndAboutToolBar.SetButtonStructSize(kButtonStructSize);
-    m_wndAboutToolBar.SetBitmapSize(0, 32);
+    SetToolBarPictures();
     m_wndAboutToolBar.AddString(L"About...");
     TBBUTTON about = CToolBarCtrl::Button(I_IMAGENONE, ID_APP_ABOUT, kLabelled);
     about.iString = 0;
@@ -228,9 +234,11 @@ BOOL CMainDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    RestorePlacement();
+    const int storedDpi = LoadPlacementDpi();
+    RestorePlacement(storedDpi);
     if (RECT stored{}; LoadMessageLogRect(stored))
-        m_messageLogRect = stored;
+        m_messageLogRect =
+            orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(stored), storedDpi, m_dpi));
     if (orvex::MessageFilter stored = LoadMessageLogFilter(); !stored.ShowsEverything())
         m_messageLogFilter = stored;
     ShowWindowProperties(nullptr);
@@ -241,21 +249,21 @@ namespace {
 
 // The stored normal rectangle (workspace coordinates of the primary monitor) moved where its
 // caption can be reached, on the monitor nearest to it.
-RECT FitOnScreen(const RECT& stored) {
+RECT FitOnScreen(const RECT& stored, int minWidth, int minHeight) {
     const orvex::ScreenRect primary = orvex::PrimaryWorkArea();
     RECT onScreen = stored;
     ::OffsetRect(&onScreen, primary.left, primary.top);
     const orvex::ScreenRect nearest =
         orvex::WorkAreaOf(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST));
     RECT result =
-        orvex::ToRect(orvex::FitOnWorkArea(orvex::ToScreenRect(onScreen), nearest, kMinWidth, kMinHeight));
+        orvex::ToRect(orvex::FitOnWorkArea(orvex::ToScreenRect(onScreen), nearest, minWidth, minHeight));
     ::OffsetRect(&result, -primary.left, -primary.top);
     return result;
 }
 
 } // namespace
 
-void CMainDialog::RestorePlacement() {
+void CMainDialog::RestorePlacement(int storedDpi) {
     RECT rect{};
     int flags = 0, showCmd = SW_SHOWNORMAL;
     if (!LoadWindowPlacement(rect, flags, showCmd))
@@ -265,7 +273,8 @@ void CMainDialog::RestorePlacement() {
     placement.flags = static_cast<UINT>(flags);
     // A window closed while minimised comes back in its normal state.
     placement.showCmd = showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    placement.rcNormalPosition = FitOnScreen(rect);
+    const RECT scaled = orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(rect), storedDpi, m_dpi));
+    placement.rcNormalPosition = FitOnScreen(scaled, Scaled(kMinWidth), Scaled(kMinHeight));
     ::SetWindowPlacement(m_hWnd, &placement);
 }
 
@@ -293,8 +302,9 @@ void CMainDialog::SavePlacement() {
     placement.length = sizeof(placement);
     if (!::GetWindowPlacement(m_hWnd, &placement))
         return;
-    SaveWindowPlacement(placement.rcNormalPosition, 0,
-                        placement.showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    if (SaveWindowPlacement(placement.rcNormalPosition, 0,
+                            placement.showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL))
+        SavePlacementDpi(m_dpi);
 }
 
 void CMainDialog::OnDestroy() {
@@ -367,10 +377,10 @@ LRESULT CMainDialog::OnToolTipText(NMTTDISPINFOW* info) {
 }
 
 void CMainDialog::OnWindowPosChanging(WINDOWPOS* position) {
-    if (position->cx < kMinWidth)
-        position->cx = kMinWidth;
-    if (position->cy < kMinHeight)
-        position->cy = kMinHeight;
+    if (position->cx < Scaled(kMinWidth))
+        position->cx = Scaled(kMinWidth);
+    if (position->cy < Scaled(kMinHeight))
+        position->cy = Scaled(kMinHeight);
     Default();
 }
 

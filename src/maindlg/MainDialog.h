@@ -64,6 +64,11 @@ public:
     std::optional<orvex::MessageFilter> m_messageLogFilter;
 
     PickHistory m_history;
+    // The DPI the window is laid out for, and what was made for it.
+    int m_dpi = 96;
+    fw::UniqueImageList m_viewPictures;
+    fw::UniqueImageList m_windowPictures;
+    fw::UniqueFont m_font;               // the dialog's font made again after a change of DPI
     bool m_listedMoreProperties = false; // whether the listing shown has the further groups
 
     // Posted by the thread that made another program's window visible and enabled.
@@ -98,6 +103,7 @@ protected:
     void OnForward();
     void OnToggleMoreProperties();
     void OnCopyAllAsJson();
+    LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
 
 private:
     bool CreateViewToolBar();
@@ -105,8 +111,15 @@ private:
     bool CreateFinderTool();
     bool CreateWindowToolBar();
     bool CreateAboutToolBar();
+    // The rebar's bands as large as the view toolbar's buttons and the finder tool are now.
+    void BandSizes(REBARBANDINFOW& view, REBARBANDINFOW& finder) const;
+    // The toolbars' pictures for m_dpi (those of the toolbars made so far).
+    void SetToolBarPictures();
+    // `pixels` at 96 DPI as they are at the window's DPI.
+    int Scaled(int pixels) const;
     void UpdateToggleButton();
-    void RestorePlacement();
+    // The stored placement, its sizes measured at `storedDpi`.
+    void RestorePlacement(int storedDpi);
     void SavePlacement();
     void KeepMessageLogFilter(const orvex::MessageFilter& filter);
     void SaveMessageLogSettings();

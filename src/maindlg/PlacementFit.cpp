@@ -1,5 +1,7 @@
 #include "maindlg/PlacementFit.h"
 
+#include "common/DpiScale.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -37,6 +39,13 @@ ScreenRect FitOnWorkArea(const ScreenRect& stored, const ScreenRect& workArea, i
     }
     return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
             static_cast<int>(top + height)};
+}
+
+ScreenRect RescaleStoredRect(const ScreenRect& stored, int fromDpi, int toDpi) {
+    ScreenRect rect = stored;
+    rect.right = rect.left + RescaleDpi(stored.right - stored.left, fromDpi, toDpi);
+    rect.bottom = rect.top + RescaleDpi(stored.bottom - stored.top, fromDpi, toDpi);
+    return rect;
 }
 
 } // namespace orvex

@@ -12,4 +12,8 @@ namespace orvex {
 // and moved fully onto the work area unless its caption is already reachable there.
 ScreenRect FitOnWorkArea(const ScreenRect& stored, const ScreenRect& workArea, int minWidth, int minHeight);
 
+// A rectangle stored at `fromDpi` as large on a screen at `toDpi`: its top-left corner stays where
+// it was, its width and height scale, so the window shows as much as it did.
+ScreenRect RescaleStoredRect(const ScreenRect& stored, int fromDpi, int toDpi);
+
 } // namespace orvex

@@ -43,7 +43,7 @@ void CMainDialog::OnDisplayWindowTree() {
         return;
     // Beside the main window on the primary monitor's work area, which the placement rule measures.
     const orvex::WindowPlace place =
-        orvex::PlaceTreeWindow(orvex::ToScreenRect(GetWindowRect()), orvex::PrimaryWorkArea());
+        orvex::PlaceTreeWindow(orvex::ToScreenRect(GetWindowRect()), orvex::PrimaryWorkArea(), m_dpi);
     tree->SetWindowPos(nullptr, place.x, place.y, place.width, place.height, SWP_SHOWWINDOW);
     tree->SelectWindowItem(m_hSelectedWnd, TRUE);
 }
@@ -57,7 +57,7 @@ void CMainDialog::OnSendMessage() {
     const RECT own = dialog->GetWindowRect();
     const orvex::PlacementPoint at = orvex::PlaceSendMessageDialog(
         orvex::ToScreenRect(GetWindowRect()), own.right - own.left, own.bottom - own.top,
-        orvex::WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)));
+        orvex::WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)), m_dpi);
     dialog->SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 

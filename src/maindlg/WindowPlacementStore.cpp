@@ -1,5 +1,6 @@
 #include "maindlg/WindowPlacementStore.h"
 
+#include "common/DpiScale.h"
 #include "framework/WinApp.h"
 
 #include <cstring>
@@ -40,4 +41,14 @@ bool SaveWindowPlacement(const RECT& rect, int flags, int showCmd) {
     return app->WriteProfileBinary(kSection, L"MainWindowRect", &rect, kRectBytes) &&
            app->WriteProfileInt(kSection, L"Flags", flags) &&
            app->WriteProfileInt(kSection, L"ShowCmd", showCmd);
+}
+
+int LoadPlacementDpi() {
+    const UINT dpi = AfxGetApp()->GetProfileInt(kSection, L"PlacementDpi", orvex::kBaseDpi);
+    // Nothing below 1% or above 20 times 96 is a screen's; such a value is not ours.
+    return dpi >= 1 && dpi <= 20 * orvex::kBaseDpi ? static_cast<int>(dpi) : orvex::kBaseDpi;
+}
+
+bool SavePlacementDpi(int dpi) {
+    return AfxGetApp()->WriteProfileInt(kSection, L"PlacementDpi", dpi) != FALSE;
 }

@@ -1,8 +1,10 @@
 #include "msglog/MessageLogDialog.h"
 
 #include "common/ClipboardText.h"
+#include "common/DpiScale.h"
 #include "common/SystemMessage.h"
 #include "common/TextFile.h"
+#include "common/WindowDpi.h"
 #include "inspect/ValueFormat.h"
 #include "msglog/MessageFilterDialog.h"
 #include "process/Process.h"
@@ -79,6 +81,7 @@ ON_NOTIFY(TBN_DROPDOWN, IDC_MSGLOG_TOOLBAR, OnToolBarDropDown)
 ON_COMMAND(ID_MSGLOG_FILTER, OnFilter)
 ON_COMMAND(ID_MSGLOG_SAVE_ALL, OnSaveAll)
 ON_COMMAND(ID_MSGLOG_SAVE_SELECTED, OnSaveSelected)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner, orvex::MessageFilter filter,
@@ -97,6 +100,7 @@ CMessageLogDialog::~CMessageLogDialog() = default;
 int CMessageLogDialog::OnCreate(CREATESTRUCTW*) {
     if (Default() == -1)
         return -1;
+    m_dpi = orvex::DpiOfWindow(m_hWnd);
     if (!CreateToolBar() || !CreateList())
         return -1;
     if (!m_wndStatus.CreateControl(0, STATUSCLASSNAMEW, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, kEmptyRect,
@@ -111,7 +115,7 @@ bool CMessageLogDialog::CreateToolBar() {
                              kEmptyRect, m_hWnd, IDC_MSGLOG_TOOLBAR))
         return false;
     m_wndToolBar.SetButtonStructSize(sizeof(TBBUTTON));
-    m_wndToolBar.SetBitmapSize(0, 16);
+    m_wndToolBar.SetBitmapSize(0, Scaled(16));
     m_wndToolBar.SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     TBBUTTON buttons[] = {
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_START_STOP, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
@@ -124,7 +128,7 @@ bool CMessageLogDialog::CreateToolBar() {
         buttons[i].iString = m_wndToolBar.AddString(labels[i]);
     m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
     if (!m_wndScope.CreateControl(0, WC_COMBOBOXW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
-                                  RECT{0, 0, 220, 200}, m_hWnd, IDC_MSGLOG_SCOPE))
+                                  RECT{0, 0, Scaled(220), Scaled(200)}, m_hWnd, IDC_MSGLOG_SCOPE))
         return false;
     for (const wchar_t* name : kScopeNames)
         m_wndScope.SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
@@ -158,8 +162,8 @@ void CMessageLogDialog::SizeColumns() {
             m_wndList.SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
     };
     for (int column = 0; column < orvex::kLogColumnCount; ++column) {
-        const int width =
-            std::max(widthOf(orvex::kLogColumnNames[column]), widthOf(kColumnSamples[column])) + kCellPadding;
+        const int width = std::max(widthOf(orvex::kLogColumnNames[column]), widthOf(kColumnSamples[column])) +
+                          Scaled(kCellPadding);
         m_wndList.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
     }
 }
@@ -194,11 +198,42 @@ void CMessageLogDialog::OnSize(UINT, int cx, int cy) {
     SIZE bar{};
     m_wndToolBar.SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&bar));
     const RECT scope = m_wndScope.GetWindowRect();
-    const int scopeHeight = 22; // the closed box; its window also holds the drop-down's height
-    const int top = std::max<int>(bar.cy, scopeHeight) + 4;
-    m_wndToolBar.MoveWindow(2, 2, static_cast<int>(bar.cx), top - 4);
-    m_wndScope.MoveWindow(static_cast<int>(bar.cx) + 8, 2, static_cast<int>(scope.right - scope.left), 200);
+    const int scopeHeight = Scaled(22); // the closed box; its window also holds the drop-down's height
+    const int top = std::max<int>(bar.cy, scopeHeight) + Scaled(4);
+    m_wndToolBar.MoveWindow(Scaled(2), Scaled(2), static_cast<int>(bar.cx), top - Scaled(4));
+    m_wndScope.MoveWindow(static_cast<int>(bar.cx) + Scaled(8), Scaled(2),
+                          static_cast<int>(scope.right - scope.left), Scaled(200));
     m_wndList.MoveWindow(0, top, cx, std::max(0, cy - top - static_cast<int>(status.bottom - status.top)));
+}
+
+int CMessageLogDialog::Scaled(int pixels) const {
+    return orvex::ScaleForDpi(pixels, m_dpi);
+}
+
+LRESULT CMessageLogDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
+    const int dpi = HIWORD(dpis);
+    if (dpi <= 0)
+        return 0;
+    // The parts made in code keep their text size in points; the template's own parts are the
+    // dialog manager's.
+    if (fw::UniqueFont font =
+            orvex::FontAtDpi(reinterpret_cast<HFONT>(m_wndList.SendMessage(WM_GETFONT)), m_dpi, dpi)) {
+        const fw::UniqueFont previous = std::exchange(m_font, std::move(font)); // in use until replaced
+        for (const CWindowView* part : {&m_wndScope, &m_wndList})
+            part->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
+    }
+    const RECT scope = m_wndScope.GetWindowRect();
+    const int scopeWidth = orvex::RescaleDpi(scope.right - scope.left, m_dpi, dpi);
+    m_dpi = dpi;
+    m_wndToolBar.SetBitmapSize(0, Scaled(16));
+    m_wndToolBar.SendMessage(TB_AUTOSIZE);
+    m_wndScope.SetWindowPos(nullptr, 0, 0, scopeWidth, Scaled(200),
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeColumns();
+    orvex::TakeSuggestedRect(m_hWnd, suggested);
+    const RECT client = GetClientRect();
+    OnSize(SIZE_RESTORED, client.right, client.bottom);
+    return 0;
 }
 
 void CMessageLogDialog::OnCancel() {

@@ -5,6 +5,7 @@
 
 #include "common/ToolWindowOwner.h"
 #include "framework/Controls.h"
+#include "framework/Handles.h"
 #include "framework/ModelessDialog.h"
 #include "msglog/LogLineText.h"
 #include "msglog/LogLines.h"
@@ -78,6 +79,8 @@ private:
     bool CreateToolBar();
     bool CreateList();
     void SizeColumns();
+    int Scaled(int pixels) const; // `pixels` at 96 DPI at the log's DPI
+    LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
     void DrawNote(HDC dc, int item, const orvex::LogLine& line);
     void Begin();
     void ShowLines(bool following, std::uint64_t trimmedBefore);
@@ -113,4 +116,6 @@ private:
     std::unordered_map<std::uint32_t, std::optional<std::wstring>> m_registeredNames;
     std::wstring m_cell; // the text the list was last handed, alive until it asks again
     RECT m_normalRect{};
+    int m_dpi = 96;
+    fw::UniqueFont m_font; // the list's font made again after a change of DPI
 };

@@ -1,5 +1,7 @@
 #include "select/ScreenHelpers.h"
 
+#include "common/DpiScale.h"
+#include "common/WindowDpi.h"
 #include "framework/Handles.h"
 
 #include <new>
@@ -59,7 +61,10 @@ void InvertWindowFrame(HWND hwnd) {
         frame.top = 0;
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
-    if (::GetMonitorInfoW(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+    HMONITOR onMonitor = ::MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY);
+    // The band is 3 pixels at 100% and as wide to the eye on a monitor of any scaling.
+    const int band = orvex::ScaleForDpi(3, orvex::DpiOfMonitor(onMonitor));
+    if (::GetMonitorInfoW(onMonitor, &monitor)) {
         if (frame.right > monitor.rcMonitor.right)
             frame.right = monitor.rcMonitor.right;
         if (frame.bottom > monitor.rcMonitor.bottom)
@@ -71,7 +76,7 @@ void InvertWindowFrame(HWND hwnd) {
         return;
     HDC dc = screen.get();
     const int previousMix = ::SetROP2(dc, R2_XORPEN);
-    fw::UniquePen pen(::CreatePen(PS_INSIDEFRAME, 3, RGB(255, 255, 255)));
+    fw::UniquePen pen(::CreatePen(PS_INSIDEFRAME, band, RGB(255, 255, 255)));
     {
         fw::SelectedObject selectedPen(dc, pen.get());
         fw::SelectedObject selectedBrush(dc, ::GetStockObject(NULL_BRUSH));
@@ -80,7 +85,7 @@ void InvertWindowFrame(HWND hwnd) {
         if (shape == SIMPLEREGION || shape == COMPLEXREGION) {
             // The region is relative to the window's own corner.
             ::OffsetRgn(region.get(), window.left, window.top);
-            ::FrameRgn(dc, region.get(), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)), 3, 3);
+            ::FrameRgn(dc, region.get(), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)), band, band);
         } else {
             ::Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
         }

@@ -1,15 +1,20 @@
 #include "select/SeekerStatic.h"
 
+#include "common/DpiScale.h"
+#include "common/WindowDpi.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "select/ScreenHelpers.h"
 
 namespace {
 
-// Loaded as private copies (not shared), so destroying them is right.
-HICON LoadOwnIcon(UINT id) {
+constexpr int kIconPixels = 32;
+
+// Loaded as private copies (not shared), so destroying them is right. The icon files hold the
+// sizes of every picture set, so the one asked for is never stretched.
+HICON LoadOwnIcon(UINT id, int side) {
     return static_cast<HICON>(
-        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
 }
 
 } // namespace
@@ -26,12 +31,31 @@ ON_WM_GETDLGCODE()
 ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
-CSeekerStatic::CSeekerStatic()
-    : m_hTargetCursor(
-          static_cast<HCURSOR>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDC_FINDER_TARGET),
-                                            IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR | LR_DEFAULTSIZE))),
-      m_hIconIdle(LoadOwnIcon(IDI_FINDER_IDLE)), m_hIconDragging(LoadOwnIcon(IDI_FINDER_DRAGGING)),
-      m_hIconWatching(LoadOwnIcon(IDI_FINDER_WATCHING)), m_dwOwnProcessId(::GetCurrentProcessId()) {}
+CSeekerStatic::CSeekerStatic() : m_dwOwnProcessId(::GetCurrentProcessId()) {
+    LoadPictures(orvex::kBaseDpi);
+}
+
+void CSeekerStatic::LoadPictures(int dpi) {
+    m_iconPixels = orvex::ArtPixelsForDpi(kIconPixels, dpi);
+    m_hIconIdle.reset(LoadOwnIcon(IDI_FINDER_IDLE, m_iconPixels));
+    m_hIconDragging.reset(LoadOwnIcon(IDI_FINDER_DRAGGING, m_iconPixels));
+    m_hIconWatching.reset(LoadOwnIcon(IDI_FINDER_WATCHING, m_iconPixels));
+    const int cursor = orvex::SystemMetricAtDpi(SM_CXCURSOR, dpi);
+    m_hTargetCursor.reset(
+        static_cast<HCURSOR>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDC_FINDER_TARGET),
+                                          IMAGE_CURSOR, cursor, cursor, LR_DEFAULTCOLOR)));
+}
+
+void CSeekerStatic::SetDpi(int dpi) {
+    // The old pictures stay alive until the control shows the new one.
+    fw::UniqueIcon idle = std::move(m_hIconIdle), dragging = std::move(m_hIconDragging),
+                   watching = std::move(m_hIconWatching);
+    fw::UniqueCursor cursor = std::move(m_hTargetCursor);
+    LoadPictures(dpi);
+    ShowIcon(CurrentIcon());
+    if (IsDragging())
+        ::SetCursor(m_hTargetCursor.get());
+}
 
 CSeekerStatic::~CSeekerStatic() = default;
 
@@ -63,8 +87,8 @@ BOOL CSeekerStatic::OnEraseBkgnd(HDC) {
 void CSeekerStatic::OnPaint() {
     fw::PaintDC dc(m_hWnd);
     const RECT client = GetClientRect();
-    ::DrawIconEx(dc.get(), (client.right - 32) / 2, (client.bottom - 32) / 2, CurrentIcon(), 32, 32, 0,
-                 nullptr, DI_NORMAL);
+    ::DrawIconEx(dc.get(), (client.right - m_iconPixels) / 2, (client.bottom - m_iconPixels) / 2,
+                 CurrentIcon(), m_iconPixels, m_iconPixels, 0, nullptr, DI_NORMAL);
 }
 
 UINT CSeekerStatic::OnGetDlgCode() {

@@ -24,6 +24,8 @@ public:
 
     virtual BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
     void SetWatchMode(bool watch);
+    // Shows the icons and the cursor drawn for `dpi`; the control takes the icon's size.
+    void SetDpi(int dpi);
 
     bool IsSeeking() const { return m_bSeeking != FALSE; }
     bool IsWatching() const { return m_bWatching != FALSE; }
@@ -50,6 +52,7 @@ private:
     // One step of following the cursor; frames are drawn only while dragging.
     void TrackCursor(bool drawFrames);
     void EndDrag();
+    void LoadPictures(int dpi);
 
     HWND m_hwndTarget = nullptr;
     BOOL m_bSeeking = FALSE;
@@ -58,5 +61,6 @@ private:
     fw::UniqueIcon m_hIconIdle;
     fw::UniqueIcon m_hIconDragging;
     fw::UniqueIcon m_hIconWatching;
+    int m_iconPixels = 32;
     DWORD m_dwOwnProcessId;
 };

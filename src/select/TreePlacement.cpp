@@ -1,17 +1,20 @@
 #include "select/TreePlacement.h"
 
+#include "common/DpiScale.h"
+
 namespace orvex {
 
-WindowPlace PlaceTreeWindow(const ScreenRect& mainWindow, const ScreenRect& workArea) {
+WindowPlace PlaceTreeWindow(const ScreenRect& mainWindow, const ScreenRect& workArea, int dpi) {
     const ScreenRect& m = mainWindow;
+    const int width = ScaleForDpi(kTreeWindowWidth, dpi);
     int x;
-    if (m.left > kTreeWindowWidth)
-        x = m.left - kTreeWindowWidth;
-    else if (m.right + kTreeWindowWidth < workArea.right)
+    if (m.left > width)
+        x = m.left - width;
+    else if (m.right + width < workArea.right)
         x = m.right;
     else
-        x = m.left + (m.right - m.left) / 2 - kTreeWindowWidth / 2;
-    return {x, m.top, kTreeWindowWidth, m.bottom - m.top};
+        x = m.left + (m.right - m.left) / 2 - width / 2;
+    return {x, m.top, width, m.bottom - m.top};
 }
 
 } // namespace orvex

@@ -1,5 +1,6 @@
 #include "select/WindowTreeDialog.h"
 
+#include "common/WindowDpi.h"
 #include "framework/Resources.h"
 #include "process/ProcessList.h"
 #include "res/resource.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr RECT kEmptyRect{0, 0, 0, 0};
 constexpr COLORREF kToolBarMask = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF kTreeMask = RGB(0xFF, 0x00, 0xFF);
+constexpr int kPicturePixels = 16;
 
 orvex::TreeNode Node(HTREEITEM item) {
     return reinterpret_cast<orvex::TreeNode>(item);
@@ -46,6 +48,7 @@ ON_COMMAND(ID_TREE_COLLAPSE_ALL, OnCollapseAll)
 ON_COMMAND(ID_TREE_EXPAND_ALL, OnExpandAll)
 ON_COMMAND(ID_TREE_HIGHLIGHT, OnHighlight)
 ON_COMMAND(ID_TREE_ENABLE_VISIBLE, OnEnableVisible)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CWindowTreeDialog::CWindowTreeDialog(ToolWindowOwner& owner)
@@ -71,10 +74,7 @@ bool CWindowTreeDialog::CreateToolBar() {
                              kEmptyRect, m_hWnd, IDC_TREE_TOOLBAR))
         return false;
     m_wndToolBar.SetButtonStructSize(sizeof(TBBUTTON));
-    CBitmap pictures;
-    if (m_imlToolBar.Create(16, 16, ILC_COLOR16 | ILC_MASK, 6, 0) && pictures.LoadBitmap(IDB_TREE_TOOLBAR))
-        m_imlToolBar.Add(pictures, kToolBarMask);
-    m_wndToolBar.SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_imlToolBar.GetSafeHandle()));
+    LoadToolBarPictures(orvex::DpiOfWindow(m_hWnd));
     const TBBUTTON buttons[] = {
         CToolBarCtrl::Button(0, ID_TREE_CATEGORIZED, BTNS_CHECK),
         CToolBarCtrl::Button(1, ID_TREE_VIEW_OPTIONS, BTNS_WHOLEDROPDOWN),
@@ -117,12 +117,41 @@ bool CWindowTreeDialog::CreateTree() {
                               TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                           kEmptyRect, m_hWnd, IDC_TREE_TREE))
         return false;
-    // Without its pictures the tree still works.
-    CBitmap pictures;
-    if (m_imlTree.Create(16, 16, ILC_COLOR8 | ILC_MASK, orvex::kPictureCount, 0) &&
-        pictures.LoadBitmap(IDB_TREE_IMAGES) && m_imlTree.Add(pictures, kTreeMask) >= 0)
-        m_wndTree.SetImageList(m_imlTree.GetSafeHandle(), TVSIL_NORMAL);
+    LoadTreePictures(orvex::DpiOfWindow(m_hWnd));
     return true;
+}
+
+// Without their pictures the toolbar and the tree still work. Each control holds its old list
+// until it is given the new one, so the old one is destroyed only then.
+void CWindowTreeDialog::LoadToolBarPictures(int dpi) {
+    fw::UniqueImageList pictures =
+        orvex::LoadPicturesForDpi(IDB_TREE_TOOLBAR, kPicturePixels, dpi, kToolBarMask);
+    m_wndToolBar.SetImageList(pictures.get());
+    m_imlToolBar = std::move(pictures);
+}
+
+void CWindowTreeDialog::LoadTreePictures(int dpi) {
+    fw::UniqueImageList pictures = orvex::LoadPicturesForDpi(IDB_TREE_IMAGES, kPicturePixels, dpi, kTreeMask);
+    m_wndTree.SetImageList(pictures.get(), TVSIL_NORMAL);
+    m_imlTree = std::move(pictures);
+}
+
+LRESULT CWindowTreeDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
+    LoadToolBarPictures(HIWORD(dpis));
+    LoadTreePictures(HIWORD(dpis));
+    m_wndToolBar.SendMessage(TB_AUTOSIZE);
+    RECT first{};
+    m_wndToolBar.GetItemRect(0, &first);
+    REBARBANDINFOW band{};
+    band.cbSize = REBARBANDINFOW_V6_SIZE;
+    band.fMask = RBBIM_CHILDSIZE;
+    band.cxMinChild = static_cast<UINT>(first.right - first.left);
+    band.cyMinChild = static_cast<UINT>(first.bottom - first.top);
+    m_wndReBar.SetBandInfo(0, band);
+    orvex::TakeSuggestedRect(m_hWnd, suggested);
+    const RECT client = GetClientRect();
+    OnSize(SIZE_RESTORED, client.right, client.bottom);
+    return 0;
 }
 
 BOOL CWindowTreeDialog::OnInitDialog() {

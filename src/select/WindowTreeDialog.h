@@ -5,6 +5,7 @@
 
 #include "common/ToolWindowOwner.h"
 #include "framework/Controls.h"
+#include "framework/Handles.h"
 #include "framework/ModelessDialog.h"
 #include "select/WindowTreeBuilder.h"
 
@@ -35,7 +36,7 @@ public:
     const TREEITEMDATA* RecordOf(HTREEITEM item) const;
 
     ToolWindowOwner& m_owner;
-    CImageList m_imlTree;
+    fw::UniqueImageList m_imlTree;
     CReBarCtrl m_wndReBar;
     CToolBarCtrl m_wndToolBar;
     CTreeCtrl m_wndTree;
@@ -84,6 +85,11 @@ private:
     void ExpandSelectedBranch(UINT action);
     void ExpandBranch(HTREEITEM item, UINT action);
 
+    // The pictures for the window's DPI, made again when it changes.
+    void LoadToolBarPictures(int dpi);
+    void LoadTreePictures(int dpi);
+    LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
+
     // The toolbar never frees its pictures; the dialog does.
-    CImageList m_imlToolBar;
+    fw::UniqueImageList m_imlToolBar;
 };

@@ -15,9 +15,10 @@ int KeepInside(int start, int length, int low, int high) {
 } // namespace
 
 PlacementPoint PlaceSendMessageDialog(const ScreenRect& mainWindow, int width, int height,
-                                      const ScreenRect& workArea) {
+                                      const ScreenRect& workArea, int dpi) {
     // 64-bit intermediate: rectangles far off the screen must not overflow.
-    const long long wantedTop = static_cast<long long>(mainWindow.bottom) - kSendDialogBottomGap - height;
+    const long long wantedTop =
+        static_cast<long long>(mainWindow.bottom) - ScaleForDpi(kSendDialogBottomGap, dpi) - height;
     const int top = static_cast<int>(std::clamp<long long>(wantedTop, -0x40000000LL, 0x40000000LL));
     return {KeepInside(mainWindow.left, width, workArea.left, workArea.right),
             KeepInside(top, height, workArea.top, workArea.bottom)};

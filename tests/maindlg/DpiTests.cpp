@@ -1,0 +1,99 @@
+// The main window at another scaling, in the test process: a move to a monitor of another DPI (the
+// message Wine never sends, made here), the stored placement read at another DPI, the empty list's
+// font.
+#include "harness/TestText.h"
+#include "maindlg/MainDialogFixture.h"
+
+#include <commctrl.h>
+
+namespace {
+
+using maindlg_test::MainDialogTest;
+using maindlg_test::ReadProfileDword;
+using maindlg_test::WriteProfileBinary;
+using maindlg_test::WriteProfileDword;
+
+constexpr wchar_t kSection[] = L"Settings\\WindowPlacement";
+
+SIZE SizeOf(const RECT& rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+SIZE PictureSize(const CToolBarCtrl& toolBar) {
+    SIZE size{};
+    int cx = 0, cy = 0;
+    if (::ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(toolBar.SendMessage(TB_GETIMAGELIST)), &cx, &cy))
+        size = {cx, cy};
+    return size;
+}
+
+TEST_F(MainDialogTest, AMoveToAMonitorAtTwiceTheScalingTakesTheSuggestedRectangleAndDoublesThePictures) {
+    ASSERT_TRUE(OpenDialog());
+    const int dpi = dialog->m_dpi;
+    ASSERT_EQ(dpi, 96) << "the test session runs at 100%";
+    EXPECT_EQ(PictureSize(dialog->m_wndViewToolBar).cy, 32);
+    // A band alone on its row stretches the tool sideways; its height is the icon's.
+    EXPECT_EQ(SizeOf(dialog->m_wndFinderTool.GetClientRect()).cy, 32);
+
+    RECT suggested{100, 80, 100 + 1100, 80 + 700};
+    dialog->SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    harness::PumpMessages();
+    EXPECT_TRUE(harness::SameRect(dialog->GetWindowRect(), suggested))
+        << harness::Describe(dialog->GetWindowRect());
+    EXPECT_EQ(PictureSize(dialog->m_wndViewToolBar).cy, 64);
+    EXPECT_EQ(PictureSize(dialog->m_wndWindowToolBar).cy, 64);
+    EXPECT_EQ(SizeOf(dialog->m_wndFinderTool.GetClientRect()).cy, 64);
+    RECT refresh{};
+    dialog->m_wndViewToolBar.GetItemRect(1, &refresh);
+    EXPECT_GE(refresh.bottom - refresh.top, 64) << "the buttons grew around their pictures";
+    const RECT list = dialog->m_wndProperties.GetWindowRect();
+    EXPECT_GE(list.top - dialog->m_wndReBar.GetWindowRect().top, 64) << "the list moved below the larger bar";
+
+    dialog->SetWindowPos(nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(SizeOf(dialog->GetWindowRect()).cx, 858);
+    EXPECT_EQ(SizeOf(dialog->GetWindowRect()).cy, 330);
+}
+
+TEST_F(MainDialogTest, APlacementStoredAtAnotherScalingKeepsItsCornerAndScalesItsSize) {
+    const RECT stored{120, 90, 120 + 1200, 90 + 800}; // measured at 192 DPI
+    ASSERT_TRUE(WriteProfileBinary(kSection, L"MainWindowRect", &stored, sizeof(stored)));
+    ASSERT_TRUE(WriteProfileDword(kSection, L"PlacementDpi", 192));
+    ASSERT_TRUE(OpenDialog());
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    ::GetWindowPlacement(Main(), &placement);
+    EXPECT_TRUE(harness::SameRect(placement.rcNormalPosition, RECT{120, 90, 120 + 600, 90 + 400}))
+        << harness::Describe(placement.rcNormalPosition);
+    CloseDialog();
+    EXPECT_EQ(ReadProfileDword(kSection, L"PlacementDpi"), 96u)
+        << "stored again with the DPI it was measured at";
+}
+
+TEST(EmptyListFont, IsTheSameFaceTwiceAsTallAtTwiceTheDpi) {
+    HDC screen = ::GetDC(nullptr);
+    const auto measureFont = [screen](HGDIOBJ font) {
+        HGDIOBJ previous = ::SelectObject(screen, font);
+        TEXTMETRICW metrics{};
+        wchar_t face[LF_FACESIZE] = {};
+        ::GetTextMetricsW(screen, &metrics);
+        ::GetTextFaceW(screen, LF_FACESIZE, face);
+        ::SelectObject(screen, previous);
+        return std::make_pair(metrics.tmHeight, std::wstring(face));
+    };
+    const fw::UniqueFont at96 = EmptyTextFont(96), at192 = EmptyTextFont(192);
+    const auto [height96, face96] = measureFont(at96.get());
+    const auto [height192, face192] = measureFont(at192.get());
+    const auto [stockHeight, stockFace] = measureFont(::GetStockObject(ANSI_VAR_FONT));
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_EQ(face96, stockFace);
+    EXPECT_EQ(height96, stockHeight) << "at 100% the list looks as it always has";
+    EXPECT_EQ(face192, face96);
+    // The size asked for doubles exactly; the drawn glyph cell within the rounding of a small font.
+    LOGFONTW asked96{}, asked192{};
+    ::GetObjectW(at96.get(), sizeof(asked96), &asked96);
+    ::GetObjectW(at192.get(), sizeof(asked192), &asked192);
+    EXPECT_EQ(asked192.lfHeight, 2 * asked96.lfHeight);
+    EXPECT_NEAR(height192, 2 * height96, 2) << height96 << " at 96 DPI";
+}
+
+} // namespace
