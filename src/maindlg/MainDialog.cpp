@@ -233,8 +233,12 @@ BOOL CMainDialog::OnInitDialog() {
         m_messageLogRect = stored;
     if (orvex::MessageFilter stored = LoadMessageLogFilter(); !stored.ShowsEverything())
         m_messageLogFilter = stored;
+    SetUpKeyboard();
     ShowWindowProperties(nullptr);
-    return TRUE;
+    // The focus starts in the list, where a pick's rows are read and copied, though the toolbars
+    // come before it in the Tab order.
+    m_wndProperties.SetFocus();
+    return FALSE;
 }
 
 namespace {

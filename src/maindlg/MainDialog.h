@@ -6,6 +6,7 @@
 #include "common/ToolWindowOwner.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/ToolBarKeyboard.h"
 #include "inspect/PropertiesView.h"
 #include "maindlg/HotKeyRegistration.h"
 #include "maindlg/PickHistory.h"
@@ -51,6 +52,9 @@ public:
     CPropertiesView m_wndProperties;
     CToolBarCtrl m_wndWindowToolBar;
     CToolBarCtrl m_wndAboutToolBar;
+    CToolBarKeyboard m_viewToolBarKeys;
+    CToolBarKeyboard m_windowToolBarKeys;
+    CToolBarKeyboard m_aboutToolBarKeys;
     CWindowTreeDialog* m_pWindowTreeDialog = nullptr;
     CSendMessageDialog* m_pSendMessageDialog = nullptr;
     CMessageLogDialog* m_pMessageLogDialog = nullptr;
@@ -106,6 +110,8 @@ private:
     bool CreateWindowToolBar();
     bool CreateAboutToolBar();
     void UpdateToggleButton();
+    // Tab through every part of the window, the toolbars worked with the arrow keys.
+    void SetUpKeyboard();
     void RestorePlacement();
     void SavePlacement();
     void KeepMessageLogFilter(const orvex::MessageFilter& filter);
