@@ -24,6 +24,8 @@ ON_WM_LBUTTONUP()
 ON_WM_TIMER()
 ON_WM_GETDLGCODE()
 ON_WM_CAPTURECHANGED()
+ON_MESSAGE(WM_SETFOCUS, OnFocusChanged)
+ON_MESSAGE(WM_KILLFOCUS, OnFocusChanged)
 END_MESSAGE_MAP()
 
 CSeekerStatic::CSeekerStatic()
@@ -63,8 +65,21 @@ BOOL CSeekerStatic::OnEraseBkgnd(HDC) {
 void CSeekerStatic::OnPaint() {
     fw::PaintDC dc(m_hWnd);
     const RECT client = GetClientRect();
-    ::DrawIconEx(dc.get(), (client.right - 32) / 2, (client.bottom - 32) / 2, CurrentIcon(), 32, 32, 0,
-                 nullptr, DI_NORMAL);
+    RECT picture{(client.right - 32) / 2, (client.bottom - 32) / 2, 0, 0};
+    picture.right = picture.left + 32;
+    picture.bottom = picture.top + 32;
+    ::DrawIconEx(dc.get(), picture.left, picture.top, CurrentIcon(), 32, 32, 0, nullptr, DI_NORMAL);
+    if (::GetFocus() == m_hWnd) {
+        // Inside the picture's frame, as a push button shows it inside its edge: the window is no
+        // larger than the picture, and dots drawn over the frame's grey would not be seen.
+        ::InflateRect(&picture, -3, -3);
+        ::DrawFocusRect(dc.get(), &picture);
+    }
+}
+
+LRESULT CSeekerStatic::OnFocusChanged(WPARAM, LPARAM) {
+    Invalidate();
+    return Default();
 }
 
 UINT CSeekerStatic::OnGetDlgCode() {
