@@ -308,7 +308,7 @@ TEST_F(TreeContextMenuTest, OnlyAWindowNodesLabelOpensTheMenu) {
     RightClickAt({label.left + 3, middle});
     watcher->Stop();
     ASSERT_TRUE(watcher->Seen()) << "no menu on a window node's label";
-    EXPECT_EQ(seen.items, (std::vector<std::wstring>{L"&Enable/Visible", L"&HighLight"}));
+    EXPECT_EQ(seen.items, (std::vector<std::wstring>{L"Enable/Visible", L"HighLight"}));
     EXPECT_EQ(TreeCtrl().GetSelectedItem(), node) << "the node is selected first";
     EXPECT_EQ(dialog->m_hSelectedWnd, top);
 }
