@@ -24,6 +24,17 @@ bool PressToolBarButton(const CToolBarCtrl& toolBar, int command, HWND commandTa
     const std::optional<TBBUTTON> button = ButtonAt(toolBar, index);
     if (!button || !Pressable(*button))
         return false;
+    if (button->fsStyle & BTNS_WHOLEDROPDOWN) {
+        // A button that is all drop-down arrow gives no command: its owner shows the drop-down.
+        NMTOOLBARW drop{};
+        drop.hdr.hwndFrom = toolBar.m_hWnd;
+        drop.hdr.idFrom = static_cast<UINT_PTR>(toolBar.GetDlgCtrlID());
+        drop.hdr.code = TBN_DROPDOWN;
+        drop.iItem = command;
+        toolBar.GetItemRect(index, &drop.rcButton);
+        ::SendMessageW(commandTarget, WM_NOTIFY, drop.hdr.idFrom, reinterpret_cast<LPARAM>(&drop));
+        return true;
+    }
     if (button->fsStyle & BTNS_CHECK)
         toolBar.CheckButton(command, !(button->fsState & TBSTATE_CHECKED));
     ::SendMessageW(commandTarget, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
@@ -34,6 +45,7 @@ bool PressToolBarButton(const CToolBarCtrl& toolBar, int command, HWND commandTa
 BEGIN_MESSAGE_MAP(CToolBarKeyboard, CWnd)
 ON_WM_GETDLGCODE()
 ON_WM_KEYDOWN()
+ON_MESSAGE(WM_KEYUP, OnKeyUp)
 ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
 ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
 ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
@@ -78,12 +90,33 @@ void CToolBarKeyboard::OnKeyDown(UINT virtualKey, UINT, UINT) {
         ShowKeyboardButton(NextPressable(current, 1));
         break;
     case VK_SPACE:
-        if (const std::optional<TBBUTTON> button = ButtonAt(CToolBarCtrl(m_hWnd), current))
-            PressToolBarButton(CToolBarCtrl(m_hWnd), button->idCommand, m_commandTarget);
+        // Held down until Space is let go, as a push button is. By then the character the key
+        // typed has gone too, and cannot reach (and close) a drop-down menu the press opens.
+        if (const std::optional<TBBUTTON> button = ButtonAt(CToolBarCtrl(m_hWnd), current);
+            button && Pressable(*button)) {
+            m_heldCommand = button->idCommand;
+            SendMessage(TB_PRESSBUTTON, static_cast<WPARAM>(m_heldCommand), MAKELPARAM(TRUE, 0));
+        }
         break;
     default:
         Default();
     }
+}
+
+LRESULT CToolBarKeyboard::OnKeyUp(WPARAM virtualKey, LPARAM) {
+    if (virtualKey != VK_SPACE || !m_heldCommand)
+        return Default();
+    const int command = ReleaseHeldButton();
+    PressToolBarButton(CToolBarCtrl(m_hWnd), command, m_commandTarget);
+    return 0;
+}
+
+int CToolBarKeyboard::ReleaseHeldButton() {
+    const int command = m_heldCommand;
+    m_heldCommand = 0;
+    if (command)
+        SendMessage(TB_PRESSBUTTON, static_cast<WPARAM>(command), MAKELPARAM(FALSE, 0));
+    return command;
 }
 
 LRESULT CToolBarKeyboard::OnSetFocus(WPARAM, LPARAM) {
@@ -95,6 +128,7 @@ LRESULT CToolBarKeyboard::OnSetFocus(WPARAM, LPARAM) {
 
 LRESULT CToolBarKeyboard::OnKillFocus(WPARAM, LPARAM) {
     const LRESULT result = Default();
+    ReleaseHeldButton(); // Space let go elsewhere presses nothing
     SendMessage(TB_SETHOTITEM, static_cast<WPARAM>(-1));
     return result;
 }

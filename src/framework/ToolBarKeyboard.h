@@ -19,6 +19,7 @@ public:
 protected:
     UINT OnGetDlgCode();
     void OnKeyDown(UINT virtualKey, UINT repeat, UINT flags);
+    LRESULT OnKeyUp(WPARAM virtualKey, LPARAM);
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnKillFocus(WPARAM, LPARAM);
     LRESULT OnMouseLeave(WPARAM, LPARAM);
@@ -28,12 +29,15 @@ private:
     // -1 when there is none.
     int NextPressable(int from, int step) const;
     void ShowKeyboardButton(int index);
+    // Lets the button held down with Space up again; its command, or 0 when none was held.
+    int ReleaseHeldButton();
 
     HWND m_commandTarget = nullptr;
     int m_keyboardButton = -1; // the button the keys are on, by index
+    int m_heldCommand = 0;     // the button Space holds down, by command
 };
 
 // Presses the button of `command` as a click does: a check button turns over first, then its
-// command goes to `commandTarget`. False, with nothing done, when `toolBar` has no such button or
-// it is greyed or hidden.
+// command goes to `commandTarget`; a drop-down button tells `commandTarget` to show its drop-down. False,
+// with nothing done, when `toolBar` has no such button or it is greyed or hidden.
 bool PressToolBarButton(const CToolBarCtrl& toolBar, int command, HWND commandTarget);
