@@ -1,6 +1,7 @@
 // The main window from the keyboard: the command keys, which work wherever the focus is in the
 // window and run a toolbar button's command as its click does (and not while it is greyed), Alt+Left
-// and Alt+Right over the finished picks, and the Tab order through the window's parts.
+// and Alt+Right over the finished picks, the Tab order through the window's parts, and the focus
+// shown in each.
 #include "maindlg/MainDialog.h"
 
 #include "res/resource.h"
@@ -65,4 +66,17 @@ void CMainDialog::SetUpKeyboard() {
     m_viewToolBarKeys.Attach(m_wndViewToolBar, m_hWnd);
     m_windowToolBarKeys.Attach(m_wndWindowToolBar, m_hWnd);
     m_aboutToolBarKeys.Attach(m_wndAboutToolBar, m_hWnd);
+}
+
+// The list shows where its keys act once it has the focus: with no row focused the first one takes
+// the focus, though not the selection.
+void CMainDialog::ShowListFocus() {
+    if (::GetFocus() == m_wndProperties.m_hWnd && m_wndProperties.GetItemCount() > 0 &&
+        m_wndProperties.GetNextItem(-1, LVNI_FOCUSED) < 0)
+        m_wndProperties.SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+LRESULT CMainDialog::OnPropertiesFocused(NMHDR*) {
+    ShowListFocus();
+    return 0;
 }

@@ -79,6 +79,7 @@ ON_WM_DESTROY()
 ON_WM_ENDSESSION()
 ON_NOTIFY(PVN_PREPAREMENU, IDC_PROPERTIES, OnPreparePropertyMenu)
 ON_NOTIFY(PVN_GOTOWINDOW, IDC_PROPERTIES, OnGoToWindow)
+ON_NOTIFY(NM_SETFOCUS, IDC_PROPERTIES, OnPropertiesFocused)
 ON_COMMAND_RANGE(ID_PROPERTY_GO_PARENT, ID_PROPERTY_GO_NEXT, OnGoToRelated)
 ON_COMMAND(ID_PROPERTY_BACK, OnBack)
 ON_COMMAND(ID_PROPERTY_FORWARD, OnForward)
@@ -346,6 +347,7 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
     }
     m_wndProperties.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
     m_wndProperties.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
+    ShowListFocus();
     m_wndProperties.SendMessage(WM_SETREDRAW, TRUE);
     m_wndProperties.Invalidate();
     return result;

@@ -95,6 +95,7 @@ protected:
     void OnDisplayWindowTree();
     void OnMessageLog();
     BOOL PreTranslateMessage(MSG* message) override;
+    LRESULT OnPropertiesFocused(NMHDR* focused);
     LRESULT OnPreparePropertyMenu(NMPROPERTYMENU* prepare);
     LRESULT OnGoToWindow(NMPROPERTYWINDOW* go);
     void OnGoToRelated(UINT id);
@@ -112,6 +113,7 @@ private:
     void UpdateToggleButton();
     // Tab through every part of the window, the toolbars worked with the arrow keys.
     void SetUpKeyboard();
+    void ShowListFocus();
     void RestorePlacement();
     void SavePlacement();
     void KeepMessageLogFilter(const orvex::MessageFilter& filter);
