@@ -27,7 +27,8 @@ MessageCategory CategoryAt(int index) {
 // The letter of each box's access key, in the order of the boxes: none is taken twice in the
 // dialog, whose other labels have N, A, R and W.
 constexpr wchar_t kCategoryKeys[] = L"MKlPFzTCeO";
-static_assert(std::size(kCategoryKeys) - 1 == kCategoryCount, "one access key per category");
+static_assert(static_cast<int>(std::size(kCategoryKeys)) - 1 == kCategoryCount,
+              "one access key per category");
 
 // The category's name with its key's letter marked where it first stands.
 std::wstring CategoryLabel(int index) {
