@@ -81,6 +81,7 @@ ON_WM_DESTROY()
 ON_WM_ENDSESSION()
 ON_NOTIFY(PVN_PREPAREMENU, IDC_PROPERTIES, OnPreparePropertyMenu)
 ON_NOTIFY(PVN_GOTOWINDOW, IDC_PROPERTIES, OnGoToWindow)
+ON_NOTIFY(NM_SETFOCUS, IDC_PROPERTIES, OnPropertiesFocused)
 ON_COMMAND_RANGE(ID_PROPERTY_GO_PARENT, ID_PROPERTY_GO_NEXT, OnGoToRelated)
 ON_COMMAND(ID_PROPERTY_BACK, OnBack)
 ON_COMMAND(ID_PROPERTY_FORWARD, OnForward)
@@ -241,8 +242,12 @@ BOOL CMainDialog::OnInitDialog() {
             orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(stored), storedDpi, m_dpi));
     if (orvex::MessageFilter stored = LoadMessageLogFilter(); !stored.ShowsEverything())
         m_messageLogFilter = stored;
+    SetUpKeyboard();
     ShowWindowProperties(nullptr);
-    return TRUE;
+    // The focus starts in the list, where a pick's rows are read and copied, though the toolbars
+    // come before it in the Tab order.
+    m_wndProperties.SetFocus();
+    return FALSE;
 }
 
 namespace {
@@ -352,6 +357,7 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
     }
     m_wndProperties.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
     m_wndProperties.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
+    ShowListFocus();
     m_wndProperties.SendMessage(WM_SETREDRAW, TRUE);
     m_wndProperties.Invalidate();
     return result;

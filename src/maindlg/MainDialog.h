@@ -6,6 +6,7 @@
 #include "common/ToolWindowOwner.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/ToolBarKeyboard.h"
 #include "inspect/PropertiesView.h"
 #include "maindlg/HotKeyRegistration.h"
 #include "maindlg/PickHistory.h"
@@ -51,6 +52,9 @@ public:
     CPropertiesView m_wndProperties;
     CToolBarCtrl m_wndWindowToolBar;
     CToolBarCtrl m_wndAboutToolBar;
+    CToolBarKeyboard m_viewToolBarKeys;
+    CToolBarKeyboard m_windowToolBarKeys;
+    CToolBarKeyboard m_aboutToolBarKeys;
     CWindowTreeDialog* m_pWindowTreeDialog = nullptr;
     CSendMessageDialog* m_pSendMessageDialog = nullptr;
     CMessageLogDialog* m_pMessageLogDialog = nullptr;
@@ -96,6 +100,7 @@ protected:
     void OnDisplayWindowTree();
     void OnMessageLog();
     BOOL PreTranslateMessage(MSG* message) override;
+    LRESULT OnPropertiesFocused(NMHDR* focused);
     LRESULT OnPreparePropertyMenu(NMPROPERTYMENU* prepare);
     LRESULT OnGoToWindow(NMPROPERTYWINDOW* go);
     void OnGoToRelated(UINT id);
@@ -118,6 +123,9 @@ private:
     // `pixels` at 96 DPI as they are at the window's DPI.
     int Scaled(int pixels) const;
     void UpdateToggleButton();
+    // Tab through every part of the window, the toolbars worked with the arrow keys.
+    void SetUpKeyboard();
+    void ShowListFocus();
     // The stored placement, its sizes measured at `storedDpi`.
     void RestorePlacement(int storedDpi);
     void SavePlacement();

@@ -1,7 +1,6 @@
 // Moving between windows from the main window: the property list's Go to items, a double-clicked
 // row naming a window, Back and Forward (Alt+Left and Alt+Right) over the finished picks, and the
-// choice of the further groups in the Detail listing; the listing copied whole as JSON; and Ctrl+F,
-// which opens Find Window.
+// choice of the further groups in the Detail listing; and the listing copied whole as JSON.
 #include "maindlg/MainDialog.h"
 
 #include "common/ClipboardText.h"
@@ -85,24 +84,6 @@ void CMainDialog::OnToggleMoreProperties() {
     m_settings.m_bMoreProperties = m_settings.m_bMoreProperties ? 0 : 1;
     if (m_hSelectedWnd)
         ShowWindowProperties(m_hSelectedWnd);
-}
-
-BOOL CMainDialog::PreTranslateMessage(MSG* message) {
-    // Alt+Left and Alt+Right, wherever the focus is in the main window. The key still goes its usual
-    // way: the window system must see a key pressed with Alt, or releasing Alt would open the
-    // window's menu.
-    if (message->message == WM_KEYDOWN && message->wParam == 'F' && ::GetKeyState(VK_CONTROL) < 0 &&
-        ::GetKeyState(VK_MENU) >= 0) {
-        OpenFindWindow();
-        return TRUE;
-    }
-    if (message->message == WM_SYSKEYDOWN && (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
-        if (message->wParam == VK_LEFT)
-            OnBack();
-        else
-            OnForward();
-    }
-    return CDialog::PreTranslateMessage(message);
 }
 
 void CMainDialog::OnCopyAllAsJson() {

@@ -5,6 +5,8 @@
 #include "res/resource.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 #include <utility>
 
 namespace {
@@ -20,6 +22,20 @@ int CategoryBox(int index) {
 
 MessageCategory CategoryAt(int index) {
     return static_cast<MessageCategory>(index);
+}
+
+// The letter of each box's access key, in the order of the boxes: none is taken twice in the
+// dialog, whose other labels have N, A, R and W.
+constexpr wchar_t kCategoryKeys[] = L"MKlPFzTCeO";
+static_assert(static_cast<int>(std::size(kCategoryKeys)) - 1 == kCategoryCount,
+              "one access key per category");
+
+// The category's name with its key's letter marked where it first stands.
+std::wstring CategoryLabel(int index) {
+    std::wstring label = orvex::CategoryName(CategoryAt(index));
+    if (const size_t at = label.find(kCategoryKeys[index]); at != std::wstring::npos)
+        label.insert(at, 1, L'&');
+    return label;
 }
 
 // A choice from the drop-down list is told before the edit field shows it.
@@ -55,7 +71,7 @@ BOOL CMessageFilterDialog::OnInitDialog() {
     m_wndMessage = CWindowView(GetDlgItem(IDC_FILTER_MESSAGE));
     m_wndExcluded = CWindowView(GetDlgItem(IDC_FILTER_EXCLUDED));
     for (int index = 0; index < kCategoryCount; ++index)
-        ::SetDlgItemTextW(m_hWnd, CategoryBox(index), orvex::CategoryName(CategoryAt(index)));
+        ::SetDlgItemTextW(m_hWnd, CategoryBox(index), CategoryLabel(index).c_str());
     ShowCategories(m_filter.shownCategories);
     for (std::wstring_view name : orvex::WindowMessageNames()) {
         const std::wstring item(name);

@@ -127,6 +127,7 @@ bool CMessageLogDialog::CreateToolBar() {
     for (size_t i = 0; i < std::size(buttons); ++i)
         buttons[i].iString = m_wndToolBar.AddString(labels[i]);
     m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
+    m_toolBarKeys.Attach(m_wndToolBar, m_hWnd);
     if (!m_wndScope.CreateControl(0, WC_COMBOBOXW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
                                   RECT{0, 0, Scaled(220), Scaled(200)}, m_hWnd, IDC_MSGLOG_SCOPE))
         return false;

@@ -7,6 +7,7 @@
 #include "framework/Controls.h"
 #include "framework/Handles.h"
 #include "framework/ModelessDialog.h"
+#include "framework/ToolBarKeyboard.h"
 #include "msglog/LogLineText.h"
 #include "msglog/LogLines.h"
 #include "msglog/MessageFilter.h"
@@ -98,6 +99,7 @@ private:
 
     ToolWindowOwner& m_owner;
     CToolBarCtrl m_wndToolBar;
+    CToolBarKeyboard m_toolBarKeys;
     CWindowView m_wndScope;
     CWindowView m_wndList;
     CWindowView m_wndStatus;

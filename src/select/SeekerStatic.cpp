@@ -29,6 +29,8 @@ ON_WM_LBUTTONUP()
 ON_WM_TIMER()
 ON_WM_GETDLGCODE()
 ON_WM_CAPTURECHANGED()
+ON_MESSAGE(WM_SETFOCUS, OnFocusChanged)
+ON_MESSAGE(WM_KILLFOCUS, OnFocusChanged)
 END_MESSAGE_MAP()
 
 CSeekerStatic::CSeekerStatic() : m_dwOwnProcessId(::GetCurrentProcessId()) {
@@ -87,8 +89,23 @@ BOOL CSeekerStatic::OnEraseBkgnd(HDC) {
 void CSeekerStatic::OnPaint() {
     fw::PaintDC dc(m_hWnd);
     const RECT client = GetClientRect();
-    ::DrawIconEx(dc.get(), (client.right - m_iconPixels) / 2, (client.bottom - m_iconPixels) / 2,
-                 CurrentIcon(), m_iconPixels, m_iconPixels, 0, nullptr, DI_NORMAL);
+    RECT picture{(client.right - m_iconPixels) / 2, (client.bottom - m_iconPixels) / 2, 0, 0};
+    picture.right = picture.left + m_iconPixels;
+    picture.bottom = picture.top + m_iconPixels;
+    ::DrawIconEx(dc.get(), picture.left, picture.top, CurrentIcon(), m_iconPixels, m_iconPixels, 0, nullptr,
+                 DI_NORMAL);
+    if (::GetFocus() == m_hWnd) {
+        // Inside the picture's frame, as a push button shows it inside its edge: the window is no
+        // larger than the picture, and dots drawn over the frame's grey would not be seen.
+        const int inset = orvex::ScaleForDpi(3, orvex::DpiOfWindow(m_hWnd));
+        ::InflateRect(&picture, -inset, -inset);
+        ::DrawFocusRect(dc.get(), &picture);
+    }
+}
+
+LRESULT CSeekerStatic::OnFocusChanged(WPARAM, LPARAM) {
+    Invalidate();
+    return Default();
 }
 
 UINT CSeekerStatic::OnGetDlgCode() {

@@ -44,6 +44,7 @@ protected:
     void OnTimer(UINT_PTR id);
     UINT OnGetDlgCode();
     void OnCaptureChanged(HWND newCapture);
+    LRESULT OnFocusChanged(WPARAM, LPARAM);
 
 private:
     HICON CurrentIcon() const;

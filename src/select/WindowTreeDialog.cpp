@@ -68,9 +68,9 @@ int CWindowTreeDialog::OnCreate(CREATESTRUCTW*) {
 }
 
 bool CWindowTreeDialog::CreateToolBar() {
-    if (!m_wndToolBar.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TBSTYLE_TOOLTIPS |
-                                 TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | CCS_TOP | CCS_NORESIZE |
-                                 CCS_NOPARENTALIGN | CCS_NODIVIDER,
+    if (!m_wndToolBar.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                                 TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | CCS_TOP |
+                                 CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
                              kEmptyRect, m_hWnd, IDC_TREE_TOOLBAR))
         return false;
     m_wndToolBar.SetButtonStructSize(sizeof(TBBUTTON));
@@ -86,6 +86,7 @@ bool CWindowTreeDialog::CreateToolBar() {
         CToolBarCtrl::Button(5, ID_TREE_EXPAND_ALL, BTNS_BUTTON),
     };
     m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
+    m_toolBarKeys.Attach(m_wndToolBar, m_hWnd);
     return true;
 }
 
@@ -94,6 +95,8 @@ bool CWindowTreeDialog::CreateReBar() {
                                RBS_FIXEDORDER | CCS_TOP | CCS_NORESIZE | CCS_NOPARENTALIGN,
                            kEmptyRect, m_hWnd, IDC_TREE_REBAR))
         return false;
+    // Tab reaches the toolbar inside the rebar only through a control parent.
+    m_wndReBar.ModifyStyleEx(0, WS_EX_CONTROLPARENT);
     RECT first{};
     m_wndToolBar.GetItemRect(0, &first);
     SIZE whole{};
@@ -113,8 +116,8 @@ bool CWindowTreeDialog::CreateReBar() {
 }
 
 bool CWindowTreeDialog::CreateTree() {
-    if (!m_wndTree.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS |
-                              TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+    if (!m_wndTree.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                              TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                           kEmptyRect, m_hWnd, IDC_TREE_TREE))
         return false;
     LoadTreePictures(orvex::DpiOfWindow(m_hWnd));

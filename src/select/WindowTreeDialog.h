@@ -7,6 +7,7 @@
 #include "framework/Controls.h"
 #include "framework/Handles.h"
 #include "framework/ModelessDialog.h"
+#include "framework/ToolBarKeyboard.h"
 #include "select/WindowTreeBuilder.h"
 
 #include <memory>
@@ -90,6 +91,7 @@ private:
     void LoadTreePictures(int dpi);
     LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
 
+    CToolBarKeyboard m_toolBarKeys;
     // The toolbar never frees its pictures; the dialog does.
     fw::UniqueImageList m_imlToolBar;
 };

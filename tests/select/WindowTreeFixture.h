@@ -165,7 +165,9 @@ inline std::unique_ptr<harness::WindowWatcher> WatchForPopup(PopupSeen& seen, st
                 for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
                     wchar_t text[64] = {};
                     ::GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-                    seen.items.push_back(text);
+                    std::wstring shown = text;
+                    std::erase(shown, L'&'); // the marks of the access keys
+                    seen.items.push_back(shown);
                     seen.checked.push_back(
                         (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED) != 0);
                 }
