@@ -3,7 +3,7 @@
 
 ORVEX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ORVEX_PACKAGES=(
-    cmake make g++ googletest clang libclang-rt-14-dev nlohmann-json3-dev
+    cmake make g++ googletest clang libclang-rt-14-dev nlohmann-json3-dev python3
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     wine wine64 fonts-wine
     xvfb xauth xdotool imagemagick procps
