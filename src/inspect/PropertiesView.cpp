@@ -10,6 +10,7 @@
 
 #include <uxtheme.h>
 
+#include <algorithm>
 #include <cwchar>
 
 namespace {
@@ -29,6 +30,7 @@ constexpr LPARAM kHeadingRow = -1;
 constexpr UINT kSkipHeading = WM_APP + 1;
 constexpr int kMarkerPixels = 16;
 constexpr int kColumnWidth = 230;
+constexpr int kNamePadding = 12; // the list's margins on both sides of a name
 
 const wchar_t* HeaderOfGroup(int id) {
     return orvex::GroupHeading(id).data(); // a literal, so terminated
@@ -103,6 +105,29 @@ void CPropertiesView::SetDpi(int dpi) {
     m_emptyTextFont = EmptyTextFont(dpi);
     m_headingFont.reset(); // made again from the list's font at its next drawing
     Invalidate();
+}
+
+void CPropertiesView::FitNameColumn() {
+    SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
+    // Some lists measure a name without the indent it is drawn at; the indented names then end in
+    // an ellipsis. The column is made as wide as the widest name with its marker and indent.
+    int markerWidth = 0, markerHeight = 0;
+    if (HIMAGELIST markers = reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL)))
+        ::ImageList_GetIconSize(markers, &markerWidth, &markerHeight);
+    int widest = static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, 0));
+    for (int row = 0, count = GetItemCount(); row < count; ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_INDENT;
+        item.iItem = row;
+        if (IsHeadingRow(row) || !SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
+            continue;
+        const std::wstring name = GetItemText(row, 0);
+        const int width =
+            static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(name.c_str()))) +
+            (item.iIndent + 1) * markerWidth + orvex::ScaleForDpi(kNamePadding, m_dpi);
+        widest = std::max(widest, width);
+    }
+    SetColumnWidth(0, widest);
 }
 
 bool CPropertiesView::IsHeadingRow(int item) const {

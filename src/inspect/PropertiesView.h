@@ -37,6 +37,8 @@ public:
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
     // The marker, the indent and the empty list's message drawn for `dpi`.
     void SetDpi(int dpi);
+    // The name column as wide as its widest name, indent included.
+    void FitNameColumn();
     int AddProperty(int group, const std::wstring& name, const std::wstring& value, int kind) override;
     // Replaces the message painted while the list is empty; does not repaint by itself.
     void SetEmptyText(const std::wstring& text) { m_emptyText = text; }

@@ -68,12 +68,17 @@ void CMainDialog::SetUpKeyboard() {
     m_aboutToolBarKeys.Attach(m_wndAboutToolBar, m_hWnd);
 }
 
-// The list shows where its keys act once it has the focus: with no row focused the first one takes
-// the focus, though not the selection.
+// The list shows where its keys act once it has the focus: with no row focused the first property
+// row takes the focus, though not the selection.
 void CMainDialog::ShowListFocus() {
-    if (::GetFocus() == m_wndProperties.m_hWnd && m_wndProperties.GetItemCount() > 0 &&
-        m_wndProperties.GetNextItem(-1, LVNI_FOCUSED) < 0)
-        m_wndProperties.SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
+    if (::GetFocus() != m_wndProperties.m_hWnd || m_wndProperties.GetNextItem(-1, LVNI_FOCUSED) >= 0)
+        return;
+    // A heading is never selected, so the focus goes to the first property row.
+    for (int row = 0, count = m_wndProperties.GetItemCount(); row < count; ++row)
+        if (!m_wndProperties.IsHeadingRow(row)) {
+            m_wndProperties.SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
+            return;
+        }
 }
 
 LRESULT CMainDialog::OnPropertiesFocused(NMHDR*) {

@@ -355,7 +355,7 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
         if (!result)
             m_wndProperties.SetEmptyText(InvalidHandleText(hwnd));
     }
-    m_wndProperties.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
+    m_wndProperties.FitNameColumn();
     m_wndProperties.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
     ShowListFocus();
     m_wndProperties.SendMessage(WM_SETREDRAW, TRUE);

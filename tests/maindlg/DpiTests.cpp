@@ -1,6 +1,6 @@
 // The main window at another scaling, in the test process: a move to a monitor of another DPI (the
 // message Wine never sends, made here), the stored placement read at another DPI, the empty list's
-// font.
+// font, and the name column wide enough for its indented names.
 #include "harness/TestText.h"
 #include "maindlg/MainDialogFixture.h"
 
@@ -67,6 +67,31 @@ TEST_F(MainDialogTest, APlacementStoredAtAnotherScalingKeepsItsCornerAndScalesIt
     CloseDialog();
     EXPECT_EQ(ReadProfileDword(kSection, L"PlacementDpi"), 96u)
         << "stored again with the DPI it was measured at";
+}
+
+TEST_F(MainDialogTest, EveryNameFitsItsColumnWithItsMarkerAndIndent) {
+    ASSERT_TRUE(OpenDialog());
+    dialog->ShowWindowProperties(Main()); // its style rows are indented
+    CPropertiesView& view = View();
+    int markerWidth = 0, markerHeight = 0;
+    ::ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(view.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL)),
+                            &markerWidth, &markerHeight);
+    const int column = static_cast<int>(view.SendMessage(LVM_GETCOLUMNWIDTH, 0));
+    int indented = 0;
+    for (int row = 0; row < view.GetItemCount(); ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_INDENT;
+        item.iItem = row;
+        view.SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        if (view.IsHeadingRow(row) || item.iIndent == 0)
+            continue;
+        ++indented;
+        const std::wstring name = view.GetItemText(row, 0);
+        const int text = static_cast<int>(
+            view.SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(name.c_str())));
+        EXPECT_GE(column, text + (item.iIndent + 1) * markerWidth) << name;
+    }
+    EXPECT_GT(indented, 0);
 }
 
 TEST(EmptyListFont, IsTheSameFaceTwiceAsTallAtTwiceTheDpi) {
