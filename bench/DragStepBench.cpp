@@ -52,14 +52,14 @@ int main(int argc, char** argv) {
         std::printf("the helper target did not start\n");
         return 1;
     }
-    harness::WindowSpec frame;
+    harness::WindowRequest frame;
     frame.text = L"2,000 descendants";
     frame.style = WS_POPUP | WS_VISIBLE;
     frame.rect = {100, 100, 900, 700};
     HWND top = target.Create(frame);
     // Forty panels of fifty buttons each: 2,000 visible descendants in two levels.
     for (int panel = 0; panel < panels; ++panel) {
-        harness::WindowSpec p;
+        harness::WindowRequest p;
         p.className = L"OrvexTargetWindow";
         p.style = WS_CHILD | WS_VISIBLE;
         p.parent = top;
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         p.id = static_cast<UINT>(panel + 1);
         HWND panelWindow = target.Create(p);
         for (int i = 0; i < buttonsPerPanel; ++i) {
-            harness::WindowSpec b;
+            harness::WindowRequest b;
             b.className = L"Button";
             b.style = WS_CHILD | WS_VISIBLE;
             b.parent = panelWindow;
@@ -103,9 +103,9 @@ int main(int argc, char** argv) {
                         " visible descendants",
                     step, floor, 1.2);
 
-    harness::WindowSpec plainSpec;
-    plainSpec.rect = {950, 720, 1250, 950};
-    HWND plain = target.Create(plainSpec);
+    harness::WindowRequest plainRequest;
+    plainRequest.rect = {950, 720, 1250, 950};
+    HWND plain = target.Create(plainRequest);
     RECT plainRect{};
     ::GetWindowRect(plain, &plainRect);
     const POINT plainPoint{(plainRect.left + plainRect.right) / 2, (plainRect.top + plainRect.bottom) / 2};

@@ -35,7 +35,7 @@ void FloorWalk() {
 }
 
 HWND MakeWindow(harness::TargetProcess& target, const std::wstring& text, DWORD style, HWND parent, UINT id) {
-    harness::WindowSpec request;
+    harness::WindowRequest request;
     request.className = parent ? L"Static" : L"OrvexTargetWindow";
     request.text = text;
     request.style = style;

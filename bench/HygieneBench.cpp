@@ -66,20 +66,20 @@ int main(int argc, char** argv) {
     CBenchOrvexApp app;
 
     harness::TargetProcess target;
-    harness::WindowSpec frame;
+    harness::WindowRequest frame;
     frame.text = L"Hygiene target";
     frame.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
     frame.rect = {600, 100, 1000, 400};
     HWND top = target.Create(frame);
-    harness::WindowSpec editSpec;
-    editSpec.className = L"Edit";
-    editSpec.text = L"refilled";
-    editSpec.style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
-    editSpec.exStyle = WS_EX_CLIENTEDGE;
-    editSpec.parent = top;
-    editSpec.rect = {10, 10, 300, 40};
-    editSpec.id = 9;
-    HWND edit = target.Create(editSpec);
+    harness::WindowRequest editRequest;
+    editRequest.className = L"Edit";
+    editRequest.text = L"refilled";
+    editRequest.style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+    editRequest.exStyle = WS_EX_CLIENTEDGE;
+    editRequest.parent = top;
+    editRequest.rect = {10, 10, 300, 40};
+    editRequest.id = 9;
+    HWND edit = target.Create(editRequest);
     if (!edit) {
         std::printf("the helper target did not start\n");
         return 1;

@@ -378,9 +378,9 @@ int main(int argc, char** argv) {
     CBenchOrvexApp app;
 
     harness::TargetProcess target;
-    HWND frame = target.Create(harness::WindowSpec::Frame(L"Logged", {700, 100, 1000, 400}));
-    HWND button = frame ? target.Create(harness::WindowSpec::Child(frame, L"Button", L"Press", BS_PUSHBUTTON,
-                                                                   {10, 10, 110, 40}, kButtonId))
+    HWND frame = target.Create(harness::WindowRequest::Frame(L"Logged", {700, 100, 1000, 400}));
+    HWND button = frame ? target.Create(harness::WindowRequest::Child(
+                              frame, L"Button", L"Press", BS_PUSHBUTTON, {10, 10, 110, 40}, kButtonId))
                         : nullptr;
     if (!button) {
         std::printf("the helper target did not start\n");

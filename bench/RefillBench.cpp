@@ -132,17 +132,17 @@ int main(int argc, char** argv) {
     CBenchOrvexApp app;
 
     harness::TargetProcess target;
-    harness::WindowSpec frame;
+    harness::WindowRequest frame;
     frame.rect = {600, 100, 1000, 400};
     HWND top = target.Create(frame);
-    harness::WindowSpec listSpec;
-    listSpec.className = L"SysListView32";
-    listSpec.style = WS_CHILD | WS_VISIBLE | LVS_REPORT | WS_TABSTOP;
-    listSpec.exStyle = WS_EX_CLIENTEDGE;
-    listSpec.parent = top;
-    listSpec.rect = {10, 10, 300, 200};
-    listSpec.id = 9;
-    HWND control = target.Create(listSpec);
+    harness::WindowRequest listRequest;
+    listRequest.className = L"SysListView32";
+    listRequest.style = WS_CHILD | WS_VISIBLE | LVS_REPORT | WS_TABSTOP;
+    listRequest.exStyle = WS_EX_CLIENTEDGE;
+    listRequest.parent = top;
+    listRequest.rect = {10, 10, 300, 200};
+    listRequest.id = 9;
+    HWND control = target.Create(listRequest);
     if (!control) {
         std::printf("the helper target did not start\n");
         return 1;

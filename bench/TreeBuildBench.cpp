@@ -92,7 +92,7 @@ void FloorBuild(const CTreeCtrl& tree, HTREEITEM root, bool insertsOnly) {
 }
 
 HWND MakeWindow(harness::TargetProcess& target, const wchar_t* className, DWORD style, HWND parent, UINT id) {
-    harness::WindowSpec request;
+    harness::WindowRequest request;
     request.className = className;
     request.text = L"w";
     request.style = style;

@@ -6,21 +6,20 @@ namespace orvex {
 
 inline constexpr int kBaseDpi = 96;
 
-// `pixels` at 96 DPI scaled to `dpi`, rounded to the nearest pixel (halves away from zero), as
-// the window system scales dialog units and system metrics.
-constexpr int ScaleForDpi(int pixels, int dpi) {
-    const long long scaled = static_cast<long long>(pixels) * dpi;
-    const long long half = kBaseDpi / 2;
-    return static_cast<int>(scaled >= 0 ? (scaled + half) / kBaseDpi : -((-scaled + half) / kBaseDpi));
-}
-
-// `pixels` measured at `fromDpi` as they are at `toDpi`; an unknown DPI (0 or less) leaves them.
+// `pixels` measured at `fromDpi` as they are at `toDpi`, rounded to the nearest pixel (halves away
+// from zero), as the window system scales dialog units and system metrics; an unknown DPI (0 or
+// less) leaves them.
 constexpr int RescaleDpi(int pixels, int fromDpi, int toDpi) {
     if (fromDpi <= 0 || toDpi <= 0 || fromDpi == toDpi)
         return pixels;
     const long long scaled = static_cast<long long>(pixels) * toDpi;
     const long long half = fromDpi / 2;
     return static_cast<int>(scaled >= 0 ? (scaled + half) / fromDpi : -((-scaled + half) / fromDpi));
+}
+
+// `pixels` at 96 DPI scaled to `dpi`.
+constexpr int ScaleForDpi(int pixels, int dpi) {
+    return RescaleDpi(pixels, kBaseDpi, dpi);
 }
 
 // The picture sets every piece of art is drawn at, in percent of its 96-DPI size.

@@ -4,6 +4,8 @@
 #include "framework/Controls.h"
 #include "res/resource.h"
 
+#include <utility>
+
 namespace {
 
 template <typename Function> Function UserFunction(const char* name) {
@@ -59,13 +61,21 @@ int SystemMetricAtDpi(int index, int dpi) {
     return RescaleDpi(::GetSystemMetrics(index), ScreenDpi(), dpi);
 }
 
-fw::UniqueFont FontAtDpi(HFONT font, int fromDpi, int toDpi) {
+void RescaleFont(fw::UniqueFont& held, std::initializer_list<HWND> windows, int fromDpi, int toDpi) {
     LOGFONTW facts{};
-    if (!font || !::GetObjectW(font, sizeof(facts), &facts))
-        return {};
+    const HFONT current = windows.size()
+                              ? reinterpret_cast<HFONT>(::SendMessageW(*windows.begin(), WM_GETFONT, 0, 0))
+                              : nullptr;
+    if (!current || !::GetObjectW(current, sizeof(facts), &facts))
+        return;
     facts.lfHeight = RescaleDpi(facts.lfHeight, fromDpi, toDpi);
     facts.lfWidth = RescaleDpi(facts.lfWidth, fromDpi, toDpi);
-    return fw::UniqueFont(::CreateFontIndirectW(&facts));
+    fw::UniqueFont font(::CreateFontIndirectW(&facts));
+    if (!font)
+        return;
+    for (HWND window : windows)
+        ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    held = std::move(font); // the old font goes here, when nothing holds it any more
 }
 
 void TakeSuggestedRect(HWND hwnd, LPARAM suggested) {

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace orvex {
 
 // The DPI of `hwnd` (the screen's when the system cannot tell per window, or hwnd is null).
@@ -18,8 +20,10 @@ int DpiOfMonitor(HMONITOR monitor);
 // GetSystemMetrics as a window at `dpi` sees it.
 int SystemMetricAtDpi(int index, int dpi);
 
-// `font` as large to the eye at `toDpi` as it is at `fromDpi`; null when it cannot be made.
-fw::UniqueFont FontAtDpi(HFONT font, int fromDpi, int toDpi);
+// Gives `windows` the font of the first of them made again at `toDpi` from `fromDpi`, so their
+// texts keep their size to the eye; `held` keeps the new font and lets the old one go only once
+// no window uses it. Nothing changes when the font cannot be made.
+void RescaleFont(fw::UniqueFont& held, std::initializer_list<HWND> windows, int fromDpi, int toDpi);
 
 // Moves `hwnd` to the rectangle a WM_DPICHANGED suggests (its lParam), when there is one.
 void TakeSuggestedRect(HWND hwnd, LPARAM suggested);

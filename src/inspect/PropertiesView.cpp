@@ -99,6 +99,10 @@ void CPropertiesView::SetDpi(int dpi) {
     // The row indent is counted in marker widths, so it grows with the marker.
     fw::UniqueImageList markers =
         orvex::LoadPicturesForDpi(IDB_PROPERTY_MARKER, kMarkerPixels, dpi, RGB(255, 0, 0));
+    int markerHeight = 0;
+    m_markerWidth = 0;
+    if (markers)
+        ::ImageList_GetIconSize(markers.get(), &m_markerWidth, &markerHeight);
     // The list destroys the image list it holds when it goes, never one it was given in its place.
     if (HIMAGELIST old = SetImageList(markers.release(), LVSIL_SMALL))
         ::ImageList_Destroy(old);
@@ -110,24 +114,12 @@ void CPropertiesView::SetDpi(int dpi) {
 void CPropertiesView::FitNameColumn() {
     SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
     // Some lists measure a name without the indent it is drawn at; the indented names then end in
-    // an ellipsis. The column is made as wide as the widest name with its marker and indent.
-    int markerWidth = 0, markerHeight = 0;
-    if (HIMAGELIST markers = reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL)))
-        ::ImageList_GetIconSize(markers, &markerWidth, &markerHeight);
-    int widest = static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, 0));
-    for (int row = 0, count = GetItemCount(); row < count; ++row) {
-        LVITEMW item{};
-        item.mask = LVIF_INDENT;
-        item.iItem = row;
-        if (IsHeadingRow(row) || !SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
-            continue;
-        const std::wstring name = GetItemText(row, 0);
-        const int width =
-            static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(name.c_str()))) +
-            (item.iIndent + 1) * markerWidth + orvex::ScaleForDpi(kNamePadding, m_dpi);
-        widest = std::max(widest, width);
+    // an ellipsis. The column is made as wide as the widest of them with its marker and indent.
+    if (m_widestIndentedName > 0) {
+        const int widest = m_widestIndentedName + orvex::ScaleForDpi(kNamePadding, m_dpi);
+        if (widest > static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, 0)))
+            SetColumnWidth(0, widest);
     }
-    SetColumnWidth(0, widest);
 }
 
 bool CPropertiesView::IsHeadingRow(int item) const {
@@ -146,9 +138,11 @@ int CPropertiesView::AddHeadingRow(int group) {
 }
 
 int CPropertiesView::AddProperty(int group, const std::wstring& name, const std::wstring& value, int kind) {
+    if (GetItemCount() == 0) { // a new listing
+        m_groupsWithHeading = 0;
+        m_widestIndentedName = 0;
+    }
     if (m_headingRows) {
-        if (GetItemCount() == 0)
-            m_groupsWithHeading = 0; // a new listing
         const unsigned bit = group >= 0 && group < 32 ? 1u << group : 0;
         if (!(m_groupsWithHeading & bit)) {
             m_groupsWithHeading |= bit;
@@ -164,6 +158,11 @@ int CPropertiesView::AddProperty(int group, const std::wstring& name, const std:
     if (const int indent = orvex::KindIndent(kind)) {
         item.mask |= LVIF_INDENT;
         item.iIndent = indent;
+        // Measured as the row comes, so fitting the column reads no row back.
+        const int width =
+            static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(name.c_str()))) +
+            (indent + 1) * m_markerWidth;
+        m_widestIndentedName = std::max(m_widestIndentedName, width);
     }
     int index = InsertItem(item);
     if (index >= 0)
@@ -267,6 +266,7 @@ LRESULT CPropertiesView::OnSkipHeading(WPARAM item, LPARAM direction) {
 }
 
 LRESULT CPropertiesView::OnDeleteAllItems(NMLISTVIEW*) {
+    m_widestIndentedName = 0; // an emptied list fits no old name
     // The kind lives in the row's data word, so a row owns nothing to release: the list may skip
     // telling about each row it deletes.
     return TRUE;

@@ -78,5 +78,7 @@ private:
     int m_lastSelectedRow = -1;       // tells which way the selection travels over a heading
     fw::UniqueFont m_headingFont;
     fw::UniqueFont m_emptyTextFont;
+    int m_markerWidth = 0;
+    int m_widestIndentedName = 0; // pixels, marker and indent included, of the listing shown
     int m_dpi = 96;
 };

@@ -7,8 +7,6 @@
 #include "common/WindowDpi.h"
 #include "res/resource.h"
 
-#include <utility>
-
 namespace {
 
 constexpr int kToolBarPicture = 32;
@@ -48,16 +46,10 @@ LRESULT CMainDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
     if (dpi <= 0)
         return 0;
     // Texts keep their size in points: the font is made again at the new DPI, for every part.
-    if (fw::UniqueFont font =
-            orvex::FontAtDpi(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), m_dpi, dpi)) {
-        const fw::UniqueFont previous = std::exchange(m_font, std::move(font)); // in use until replaced
-        const WPARAM handle = reinterpret_cast<WPARAM>(m_font.get());
-        SendMessage(WM_SETFONT, handle, FALSE);
-        const CWindowView* parts[] = {&m_wndViewToolBar, &m_wndReBar, &m_wndProperties, &m_wndWindowToolBar,
-                                      &m_wndAboutToolBar};
-        for (const CWindowView* part : parts)
-            part->SendMessage(WM_SETFONT, handle, FALSE);
-    }
+    orvex::RescaleFont(m_font,
+                       {m_hWnd, m_wndViewToolBar.m_hWnd, m_wndReBar.m_hWnd, m_wndProperties.m_hWnd,
+                        m_wndWindowToolBar.m_hWnd, m_wndAboutToolBar.m_hWnd},
+                       m_dpi, dpi);
     m_dpi = dpi;
     SetToolBarPictures();
     for (const CToolBarCtrl* toolBar : {&m_wndViewToolBar, &m_wndWindowToolBar, &m_wndAboutToolBar})

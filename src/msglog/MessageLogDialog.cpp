@@ -217,12 +217,7 @@ LRESULT CMessageLogDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
         return 0;
     // The parts made in code keep their text size in points; the template's own parts are the
     // dialog manager's.
-    if (fw::UniqueFont font =
-            orvex::FontAtDpi(reinterpret_cast<HFONT>(m_wndList.SendMessage(WM_GETFONT)), m_dpi, dpi)) {
-        const fw::UniqueFont previous = std::exchange(m_font, std::move(font)); // in use until replaced
-        for (const CWindowView* part : {&m_wndScope, &m_wndList})
-            part->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
-    }
+    orvex::RescaleFont(m_font, {m_wndList.m_hWnd, m_wndScope.m_hWnd}, m_dpi, dpi);
     const RECT scope = m_wndScope.GetWindowRect();
     const int scopeWidth = orvex::RescaleDpi(scope.right - scope.left, m_dpi, dpi);
     m_dpi = dpi;

@@ -97,22 +97,28 @@ bool CWindowTreeDialog::CreateReBar() {
         return false;
     // Tab reaches the toolbar inside the rebar only through a control parent.
     m_wndReBar.ModifyStyleEx(0, WS_EX_CONTROLPARENT);
+    REBARBANDINFOW band = ToolBarBand();
+    band.fMask |= RBBIM_STYLE | RBBIM_CHILD;
+    band.fStyle = RBBS_NOGRIPPER | RBBS_USECHEVRON | RBBS_CHILDEDGE;
+    band.hwndChild = m_wndToolBar.m_hWnd;
+    m_wndReBar.InsertBand(0, band);
+    return true;
+}
+
+REBARBANDINFOW CWindowTreeDialog::ToolBarBand() const {
+    // At least one button wide and as tall as one; as wide as all of them when there is room.
     RECT first{};
     m_wndToolBar.GetItemRect(0, &first);
     SIZE whole{};
     m_wndToolBar.SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&whole));
-
     REBARBANDINFOW band{};
     band.cbSize = REBARBANDINFOW_V6_SIZE;
-    band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_IDEALSIZE;
-    band.fStyle = RBBS_NOGRIPPER | RBBS_USECHEVRON | RBBS_CHILDEDGE;
-    band.hwndChild = m_wndToolBar.m_hWnd;
+    band.fMask = RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_IDEALSIZE;
     band.cxMinChild = static_cast<UINT>(first.right - first.left);
     band.cyMinChild = static_cast<UINT>(first.bottom - first.top);
     band.cx = static_cast<UINT>(whole.cx);
     band.cxIdeal = static_cast<UINT>(whole.cx);
-    m_wndReBar.InsertBand(0, band);
-    return true;
+    return band;
 }
 
 bool CWindowTreeDialog::CreateTree() {
@@ -143,14 +149,7 @@ LRESULT CWindowTreeDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
     LoadToolBarPictures(HIWORD(dpis));
     LoadTreePictures(HIWORD(dpis));
     m_wndToolBar.SendMessage(TB_AUTOSIZE);
-    RECT first{};
-    m_wndToolBar.GetItemRect(0, &first);
-    REBARBANDINFOW band{};
-    band.cbSize = REBARBANDINFOW_V6_SIZE;
-    band.fMask = RBBIM_CHILDSIZE;
-    band.cxMinChild = static_cast<UINT>(first.right - first.left);
-    band.cyMinChild = static_cast<UINT>(first.bottom - first.top);
-    m_wndReBar.SetBandInfo(0, band);
+    m_wndReBar.SetBandInfo(0, ToolBarBand());
     orvex::TakeSuggestedRect(m_hWnd, suggested);
     const RECT client = GetClientRect();
     OnSize(SIZE_RESTORED, client.right, client.bottom);

@@ -73,6 +73,8 @@ private:
     bool CreateToolBar();
     bool CreateReBar();
     bool CreateTree();
+    // The toolbar's band sized for its buttons as they are now.
+    REBARBANDINFOW ToolBarBand() const;
 
     HTREEITEM AddWindowItem(HWND hwnd, HTREEITEM hParentItem);
     HTREEITEM AddProcessItem(DWORD processId, const std::wstring& name, HTREEITEM hParentItem);

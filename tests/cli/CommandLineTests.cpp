@@ -50,10 +50,10 @@ class CommandLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(target.IsRunning());
-        frame = target.Create(harness::WindowSpec::Frame(L"cli frame", {60, 60, 360, 260}));
+        frame = target.Create(harness::WindowRequest::Frame(L"cli frame", {60, 60, 360, 260}));
         ASSERT_TRUE(frame);
         edit = target.Create(
-            harness::WindowSpec::Child(frame, L"Edit", L"tab\there", ES_MULTILINE, {5, 5, 200, 60}, 7));
+            harness::WindowRequest::Child(frame, L"Edit", L"tab\there", ES_MULTILINE, {5, 5, 200, 60}, 7));
         ASSERT_TRUE(edit);
     }
     harness::TargetProcess target;
@@ -99,7 +99,7 @@ TEST_F(CommandLineTest, ExitStatusOfEachOutcome) {
 
     EXPECT_EQ(RunCli({L"--list", L"0x1"}).status, kExitNoWindow) << "not a window";
     EXPECT_EQ(RunCli({L"--find", L"class=OrvexNoSuchClass"}).status, kExitNoWindow);
-    ASSERT_TRUE(target.Create(harness::WindowSpec::Frame(L"cli second", {80, 80, 300, 200})));
+    ASSERT_TRUE(target.Create(harness::WindowRequest::Frame(L"cli second", {80, 80, 300, 200})));
     const CliRun several = RunCli({L"--list", L"class=OrvexTargetWindow"});
     EXPECT_EQ(several.status, kExitNoWindow);
     EXPECT_NE(several.errors.find(orvex::Utf8FromWide(HandleArgument(frame))), std::string::npos)

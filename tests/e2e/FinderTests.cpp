@@ -50,9 +50,9 @@ protected:
         harness::ClearOrvexSettings();
         ASSERT_TRUE(target.IsRunning());
         // A foreign window on the right half of the desktop, away from Orvex's window.
-        foreign = target.Create(harness::WindowSpec::Frame(L"Finder target", {700, 150, 1100, 550}));
-        foreignButton = target.Create(harness::WindowSpec::Child(foreign, L"Button", L"Target button",
-                                                                 BS_PUSHBUTTON, {20, 20, 220, 70}, 7));
+        foreign = target.Create(harness::WindowRequest::Frame(L"Finder target", {700, 150, 1100, 550}));
+        foreignButton = target.Create(harness::WindowRequest::Child(foreign, L"Button", L"Target button",
+                                                                    BS_PUSHBUTTON, {20, 20, 220, 70}, 7));
         ASSERT_TRUE(foreign && foreignButton);
     }
 
@@ -133,7 +133,7 @@ bool OffScreen(HWND hwnd) {
 TEST_F(FinderTest, HideOnSeekingTakesTheMainWindowOffTheScreenForTheDragOnly) {
     ASSERT_TRUE(harness::WriteRegistryDword(L"Settings", L"HideOnSeeking", 1));
     // A foreign window where Orvex will open, beneath it: reachable only while Orvex is out of the way.
-    HWND beneath = target.Create(harness::WindowSpec::Frame(L"Beneath Orvex", {20, 80, 400, 300}));
+    HWND beneath = target.Create(harness::WindowRequest::Frame(L"Beneath Orvex", {20, 80, 400, 300}));
     ASSERT_NE(beneath, nullptr);
     StartOrvex();
     RECT mainRect{};
@@ -224,11 +224,11 @@ TEST_F(FinderTest, WatchCursorFollowsTheCursorAndTheHotKeyStopsIt) {
 }
 
 TEST_F(FinderTest, EnableVisibleShowsAndEnablesAHiddenDisabledWindowWithoutActivatingIt) {
-    harness::WindowSpec hiddenSpec;
-    hiddenSpec.text = L"Hidden and disabled";
-    hiddenSpec.style = WS_OVERLAPPEDWINDOW | WS_DISABLED;
-    hiddenSpec.rect = {720, 600, 1000, 750};
-    HWND hidden = target.Create(hiddenSpec);
+    harness::WindowRequest hiddenRequest;
+    hiddenRequest.text = L"Hidden and disabled";
+    hiddenRequest.style = WS_OVERLAPPEDWINDOW | WS_DISABLED;
+    hiddenRequest.rect = {720, 600, 1000, 750};
+    HWND hidden = target.Create(hiddenRequest);
     ASSERT_NE(hidden, nullptr);
     StartOrvex();
     // Select it with the hot key while it is shown, then hide it again.

@@ -38,9 +38,9 @@ class HungTargetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         harness::ClearOrvexSettings();
-        hungFrame = target.Create(harness::WindowSpec::Frame(L"Hung frame", {700, 200, 1100, 500}));
-        hungList = target.Create(
-            harness::WindowSpec::Child(hungFrame, L"SysListView32", L"", LVS_REPORT, {10, 10, 300, 200}, 5));
+        hungFrame = target.Create(harness::WindowRequest::Frame(L"Hung frame", {700, 200, 1100, 500}));
+        hungList = target.Create(harness::WindowRequest::Child(hungFrame, L"SysListView32", L"", LVS_REPORT,
+                                                               {10, 10, 300, 200}, 5));
         ASSERT_TRUE(hungFrame && hungList);
     }
     void TearDown() override { harness::ClearOrvexSettings(); }

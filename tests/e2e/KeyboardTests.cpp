@@ -52,9 +52,9 @@ protected:
 TEST_F(KeyboardTest, CommandKeysRunTheirCommandsWhereverTheFocusIsButNotWithAltOrAGreyedButton) {
     harness::TargetProcess target;
     ASSERT_TRUE(target.IsRunning());
-    harness::WindowSpec spec = harness::WindowSpec::Frame(L"Keyed", {720, 600, 1000, 750});
-    spec.style = WS_OVERLAPPEDWINDOW | WS_DISABLED;
-    HWND window = target.Create(spec);
+    harness::WindowRequest keyed = harness::WindowRequest::Frame(L"Keyed", {720, 600, 1000, 750});
+    keyed.style = WS_OVERLAPPEDWINDOW | WS_DISABLED;
+    HWND window = target.Create(keyed);
     ASSERT_NE(window, nullptr);
     target.Show(window, SW_SHOWNOACTIVATE);
     const POINT inWindow = harness::CenterOf(window);

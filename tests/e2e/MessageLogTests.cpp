@@ -113,7 +113,7 @@ TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAndLoggabl
     harness::ClearOrvexSettings();
     harness::TargetProcess target;
     ASSERT_TRUE(target.IsRunning());
-    HWND foreign = target.Create(harness::WindowSpec::Frame(L"Logged, then left", {760, 300, 1160, 700}));
+    HWND foreign = target.Create(harness::WindowRequest::Frame(L"Logged, then left", {760, 300, 1160, 700}));
     ASSERT_NE(foreign, nullptr);
     harness::OrvexSession orvex;
     HWND list = OpenLogOn(orvex, foreign);

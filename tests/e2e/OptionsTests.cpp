@@ -78,7 +78,7 @@ protected:
     }
     // A foreign window on the right half of the desktop, away from Orvex and its dialogs.
     HWND ForeignWindow() {
-        return target.Create(harness::WindowSpec::Frame(L"Options target", {760, 300, 1160, 700}));
+        return target.Create(harness::WindowRequest::Frame(L"Options target", {760, 300, 1160, 700}));
     }
 
     harness::TargetProcess target;

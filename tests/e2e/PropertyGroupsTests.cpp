@@ -35,9 +35,9 @@ TEST(PropertyGroups, DetailListingOfAForeignControl) {
     ASSERT_TRUE(harness::WriteRegistryDword(L"Settings", L"ViewMode", 1));
     harness::TargetProcess target;
     ASSERT_TRUE(target.IsRunning());
-    HWND parent = target.Create(harness::WindowSpec::Frame(L"Detail target", {700, 150, 1100, 550}));
-    HWND control = target.Create(
-        harness::WindowSpec::Child(parent, L"Button", L"Target button", BS_PUSHBUTTON, {20, 30, 220, 80}, 7));
+    HWND parent = target.Create(harness::WindowRequest::Frame(L"Detail target", {700, 150, 1100, 550}));
+    HWND control = target.Create(harness::WindowRequest::Child(parent, L"Button", L"Target button",
+                                                               BS_PUSHBUTTON, {20, 30, 220, 80}, 7));
     ASSERT_TRUE(parent && control);
 
     harness::OrvexSession orvex;

@@ -36,8 +36,9 @@ protected:
     void SetUp() override {
         harness::ClearOrvexSettings();
         ASSERT_TRUE(target.IsRunning());
-        first = target.Create(harness::WindowSpec::Frame(L"First foreign window", {700, 120, 1100, 420}));
-        second = target.Create(harness::WindowSpec::Frame(L"Second foreign window", {700, 520, 1100, 820}));
+        first = target.Create(harness::WindowRequest::Frame(L"First foreign window", {700, 120, 1100, 420}));
+        second =
+            target.Create(harness::WindowRequest::Frame(L"Second foreign window", {700, 520, 1100, 820}));
         ASSERT_TRUE(first && second);
 
         ASSERT_TRUE(orvex.Start());

@@ -28,9 +28,9 @@ protected:
     void SetUp() override {
         harness::ClearOrvexSettings();
         ASSERT_TRUE(target.IsRunning());
-        foreign = target.Create(harness::WindowSpec::Frame(L"Tree target", {760, 600, 1060, 800}));
-        foreignButton = target.Create(harness::WindowSpec::Child(foreign, L"Button", L"Tree target button",
-                                                                 BS_PUSHBUTTON, {10, 10, 200, 50}, 7));
+        foreign = target.Create(harness::WindowRequest::Frame(L"Tree target", {760, 600, 1060, 800}));
+        foreignButton = target.Create(harness::WindowRequest::Child(foreign, L"Button", L"Tree target button",
+                                                                    BS_PUSHBUTTON, {10, 10, 200, 50}, 7));
         ASSERT_TRUE(foreign && foreignButton);
 
         ASSERT_TRUE(orvex.Start());

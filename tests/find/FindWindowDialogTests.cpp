@@ -87,12 +87,12 @@ TEST_F(FindWindowTest, OpensFromTheButtonAtTheEndOfTheViewToolBarAndFromCtrlF) {
 
 TEST_F(FindWindowTest, TypedCriteriaListTheMatchesAndCountThemANewerSearchReplacingAnOlder) {
     harness::TargetProcess target;
-    HWND frame = target.Create(harness::WindowSpec::Frame(L"Find's haystack", {700, 100, 1000, 300}));
+    HWND frame = target.Create(harness::WindowRequest::Frame(L"Find's haystack", {700, 100, 1000, 300}));
     ASSERT_NE(frame, nullptr);
     HWND needle =
-        target.Create(harness::WindowSpec::Child(frame, L"Button", L"Needle", 0, {5, 5, 80, 30}, 1));
-    HWND hidden =
-        target.Create(harness::WindowSpec::Child(frame, L"Button", L"Hidden needle", 0, {5, 40, 80, 60}, 2));
+        target.Create(harness::WindowRequest::Child(frame, L"Button", L"Needle", 0, {5, 5, 80, 30}, 1));
+    HWND hidden = target.Create(
+        harness::WindowRequest::Child(frame, L"Button", L"Hidden needle", 0, {5, 40, 80, 60}, 2));
     ASSERT_TRUE(needle && hidden && target.Show(hidden, SW_HIDE));
     const std::wstring pid = std::to_wstring(target.ProcessId());
 
@@ -138,8 +138,8 @@ TEST_F(FindWindowTest, TypedCriteriaListTheMatchesAndCountThemANewerSearchReplac
 
 TEST_F(FindWindowTest, ADoubleClickedOrEnteredMatchIsListedAndTheListKeepsItsPlace) {
     harness::TargetProcess target;
-    HWND first = target.Create(harness::WindowSpec::Frame(L"First found", {700, 100, 900, 200}));
-    HWND second = target.Create(harness::WindowSpec::Frame(L"Second found", {700, 250, 900, 350}));
+    HWND first = target.Create(harness::WindowRequest::Frame(L"First found", {700, 100, 900, 200}));
+    HWND second = target.Create(harness::WindowRequest::Frame(L"Second found", {700, 250, 900, 350}));
     ASSERT_TRUE(first && second);
     ASSERT_TRUE(OpenDialog());
     dialog->SendMessage(WM_COMMAND, ID_VIEW_FIND);

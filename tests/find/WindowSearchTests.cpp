@@ -31,14 +31,15 @@ protected:
         ASSERT_TRUE(target.IsRunning());
         // Unique to this run, so windows of other programs on the desktop never match.
         marker = L"Findable " + std::to_wstring(target.ProcessId());
-        harness::WindowSpec shown =
-            harness::WindowSpec::Frame(marker + L" frame", {150, 150, 450, 350}, WS_POPUP | WS_VISIBLE);
+        harness::WindowRequest shown =
+            harness::WindowRequest::Frame(marker + L" frame", {150, 150, 450, 350}, WS_POPUP | WS_VISIBLE);
         shown.exStyle = WS_EX_TOPMOST; // so that its centre is this window's on any desktop
         frame = target.Create(shown);
-        hidden = target.Create(harness::WindowSpec::Frame(marker + L" hidden", {0, 0, 50, 50}, WS_POPUP));
-        button = target.Create(harness::WindowSpec::Child(frame, L"Button", L"the " + marker + L" button",
-                                                          BS_PUSHBUTTON, {10, 10, 110, 40}, 1));
-        label = target.Create(harness::WindowSpec::Child(frame, L"Static", marker, 0, {10, 60, 110, 90}, 2));
+        hidden = target.Create(harness::WindowRequest::Frame(marker + L" hidden", {0, 0, 50, 50}, WS_POPUP));
+        button = target.Create(harness::WindowRequest::Child(frame, L"Button", L"the " + marker + L" button",
+                                                             BS_PUSHBUTTON, {10, 10, 110, 40}, 1));
+        label =
+            target.Create(harness::WindowRequest::Child(frame, L"Static", marker, 0, {10, 60, 110, 90}, 2));
         ASSERT_TRUE(frame && hidden && button && label);
     }
 

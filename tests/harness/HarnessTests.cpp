@@ -10,7 +10,7 @@ TEST(HelperTarget, CreatesWindowsOfGivenClassStyleTextAndNestingInAnotherProcess
     ASSERT_TRUE(target.IsRunning());
     EXPECT_NE(target.ProcessId(), ::GetCurrentProcessId());
 
-    harness::WindowSpec frame;
+    harness::WindowRequest frame;
     frame.text = L"Target frame";
     HWND top = target.Create(frame);
     ASSERT_NE(top, nullptr);
@@ -18,7 +18,7 @@ TEST(HelperTarget, CreatesWindowsOfGivenClassStyleTextAndNestingInAnotherProcess
     ::GetWindowThreadProcessId(top, &pid);
     EXPECT_EQ(pid, target.ProcessId());
 
-    harness::WindowSpec button;
+    harness::WindowRequest button;
     button.className = L"Button";
     button.text = L"Press me";
     button.style = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | WS_DISABLED;
@@ -39,7 +39,7 @@ TEST(HelperTarget, CreatesWindowsOfGivenClassStyleTextAndNestingInAnotherProcess
     EXPECT_TRUE(::IsWindowEnabled(child));
     EXPECT_TRUE(target.Destroy(top));
     EXPECT_FALSE(::IsWindow(child));
-    harness::WindowSpec unknown;
+    harness::WindowRequest unknown;
     unknown.className = L"NoSuchClass";
     EXPECT_EQ(target.Create(unknown), nullptr);
 }

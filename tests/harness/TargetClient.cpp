@@ -109,7 +109,7 @@ std::string TargetProcess::Request(const std::string& line) {
     }
 }
 
-HWND TargetProcess::Create(const WindowSpec& window) {
+HWND TargetProcess::Create(const WindowRequest& window) {
     std::string line = "create\t" + Narrow(window.className) + "\t" + Hex(window.style) + "\t" +
                        Hex(window.exStyle) + "\t" + HexHandle(window.parent) + "\t" +
                        Hex(static_cast<unsigned>(window.rect.left)) + "\t" +

@@ -8,7 +8,7 @@
 
 namespace harness {
 
-struct WindowSpec {
+struct WindowRequest {
     std::wstring className = L"OrvexTargetWindow";
     std::wstring text;
     DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
@@ -18,17 +18,17 @@ struct WindowSpec {
     UINT id = 0;
 
     // A top-level window of the target's own class, visible unless `style` says otherwise.
-    static WindowSpec Frame(std::wstring text, RECT rect, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-        WindowSpec window;
+    static WindowRequest Frame(std::wstring text, RECT rect, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
+        WindowRequest window;
         window.text = std::move(text);
         window.rect = rect;
         window.style = style;
         return window;
     }
     // A visible child of `parent` with `id`, at `rect` in the parent's client area.
-    static WindowSpec Child(HWND parent, std::wstring className, std::wstring text, DWORD style, RECT rect,
-                            UINT id) {
-        WindowSpec window;
+    static WindowRequest Child(HWND parent, std::wstring className, std::wstring text, DWORD style, RECT rect,
+                               UINT id) {
+        WindowRequest window;
         window.className = std::move(className);
         window.text = std::move(text);
         window.style = WS_CHILD | WS_VISIBLE | style;
@@ -57,7 +57,7 @@ public:
     // Sends one request line (without the newline) and returns the reply line.
     std::string Request(const std::string& line);
 
-    HWND Create(const WindowSpec& window);
+    HWND Create(const WindowRequest& window);
     bool Destroy(HWND hwnd);
     bool Show(HWND hwnd, int command);
     bool Enable(HWND hwnd, bool enable);

@@ -153,7 +153,7 @@ TEST(ClassRowsOfSystemClasses, DialogAndDesktopAreNamedButNotLookAlikes) {
     EXPECT_EQ(SummaryClassName(desktop).rfind(L"#32769 (Desktop)", 0), 0u);
 
     harness::TargetProcess target;
-    harness::WindowSpec dialog;
+    harness::WindowRequest dialog;
     dialog.className = L"#32770";
     dialog.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
     HWND hwnd = target.Create(dialog);
@@ -182,7 +182,7 @@ protected:
         atom = RegisterTargetClass(target, "OrvexForeignShape", CS_VREDRAW | CS_OWNDC | CS_SAVEBITS | 0x0100,
                                    4, 40, "#101", COLOR_HOTLIGHT + 1, true);
         ASSERT_NE(atom, 0u);
-        harness::WindowSpec window;
+        harness::WindowRequest window;
         window.className = L"OrvexForeignShape";
         hwnd = target.Create(window);
         ASSERT_NE(hwnd, nullptr);

@@ -31,7 +31,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(target.IsRunning()); }
     HWND Make(const std::wstring& text, RECT rect, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
               HWND parent = nullptr, UINT id = 0, const wchar_t* className = L"OrvexTargetWindow") {
-        harness::WindowSpec window;
+        harness::WindowRequest window;
         window.className = className;
         window.text = text;
         window.rect = rect;

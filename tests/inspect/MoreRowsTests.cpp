@@ -43,14 +43,14 @@ class MoreRowsOfTarget : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(target.IsRunning()); }
     HWND Frame(const std::wstring& text, DWORD exStyle = 0) {
-        harness::WindowSpec frame = harness::WindowSpec::Frame(text, {100, 100, 500, 400});
+        harness::WindowRequest frame = harness::WindowRequest::Frame(text, {100, 100, 500, 400});
         frame.exStyle = exStyle;
         return target.Create(frame);
     }
     HWND Child(HWND parent, int index) {
         const int left = 10 + 60 * index;
-        return target.Create(harness::WindowSpec::Child(parent, L"OrvexTargetWindow", L"", 0,
-                                                        {left, 10, left + 50, 60}, index));
+        return target.Create(harness::WindowRequest::Child(parent, L"OrvexTargetWindow", L"", 0,
+                                                           {left, 10, left + 50, 60}, index));
     }
     harness::TargetProcess target;
 };
@@ -59,10 +59,10 @@ protected:
 TEST_F(MoreRowsOfTarget, EachRelationNamesTheRightWindow) {
     HWND frame = Frame(L"Family");
     ASSERT_NE(frame, nullptr);
-    harness::WindowSpec popupSpec =
-        harness::WindowSpec::Frame(L"Owned", {150, 150, 300, 250}, WS_POPUP | WS_VISIBLE);
-    popupSpec.parent = frame;
-    HWND popup = target.Create(popupSpec);
+    harness::WindowRequest popupRequest =
+        harness::WindowRequest::Frame(L"Owned", {150, 150, 300, 250}, WS_POPUP | WS_VISIBLE);
+    popupRequest.parent = frame;
+    HWND popup = target.Create(popupRequest);
     HWND first = Child(frame, 1), middle = Child(frame, 2), last = Child(frame, 3);
     HWND grandchild = Child(middle, 4);
     ASSERT_TRUE(popup && first && middle && last && grandchild);

@@ -51,7 +51,7 @@ class StyleRowsOfTarget : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(target.IsRunning());
-        harness::WindowSpec frame;
+        harness::WindowRequest frame;
         frame.rect = {50, 50, 650, 500};
         m_frame = target.Create(frame);
         ASSERT_NE(m_frame, nullptr);
@@ -59,7 +59,7 @@ protected:
 
     // A child control, or an owned popup when `style` says so.
     HWND Control(const std::wstring& className, DWORD style) {
-        harness::WindowSpec control;
+        harness::WindowRequest control;
         control.className = className;
         control.style = style;
         control.parent = m_frame;

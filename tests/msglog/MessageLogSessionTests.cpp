@@ -30,9 +30,9 @@ class MessageLogSessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(target.IsRunning());
-        frame = target.Create(harness::WindowSpec::Frame(L"Logged", {700, 100, 900, 300}));
+        frame = target.Create(harness::WindowRequest::Frame(L"Logged", {700, 100, 900, 300}));
         child = target.Create(
-            harness::WindowSpec::Child(frame, L"OrvexTargetWindow", L"child", 0, {10, 10, 100, 60}, 3));
+            harness::WindowRequest::Child(frame, L"OrvexTargetWindow", L"child", 0, {10, 10, 100, 60}, 3));
         ASSERT_TRUE(frame && child);
     }
     // The records of `messages` drained until `until` of them have come or five seconds passed,
@@ -100,7 +100,7 @@ TEST_F(MessageLogSessionTest, TheScopesRetargetingAndOneLogPerThread) {
     EXPECT_EQ(seen[0].window, reinterpret_cast<UINT_PTR>(child));
 
     // Every window of the thread, another top-level one among them; and retargeted to that one alone.
-    HWND other = target.Create(harness::WindowSpec::Frame(L"Same thread", {700, 400, 900, 500}));
+    HWND other = target.Create(harness::WindowRequest::Frame(L"Same thread", {700, 400, 900, 500}));
     ASSERT_NE(other, nullptr);
     ASSERT_EQ(log.Begin(frame, LogScope::Thread), Refusal::None);
     ::SendMessageW(other, harness::kTargetEchoMessage, 0, 6);

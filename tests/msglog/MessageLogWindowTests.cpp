@@ -75,7 +75,7 @@ TEST_F(MessageLogWindowTest, ItsPlaceIsStoredAtExitOnlyAndTakenWhenItOpensAgain)
 
 TEST_F(MessageLogWindowTest, TheListFollowsTheNewestLineUntilALineIsSelectedAndCopiesTheSelection) {
     harness::TargetProcess target;
-    HWND logged = target.Create(harness::WindowSpec::Frame(L"Logged", {700, 100, 900, 300}));
+    HWND logged = target.Create(harness::WindowRequest::Frame(L"Logged", {700, 100, 900, 300}));
     ASSERT_NE(logged, nullptr);
     ASSERT_TRUE(OpenDialog());
     ASSERT_TRUE(dialog->ShowWindowProperties(logged));
@@ -160,7 +160,7 @@ TEST_F(MessageLogWindowTest, TheListFollowsTheNewestLineUntilALineIsSelectedAndC
 
 TEST_F(MessageLogWindowTest, WhileOlderLinesLeaveTheViewAndSelectionStayOnTheLinesBeingRead) {
     harness::TargetProcess target;
-    HWND logged = target.Create(harness::WindowSpec::Frame(L"Logged", {700, 100, 900, 300}));
+    HWND logged = target.Create(harness::WindowRequest::Frame(L"Logged", {700, 100, 900, 300}));
     ASSERT_NE(logged, nullptr);
     ASSERT_TRUE(OpenDialog());
     ASSERT_TRUE(dialog->ShowWindowProperties(logged));

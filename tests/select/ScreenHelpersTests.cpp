@@ -16,7 +16,7 @@ using harness::CenterOf;
 class ScreenHelpersTest : public ::testing::Test {
 protected:
     HWND Frame(RECT rect, const wchar_t* text = L"frame") {
-        harness::WindowSpec window;
+        harness::WindowRequest window;
         window.text = text;
         window.style = WS_POPUP | WS_VISIBLE;
         window.exStyle = WS_EX_TOPMOST;
@@ -24,7 +24,7 @@ protected:
         return target.Create(window);
     }
     HWND Child(HWND parent, const wchar_t* className, DWORD style, RECT rect, UINT id = 1) {
-        harness::WindowSpec window;
+        harness::WindowRequest window;
         window.className = className;
         window.text = L"child";
         window.style = WS_CHILD | style;

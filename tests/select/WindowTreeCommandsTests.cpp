@@ -30,7 +30,7 @@ protected:
     void SetUp() override {
         WindowTreeTest::SetUp();
         ASSERT_TRUE(target.IsRunning());
-        harness::WindowSpec request;
+        harness::WindowRequest request;
         request.text = L"Commands target";
         request.rect = {700, 100, 1000, 300};
         top = target.Create(request);
@@ -125,7 +125,7 @@ TEST_F(WindowTreeCommandsTest, OpeningSelectsTheMainWindowsCurrentWindowQuietly)
 
 TEST_F(WindowTreeCommandsTest, SynchAfterAFilteringRebuildShowsTheMessageButTheQuietOpeningDoesNot) {
     // A hidden window of the main window, absent as soon as hidden windows are left out.
-    harness::WindowSpec hiddenRequest;
+    harness::WindowRequest hiddenRequest;
     hiddenRequest.text = L"Hidden";
     hiddenRequest.style = WS_POPUP;
     HWND hidden = target.Create(hiddenRequest);
@@ -333,8 +333,8 @@ TEST_F(TreeContextMenuTest, AProcessNodesLabelOpensNoMenu) {
 }
 
 TEST_F(TreeContextMenuTest, EnableVisibleFromTheMenuShowsAndEnablesTheWindow) {
-    HWND hidden = target.Create(harness::WindowSpec::Frame(L"Hidden and disabled", {720, 420, 900, 520},
-                                                           WS_OVERLAPPEDWINDOW | WS_DISABLED));
+    HWND hidden = target.Create(harness::WindowRequest::Frame(L"Hidden and disabled", {720, 420, 900, 520},
+                                                              WS_OVERLAPPEDWINDOW | WS_DISABLED));
     ASSERT_NE(hidden, nullptr);
     ASSERT_FALSE(::IsWindowVisible(hidden));
     ASSERT_FALSE(::IsWindowEnabled(hidden));
@@ -355,7 +355,7 @@ TEST_F(TreeContextMenuTest, EnableVisibleFromTheMenuShowsAndEnablesTheWindow) {
 }
 
 TEST_F(WindowTreeCommandsTest, MenuCommandsWithoutAWindowNodeDoNothing) {
-    harness::WindowSpec request;
+    harness::WindowRequest request;
     request.text = L"Stays hidden";
     request.style = WS_POPUP | WS_DISABLED;
     HWND hidden = target.Create(request);

@@ -23,7 +23,7 @@ struct Family {
 
 HWND Make(harness::TargetProcess& target, const wchar_t* className, const wchar_t* text, DWORD style,
           HWND parent = nullptr, UINT id = 0) {
-    harness::WindowSpec request;
+    harness::WindowRequest request;
     request.className = className;
     request.text = text;
     request.style = style;

@@ -85,7 +85,7 @@ protected:
         ASSERT_NE(RegisterTargetClass(target, "OrvexGlobalClass", CS_GLOBALCLASS, 0, 0, "", 0, false), 0u);
     }
     HWND Create(const wchar_t* className, DWORD style, HWND parent, RECT rect = {700, 100, 1000, 400}) {
-        harness::WindowSpec request;
+        harness::WindowRequest request;
         request.className = className;
         request.text = L"x";
         request.style = style;

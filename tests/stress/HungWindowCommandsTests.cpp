@@ -14,8 +14,8 @@ class HungWindowCommandsTest : public MainDialogTest {};
 TEST_F(HungWindowCommandsTest, EnableVisibleAndHighlightNeverWaitForAHungProgram) {
     ASSERT_TRUE(OpenDialog());
     harness::TargetProcess target;
-    HWND hidden = target.Create(harness::WindowSpec::Frame(L"Hidden, disabled, hung", {720, 420, 900, 520},
-                                                           WS_OVERLAPPEDWINDOW | WS_DISABLED));
+    HWND hidden = target.Create(harness::WindowRequest::Frame(L"Hidden, disabled, hung", {720, 420, 900, 520},
+                                                              WS_OVERLAPPEDWINDOW | WS_DISABLED));
     ASSERT_NE(hidden, nullptr);
     ASSERT_TRUE(target.Hang(3000));
 
