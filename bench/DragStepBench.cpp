@@ -3,10 +3,10 @@
 // one window, which must be one: the first entry, none after it.
 #include "BenchSupport.h"
 
+#include "common/ScreenHelpers.h"
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
 #include "harness/TargetClient.h"
-#include "select/ScreenHelpers.h"
 #include "select/SeekerStatic.h"
 
 #include <cstdio>

@@ -5,13 +5,13 @@
 #include "BenchSupport.h"
 
 #include "BenchOrvexApp.h"
+#include "common/ScreenHelpers.h"
 #include "harness/ProcessResources.h"
 #include "harness/TargetClient.h"
 #include "harness/Wait.h"
 #include "maindlg/MainDialog.h"
 #include "res/resource.h"
 #include "select/WindowTreeDialog.h"
-#include "select/ScreenHelpers.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Fails when a source file includes from a room above its own. The rooms, from the bottom:
-#   framework; common; process, inspect; select, sendmsg, msglog, find (the tools); maindlg, cli;
+# Fails when a source file includes from a room above its own, or from another room of its own
+# level. The rooms, from the bottom:
+#   framework; common; process; inspect; select, sendmsg, msglog, find (the tools); maindlg, cli;
 #   app.
-# A room may include from its own level and below; res/ (resource ids) is open to every room.
-# A folder that is not listed here fails too, so a new room is placed in the order on purpose.
+# What two rooms of one level share moves down to a room below them both. res/ (resource ids) is
+# open to every room. A folder that is not listed here fails too, so a new room is placed in the
+# order on purpose.
 # Usage: check_layers.sh SRC_DIR
 set -euo pipefail
 src="${1:?usage: check_layers.sh SRC_DIR}"
@@ -12,10 +14,11 @@ level_of() {
     case "$1" in
     framework) echo 0 ;;
     common) echo 1 ;;
-    process | inspect) echo 2 ;;
-    select | sendmsg | msglog | find) echo 3 ;;
-    maindlg | cli) echo 4 ;;
-    app) echo 5 ;;
+    process) echo 2 ;;
+    inspect) echo 3 ;;
+    select | sendmsg | msglog | find) echo 4 ;;
+    maindlg | cli) echo 5 ;;
+    app) echo 6 ;;
     res) echo -1 ;;
     *) echo unknown ;;
     esac
@@ -36,10 +39,14 @@ while IFS= read -r -d '' file; do
     while IFS= read -r included; do
         other="${included%%/*}"
         [ "$other" = "$included" ] && continue # a sibling header of the same folder
+        [ "$other" = "$room" ] && continue
         theirs=$(level_of "$other")
         [ "$theirs" = unknown ] && continue # a system or library header
         if [ "$theirs" -gt "$own" ]; then
             echo "$relative includes $included: '$other' stands above '$room'" >&2
+            status=1
+        elif [ "$theirs" -eq "$own" ]; then
+            echo "$relative includes $included: '$other' stands beside '$room'" >&2
             status=1
         fi
     done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")

@@ -3,9 +3,9 @@
 // the global hot key. It copies the settings in when it opens and back only on OK; applying them
 // is its opener's business.
 
+#include "common/Settings.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
-#include "maindlg/Settings.h"
 
 class COptionsDialog : public CDialog {
 public:

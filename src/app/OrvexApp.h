@@ -2,8 +2,8 @@
 // The application object: start-up, the settings it loads and saves, and the application-level
 // commands.
 
+#include "common/Settings.h"
 #include "framework/WinApp.h"
-#include "maindlg/Settings.h"
 
 #include <optional>
 

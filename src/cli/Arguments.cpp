@@ -1,7 +1,7 @@
 #include "cli/Arguments.h"
 
+#include "common/NumberSyntax.h"
 #include "msglog/MessageNames.h"
-#include "sendmsg/NumberSyntax.h"
 
 #include <algorithm>
 

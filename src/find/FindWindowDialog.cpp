@@ -1,8 +1,8 @@
 #include "find/FindWindowDialog.h"
 
 #include "common/DpiScale.h"
+#include "common/ValueFormat.h"
 #include "common/WindowDpi.h"
-#include "inspect/ValueFormat.h"
 #include "res/resource.h"
 
 #include <commctrl.h>

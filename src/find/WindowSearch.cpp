@@ -1,7 +1,7 @@
 #include "find/WindowSearch.h"
 
+#include "common/ScreenHelpers.h"
 #include "framework/Handles.h"
-#include "select/ScreenHelpers.h"
 
 #include <algorithm>
 #include <array>

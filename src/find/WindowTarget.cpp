@@ -1,7 +1,7 @@
 #include "find/WindowTarget.h"
 
 #include "common/AsciiCase.h"
-#include "sendmsg/NumberSyntax.h"
+#include "common/NumberSyntax.h"
 
 #include <iterator>
 #include <limits>

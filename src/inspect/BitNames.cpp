@@ -1,6 +1,6 @@
 #include "inspect/BitNames.h"
 
-#include "inspect/ValueFormat.h"
+#include "common/ValueFormat.h"
 
 namespace orvex {
 

@@ -1,8 +1,8 @@
 #include "inspect/ClassRows.h"
 
+#include "common/ValueFormat.h"
 #include "inspect/ClassStyleNames.h"
 #include "inspect/SystemColorNames.h"
-#include "inspect/ValueFormat.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "inspect/GeneralRows.h"
 
+#include "common/ValueFormat.h"
 #include "inspect/RectFormat.h"
-#include "inspect/ValueFormat.h"
 #include "process/Process.h"
 
 #include <cstdint>

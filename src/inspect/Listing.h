@@ -1,8 +1,8 @@
 #pragma once
 // The listing of one window: the one place that decides which rows a view mode shows.
 
+#include "common/ViewMode.h"
 #include "inspect/PropertySink.h"
-#include "inspect/ViewMode.h"
 
 #include <windows.h>
 

@@ -2,8 +2,8 @@
 // A window's listing gathered into rows, exactly as the property list receives them, for the
 // exports of inspect/ListingExport.h.
 
+#include "common/ViewMode.h"
 #include "inspect/ListingExport.h"
-#include "inspect/ViewMode.h"
 
 #include <windows.h>
 

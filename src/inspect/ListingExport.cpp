@@ -1,8 +1,8 @@
 #include "inspect/ListingExport.h"
 
 #include "common/Utf8Text.h"
+#include "common/ValueFormat.h"
 #include "inspect/PropertySink.h"
-#include "inspect/ValueFormat.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,8 +1,8 @@
 #include "inspect/MoreRowsText.h"
 
+#include "common/ValueFormat.h"
 #include "inspect/BitNames.h"
 #include "inspect/RectFormat.h"
-#include "inspect/ValueFormat.h"
 
 #include <iterator>
 

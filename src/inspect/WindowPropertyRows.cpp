@@ -1,7 +1,7 @@
 #include "inspect/WindowPropertyRows.h"
 
+#include "common/ValueFormat.h"
 #include "inspect/MoreRowsText.h"
-#include "inspect/ValueFormat.h"
 
 #include <cstdint>
 #include <string>

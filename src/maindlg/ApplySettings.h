@@ -2,8 +2,8 @@
 // What the settings change in the running program: whether the main window stays on top, and the
 // global hot key it takes.
 
+#include "common/Settings.h"
 #include "maindlg/HotKeyRegistration.h"
-#include "maindlg/Settings.h"
 
 #include <windows.h>
 

@@ -2,18 +2,18 @@
 
 #include "common/DpiScale.h"
 #include "common/ScreenGeometry.h"
-#include "common/WindowDpi.h"
 #include "common/ToolTipText.h"
+#include "common/ValueFormat.h"
+#include "common/WindowDpi.h"
 #include "framework/Resources.h"
 #include "framework/WinApp.h"
 #include "inspect/Listing.h"
-#include "inspect/ValueFormat.h"
 #include "maindlg/ApplySettings.h"
-#include "maindlg/PlacementFit.h"
 #include "maindlg/MessageLogFilterStore.h"
+#include "maindlg/PlacementFit.h"
 #include "maindlg/WindowPlacementStore.h"
-#include "res/resource.h"
 #include "msglog/MessageLogDialog.h"
+#include "res/resource.h"
 #include "sendmsg/SendMessageDialog.h"
 
 #include <iterator>

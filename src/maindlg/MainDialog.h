@@ -3,6 +3,7 @@
 // toolbars along the bottom edge. It keeps the selected window and refills the view for it, and
 // it owns the tool windows it opens.
 
+#include "common/Settings.h"
 #include "common/ToolWindowOwner.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -10,7 +11,6 @@
 #include "inspect/PropertiesView.h"
 #include "maindlg/HotKeyRegistration.h"
 #include "maindlg/PickHistory.h"
-#include "maindlg/Settings.h"
 #include "msglog/MessageFilter.h"
 #include "select/SeekerStatic.h"
 

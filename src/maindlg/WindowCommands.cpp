@@ -2,8 +2,8 @@
 // notifications, Watch Cursor, Highlight, Enable/Visible and the global hot key.
 #include "maindlg/MainDialog.h"
 
+#include "common/ScreenHelpers.h"
 #include "res/resource.h"
-#include "select/ScreenHelpers.h"
 #include "select/WindowActions.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "msglog/ExcludedMessageText.h"
 
-#include "inspect/ValueFormat.h"
+#include "common/NumberSyntax.h"
+#include "common/ValueFormat.h"
 #include "msglog/MessageNames.h"
-#include "sendmsg/NumberSyntax.h"
 
 namespace orvex {
 

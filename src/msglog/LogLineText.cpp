@@ -1,6 +1,6 @@
 #include "msglog/LogLineText.h"
 
-#include "inspect/ValueFormat.h"
+#include "common/ValueFormat.h"
 
 #include <cwchar>
 

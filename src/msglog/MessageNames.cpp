@@ -1,7 +1,7 @@
 #include "msglog/MessageNames.h"
 
 #include "common/AsciiCase.h"
-#include "inspect/ValueFormat.h"
+#include "common/ValueFormat.h"
 
 #include <algorithm>
 #include <span>

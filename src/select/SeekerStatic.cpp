@@ -1,10 +1,10 @@
 #include "select/SeekerStatic.h"
 
 #include "common/DpiScale.h"
+#include "common/ScreenHelpers.h"
 #include "common/WindowDpi.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include "select/ScreenHelpers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "select/TreeLabels.h"
 
+#include "common/ValueFormat.h"
 #include "inspect/SpecialClassNames.h"
-#include "inspect/ValueFormat.h"
 
 #include <cwchar>
 

@@ -1,6 +1,6 @@
 #include "select/WindowActions.h"
 
-#include "select/ScreenHelpers.h"
+#include "common/ScreenHelpers.h"
 
 #include <mutex>
 #include <system_error>

@@ -1,6 +1,6 @@
 #include "sendmsg/MessageSend.h"
 
-#include "sendmsg/NumberSyntax.h"
+#include "common/NumberSyntax.h"
 
 #include <memory>
 

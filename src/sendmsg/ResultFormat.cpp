@@ -1,6 +1,6 @@
 #include "sendmsg/ResultFormat.h"
 
-#include "inspect/ValueFormat.h"
+#include "common/ValueFormat.h"
 
 namespace orvex {
 

@@ -1,10 +1,10 @@
 #include "sendmsg/SendMessageDialog.h"
 
+#include "common/NumberSyntax.h"
+#include "common/ScreenHelpers.h"
 #include "framework/Resources.h"
 #include "res/resource.h"
-#include "select/ScreenHelpers.h"
 #include "sendmsg/MessageSend.h"
-#include "sendmsg/NumberSyntax.h"
 #include "sendmsg/ResultFormat.h"
 
 #include <cstdint>

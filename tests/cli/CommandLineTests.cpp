@@ -4,11 +4,11 @@
 
 #include "cli/Arguments.h"
 #include "common/Utf8Text.h"
+#include "common/ValueFormat.h"
 #include "core/RowCollector.h"
 #include "harness/TargetClient.h"
 #include "inspect/Listing.h"
 #include "inspect/ListingExport.h"
-#include "inspect/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The numbers typed into the send-message dialog: decimal or "0x" hexadecimal, white space around
 // them, 32-bit wrap-around, and nothing else.
-#include "sendmsg/NumberSyntax.h"
+#include "common/NumberSyntax.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Values are written in the 32-bit listing format, and never cut when they are wider.
-#include "inspect/ValueFormat.h"
+#include "common/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Orvex.com as a person at a prompt would run it, its output read through a pipe: the listing of
 // Notepad's edit control as JSON.
+#include "common/ValueFormat.h"
 #include "e2e/NotepadWindow.h"
-#include "inspect/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Find Window as a user meets it: opened with Ctrl+F, Notepad's edit control named by its class and
 // program, and the match double-clicked into the main window's listing.
+#include "common/ValueFormat.h"
 #include "e2e/NotepadWindow.h"
 #include "harness/RemoteListView.h"
-#include "inspect/ValueFormat.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // The finder tool, the hot key and the window commands, used with real mouse and keyboard input.
+#include "common/ValueFormat.h"
 #include "harness/OrvexSession.h"
 #include "harness/RemoteToolBar.h"
 #include "harness/ScreenGrab.h"
 #include "harness/TargetClient.h"
 #include "harness/TestText.h"
 #include "harness/Wait.h"
-#include "inspect/ValueFormat.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 // its own input meanwhile.
 #include "SettingsHelpers.h"
 
+#include "common/ValueFormat.h"
 #include "harness/TargetClient.h"
 #include "harness/TestText.h"
-#include "inspect/ValueFormat.h"
 
 #include <memory>
 

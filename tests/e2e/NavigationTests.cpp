@@ -1,11 +1,11 @@
 // Moving between related windows as a user does: with more properties on, Notepad's edit control
 // picked with the hot key, "Go to Parent" chosen from the property list's menu with the mouse,
 // and Alt+Left back to the edit control.
+#include "common/ValueFormat.h"
 #include "e2e/NotepadWindow.h"
 #include "e2e/SettingsHelpers.h"
 #include "framework/Handles.h"
 #include "harness/WindowWatcher.h"
-#include "inspect/ValueFormat.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

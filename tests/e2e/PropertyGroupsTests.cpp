@@ -1,10 +1,10 @@
 // The Detail listing of a foreign control, picked with the hot key and read back from Orvex's list:
 // its General, Class and Process rows.
+#include "common/ValueFormat.h"
 #include "harness/OrvexSession.h"
 #include "harness/TargetClient.h"
 #include "harness/Wait.h"
 #include "inspect/ClassStyleNames.h"
-#include "inspect/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The send-message dialog of the running Orvex, used with real mouse and keyboard input: opening
 // it, retargeting it with the finder, a send to a slow foreign window, and watch mode.
+#include "common/ValueFormat.h"
 #include "harness/OrvexSession.h"
 #include "harness/RemoteToolBar.h"
 #include "harness/TargetClient.h"
 #include "harness/TestText.h"
 #include "harness/Wait.h"
-#include "inspect/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The window tree used as a person would: opened from the main window's toolbar, a node clicked
 // with the mouse and the selected window's rows read back from the main window, a branch opened
 // from the keyboard, the context menu on a label and nowhere else.
+#include "common/ValueFormat.h"
 #include "e2e/RemoteTreeView.h"
 #include "harness/OrvexSession.h"
 #include "harness/RemoteToolBar.h"
 #include "harness/TargetClient.h"
 #include "harness/TestText.h"
 #include "harness/Wait.h"
-#include "inspect/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

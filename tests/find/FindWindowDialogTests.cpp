@@ -1,10 +1,10 @@
 // Find Window as its owner opens it and a user drives it: the Find button and Ctrl+F, criteria
 // typed over the helper target's windows, a newer search replacing an older one, and a chosen
 // match listed by the main window.
+#include "common/ValueFormat.h"
 #include "find/FindWindowDialog.h"
 #include "harness/RemoteListView.h"
 #include "harness/TargetClient.h"
-#include "inspect/ValueFormat.h"
 #include "maindlg/MainDialogFixture.h"
 #include "select/WindowTreeDialog.h"
 

@@ -1,7 +1,7 @@
 // libFuzzer entry for the typed-number syntax: arbitrary wide texts, each checked against a
 // second reading done another way (64-bit arithmetic reduced at the end, or the last eight hex
 // digits). Aborts on any disagreement; the sanitizers catch reads outside the text.
-#include "sendmsg/NumberSyntax.h"
+#include "common/NumberSyntax.h"
 
 #include <cstddef>
 #include <cstdint>

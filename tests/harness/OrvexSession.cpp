@@ -1,9 +1,9 @@
 #include "harness/OrvexSession.h"
 
+#include "common/ValueFormat.h"
 #include "harness/RemoteToolBar.h"
 #include "harness/UnixCommand.h"
 #include "harness/Wait.h"
-#include "inspect/ValueFormat.h"
 
 namespace harness {
 

@@ -1,10 +1,10 @@
 // Class rows of real windows: classes of a known shape registered here and in the helper target,
 // the system's dialog class and the desktop.
+#include "common/ValueFormat.h"
+#include "core/RowCollector.h"
 #include "harness/TargetClient.h"
 #include "inspect/ClassRows.h"
-#include "core/RowCollector.h"
 #include "inspect/TargetClassRequests.h"
-#include "inspect/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

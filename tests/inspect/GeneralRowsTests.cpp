@@ -1,11 +1,11 @@
 // General and Process rows of real windows, in another process and in this one, against what the
 // window system reports for them.
+#include "common/ValueFormat.h"
+#include "core/RowCollector.h"
 #include "harness/ExternalProcess.h"
 #include "harness/TargetClient.h"
 #include "inspect/GeneralRows.h"
-#include "core/RowCollector.h"
 #include "inspect/TargetClassRequests.h"
-#include "inspect/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The further groups of the Detail listing on real windows, mostly in another process: related
 // windows, window properties, display and thread state, against the texts of MoreRowsText.
 #include "common/ScreenGeometry.h"
+#include "common/ValueFormat.h"
 #include "core/RowCollector.h"
 #include "harness/TargetClient.h"
 #include "harness/Wait.h"
 #include "inspect/MoreRows.h"
 #include "inspect/MoreRowsText.h"
 #include "inspect/TargetClassRequests.h"
-#include "inspect/ValueFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // windows a second while the real main dialog lists them in both listings, the finder's hit test
 // runs over them, the window tree is rebuilt and synchronised with them, and frames are drawn and
 // erased around them, for a thousand rounds.
+#include "common/ScreenHelpers.h"
 #include "harness/ProcessResources.h"
 #include "harness/ScreenGrab.h"
 #include "harness/TargetClient.h"
 #include "maindlg/MainDialogFixture.h"
 #include "res/resource.h"
-#include "select/ScreenHelpers.h"
 #include "select/WindowActions.h"
 #include "select/WindowTreeDialog.h"
 

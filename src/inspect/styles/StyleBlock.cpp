@@ -1,6 +1,6 @@
 #include "inspect/styles/StyleBlock.h"
 
-#include "inspect/ValueFormat.h"
+#include "common/ValueFormat.h"
 #include "inspect/styles/DecodeStyles.h"
 #include "inspect/styles/StyleClasses.h"
 #include "inspect/styles/WindowStyleTables.h"

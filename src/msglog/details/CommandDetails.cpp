@@ -1,8 +1,8 @@
+#include "common/ValueFormat.h"
 #include "msglog/details/CodeNames.h"
 #include "msglog/details/DetailDecoders.h"
 #include "msglog/details/DetailsText.h"
 #include "msglog/details/PayloadReader.h"
-#include "inspect/ValueFormat.h"
 
 namespace orvex {
 

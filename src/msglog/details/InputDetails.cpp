@@ -1,7 +1,7 @@
+#include "common/ValueFormat.h"
 #include "msglog/details/CodeNames.h"
 #include "msglog/details/DetailDecoders.h"
 #include "msglog/details/DetailsText.h"
-#include "inspect/ValueFormat.h"
 
 namespace orvex {
 

@@ -1,7 +1,7 @@
+#include "common/ValueFormat.h"
 #include "msglog/details/DetailDecoders.h"
 #include "msglog/details/DetailsText.h"
 #include "msglog/details/PayloadReader.h"
-#include "inspect/ValueFormat.h"
 
 namespace orvex {
 

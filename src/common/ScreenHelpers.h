@@ -1,6 +1,6 @@
 #pragma once
-// Screen-level helpers of the finder: which window lies under a point, and a frame drawn straight
-// on the screen around a window.
+// Screen-level helpers of the finder, Find Window and the send dialog: which window lies under a
+// point, and a frame drawn straight on the screen around a window.
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 // application object, handed to the main dialog and the options dialog. Pure logic: no window
 // system here.
 
-#include "inspect/ViewMode.h"
+#include "common/ViewMode.h"
 
 struct Settings {
     int m_bKeepAlwaysOnTop = 0;

@@ -1,5 +1,6 @@
 #pragma once
-// The numbers a user types into the send-message dialog. Pure logic: no window system here.
+// The numbers a user types: in the send-message dialog, the log's filter and window targets. Pure
+// logic: no window system here.
 //
 // A field holds a decimal number, or a hexadecimal one after "0x" or "0X", with white space around
 // it. Nothing else is a number: no sign, no inner space, no suffix. The arithmetic is 32-bit with

@@ -1,9 +1,9 @@
 // The window under a point and the frame on the screen, on real windows of another process.
+#include "common/ScreenHelpers.h"
 #include "harness/ScreenGrab.h"
 #include "harness/TargetClient.h"
 #include "harness/TestText.h"
 #include "harness/Wait.h"
-#include "select/ScreenHelpers.h"
 
 #include <gtest/gtest.h>
 

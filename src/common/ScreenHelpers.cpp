@@ -1,4 +1,4 @@
-#include "select/ScreenHelpers.h"
+#include "common/ScreenHelpers.h"
 
 #include "common/DpiScale.h"
 #include "common/WindowDpi.h"

@@ -1,4 +1,4 @@
-#include "sendmsg/NumberSyntax.h"
+#include "common/NumberSyntax.h"
 
 #include <cwctype>
 

@@ -1,4 +1,4 @@
-#include "inspect/ValueFormat.h"
+#include "common/ValueFormat.h"
 
 #include <cstddef>
 #include <cwchar>
