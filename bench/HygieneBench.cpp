@@ -10,6 +10,7 @@
 #include "harness/TargetClient.h"
 #include "harness/Wait.h"
 #include "maindlg/MainDialog.h"
+#include "maindlg/MainDialogTestView.h"
 #include "res/resource.h"
 #include "select/WindowTreeDialog.h"
 
@@ -102,7 +103,8 @@ int main(int argc, char** argv) {
 
     dialog.SendMessage(WM_COMMAND, ID_VIEW_WINDOW_TREE);
     harness::PumpMessages();
-    const HWND tree = dialog.m_pWindowTreeDialog ? dialog.m_pWindowTreeDialog->m_hWnd : nullptr;
+    const CWindowTreeDialog* treeDialog = MainDialogTestView{dialog}.Tree();
+    const HWND tree = treeDialog ? treeDialog->m_hWnd : nullptr;
     if (!tree) {
         std::printf("the window tree did not open\n");
         return 1;

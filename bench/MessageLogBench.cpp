@@ -22,6 +22,7 @@
 #include "harness/TargetClient.h"
 #include "harness/Wait.h"
 #include "maindlg/MainDialog.h"
+#include "maindlg/MainDialogTestView.h"
 #include "msglog/HookLibraryFile.h"
 #include "msglog/LogLines.h"
 #include "msglog/MessageLogDialog.h"
@@ -396,7 +397,7 @@ int main(int argc, char** argv) {
     dialog.ShowWindowProperties(frame);
     dialog.SendMessage(WM_COMMAND, ID_WINDOW_MESSAGE_LOG);
     harness::PumpMessages();
-    CMessageLogDialog* log = dialog.m_pMessageLogDialog;
+    CMessageLogDialog* log = MainDialogTestView{dialog}.Log();
     if (!log || log->Target() != frame || !log->Logging()) {
         std::printf("the message log did not open\n");
         return 1;

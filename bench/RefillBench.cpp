@@ -8,6 +8,7 @@
 #include "harness/TargetClient.h"
 #include "inspect/Listing.h"
 #include "maindlg/MainDialog.h"
+#include "maindlg/MainDialogTestView.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -155,7 +156,7 @@ int main(int argc, char** argv) {
     dialog.Create(IDD_ORVEX_DIALOG);
     // A plain list as large as the property view and visible like it: a hidden list skips work
     // that a shown one does even with redrawing off.
-    const RECT viewRect = dialog.m_wndProperties.GetWindowRect();
+    const RECT viewRect = MainDialogTestView{dialog}.Properties().GetWindowRect();
     HWND bareList =
         ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER,
                           viewRect.left, viewRect.top, viewRect.right - viewRect.left,
@@ -184,7 +185,7 @@ int main(int argc, char** argv) {
     // asks for more properties.
     RowCollector collected;
     AddWindowListing(collected, control, ViewMode::Detail, true);
-    CPropertiesView& view = dialog.m_wndProperties;
+    CPropertiesView& view = MainDialogTestView{dialog}.Properties();
     const bench::Figure refill = bench::Measure(300, [&] {
         view.SendMessage(WM_SETREDRAW, FALSE);
         view.DeleteAllItems();

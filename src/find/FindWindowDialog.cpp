@@ -311,5 +311,5 @@ void CFindWindowDialog::ChooseMatch(int index) {
         return;
     // The list stays as it is: the user may go on to the next match.
     if (HWND hwnd = m_matches[static_cast<size_t>(index)].hwnd; ::IsWindow(hwnd))
-        m_owner.WindowChosen(hwnd);
+        m_owner.SelectWindow(hwnd, Selection::Finished);
 }

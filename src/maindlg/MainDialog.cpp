@@ -14,7 +14,6 @@
 #include "maindlg/WindowPlacementStore.h"
 #include "msglog/MessageLogDialog.h"
 #include "res/resource.h"
-#include "sendmsg/SendMessageDialog.h"
 
 #include <iterator>
 
@@ -350,8 +349,8 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
     } else {
         result = AddWindowListing(m_wndProperties, hwnd, m_settings.GetViewMode(),
                                   m_settings.m_bMoreProperties != 0);
-        if (result && m_pSendMessageDialog)
-            m_pSendMessageDialog->SetTarget(hwnd);
+        if (result)
+            TellFollowers(hwnd, Selection::Step);
         if (!result)
             m_wndProperties.SetEmptyText(InvalidHandleText(hwnd));
     }

@@ -21,28 +21,31 @@ class CSendMessageDialog;
 class CMessageLogDialog;
 class CFindWindowDialog;
 
+// What the tests read of the dialog's inner state; defined by the tests alone.
+struct MainDialogTestView;
+
 class CMainDialog : public CDialog, public ToolWindowOwner {
     DECLARE_MESSAGE_MAP()
+    friend struct MainDialogTestView;
 
 public:
     // The settings belong to the application object, which outlives the dialog.
     explicit CMainDialog(Settings& settings);
     ~CMainDialog() override;
 
-    // Makes `hwnd` the selected window and lists it; FALSE when it is not a window (or null).
+    // Makes `hwnd` the selected window and lists it; FALSE when it is not a window (or null). A
+    // window listed is a step for the tools that follow the selection.
     BOOL ShowWindowProperties(HWND hwnd);
-    HWND GetSelectedWindow() const { return m_hSelectedWnd; }
     // Applies the topmost setting and the hot key to the main window.
     void ApplySettings();
 
     // What the tool windows tell their owner.
     HWND ListedWindow() const override { return m_hSelectedWnd; }
-    void WindowChosen(HWND hwnd) override;
-    void ListWindow(HWND hwnd) override;
-    void Retarget(HWND hwnd) override;
+    void SelectWindow(HWND hwnd, Selection kind) override;
     void ShowOwnerWindows(HWND caller, bool show) override;
     void OpenFindWindow() override;
 
+private:
     // Members in the order the window builds them.
     Settings& m_settings;
     HICON m_hIcon = nullptr;
@@ -78,8 +81,8 @@ public:
     // Posted by the thread that made another program's window visible and enabled.
     static constexpr UINT kEnableVisibleDone = WM_APP + 1;
 
-protected:
     BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* message) override;
     int OnCreate(CREATESTRUCTW* create);
     void OnDestroy();
     void OnEndSession(BOOL ending);
@@ -99,7 +102,6 @@ protected:
     void OnSendMessage();
     void OnDisplayWindowTree();
     void OnMessageLog();
-    BOOL PreTranslateMessage(MSG* message) override;
     LRESULT OnPropertiesFocused(NMHDR* focused);
     LRESULT OnPreparePropertyMenu(NMPROPERTYMENU* prepare);
     LRESULT OnGoToWindow(NMPROPERTYWINDOW* go);
@@ -110,7 +112,6 @@ protected:
     void OnCopyAllAsJson();
     LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
 
-private:
     bool CreateViewToolBar();
     bool CreateReBar();
     bool CreateFinderTool();
@@ -131,11 +132,11 @@ private:
     void SavePlacement();
     void KeepMessageLogFilter(const orvex::MessageFilter& filter);
     void SaveMessageLogSettings();
-    // A pick the user has finished (the end of a drag, the hot key, the tree, Go to): the log
-    // follows it, and it is a new step for Back and Forward (not when they made it).
-    void FollowFinishedPick(bool newStep = true);
-    // Lists `hwnd` as a finished pick.
-    void GoTo(HWND hwnd);
+    // Ends a pick of the listed window: it is a new step for Back and Forward unless they made it
+    // (`remember` false), and the tools that follow finished picks are told.
+    void FinishPick(bool remember = true);
+    // Tells the open tools that follow the selection that it changed.
+    void TellFollowers(HWND window, Selection kind);
     // Lists a window Back or Forward stepped to.
     void ShowStep(std::optional<std::uint64_t> window);
 };

@@ -49,19 +49,14 @@ LRESULT CMainDialog::OnPreparePropertyMenu(NMPROPERTYMENU* prepare) {
     return 0;
 }
 
-void CMainDialog::GoTo(HWND hwnd) {
-    ShowWindowProperties(hwnd);
-    FollowFinishedPick();
-}
-
 void CMainDialog::OnGoToRelated(UINT id) {
     if (HWND related = RelatedWindow(m_hSelectedWnd, id))
-        GoTo(related);
+        SelectWindow(related, Selection::Finished);
 }
 
 LRESULT CMainDialog::OnGoToWindow(NMPROPERTYWINDOW* go) {
     if (go->window && ::IsWindow(go->window))
-        GoTo(go->window);
+        SelectWindow(go->window, Selection::Finished);
     return 0;
 }
 
@@ -69,7 +64,7 @@ void CMainDialog::ShowStep(std::optional<std::uint64_t> window) {
     if (!window)
         return;
     ShowWindowProperties(reinterpret_cast<HWND>(static_cast<UINT_PTR>(*window)));
-    FollowFinishedPick(false);
+    FinishPick(false);
 }
 
 void CMainDialog::OnBack() {

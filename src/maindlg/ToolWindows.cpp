@@ -125,24 +125,23 @@ void CMainDialog::OpenFindWindow() {
     find->SetWindowPos(nullptr, fitted.left, fitted.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
-void CMainDialog::FollowFinishedPick(bool newStep) {
-    if (newStep && m_hSelectedWnd && ::IsWindow(m_hSelectedWnd))
+void CMainDialog::SelectWindow(HWND hwnd, Selection kind) {
+    ShowWindowProperties(hwnd);
+    if (kind == Selection::Finished)
+        FinishPick();
+}
+
+void CMainDialog::FinishPick(bool remember) {
+    if (remember && m_hSelectedWnd && ::IsWindow(m_hSelectedWnd))
         m_history.Push(reinterpret_cast<UINT_PTR>(m_hSelectedWnd));
-    if (m_pMessageLogDialog && m_hSelectedWnd != m_pMessageLogDialog->Target())
-        m_pMessageLogDialog->SetTarget(m_hSelectedWnd);
+    TellFollowers(m_hSelectedWnd, Selection::Finished);
 }
 
-void CMainDialog::WindowChosen(HWND hwnd) {
-    ShowWindowProperties(hwnd);
-    FollowFinishedPick();
-}
-
-void CMainDialog::ListWindow(HWND hwnd) {
-    ShowWindowProperties(hwnd);
-}
-
-void CMainDialog::Retarget(HWND hwnd) {
-    ShowWindowProperties(hwnd);
+void CMainDialog::TellFollowers(HWND window, Selection kind) {
+    SelectionFollower* const followers[] = {m_pSendMessageDialog, m_pMessageLogDialog};
+    for (SelectionFollower* follower : followers)
+        if (follower)
+            follower->SelectionChanged(window, kind);
 }
 
 void CMainDialog::ShowOwnerWindows(HWND caller, bool show) {

@@ -27,7 +27,7 @@ LRESULT CMainDialog::OnEndSeek(NMSEEKER*) {
         m_bOffScreenForSeek = false;
         ::SetWindowRgn(m_hWnd, nullptr, TRUE);
     }
-    FollowFinishedPick();
+    FinishPick();
     return 0;
 }
 
@@ -55,8 +55,7 @@ void CMainDialog::OnHotKey(int, UINT, UINT) {
                 InvertWindowFrame(under);
                 ::Sleep(kHotKeyFlashMs);
                 InvertWindowFrame(under);
-                ShowWindowProperties(under);
-                FollowFinishedPick();
+                SelectWindow(under, Selection::Finished);
             }
         }
     }

@@ -266,6 +266,11 @@ std::wstring CMessageLogDialog::Describe(HWND hwnd) {
     return text + L")";
 }
 
+void CMessageLogDialog::SelectionChanged(HWND window, Selection kind) {
+    if (kind == Selection::Finished && window != m_target)
+        SetTarget(window);
+}
+
 void CMessageLogDialog::SetTarget(HWND hwnd) {
     if (m_hWnd && hwnd == m_target && m_session.Active())
         return;
@@ -504,8 +509,10 @@ LRESULT CMessageLogDialog::OnListDoubleClick(NMITEMACTIVATE* activate) {
     if (activate->iItem < 0 || static_cast<size_t>(activate->iItem) >= m_lines.size())
         return 0;
     const orvex::LogLine& line = m_lines[static_cast<size_t>(activate->iItem)];
+    // Listed as a step, so the log stays on its own target.
     if (line.note == 0)
-        m_owner.ListWindow(reinterpret_cast<HWND>(static_cast<UINT_PTR>(line.record.window)));
+        m_owner.SelectWindow(reinterpret_cast<HWND>(static_cast<UINT_PTR>(line.record.window)),
+                             Selection::Step);
     return 0;
 }
 

@@ -20,7 +20,7 @@
 #include <unordered_map>
 #include <vector>
 
-class CMessageLogDialog : public CModelessDialog {
+class CMessageLogDialog : public CModelessDialog, public SelectionFollower {
     DECLARE_MESSAGE_MAP()
 
 public:
@@ -33,6 +33,8 @@ public:
     // Logs `hwnd` from now on (null: none); a line in the log names the new target.
     void SetTarget(HWND hwnd);
     HWND Target() const { return m_target; }
+    // Follows finished picks only, never a window the pointer merely crosses.
+    void SelectionChanged(HWND window, Selection kind) override;
     const orvex::LogLines& Lines() const { return m_lines; }
     // What the status bar counts since the log was opened or cleared: messages taken in, and
     // messages the logged program could not hand over.

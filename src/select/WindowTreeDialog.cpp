@@ -316,6 +316,6 @@ LRESULT CWindowTreeDialog::OnSelChanged(NMTREEVIEWW* change) {
         return 0;
     const TREEITEMDATA* record = RecordAt(change->itemNew.lParam);
     if (record && record->nKind == ITEM_WINDOW)
-        m_owner.WindowChosen(reinterpret_cast<HWND>(record->dwValue));
+        m_owner.SelectWindow(reinterpret_cast<HWND>(record->dwValue), Selection::Finished);
     return 0;
 }

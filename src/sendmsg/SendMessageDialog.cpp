@@ -168,7 +168,7 @@ void CSendMessageDialog::OnTimer(UINT_PTR id) {
     POINT cursor{};
     if (!m_bHideMainWindow && ::GetCursorPos(&cursor)) {
         m_hwndTarget = DeepWindowFromPoint(cursor.x, cursor.y);
-        m_owner.Retarget(m_hwndTarget);
+        m_owner.SelectWindow(m_hwndTarget, Selection::Step);
     }
     if (m_bMessageStored)
         SendToTarget();

@@ -4,21 +4,28 @@
 // boxes are filled when the reply arrives, so a hung target cannot freeze Orvex. In watch mode it
 // picks the window under the cursor every five seconds and sends again.
 //
-// A modeless tool window owned by the main dialog, at most one at a time. It tells its owner what
-// it lists while watching, and hides and shows the owner's windows at the user's request.
+// A modeless tool window owned by the main dialog, at most one at a time. It follows every window
+// its owner lists, tells its owner what it picks while watching, and hides and shows the owner's
+// windows at the user's request.
 
 #include "common/ToolWindowOwner.h"
 #include "framework/ModelessDialog.h"
 
-class CSendMessageDialog : public CModelessDialog {
+class CSendMessageDialog : public CModelessDialog, public SelectionFollower {
     DECLARE_MESSAGE_MAP()
 
 public:
     explicit CSendMessageDialog(ToolWindowOwner& owner);
     ~CSendMessageDialog() override;
 
-    // The window messages go to; the main dialog hands over every window it lists.
+    // The window messages go to.
     void SetTarget(HWND hwnd) { m_hwndTarget = hwnd; }
+    // Every window the owner lists reaches the dialog as a step, so the steps are all it follows:
+    // the end of a pick names no new window, or one that could not be listed.
+    void SelectionChanged(HWND window, Selection kind) override {
+        if (kind == Selection::Step)
+            SetTarget(window);
+    }
 
     // Sends the stored message to the target without waiting; the reply fills the result boxes.
     void SendToTarget();

@@ -21,7 +21,7 @@ enum { kHandleColumn = 0, kClassColumn = 1, kProcessColumn = 3 };
 
 class FindWindowTest : public MainDialogTest {
 protected:
-    CFindWindowDialog* Find() const { return dialog->m_pFindWindowDialog; }
+    CFindWindowDialog* Find() const { return Inside().Find(); }
     HWND List() const { return ::GetDlgItem(Find()->m_hWnd, IDC_FIND_LIST); }
     std::wstring CountLine() const {
         wchar_t text[256] = {};
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(FindWindowTest, OpensFromTheButtonAtTheEndOfTheViewToolBarAndFromCtrlF) {
     ASSERT_TRUE(OpenDialog());
-    const CToolBarCtrl& toolBar = dialog->m_wndViewToolBar;
+    const CToolBarCtrl& toolBar = Inside().ViewToolBar();
     const int last = toolBar.GetButtonCount() - 1;
     const ButtonLabel button = ReadButton(toolBar, last);
     EXPECT_EQ(button.text, L"Find");
@@ -71,17 +71,17 @@ TEST_F(FindWindowTest, OpensFromTheButtonAtTheEndOfTheViewToolBarAndFromCtrlF) {
     CloseFind();
     EXPECT_EQ(Find(), nullptr);
 
-    PressCtrlF(dialog->m_wndProperties.m_hWnd);
+    PressCtrlF(Inside().Properties().m_hWnd);
     ASSERT_NE(Find(), nullptr) << "Ctrl+F in the property list";
     CFindWindowDialog* opened = Find();
-    PressCtrlF(dialog->m_wndProperties.m_hWnd);
+    PressCtrlF(Inside().Properties().m_hWnd);
     EXPECT_EQ(Find(), opened) << "a second Ctrl+F brings the open one forward";
     CloseFind();
 
     dialog->SendMessage(WM_COMMAND, ID_VIEW_WINDOW_TREE);
     harness::PumpMessages();
-    ASSERT_NE(dialog->m_pWindowTreeDialog, nullptr);
-    PressCtrlF(::GetDlgItem(dialog->m_pWindowTreeDialog->m_hWnd, IDC_TREE_TREE));
+    ASSERT_NE(Inside().Tree(), nullptr);
+    PressCtrlF(::GetDlgItem(Inside().Tree()->m_hWnd, IDC_TREE_TREE));
     EXPECT_NE(Find(), nullptr) << "Ctrl+F in the window tree";
 }
 

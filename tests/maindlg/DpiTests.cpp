@@ -29,25 +29,25 @@ SIZE PictureSize(const CToolBarCtrl& toolBar) {
 
 TEST_F(MainDialogTest, AMoveToAMonitorAtTwiceTheScalingTakesTheSuggestedRectangleAndDoublesThePictures) {
     ASSERT_TRUE(OpenDialog());
-    const int dpi = dialog->m_dpi;
+    const int dpi = Inside().Dpi();
     ASSERT_EQ(dpi, 96) << "the test session runs at 100%";
-    EXPECT_EQ(PictureSize(dialog->m_wndViewToolBar).cy, 32);
+    EXPECT_EQ(PictureSize(Inside().ViewToolBar()).cy, 32);
     // A band alone on its row stretches the tool sideways; its height is the icon's.
-    EXPECT_EQ(SizeOf(dialog->m_wndFinderTool.GetClientRect()).cy, 32);
+    EXPECT_EQ(SizeOf(Inside().FinderTool().GetClientRect()).cy, 32);
 
     RECT suggested{100, 80, 100 + 1100, 80 + 700};
     dialog->SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     harness::PumpMessages();
     EXPECT_TRUE(harness::SameRect(dialog->GetWindowRect(), suggested))
         << harness::Describe(dialog->GetWindowRect());
-    EXPECT_EQ(PictureSize(dialog->m_wndViewToolBar).cy, 64);
-    EXPECT_EQ(PictureSize(dialog->m_wndWindowToolBar).cy, 64);
-    EXPECT_EQ(SizeOf(dialog->m_wndFinderTool.GetClientRect()).cy, 64);
+    EXPECT_EQ(PictureSize(Inside().ViewToolBar()).cy, 64);
+    EXPECT_EQ(PictureSize(Inside().WindowToolBar()).cy, 64);
+    EXPECT_EQ(SizeOf(Inside().FinderTool().GetClientRect()).cy, 64);
     RECT refresh{};
-    dialog->m_wndViewToolBar.GetItemRect(1, &refresh);
+    Inside().ViewToolBar().GetItemRect(1, &refresh);
     EXPECT_GE(refresh.bottom - refresh.top, 64) << "the buttons grew around their pictures";
-    const RECT list = dialog->m_wndProperties.GetWindowRect();
-    EXPECT_GE(list.top - dialog->m_wndReBar.GetWindowRect().top, 64) << "the list moved below the larger bar";
+    const RECT list = Inside().Properties().GetWindowRect();
+    EXPECT_GE(list.top - Inside().ReBar().GetWindowRect().top, 64) << "the list moved below the larger bar";
 
     dialog->SetWindowPos(nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(SizeOf(dialog->GetWindowRect()).cx, 858);

@@ -5,6 +5,7 @@
 #include "app/OrvexApp.h"
 #include "harness/Wait.h"
 #include "maindlg/MainDialog.h"
+#include "maindlg/MainDialogTestView.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,8 @@ protected:
     }
 
     HWND Main() const { return dialog->m_hWnd; }
-    CPropertiesView& View() const { return dialog->m_wndProperties; }
+    MainDialogTestView Inside() const { return {*dialog}; }
+    CPropertiesView& View() const { return Inside().Properties(); }
 
     // Presses a toolbar button as the mouse would, so the command travels the real way to the dialog.
     static void ClickToolBarButton(const CToolBarCtrl& toolBar, int index) {

@@ -44,11 +44,11 @@ RECT RectInParent(HWND child) {
 
 TEST_F(MainDialogTest, OpensWithThePromptAndNothingSelected) {
     ASSERT_TRUE(OpenDialog());
-    EXPECT_EQ(dialog->m_hSelectedWnd, nullptr);
+    EXPECT_EQ(dialog->ListedWindow(), nullptr);
     EXPECT_EQ(View().GetItemCount(), 0);
     EXPECT_EQ(View().GetEmptyText(), kPrompt);
-    EXPECT_EQ(dialog->m_pWindowTreeDialog, nullptr);
-    EXPECT_EQ(dialog->m_pSendMessageDialog, nullptr);
+    EXPECT_EQ(Inside().Tree(), nullptr);
+    EXPECT_EQ(Inside().SendDialog(), nullptr);
     wchar_t caption[32] = {};
     ::GetWindowTextW(Main(), caption, 32);
     EXPECT_STREQ(caption, L"Orvex");
@@ -66,7 +66,7 @@ TEST_F(MainDialogTest, ToggleButtonNamesTheListingTheNextPressShows) {
         SCOPED_TRACE(testing::Message() << "view mode " << c.viewMode);
         app.m_settings.m_nViewMode = c.viewMode;
         ASSERT_TRUE(OpenDialog());
-        const ButtonLabel toggle = ReadButton(dialog->m_wndViewToolBar, kToggleIndex);
+        const ButtonLabel toggle = ReadButton(Inside().ViewToolBar(), kToggleIndex);
         EXPECT_EQ(toggle.text, c.label);
         EXPECT_EQ(toggle.image, c.image);
         EXPECT_EQ(app.m_settings.m_nViewMode, c.viewMode) << "opening the dialog must not change the mode";
@@ -78,7 +78,7 @@ TEST_F(MainDialogTest, ToggleButtonNamesTheListingTheNextPressShows) {
 
 TEST_F(MainDialogTest, ToggleWithNothingSelectedOnlyChangesLabelAndImage) {
     ASSERT_TRUE(OpenDialog());
-    CToolBarCtrl& toolBar = dialog->m_wndViewToolBar;
+    CToolBarCtrl& toolBar = Inside().ViewToolBar();
     const int buttons = toolBar.GetButtonCount();
 
     ClickToolBarButton(toolBar, kToggleIndex);
@@ -86,7 +86,7 @@ TEST_F(MainDialogTest, ToggleWithNothingSelectedOnlyChangesLabelAndImage) {
     ButtonLabel toggle = ReadButton(toolBar, kToggleIndex);
     EXPECT_EQ(toggle.text, L"Detail");
     EXPECT_EQ(toggle.image, 0);
-    EXPECT_EQ(dialog->m_hSelectedWnd, nullptr);
+    EXPECT_EQ(dialog->ListedWindow(), nullptr);
     EXPECT_EQ(View().GetItemCount(), 0);
     EXPECT_EQ(View().GetEmptyText(), kPrompt);
     EXPECT_EQ(toolBar.GetButtonCount(), buttons);
@@ -103,9 +103,9 @@ TEST_F(MainDialogTest, ToggleWithNothingSelectedOnlyChangesLabelAndImage) {
 TEST_F(MainDialogTest, ToggleFromAnUnusualModeStoresDetail) {
     app.m_settings.m_nViewMode = 7; // only possible by editing the registry
     ASSERT_TRUE(OpenDialog());
-    ClickToolBarButton(dialog->m_wndViewToolBar, kToggleIndex);
+    ClickToolBarButton(Inside().ViewToolBar(), kToggleIndex);
     EXPECT_EQ(app.m_settings.m_nViewMode, 1);
-    const ButtonLabel toggle = ReadButton(dialog->m_wndViewToolBar, kToggleIndex);
+    const ButtonLabel toggle = ReadButton(Inside().ViewToolBar(), kToggleIndex);
     EXPECT_EQ(toggle.text, L"Summary");
     EXPECT_EQ(toggle.image, 1);
 }
@@ -116,21 +116,21 @@ TEST_F(MainDialogTest, RefreshOnAWindowDestroyedAfterSelectionShowsItsHandle) {
     ASSERT_NE(target, nullptr);
     ASSERT_EQ(reinterpret_cast<UINT_PTR>(target) >> 32, 0u) << "this case expects a handle of 32 bits";
     EXPECT_TRUE(dialog->ShowWindowProperties(target));
-    EXPECT_EQ(dialog->m_hSelectedWnd, target);
+    EXPECT_EQ(dialog->ListedWindow(), target);
     ::DestroyWindow(target);
 
     const std::wstring expected = InvalidHandleMessage(harness::HandleDigits(target).c_str());
-    ClickToolBarButton(dialog->m_wndViewToolBar, kRefreshIndex);
+    ClickToolBarButton(Inside().ViewToolBar(), kRefreshIndex);
     EXPECT_EQ(View().GetEmptyText(), expected);
     EXPECT_EQ(View().GetItemCount(), 0);
-    EXPECT_EQ(dialog->m_hSelectedWnd, target) << "the handle stays selected, so Refresh retries it";
+    EXPECT_EQ(dialog->ListedWindow(), target) << "the handle stays selected, so Refresh retries it";
 
     // The summary listing fails the same way, and the toggle refills for the selected window.
     View().SetEmptyText(L"stale");
-    ClickToolBarButton(dialog->m_wndViewToolBar, kToggleIndex);
+    ClickToolBarButton(Inside().ViewToolBar(), kToggleIndex);
     EXPECT_EQ(app.m_settings.m_nViewMode, 0);
     EXPECT_EQ(View().GetEmptyText(), expected);
-    EXPECT_EQ(dialog->m_hSelectedWnd, target);
+    EXPECT_EQ(dialog->ListedWindow(), target);
 }
 
 TEST_F(MainDialogTest, InvalidHandleWiderThan32BitsIsWrittenWhole) {
@@ -152,9 +152,9 @@ TEST_F(MainDialogTest, RefreshWithNothingSelectedShowsThePromptAgain) {
     EXPECT_FALSE(dialog->ShowWindowProperties(nullptr));
     EXPECT_EQ(View().GetEmptyText(), kPrompt);
     View().SetEmptyText(L"stale");
-    ClickToolBarButton(dialog->m_wndViewToolBar, kRefreshIndex);
+    ClickToolBarButton(Inside().ViewToolBar(), kRefreshIndex);
     EXPECT_EQ(View().GetEmptyText(), kPrompt);
-    EXPECT_EQ(dialog->m_hSelectedWnd, nullptr);
+    EXPECT_EQ(dialog->ListedWindow(), nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -189,10 +189,10 @@ TEST_F(MainDialogTest, LayoutStacksRebarListAndBottomToolbars) {
         ::SetWindowPos(Main(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         RECT client{};
         ::GetClientRect(Main(), &client);
-        const RECT rebar = RectInParent(dialog->m_wndReBar.m_hWnd);
+        const RECT rebar = RectInParent(Inside().ReBar().m_hWnd);
         const RECT list = RectInParent(View().m_hWnd);
-        const RECT about = RectInParent(dialog->m_wndAboutToolBar.m_hWnd);
-        const RECT window = RectInParent(dialog->m_wndWindowToolBar.m_hWnd);
+        const RECT about = RectInParent(Inside().AboutToolBar().m_hWnd);
+        const RECT window = RectInParent(Inside().WindowToolBar().m_hWnd);
 
         EXPECT_EQ(rebar.top, 0);
         EXPECT_EQ(rebar.right - rebar.left, client.right);
@@ -244,7 +244,7 @@ TEST_F(MainDialogTest, TooltipRequestsAreAnsweredWithTheCommandsString) {
     for (const TipCase& tip : kTips) {
         SCOPED_TRACE(tip.id);
         NMTTDISPINFOW info{};
-        info.hdr.hwndFrom = dialog->m_wndViewToolBar.GetToolTips();
+        info.hdr.hwndFrom = Inside().ViewToolBar().GetToolTips();
         info.hdr.idFrom = static_cast<UINT_PTR>(tip.id);
         info.hdr.code = TTN_GETDISPINFOW;
         const LRESULT handled = ::SendMessageW(Main(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
@@ -290,7 +290,7 @@ TEST_F(MainDialogTest, ToolbarTooltipControlsShowTheCommandStrings) {
     for (const TipCase& tip : kTips) {
         SCOPED_TRACE(tip.id);
         const CToolBarCtrl& toolBar =
-            tip.id >= ID_WINDOW_HIGHLIGHT ? dialog->m_wndWindowToolBar : dialog->m_wndViewToolBar;
+            tip.id >= ID_WINDOW_HIGHLIGHT ? Inside().WindowToolBar() : Inside().ViewToolBar();
         HWND tooltip = toolBar.GetToolTips();
         ASSERT_NE(tooltip, nullptr);
         wchar_t text[256] = {};

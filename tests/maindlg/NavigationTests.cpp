@@ -53,7 +53,7 @@ protected:
 
 TEST_F(NavigationTest, GoToFollowsTheRelationsAndBackAndForwardWalkThePicksPastWindowsGone) {
     EXPECT_TRUE(Offered().empty()) << "nothing listed, nothing picked";
-    dialog->WindowChosen(children[1]);
+    dialog->SelectWindow(children[1], Selection::Finished);
     Command(ID_PROPERTY_GO_PARENT);
     EXPECT_EQ(dialog->ListedWindow(), frame);
     EXPECT_EQ(Offered(), (std::vector<UINT>{ID_PROPERTY_GO_PARENT, ID_PROPERTY_GO_FIRST_CHILD,
@@ -65,7 +65,7 @@ TEST_F(NavigationTest, GoToFollowsTheRelationsAndBackAndForwardWalkThePicksPastW
     Command(ID_PROPERTY_GO_NEXT);
     const HWND next = ::GetWindow(first, GW_HWNDNEXT);
     EXPECT_EQ(dialog->ListedWindow(), next);
-    dialog->Retarget(frame); // a step on the way is no pick
+    dialog->SelectWindow(frame, Selection::Step); // a step on the way is no pick
     Command(ID_PROPERTY_BACK);
     EXPECT_EQ(dialog->ListedWindow(), first);
     Command(ID_PROPERTY_FORWARD);
@@ -99,7 +99,7 @@ TEST_F(NavigationTest, MorePropertiesOnlyAddTheirGroupsAfterTheDetailListingAndA
     ASSERT_TRUE(AddWindowListing(summaryMore, frame, ViewMode::Summary, true));
     EXPECT_EQ(summary.rows, summaryMore.rows) << "the option touches the Detail listing only";
 
-    dialog->WindowChosen(frame);
+    dialog->SelectWindow(frame, Selection::Finished);
     const int shown = View().GetItemCount();
     Command(ID_PROPERTY_MORE);
     EXPECT_GT(View().GetItemCount(), shown) << "the menu's choice lists the groups at once";
@@ -111,7 +111,7 @@ TEST_F(NavigationTest, MorePropertiesOnlyAddTheirGroupsAfterTheDetailListingAndA
 }
 
 TEST_F(NavigationTest, CopyAllAsJsonPutsTheListedWindowsListingOnTheClipboard) {
-    dialog->WindowChosen(children[0]);
+    dialog->SelectWindow(children[0], Selection::Finished);
     ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard() && ::CloseClipboard());
     Command(ID_PROPERTY_COPY_JSON);
     std::vector<orvex::ListingRow> rows;

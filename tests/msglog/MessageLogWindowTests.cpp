@@ -1,5 +1,5 @@
-// The message log window as its owner drives it: it follows finished picks only, and its place is
-// stored with the other settings at exit, never when it closes.
+// The message log window as its owner drives it: its place is stored with the other settings at
+// exit, never when it closes.
 #include "maindlg/MainDialogFixture.h"
 
 #include "harness/TargetClient.h"
@@ -25,7 +25,7 @@ protected:
     CMessageLogDialog* OpenLog() {
         dialog->SendMessage(WM_COMMAND, ID_WINDOW_MESSAGE_LOG);
         harness::PumpMessages();
-        return dialog->m_pMessageLogDialog;
+        return Inside().Log();
     }
     static HWND PlainWindow(const wchar_t* text) {
         return ::CreateWindowExW(0, L"STATIC", text, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
@@ -33,30 +33,15 @@ protected:
     }
 };
 
-TEST_F(MessageLogWindowTest, FollowsFinishedPicksButNotTheWatchTicks) {
-    HWND first = PlainWindow(L"first"), second = PlainWindow(L"second");
-    ASSERT_TRUE(OpenDialog());
-    ASSERT_TRUE(dialog->ShowWindowProperties(first));
-    CMessageLogDialog* log = OpenLog();
-    ASSERT_NE(log, nullptr);
-    EXPECT_EQ(log->Target(), first) << "it starts with the listed window";
-    dialog->Retarget(second);
-    EXPECT_EQ(log->Target(), first) << "a watch tick is no finished pick";
-    dialog->WindowChosen(second);
-    EXPECT_EQ(log->Target(), second);
-    ::DestroyWindow(first);
-    ::DestroyWindow(second);
-}
-
 TEST_F(MessageLogWindowTest, ItsPlaceIsStoredAtExitOnlyAndTakenWhenItOpensAgain) {
     ASSERT_TRUE(OpenDialog());
     ASSERT_NE(OpenLog(), nullptr);
     const RECT moved{150, 120, 750, 520};
-    ::SetWindowPos(dialog->m_pMessageLogDialog->m_hWnd, nullptr, moved.left, moved.top,
-                   moved.right - moved.left, moved.bottom - moved.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageW(dialog->m_pMessageLogDialog->m_hWnd, WM_CLOSE, 0, 0);
+    ::SetWindowPos(Inside().Log()->m_hWnd, nullptr, moved.left, moved.top, moved.right - moved.left,
+                   moved.bottom - moved.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageW(Inside().Log()->m_hWnd, WM_CLOSE, 0, 0);
     harness::PumpMessages();
-    EXPECT_EQ(dialog->m_pMessageLogDialog, nullptr);
+    EXPECT_EQ(Inside().Log(), nullptr);
     EXPECT_EQ(ReadProfileBinary(kPlacement, L"MessageLogRect"), std::nullopt)
         << "closing the log writes nothing";
 
@@ -69,7 +54,7 @@ TEST_F(MessageLogWindowTest, ItsPlaceIsStoredAtExitOnlyAndTakenWhenItOpensAgain)
 
     ASSERT_TRUE(OpenDialog());
     ASSERT_NE(OpenLog(), nullptr);
-    const RECT reopened = dialog->m_pMessageLogDialog->GetWindowRect();
+    const RECT reopened = Inside().Log()->GetWindowRect();
     EXPECT_TRUE(::EqualRect(&reopened, &moved));
 }
 
@@ -147,7 +132,7 @@ TEST_F(MessageLogWindowTest, TheListFollowsTheNewestLineUntilALineIsSelectedAndC
 
     // A double-clicked line's window is listed; the log stays on its target.
     HWND elsewhere = PlainWindow(L"elsewhere");
-    dialog->Retarget(elsewhere);
+    dialog->SelectWindow(elsewhere, Selection::Step);
     RECT row{};
     row.left = LVIR_BOUNDS;
     ASSERT_TRUE(::SendMessageW(list, LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row)));

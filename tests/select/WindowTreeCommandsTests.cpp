@@ -85,7 +85,7 @@ TEST_F(WindowTreeCommandsTest, OpensRightOfTheMainWindowOrCentredOnIt) {
     EXPECT_EQ(WindowRect(Tree().m_hWnd).left, 700);
     Tree().SendMessage(WM_CLOSE);
     harness::PumpMessages();
-    ASSERT_EQ(dialog->m_pWindowTreeDialog, nullptr);
+    ASSERT_EQ(Inside().Tree(), nullptr);
 
     // Too wide for the tree on its right: centred on it.
     const int right = work.right - work.left - 300;
@@ -118,7 +118,7 @@ TEST_F(WindowTreeCommandsTest, OpeningSelectsTheMainWindowsCurrentWindowQuietly)
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(TreeCtrl().GetSelectedItem(), node);
     EXPECT_TRUE(Info(NodeOf(panel)).expanded) << "scrolled into view: its branch is open";
-    EXPECT_EQ(dialog->m_hSelectedWnd, leaf);
+    EXPECT_EQ(dialog->ListedWindow(), leaf);
     watcher->Stop();
     EXPECT_FALSE(watcher->Seen());
 }
@@ -172,7 +172,7 @@ TEST_F(WindowTreeCommandsTest, ClosingAndReopeningResetsTheViewAndBothFilters) {
     ::SendMessageW(first, WM_CLOSE, 0, 0);
     harness::PumpMessages();
     EXPECT_FALSE(::IsWindow(first));
-    EXPECT_EQ(dialog->m_pWindowTreeDialog, nullptr) << "the tree clears the main dialog's pointer";
+    EXPECT_EQ(Inside().Tree(), nullptr) << "the tree clears the main dialog's pointer";
     EXPECT_EQ(CWnd::BoundWindowCount(), bound - 2)
         << "the dialog and its toolbar's keyboard let go; its other controls are plain views";
 
@@ -189,7 +189,7 @@ TEST_F(WindowTreeCommandsTest, EscapeClosesTheTreeForGood) {
     const HWND first = Tree().m_hWnd;
     TreeCommand(IDCANCEL);
     EXPECT_FALSE(::IsWindow(first)) << "not merely hidden, which would leave it unreachable";
-    EXPECT_EQ(dialog->m_pWindowTreeDialog, nullptr);
+    EXPECT_EQ(Inside().Tree(), nullptr);
     ASSERT_NE(OpenTree(), nullptr);
     EXPECT_TRUE(::IsWindowVisible(Tree().m_hWnd));
 }
@@ -311,7 +311,7 @@ TEST_F(TreeContextMenuTest, OnlyAWindowNodesLabelOpensTheMenu) {
     ASSERT_TRUE(watcher->Seen()) << "no menu on a window node's label";
     EXPECT_EQ(seen.items, (std::vector<std::wstring>{L"Enable/Visible", L"HighLight"}));
     EXPECT_EQ(TreeCtrl().GetSelectedItem(), node) << "the node is selected first";
-    EXPECT_EQ(dialog->m_hSelectedWnd, top);
+    EXPECT_EQ(dialog->ListedWindow(), top);
 }
 
 TEST_F(TreeContextMenuTest, AProcessNodesLabelOpensNoMenu) {

@@ -285,13 +285,13 @@ TEST_F(WindowTreeContentTest, ProcessNodesCannotBeSelected) {
     const HTREEITEM top = NodeOf(family.top);
     ASSERT_TRUE(TreeCtrl().SelectItem(top));
     harness::PumpMessages();
-    EXPECT_EQ(dialog->m_hSelectedWnd, family.top);
+    EXPECT_EQ(dialog->ListedWindow(), family.top);
 
     const HTREEITEM process = ProcessNode(target.ProcessId());
     ASSERT_NE(process, nullptr);
     EXPECT_FALSE(TreeCtrl().SelectItem(process));
     EXPECT_EQ(TreeCtrl().GetSelectedItem(), top) << "the previous selection stays";
-    EXPECT_EQ(dialog->m_hSelectedWnd, family.top);
+    EXPECT_EQ(dialog->ListedWindow(), family.top);
     EXPECT_FALSE(TreeCtrl().SelectItem(ProcessNode(::GetCurrentProcessId())));
     EXPECT_EQ(TreeCtrl().GetSelectedItem(), top);
 }
@@ -300,10 +300,10 @@ TEST_F(WindowTreeContentTest, SelectingAWindowNodeListsItInTheMainWindow) {
     ASSERT_NE(OpenTree(), nullptr);
     ASSERT_TRUE(TreeCtrl().SelectItem(NodeOf(family.button)));
     harness::PumpMessages();
-    EXPECT_EQ(dialog->m_hSelectedWnd, family.button);
+    EXPECT_EQ(dialog->ListedWindow(), family.button);
     EXPECT_GT(View().GetItemCount(), 0);
     ASSERT_TRUE(TreeCtrl().SelectItem(Root()));
-    EXPECT_EQ(dialog->m_hSelectedWnd, ::GetDesktopWindow()) << "the desktop node is a window node too";
+    EXPECT_EQ(dialog->ListedWindow(), ::GetDesktopWindow()) << "the desktop node is a window node too";
 }
 
 TEST_F(WindowTreeContentTest, ANodeOfAWindowDestroyedAfterTheBuildShowsTheInvalidHandleMessage) {
@@ -319,7 +319,7 @@ TEST_F(WindowTreeContentTest, ANodeOfAWindowDestroyedAfterTheBuildShowsTheInvali
 
     EXPECT_TRUE(TreeCtrl().SelectItem(node));
     harness::PumpMessages();
-    EXPECT_EQ(dialog->m_hSelectedWnd, doomed);
+    EXPECT_EQ(dialog->ListedWindow(), doomed);
     EXPECT_EQ(View().GetItemCount(), 0);
     EXPECT_EQ(View().GetEmptyText(),
               L"Invalid window handle (0x" + HandleDigits(doomed) + L"). The window is not exist.");
@@ -349,7 +349,7 @@ TEST_F(WindowTreeContentTest, RebuildingWithASelectedNodeLeavesNothingSelected) 
     harness::PumpMessages();
     TreeCommand(ID_TREE_REFRESH);
     EXPECT_EQ(TreeCtrl().GetSelectedItem(), nullptr);
-    EXPECT_EQ(dialog->m_hSelectedWnd, family.button) << "the main window keeps its window";
+    EXPECT_EQ(dialog->ListedWindow(), family.button) << "the main window keeps its window";
     EXPECT_NE(NodeOf(family.button), nullptr);
 }
 

@@ -39,9 +39,9 @@ protected:
     CWindowTreeDialog* OpenTree() {
         dialog->SendMessage(WM_COMMAND, ID_VIEW_WINDOW_TREE);
         harness::PumpMessages();
-        return dialog->m_pWindowTreeDialog;
+        return Inside().Tree();
     }
-    CWindowTreeDialog& Tree() const { return *dialog->m_pWindowTreeDialog; }
+    CWindowTreeDialog& Tree() const { return *Inside().Tree(); }
     const CTreeCtrl& TreeCtrl() const { return Tree().m_wndTree; }
     // A command to the tree window, then its posted aftermath.
     void TreeCommand(UINT id) {

@@ -70,9 +70,9 @@ protected:
     CSendMessageDialog* OpenSendDialog() {
         dialog->SendMessage(WM_COMMAND, MAKEWPARAM(ID_WINDOW_SEND_MESSAGE, 0), 0);
         harness::PumpMessages();
-        return dialog->m_pSendMessageDialog;
+        return Inside().SendDialog();
     }
-    HWND Box() const { return dialog->m_pSendMessageDialog ? dialog->m_pSendMessageDialog->m_hWnd : nullptr; }
+    HWND Box() const { return Inside().SendDialog() ? Inside().SendDialog()->m_hWnd : nullptr; }
     HWND Item(int id) const { return ::GetDlgItem(Box(), id); }
     std::wstring Text(int id) const {
         wchar_t text[256] = {};
@@ -174,7 +174,7 @@ TEST_F(SendMessageDialogTest, NoTargetOrAGoneOneWritesInvalidHandleAndLeavesSign
 
     HWND gone = ::CreateWindowExW(0, L"STATIC", L"gone", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   ::GetModuleHandleW(nullptr), nullptr);
-    dialog->m_pSendMessageDialog->SetTarget(gone);
+    Inside().SendDialog()->SetTarget(gone);
     ::DestroyWindow(gone);
     SetText(IDC_SENDMSG_UNSIGNED, L"");
     Click(IDC_SENDMSG_SEND);
@@ -328,7 +328,7 @@ TEST_F(SendMessageDialogTest, AReplyThatComesAfterTheDialogClosedIsDropped) {
     ASSERT_TRUE(target.Hang(1500));
     Click(IDC_SENDMSG_SEND);
     Click(IDCANCEL);
-    ASSERT_EQ(dialog->m_pSendMessageDialog, nullptr);
+    ASSERT_EQ(Inside().SendDialog(), nullptr);
 
     // A new dialog, quite possibly in the memory of the old one, must not receive the old reply.
     CSendMessageDialog* reopened = OpenSendDialog();
@@ -371,7 +371,7 @@ TEST_F(SendMessageDialogTest, WatchingDisablesTheFieldsAndSendsNothingBeforeASuc
     // A tick retargets and lists, but no Send has read the fields yet: nothing goes out.
     ::SendMessageW(Box(), WM_TIMER, CSendMessageDialog::kRepeatTimer, 0);
     EXPECT_EQ(send->m_hwndTarget, echo.get());
-    EXPECT_EQ(dialog->m_hSelectedWnd, echo.get());
+    EXPECT_EQ(dialog->ListedWindow(), echo.get());
     EXPECT_EQ(Text(IDC_SENDMSG_SIGNED), L"");
 
     Tick(IDC_SENDMSG_WATCH, false);
@@ -384,7 +384,7 @@ TEST_F(SendMessageDialogTest, WatchingDisablesTheFieldsAndSendsNothingBeforeASuc
 TEST_F(SendMessageDialogTest, HidingTakesTheWindowTreeAlongAndClosingBringsEverythingBack) {
     dialog->SendMessage(WM_COMMAND, MAKEWPARAM(ID_VIEW_WINDOW_TREE, 0), 0);
     harness::PumpMessages();
-    const HWND tree = dialog->m_pWindowTreeDialog ? dialog->m_pWindowTreeDialog->m_hWnd : nullptr;
+    const HWND tree = Inside().Tree() ? Inside().Tree()->m_hWnd : nullptr;
     ASSERT_NE(tree, nullptr);
     ASSERT_TRUE(::IsWindowVisible(tree));
 
@@ -403,7 +403,7 @@ TEST_F(SendMessageDialogTest, HidingTakesTheWindowTreeAlongAndClosingBringsEvery
     // The caption's close box: every way of closing ends the same.
     ::SendMessageW(Box(), WM_SYSCOMMAND, SC_CLOSE, 0);
     harness::PumpMessages();
-    EXPECT_EQ(dialog->m_pSendMessageDialog, nullptr);
+    EXPECT_EQ(Inside().SendDialog(), nullptr);
     EXPECT_TRUE(::IsWindowVisible(Main()));
     EXPECT_TRUE(::IsWindowVisible(tree));
 }

@@ -99,7 +99,7 @@ TEST_F(VanishingWindowsTest, TreeRebuildsAndHighlightsSurviveAThousandRounds) {
     ASSERT_TRUE(OpenDialog());
     dialog->SendMessage(WM_COMMAND, ID_VIEW_WINDOW_TREE);
     harness::PumpMessages();
-    CWindowTreeDialog* tree = dialog->m_pWindowTreeDialog;
+    CWindowTreeDialog* tree = Inside().Tree();
     ASSERT_NE(tree, nullptr);
     // Both of Orvex's windows on the left; the churn and the strip watched for debris on the right.
     dialog->SetWindowPos(nullptr, 0, 0, 330, 400, SWP_NOZORDER | SWP_NOACTIVATE);
