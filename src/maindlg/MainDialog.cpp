@@ -10,7 +10,8 @@
 #include "inspect/Listing.h"
 #include "maindlg/ApplySettings.h"
 #include "maindlg/MessageLogFilterStore.h"
-#include "maindlg/PlacementFit.h"
+#include "maindlg/Placement.h"
+#include "maindlg/PlacementOnScreen.h"
 #include "maindlg/WindowPlacementStore.h"
 #include "msglog/MessageLogDialog.h"
 #include "res/resource.h"
@@ -249,24 +250,6 @@ BOOL CMainDialog::OnInitDialog() {
     return FALSE;
 }
 
-namespace {
-
-// The stored normal rectangle (workspace coordinates of the primary monitor) moved where its
-// caption can be reached, on the monitor nearest to it.
-RECT FitOnScreen(const RECT& stored, int minWidth, int minHeight) {
-    const orvex::ScreenRect primary = orvex::PrimaryWorkArea();
-    RECT onScreen = stored;
-    ::OffsetRect(&onScreen, primary.left, primary.top);
-    const orvex::ScreenRect nearest =
-        orvex::WorkAreaOf(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST));
-    RECT result =
-        orvex::ToRect(orvex::FitOnWorkArea(orvex::ToScreenRect(onScreen), nearest, minWidth, minHeight));
-    ::OffsetRect(&result, -primary.left, -primary.top);
-    return result;
-}
-
-} // namespace
-
 void CMainDialog::RestorePlacement(int storedDpi) {
     RECT rect{};
     int flags = 0, showCmd = SW_SHOWNORMAL;
@@ -278,7 +261,7 @@ void CMainDialog::RestorePlacement(int storedDpi) {
     // A window closed while minimised comes back in its normal state.
     placement.showCmd = showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
     const RECT scaled = orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(rect), storedDpi, m_dpi));
-    placement.rcNormalPosition = FitOnScreen(scaled, Scaled(kMinWidth), Scaled(kMinHeight));
+    placement.rcNormalPosition = FitStoredOnScreen(scaled, Scaled(kMinWidth), Scaled(kMinHeight));
     ::SetWindowPlacement(m_hWnd, &placement);
 }
 

@@ -3,18 +3,13 @@
 // tell it.
 #include "maindlg/MainDialog.h"
 
-#include "common/ScreenGeometry.h"
 #include "find/FindWindowDialog.h"
 #include "framework/ModelessDialog.h"
-#include "maindlg/PlacementFit.h"
+#include "maindlg/PlacementOnScreen.h"
 #include "msglog/MessageLogDialog.h"
 #include "res/resource.h"
-#include "select/TreePlacement.h"
 #include "select/WindowTreeDialog.h"
-#include "sendmsg/DialogPlacement.h"
 #include "sendmsg/SendMessageDialog.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -41,10 +36,7 @@ void CMainDialog::OnDisplayWindowTree() {
     CWindowTreeDialog* tree = OpenOrActivate(*this, m_pWindowTreeDialog);
     if (!tree)
         return;
-    // Beside the main window on the primary monitor's work area, which the placement rule measures.
-    const orvex::WindowPlace place =
-        orvex::PlaceTreeWindow(orvex::ToScreenRect(GetWindowRect()), orvex::PrimaryWorkArea(), m_dpi);
-    tree->SetWindowPos(nullptr, place.x, place.y, place.width, place.height, SWP_SHOWWINDOW);
+    ShowTreeWindowBeside(tree->m_hWnd, m_hWnd, m_dpi);
     tree->SelectWindowItem(m_hSelectedWnd, TRUE);
 }
 
@@ -53,12 +45,7 @@ void CMainDialog::OnSendMessage() {
     if (!dialog)
         return;
     dialog->SetTarget(m_hSelectedWnd);
-    // Kept on the main window's monitor.
-    const RECT own = dialog->GetWindowRect();
-    const orvex::PlacementPoint at = orvex::PlaceSendMessageDialog(
-        orvex::ToScreenRect(GetWindowRect()), own.right - own.left, own.bottom - own.top,
-        orvex::WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)), m_dpi);
-    dialog->SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    ShowSendMessageDialogOver(dialog->m_hWnd, m_hWnd, m_dpi);
 }
 
 void CMainDialog::OnMessageLog() {
@@ -80,31 +67,9 @@ void CMainDialog::OnMessageLog() {
         *this, m_messageLogFilter.value_or(orvex::MessageFilter{}));
     if (!m_pMessageLogDialog)
         return;
-    CMessageLogDialog& log = *m_pMessageLogDialog;
-    if (m_messageLogRect) {
-        // Where the user left it, brought onto the screen it is nearest to.
-        const orvex::ScreenRect fitted = orvex::FitOnWorkArea(
-            orvex::ToScreenRect(*m_messageLogRect),
-            orvex::WorkAreaOf(::MonitorFromRect(&*m_messageLogRect, MONITOR_DEFAULTTONEAREST)), 200, 120);
-        log.SetWindowPos(nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
-                         fitted.bottom - fitted.top, SWP_NOZORDER | SWP_SHOWWINDOW);
-        return;
-    }
-    // Beside the main window, on the side the window tree leaves free, kept on the work area.
-    const RECT main = GetWindowRect();
-    const orvex::ScreenRect work = orvex::PrimaryWorkArea();
-    const RECT own = log.GetWindowRect();
-    int width = own.right - own.left;
-    bool left = main.left - width >= work.left;
-    if (m_pWindowTreeDialog && m_pWindowTreeDialog->m_hWnd)
-        left = m_pWindowTreeDialog->GetWindowRect().left >= main.left;
-    // Wide enough to show every column whole, where that side has the room.
-    const int room = left ? main.left - work.left : work.right - main.right;
-    width = std::max(width, std::min(log.WidthForColumns(), room));
-    int x = left ? main.left - width : main.right;
-    x = std::max(work.left, std::min(x, work.right - width));
-    log.SetWindowPos(nullptr, x, main.top, width, std::max<int>(main.bottom - main.top, own.bottom - own.top),
-                     SWP_NOZORDER | SWP_SHOWWINDOW);
+    const HWND tree = m_pWindowTreeDialog ? m_pWindowTreeDialog->m_hWnd : nullptr;
+    ShowMessageLogBeside(m_pMessageLogDialog->m_hWnd, m_hWnd, m_messageLogRect, tree,
+                         m_pMessageLogDialog->WidthForColumns());
 }
 
 void CMainDialog::OpenFindWindow() {
@@ -116,13 +81,7 @@ void CMainDialog::OpenFindWindow() {
     CFindWindowDialog* find = OpenOrActivate(*this, m_pFindWindowDialog);
     if (!find)
         return;
-    // Below the main window's caption, over its property list, kept on the work area.
-    const RECT main = GetWindowRect(), own = find->GetWindowRect();
-    const int width = own.right - own.left, height = own.bottom - own.top;
-    const orvex::ScreenRect fitted = orvex::FitOnWorkArea(
-        {main.left + 40, main.top + 60, main.left + 40 + width, main.top + 60 + height},
-        orvex::WorkAreaOf(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST)), width, height);
-    find->SetWindowPos(nullptr, fitted.left, fitted.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    ShowFindWindowOver(find->m_hWnd, m_hWnd);
 }
 
 void CMainDialog::SelectWindow(HWND hwnd, Selection kind) {

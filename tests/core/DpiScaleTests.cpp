@@ -1,8 +1,6 @@
 // Sizes at the scalings Windows offers, and the picture set each one shows.
 #include "common/DpiScale.h"
-#include "maindlg/PlacementFit.h"
-#include "select/TreePlacement.h"
-#include "sendmsg/DialogPlacement.h"
+#include "maindlg/Placement.h"
 
 #include <gtest/gtest.h>
 

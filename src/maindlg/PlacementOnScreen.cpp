@@ -1,0 +1,75 @@
+#include "maindlg/PlacementOnScreen.h"
+
+#include "common/ScreenGeometry.h"
+#include "maindlg/Placement.h"
+
+namespace {
+
+orvex::ScreenRect WindowRectOf(HWND hwnd) {
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    return orvex::ToScreenRect(rect);
+}
+
+orvex::ScreenRect WorkAreaNearest(HWND hwnd) {
+    return orvex::WorkAreaOf(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
+}
+
+SIZE SizeOf(const orvex::ScreenRect& rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+} // namespace
+
+void ShowTreeWindowBeside(HWND tree, HWND mainWindow, int dpi) {
+    // The rule measures the primary monitor's work area.
+    const orvex::WindowPlace place =
+        orvex::PlaceTreeWindow(WindowRectOf(mainWindow), orvex::PrimaryWorkArea(), dpi);
+    ::SetWindowPos(tree, nullptr, place.x, place.y, place.width, place.height, SWP_SHOWWINDOW);
+}
+
+void ShowSendMessageDialogOver(HWND dialog, HWND mainWindow, int dpi) {
+    const SIZE own = SizeOf(WindowRectOf(dialog));
+    const orvex::PlacementPoint at = orvex::PlaceSendMessageDialog(WindowRectOf(mainWindow), own.cx, own.cy,
+                                                                   WorkAreaNearest(mainWindow), dpi);
+    ::SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+void ShowMessageLogBeside(HWND log, HWND mainWindow, const std::optional<RECT>& last, HWND tree,
+                          int widthForColumns) {
+    orvex::ScreenRect place;
+    if (last) {
+        place = orvex::FitOnWorkArea(orvex::ToScreenRect(*last),
+                                     orvex::WorkAreaOf(::MonitorFromRect(&*last, MONITOR_DEFAULTTONEAREST)),
+                                     orvex::kMessageLogMinWidth, orvex::kMessageLogMinHeight);
+    } else {
+        const SIZE own = SizeOf(WindowRectOf(log));
+        std::optional<orvex::ScreenRect> treeRect;
+        if (tree)
+            treeRect = WindowRectOf(tree);
+        const orvex::WindowPlace beside = orvex::PlaceMessageLog(
+            WindowRectOf(mainWindow), own.cx, own.cy, widthForColumns, orvex::PrimaryWorkArea(), treeRect);
+        place = {beside.x, beside.y, beside.x + beside.width, beside.y + beside.height};
+    }
+    const SIZE size = SizeOf(place);
+    ::SetWindowPos(log, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+void ShowFindWindowOver(HWND find, HWND mainWindow) {
+    const SIZE own = SizeOf(WindowRectOf(find));
+    const orvex::PlacementPoint at =
+        orvex::PlaceFindWindow(WindowRectOf(mainWindow), own.cx, own.cy, WorkAreaNearest(mainWindow));
+    ::SetWindowPos(find, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+RECT FitStoredOnScreen(const RECT& stored, int minWidth, int minHeight) {
+    const orvex::ScreenRect primary = orvex::PrimaryWorkArea();
+    RECT onScreen = stored;
+    ::OffsetRect(&onScreen, primary.left, primary.top);
+    const orvex::ScreenRect nearest =
+        orvex::WorkAreaOf(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST));
+    RECT result =
+        orvex::ToRect(orvex::FitOnWorkArea(orvex::ToScreenRect(onScreen), nearest, minWidth, minHeight));
+    ::OffsetRect(&result, -primary.left, -primary.top);
+    return result;
+}
