@@ -4,13 +4,10 @@
 #include "app/OptionsDialog.h"
 #include "cli/ProgramEntry.h"
 #include "maindlg/MainDialog.h"
+#include "maindlg/SettingsStore.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
-
-namespace {
-constexpr wchar_t kSettings[] = L"Settings";
-} // namespace
 
 BEGIN_MESSAGE_MAP(COrvexApp, CWinApp)
 ON_COMMAND(ID_APP_ABOUT, OnAbout)
@@ -26,7 +23,7 @@ BOOL COrvexApp::InitInstance() {
     SetRegistryKey(L"Quillmoor");
     m_appName = L"Orvex";
     m_profileName = L"Orvex\\1.2";
-    LoadSettings();
+    m_settings = LoadSettings();
 
     // A job from the command line shows no window and leaves the settings as they are.
     m_commandLineStatus = RunProgramCommandLine(m_settings.m_bMoreProperties != 0);
@@ -47,24 +44,8 @@ int COrvexApp::ExitInstance() {
         CWinApp::ExitInstance();
         return *m_commandLineStatus;
     }
-    SaveSettings();
+    SaveSettings(m_settings);
     return CWinApp::ExitInstance();
-}
-
-void COrvexApp::LoadSettings() {
-    m_settings.m_bKeepAlwaysOnTop = static_cast<int>(GetProfileInt(kSettings, L"KeepAlwaysOnTop", 0));
-    m_settings.m_bHideOnSeeking = static_cast<int>(GetProfileInt(kSettings, L"HideOnSeeking", 0));
-    m_settings.m_nHotKey = static_cast<int>(GetProfileInt(kSettings, L"HotKey", 120));
-    m_settings.m_nViewMode = static_cast<int>(GetProfileInt(kSettings, L"ViewMode", 1));
-    m_settings.m_bMoreProperties = GetProfileInt(kSettings, L"MoreProperties", 0) != 0 ? 1 : 0;
-}
-
-void COrvexApp::SaveSettings() {
-    WriteProfileInt(kSettings, L"KeepAlwaysOnTop", m_settings.m_bKeepAlwaysOnTop);
-    WriteProfileInt(kSettings, L"HideOnSeeking", m_settings.m_bHideOnSeeking);
-    WriteProfileInt(kSettings, L"HotKey", m_settings.m_nHotKey);
-    WriteProfileInt(kSettings, L"ViewMode", m_settings.m_nViewMode);
-    WriteProfileInt(kSettings, L"MoreProperties", m_settings.m_bMoreProperties);
 }
 
 // Both dialogs are owned by the main window, so they stay above it when it is kept on top.

@@ -16,10 +16,7 @@ public:
     // Writes the settings: at an orderly exit, and at the end of the Windows session.
     int ExitInstance() override;
 
-    void LoadSettings();
-    void SaveSettings();
-
-    // The settings record, stored under "Settings".
+    // The settings record, stored under "Settings" (maindlg/SettingsStore).
     Settings m_settings;
     // The exit status of a job the command line asked for; nothing when the window ran.
     std::optional<int> m_commandLineStatus;

@@ -1,7 +1,7 @@
 #pragma once
-// The settings Orvex keeps under "Settings", as they are stored. Loaded and saved by the
-// application object, handed to the main dialog and the options dialog. Pure logic: no window
-// system here.
+// The settings Orvex keeps under "Settings", as they are stored. Loaded and saved by
+// maindlg/SettingsStore for the application object, handed to the main dialog and the options dialog. Pure
+// logic: no window system here.
 
 #include "common/ViewMode.h"
 

@@ -9,10 +9,9 @@
 #include "framework/WinApp.h"
 #include "inspect/Listing.h"
 #include "maindlg/ApplySettings.h"
-#include "maindlg/MessageLogFilterStore.h"
 #include "maindlg/Placement.h"
 #include "maindlg/PlacementOnScreen.h"
-#include "maindlg/WindowPlacementStore.h"
+#include "maindlg/SettingsStore.h"
 #include "msglog/MessageLogDialog.h"
 #include "res/resource.h"
 
@@ -237,9 +236,9 @@ BOOL CMainDialog::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     const int storedDpi = LoadPlacementDpi();
     RestorePlacement(storedDpi);
-    if (RECT stored{}; LoadMessageLogRect(stored))
+    if (const std::optional<RECT> stored = LoadMessageLogRect())
         m_messageLogRect =
-            orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(stored), storedDpi, m_dpi));
+            orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(*stored), storedDpi, m_dpi));
     if (orvex::MessageFilter stored = LoadMessageLogFilter(); !stored.ShowsEverything())
         m_messageLogFilter = stored;
     SetUpKeyboard();
@@ -251,16 +250,16 @@ BOOL CMainDialog::OnInitDialog() {
 }
 
 void CMainDialog::RestorePlacement(int storedDpi) {
-    RECT rect{};
-    int flags = 0, showCmd = SW_SHOWNORMAL;
-    if (!LoadWindowPlacement(rect, flags, showCmd))
+    const std::optional<StoredWindowPlacement> stored = LoadWindowPlacement();
+    if (!stored)
         return;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
-    placement.flags = static_cast<UINT>(flags);
+    placement.flags = static_cast<UINT>(stored->flags);
     // A window closed while minimised comes back in its normal state.
-    placement.showCmd = showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    const RECT scaled = orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(rect), storedDpi, m_dpi));
+    placement.showCmd = stored->showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    const RECT scaled =
+        orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(stored->rect), storedDpi, m_dpi));
     placement.rcNormalPosition = FitStoredOnScreen(scaled, Scaled(kMinWidth), Scaled(kMinHeight));
     ::SetWindowPlacement(m_hWnd, &placement);
 }
@@ -289,8 +288,8 @@ void CMainDialog::SavePlacement() {
     placement.length = sizeof(placement);
     if (!::GetWindowPlacement(m_hWnd, &placement))
         return;
-    if (SaveWindowPlacement(placement.rcNormalPosition, 0,
-                            placement.showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL))
+    if (SaveWindowPlacement({placement.rcNormalPosition, 0,
+                             placement.showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL}))
         SavePlacementDpi(m_dpi);
 }
 

@@ -5,6 +5,7 @@
 
 #include "harness/WindowWatcher.h"
 #include "maindlg/ApplySettings.h"
+#include "maindlg/SettingsStore.h"
 
 #include <atomic>
 #include <string>
@@ -108,7 +109,7 @@ TEST_F(AppSettingsTest, MissingValuesGiveTheDefaults) {
     app.m_settings.m_nHotKey = 9;
     app.m_settings.m_nViewMode = 9;
     app.m_settings.m_bMoreProperties = 9;
-    app.LoadSettings();
+    app.m_settings = LoadSettings();
     EXPECT_EQ(app.m_settings.m_bMoreProperties, 0);
     EXPECT_EQ(app.m_settings.m_bKeepAlwaysOnTop, 0);
     EXPECT_EQ(app.m_settings.m_bHideOnSeeking, 0);
@@ -121,7 +122,7 @@ TEST_F(AppSettingsTest, StoredValuesAreTakenAsTheyAreAndAnUnknownViewModeListsTh
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"HideOnSeeking", 1));
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"HotKey", 0x0678));
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"ViewMode", 7));
-    app.LoadSettings();
+    app.m_settings = LoadSettings();
     EXPECT_EQ(app.m_settings.m_bKeepAlwaysOnTop, 5);
     EXPECT_EQ(app.m_settings.m_bHideOnSeeking, 1);
     EXPECT_EQ(app.m_settings.m_nHotKey, 0x0678);
@@ -131,7 +132,7 @@ TEST_F(AppSettingsTest, StoredValuesAreTakenAsTheyAreAndAnUnknownViewModeListsTh
 
 TEST_F(AppSettingsTest, OneMissingValueFallsBackAloneAndTheOthersAreRead) {
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"HotKey", 0x0178));
-    app.LoadSettings();
+    app.m_settings = LoadSettings();
     EXPECT_EQ(app.m_settings.m_nHotKey, 0x0178);
     EXPECT_EQ(app.m_settings.m_nViewMode, 1);
     EXPECT_EQ(app.m_settings.m_bKeepAlwaysOnTop, 0);
@@ -143,7 +144,7 @@ TEST_F(AppSettingsTest, SaveWritesTheValuesAsDwords) {
     app.m_settings.m_nHotKey = 0x0878;
     app.m_settings.m_nViewMode = 0;
     app.m_settings.m_bMoreProperties = 1;
-    app.SaveSettings();
+    SaveSettings(app.m_settings);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"MoreProperties"), 1u);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"KeepAlwaysOnTop"), 1u);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"HideOnSeeking"), 0u);
@@ -151,7 +152,7 @@ TEST_F(AppSettingsTest, SaveWritesTheValuesAsDwords) {
     EXPECT_EQ(ReadProfileDword(L"Settings", L"ViewMode"), 0u);
 
     app.m_settings.m_nHotKey = -1;
-    app.SaveSettings();
+    SaveSettings(app.m_settings);
     EXPECT_EQ(ReadProfileDword(L"Settings", L"HotKey"), 0xFFFFFFFFu) << "stored without range checks";
 }
 

@@ -2,7 +2,7 @@
 #include "harness/TestText.h"
 #include "maindlg/MainDialogFixture.h"
 
-#include "maindlg/WindowPlacementStore.h"
+#include "maindlg/SettingsStore.h"
 
 #include <cstdio>
 #include <cstring>
@@ -32,16 +32,10 @@ WINDOWPLACEMENT PlacementOf(HWND hwnd) {
 
 class PlacementRecordTest : public MainDialogTest {};
 
-TEST_F(PlacementRecordTest, AbsentRectangleLeavesTheOutputsUntouched) {
-    RECT rect{1, 2, 3, 4};
-    int flags = 5, showCmd = 6;
-    // Flags and ShowCmd alone do not make a placement.
+TEST_F(PlacementRecordTest, FlagsAndShowCommandWithoutARectangleAreNoPlacement) {
     ASSERT_TRUE(WriteProfileDword(kSection, L"Flags", 0));
     ASSERT_TRUE(WriteProfileDword(kSection, L"ShowCmd", 3));
-    EXPECT_FALSE(LoadWindowPlacement(rect, flags, showCmd));
-    EXPECT_TRUE(SameRect(rect, RECT{1, 2, 3, 4}));
-    EXPECT_EQ(flags, 5);
-    EXPECT_EQ(showCmd, 6);
+    EXPECT_FALSE(LoadWindowPlacement());
 }
 
 TEST_F(PlacementRecordTest, RectangleOfAnyOtherSizeCountsAsAbsent) {
@@ -49,28 +43,23 @@ TEST_F(PlacementRecordTest, RectangleOfAnyOtherSizeCountsAsAbsent) {
     for (DWORD size : {0u, 4u, 12u, 15u, 17u, 20u}) {
         SCOPED_TRACE(size);
         ASSERT_TRUE(WriteProfileBinary(kSection, L"MainWindowRect", data, size));
-        RECT rect{1, 2, 3, 4};
-        int flags = 5, showCmd = 6;
-        EXPECT_FALSE(LoadWindowPlacement(rect, flags, showCmd));
-        EXPECT_TRUE(SameRect(rect, RECT{1, 2, 3, 4}));
-        EXPECT_EQ(showCmd, 6);
+        EXPECT_FALSE(LoadWindowPlacement());
     }
 }
 
 TEST_F(PlacementRecordTest, RectangleAloneReadsWithDefaultFlagsAndShowCommand) {
     const RECT stored{-20, 35, 700, 480};
     ASSERT_TRUE(WriteProfileBinary(kSection, L"MainWindowRect", &stored, sizeof(stored)));
-    RECT rect{};
-    int flags = 5, showCmd = 6;
-    ASSERT_TRUE(LoadWindowPlacement(rect, flags, showCmd));
-    EXPECT_TRUE(SameRect(rect, stored)) << Describe(rect);
-    EXPECT_EQ(flags, 0);
-    EXPECT_EQ(showCmd, 1);
+    const std::optional<StoredWindowPlacement> loaded = LoadWindowPlacement();
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(SameRect(loaded->rect, stored)) << Describe(loaded->rect);
+    EXPECT_EQ(loaded->flags, 0);
+    EXPECT_EQ(loaded->showCmd, 1);
 }
 
 TEST_F(PlacementRecordTest, SavedRecordHasItsThreeValuesAndReadsBack) {
     const RECT saved{-8, -8, 1288, 1000};
-    ASSERT_TRUE(SaveWindowPlacement(saved, 0, 3));
+    ASSERT_TRUE(SaveWindowPlacement({saved, 0, 3}));
     const auto bytes = ReadProfileBinary(kSection, L"MainWindowRect");
     ASSERT_TRUE(bytes.has_value());
     ASSERT_EQ(bytes->size(), 16u);
@@ -80,12 +69,11 @@ TEST_F(PlacementRecordTest, SavedRecordHasItsThreeValuesAndReadsBack) {
     EXPECT_EQ(ReadProfileDword(kSection, L"Flags"), 0u);
     EXPECT_EQ(ReadProfileDword(kSection, L"ShowCmd"), 3u);
 
-    RECT rect{};
-    int flags = -1, showCmd = -1;
-    ASSERT_TRUE(LoadWindowPlacement(rect, flags, showCmd));
-    EXPECT_TRUE(SameRect(rect, saved));
-    EXPECT_EQ(flags, 0);
-    EXPECT_EQ(showCmd, 3);
+    const std::optional<StoredWindowPlacement> loaded = LoadWindowPlacement();
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(SameRect(loaded->rect, saved));
+    EXPECT_EQ(loaded->flags, 0);
+    EXPECT_EQ(loaded->showCmd, 3);
 }
 
 // ---------------------------------------------------------------------------------------------
