@@ -1,7 +1,6 @@
 #include "cli/Arguments.h"
 
 #include "common/NumberSyntax.h"
-#include "msglog/MessageNames.h"
 
 #include <algorithm>
 
@@ -34,13 +33,6 @@ bool Allows(Command command, std::wstring_view option) {
     if (option == L"--timeout")
         return command == Command::Send;
     return false;
-}
-
-std::optional<std::uint32_t> MessageOf(const std::wstring& text) {
-    std::uint32_t number = 0;
-    if (ParseNumber(text, number))
-        return number;
-    return MessageNumberOfName(TrimSpaces(text));
 }
 
 UsageError Error(std::wstring message) {
@@ -100,7 +92,7 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     if (!operands.empty())
         invocation.target = operands[0];
     if (invocation.command == Command::Send) {
-        const auto message = MessageOf(operands[1]);
+        const auto message = ReadTypedMessage(operands[1]);
         if (!message)
             return Error(L"not a message name or number: " + operands[1]);
         invocation.message = *message;
@@ -126,7 +118,8 @@ std::wstring_view UsageText() {
            L"Any command but --help and --version takes --out FILE (UTF-8).\n"
            L"TARGET: a handle (0x1A2B or decimal), a point (@X,Y), or criteria joined by commas:\n"
            L"  class=NAME, text=PART, pid=N, process=NAME.EXE, visible, top.\n"
-           L"MESSAGE: a header name (WM_GETTEXTLENGTH) or a number; numbers are decimal or 0x hexadecimal.\n"
+           L"MESSAGE: a header name (WM_GETTEXTLENGTH), a registered name in double quotes or a number;\n"
+           L"  numbers are decimal or 0x hexadecimal.\n"
            L"Exit status: 0 done, 1 usage, 2 refused, 3 no window or several, 4 time-out, 5 output file.\n";
 }
 

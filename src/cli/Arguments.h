@@ -2,6 +2,8 @@
 // What Orvex is asked to do from its command line, read from the arguments. Pure logic: no window
 // system here; the target's text is read later, by find/WindowTarget.h.
 
+#include "common/TypedMessage.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,7 +31,7 @@ struct Invocation {
     bool summary = false;
     bool json = false;
     bool byProcess = false;
-    std::uint32_t message = 0;
+    TypedMessage message;
     std::uint32_t wParam = 0; // typed 32-bit values, sent sign-extended
     std::uint32_t lParam = 0;
     std::uint32_t timeoutMs = 5000;

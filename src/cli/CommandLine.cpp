@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "common/ProductVersion.h"
+#include "common/TypedMessageNumber.h"
 #include "common/Utf8Text.h"
 #include "common/ValueFormat.h"
 #include "find/WindowSearch.h"
@@ -218,8 +219,14 @@ int Send(const Invocation& invocation, std::string& result, TextStream& errors) 
     HWND hwnd = SingleWindow(invocation.target, errors, status);
     if (!hwnd)
         return status;
+    const std::optional<UINT> message = TypedMessageNumber(invocation.message);
+    if (!message) {
+        errors.Write("orvex: the system refused to register the message name \"" +
+                     Utf8FromWide(invocation.message.registeredName) + "\"\n");
+        return kExitFailed;
+    }
     const SendOutcome outcome =
-        SendAndWaitForReply(hwnd, invocation.message, static_cast<WPARAM>(TypedParameter(invocation.wParam)),
+        SendAndWaitForReply(hwnd, *message, static_cast<WPARAM>(TypedParameter(invocation.wParam)),
                             TypedParameter(invocation.lParam), invocation.timeoutMs);
     switch (outcome.status) {
     case SendOutcome::Status::Replied:

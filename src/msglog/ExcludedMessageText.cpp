@@ -1,8 +1,8 @@
 #include "msglog/ExcludedMessageText.h"
 
-#include "common/NumberSyntax.h"
+#include "common/MessageNames.h"
+#include "common/TypedMessage.h"
 #include "common/ValueFormat.h"
-#include "msglog/MessageNames.h"
 
 namespace orvex {
 
@@ -18,12 +18,11 @@ std::wstring ExcludedMessageLabel(std::uint32_t message) {
 }
 
 std::optional<std::uint32_t> ReadExcludedMessage(std::wstring_view text) {
-    if (const std::optional<std::uint32_t> named = MessageNumberOfName(TrimSpaces(text)))
-        return named;
-    std::uint32_t number = 0;
-    if (ParseNumber(text, number))
-        return number;
-    return std::nullopt;
+    // The filter is stored, and a registered name's number holds only until the user logs off.
+    const std::optional<TypedMessage> typed = ReadTypedMessage(text);
+    if (!typed || !typed->registeredName.empty())
+        return std::nullopt;
+    return typed->number;
 }
 
 } // namespace orvex

@@ -13,9 +13,9 @@ namespace orvex {
 // name is known.
 std::wstring ExcludedMessageLabel(std::uint32_t message);
 
-// The message a typed text names: a header name (ASCII case ignored), or a number as the
-// send-message dialog reads one. Nothing for anything else. A control's message is left out by its
-// number, for every class.
+// The message a typed text names, read as common/TypedMessage.h reads it, but for a registered
+// name in quotes. Nothing for anything else. A control's message is left out by its number, for
+// every class.
 std::optional<std::uint32_t> ReadExcludedMessage(std::wstring_view text);
 
 } // namespace orvex

@@ -2,9 +2,9 @@
 // What the message log's list shows of a line, cell by cell, and the text Ctrl+C copies. Pure
 // logic: no window system here.
 
+#include "common/MessageNames.h"
 #include "msglog/LogLines.h"
 #include "msglog/MessageDetails.h"
-#include "msglog/MessageNames.h"
 
 #include <cstdint>
 #include <functional>

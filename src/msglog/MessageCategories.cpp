@@ -1,5 +1,7 @@
 #include "msglog/MessageCategories.h"
 
+#include "common/MessageNameTables.h"
+
 #include <array>
 #include <cstddef>
 
@@ -7,97 +9,13 @@ namespace orvex {
 
 namespace {
 
-// Window-message numbers of winuser.h; the hook must not need <windows.h> to sort a message.
-constexpr std::uint32_t kWmMove = 0x0003;
-constexpr std::uint32_t kWmSize = 0x0005;
-constexpr std::uint32_t kWmActivate = 0x0006;
-constexpr std::uint32_t kWmSetFocus = 0x0007;
-constexpr std::uint32_t kWmKillFocus = 0x0008;
-constexpr std::uint32_t kWmEnable = 0x000A;
-constexpr std::uint32_t kWmSetRedraw = 0x000B;
-constexpr std::uint32_t kWmPaint = 0x000F;
-constexpr std::uint32_t kWmEraseBkgnd = 0x0014;
-constexpr std::uint32_t kWmShowWindow = 0x0018;
-constexpr std::uint32_t kWmActivateApp = 0x001C;
-constexpr std::uint32_t kWmCancelMode = 0x001F;
-constexpr std::uint32_t kWmSetCursor = 0x0020;
-constexpr std::uint32_t kWmMouseActivate = 0x0021;
-constexpr std::uint32_t kWmChildActivate = 0x0022;
-constexpr std::uint32_t kWmGetMinMaxInfo = 0x0024;
-constexpr std::uint32_t kWmPaintIcon = 0x0026;
-constexpr std::uint32_t kWmIconEraseBkgnd = 0x0027;
-constexpr std::uint32_t kWmDrawItem = 0x002B;
-constexpr std::uint32_t kWmMeasureItem = 0x002C;
-constexpr std::uint32_t kWmDeleteItem = 0x002D;
-constexpr std::uint32_t kWmVKeyToItem = 0x002E;
-constexpr std::uint32_t kWmCharToItem = 0x002F;
-constexpr std::uint32_t kWmCompareItem = 0x0039;
-constexpr std::uint32_t kWmWindowPosChanging = 0x0046;
-constexpr std::uint32_t kWmWindowPosChanged = 0x0047;
-constexpr std::uint32_t kWmNotify = 0x004E;
-constexpr std::uint32_t kWmInputLangChangeRequest = 0x0050;
-constexpr std::uint32_t kWmInputLangChange = 0x0051;
-constexpr std::uint32_t kWmNotifyFormat = 0x0055;
-constexpr std::uint32_t kWmContextMenu = 0x007B;
-constexpr std::uint32_t kWmNcCreate = 0x0081;
-constexpr std::uint32_t kWmNcDestroy = 0x0082;
-constexpr std::uint32_t kWmNcCalcSize = 0x0083;
-constexpr std::uint32_t kWmNcHitTest = 0x0084;
-constexpr std::uint32_t kWmNcPaint = 0x0085;
-constexpr std::uint32_t kWmNcActivate = 0x0086;
-constexpr std::uint32_t kWmSyncPaint = 0x0088;
-constexpr std::uint32_t kWmNcMouseMove = 0x00A0;
-constexpr std::uint32_t kWmNcXButtonDblClk = 0x00AD;
-constexpr std::uint32_t kWmKeyFirst = 0x0100;
-constexpr std::uint32_t kWmUniChar = 0x0109;
-constexpr std::uint32_t kWmImeStartComposition = 0x010D;
-constexpr std::uint32_t kWmImeComposition = 0x010F;
-constexpr std::uint32_t kWmCommand = 0x0111;
-constexpr std::uint32_t kWmSysCommand = 0x0112;
-constexpr std::uint32_t kWmTimer = 0x0113;
-constexpr std::uint32_t kWmHScroll = 0x0114;
-constexpr std::uint32_t kWmVScroll = 0x0115;
-// Not in the headers: the timer the system runs for the caret's blink sends it.
-constexpr std::uint32_t kWmSysTimer = 0x0118;
-constexpr std::uint32_t kWmMenuCommand = 0x0126;
-constexpr std::uint32_t kWmCtlColorMsgBox = 0x0132;
-constexpr std::uint32_t kWmCtlColorStatic = 0x0138;
-constexpr std::uint32_t kWmMouseMove = 0x0200;
-constexpr std::uint32_t kWmMouseHWheel = 0x020E;
-constexpr std::uint32_t kWmParentNotify = 0x0210;
-constexpr std::uint32_t kWmSizing = 0x0214;
-constexpr std::uint32_t kWmCaptureChanged = 0x0215;
-constexpr std::uint32_t kWmMoving = 0x0216;
-constexpr std::uint32_t kWmEnterSizeMove = 0x0231;
-constexpr std::uint32_t kWmExitSizeMove = 0x0232;
-constexpr std::uint32_t kWmImeSetContext = 0x0281;
-constexpr std::uint32_t kWmImeKeyUp = 0x0291;
-constexpr std::uint32_t kWmNcMouseHover = 0x02A0;
-constexpr std::uint32_t kWmMouseHover = 0x02A1;
-constexpr std::uint32_t kWmNcMouseLeave = 0x02A2;
-constexpr std::uint32_t kWmMouseLeave = 0x02A3;
-constexpr std::uint32_t kWmDpiChanged = 0x02E0;
-constexpr std::uint32_t kWmGetDpiScaledSize = 0x02E4;
-constexpr std::uint32_t kWmHotKey = 0x0312;
-constexpr std::uint32_t kWmPrint = 0x0317;
-constexpr std::uint32_t kWmPrintClient = 0x0318;
-constexpr std::uint32_t kWmAppCommand = 0x0319;
-constexpr std::uint32_t kWmUser = 0x0400;
-constexpr std::uint32_t kWmApp = 0x8000;
+// Messages are named as the headers name them and their numbers looked up in the header tables
+// while compiling: the hook needs no <windows.h> to sort a message and carries none of the tables.
+using name_tables::kFirstAppMessage;
+using name_tables::kFirstUserMessage;
 
-// The classic controls' own messages, below WM_USER: each family's first and last header number.
-constexpr std::uint32_t kEditFirst = 0x00B0;      // EM_GETSEL
-constexpr std::uint32_t kEditLast = 0x00DA;       // EM_ENABLEFEATURE
-constexpr std::uint32_t kScrollBarFirst = 0x00E0; // SBM_SETPOS
-constexpr std::uint32_t kScrollBarLast = 0x00EB;  // SBM_GETSCROLLBARINFO
-constexpr std::uint32_t kButtonFirst = 0x00F0;    // BM_GETCHECK
-constexpr std::uint32_t kButtonLast = 0x00F8;     // BM_SETDONTCLICK
-constexpr std::uint32_t kComboBoxFirst = 0x0140;  // CB_GETEDITSEL
-constexpr std::uint32_t kComboBoxLast = 0x0165;   // CB_MSGMAX
-constexpr std::uint32_t kStaticFirst = 0x0170;    // STM_SETICON
-constexpr std::uint32_t kStaticLast = 0x0174;     // STM_MSGMAX
-constexpr std::uint32_t kListBoxFirst = 0x0180;   // LB_ADDSTRING
-constexpr std::uint32_t kListBoxLast = 0x01B3;    // LB_MSGMAX
+// Not in the headers: the timer the system runs for the caret's blink sends it.
+constexpr std::uint32_t kSysTimer = 0x0118;
 
 // Frameworks hand a parent's notifications back to the control that caused them at
 // OCM__BASE (WM_USER + 0x1C00) plus the notification's number. commctrl.h starts its CCM_
@@ -115,6 +33,14 @@ constexpr CategoryRange Single(std::uint32_t message, MessageCategory category) 
     return {message, message, category};
 }
 
+consteval CategoryRange Single(std::wstring_view message, MessageCategory category) {
+    return Single(MessageNumber(message), category);
+}
+
+consteval CategoryRange Span(std::wstring_view first, std::wstring_view last, MessageCategory category) {
+    return {MessageNumber(first), MessageNumber(last), category};
+}
+
 using enum MessageCategory;
 
 // Where a message could go to two kinds, it goes to the one a user hides to quiet the log:
@@ -122,87 +48,91 @@ using enum MessageCategory;
 // every change of size. Raw input (WM_INPUT) comes from any device, so neither Mouse nor
 // Keyboard holds it, and it stays in Other.
 constexpr CategoryRange kCategoryRanges[] = {
-    {kWmMouseMove, kWmMouseHWheel, Mouse},
-    Single(kWmMouseHover, Mouse),
-    Single(kWmMouseLeave, Mouse),
-    Single(kWmCaptureChanged, Mouse),
-    Single(kWmSetCursor, Mouse),
+    Span(L"WM_MOUSEMOVE", L"WM_MOUSEHWHEEL", Mouse),
+    Single(L"WM_MOUSEHOVER", Mouse),
+    Single(L"WM_MOUSELEAVE", Mouse),
+    Single(L"WM_CAPTURECHANGED", Mouse),
+    Single(L"WM_SETCURSOR", Mouse),
 
-    {kWmKeyFirst, kWmUniChar, Keyboard},
-    {kWmImeStartComposition, kWmImeComposition, Keyboard},
-    {kWmImeSetContext, kWmImeKeyUp, Keyboard},
-    {kWmInputLangChangeRequest, kWmInputLangChange, Keyboard},
-    Single(kWmHotKey, Keyboard),
-    Single(kWmAppCommand, Keyboard),
+    Span(L"WM_KEYDOWN", L"WM_UNICHAR", Keyboard),
+    Span(L"WM_IME_STARTCOMPOSITION", L"WM_IME_COMPOSITION", Keyboard),
+    Span(L"WM_IME_SETCONTEXT", L"WM_IME_KEYUP", Keyboard),
+    Span(L"WM_INPUTLANGCHANGEREQUEST", L"WM_INPUTLANGCHANGE", Keyboard),
+    Single(L"WM_HOTKEY", Keyboard),
+    Single(L"WM_APPCOMMAND", Keyboard),
 
-    Single(kWmNcCreate, NonClient),
-    Single(kWmNcDestroy, NonClient),
-    Single(kWmNcHitTest, NonClient),
-    Single(kWmNcActivate, NonClient),
-    {kWmNcMouseMove, kWmNcXButtonDblClk, NonClient},
-    Single(kWmNcMouseHover, NonClient),
-    Single(kWmNcMouseLeave, NonClient),
+    Single(L"WM_NCCREATE", NonClient),
+    Single(L"WM_NCDESTROY", NonClient),
+    Single(L"WM_NCHITTEST", NonClient),
+    Single(L"WM_NCACTIVATE", NonClient),
+    Span(L"WM_NCMOUSEMOVE", L"WM_NCXBUTTONDBLCLK", NonClient),
+    Single(L"WM_NCMOUSEHOVER", NonClient),
+    Single(L"WM_NCMOUSELEAVE", NonClient),
 
-    Single(kWmPaint, Paint),
-    Single(kWmEraseBkgnd, Paint),
-    Single(kWmSyncPaint, Paint),
-    Single(kWmNcPaint, Paint),
-    Single(kWmPrint, Paint),
-    Single(kWmPrintClient, Paint),
-    {kWmCtlColorMsgBox, kWmCtlColorStatic, Paint},
-    Single(kWmDrawItem, Paint),
-    Single(kWmMeasureItem, Paint),
-    Single(kWmSetRedraw, Paint),
-    Single(kWmPaintIcon, Paint),
-    Single(kWmIconEraseBkgnd, Paint),
+    Single(L"WM_PAINT", Paint),
+    Single(L"WM_ERASEBKGND", Paint),
+    Single(L"WM_SYNCPAINT", Paint),
+    Single(L"WM_NCPAINT", Paint),
+    Single(L"WM_PRINT", Paint),
+    Single(L"WM_PRINTCLIENT", Paint),
+    Span(L"WM_CTLCOLORMSGBOX", L"WM_CTLCOLORSTATIC", Paint),
+    Single(L"WM_DRAWITEM", Paint),
+    Single(L"WM_MEASUREITEM", Paint),
+    Single(L"WM_SETREDRAW", Paint),
+    Single(L"WM_PAINTICON", Paint),
+    Single(L"WM_ICONERASEBKGND", Paint),
 
-    Single(kWmActivate, Focus),
-    Single(kWmSetFocus, Focus),
-    Single(kWmKillFocus, Focus),
-    Single(kWmActivateApp, Focus),
-    Single(kWmMouseActivate, Focus),
-    Single(kWmChildActivate, Focus),
-    Single(kWmEnable, Focus),
-    Single(kWmCancelMode, Focus),
+    Single(L"WM_ACTIVATE", Focus),
+    Single(L"WM_SETFOCUS", Focus),
+    Single(L"WM_KILLFOCUS", Focus),
+    Single(L"WM_ACTIVATEAPP", Focus),
+    Single(L"WM_MOUSEACTIVATE", Focus),
+    Single(L"WM_CHILDACTIVATE", Focus),
+    Single(L"WM_ENABLE", Focus),
+    Single(L"WM_CANCELMODE", Focus),
 
-    Single(kWmMove, Position),
-    Single(kWmSize, Position),
-    {kWmWindowPosChanging, kWmWindowPosChanged, Position},
-    Single(kWmGetMinMaxInfo, Position),
-    Single(kWmShowWindow, Position),
-    Single(kWmSizing, Position),
-    Single(kWmMoving, Position),
-    {kWmEnterSizeMove, kWmExitSizeMove, Position},
-    {kWmDpiChanged, kWmGetDpiScaledSize, Position},
-    Single(kWmNcCalcSize, Position),
+    Single(L"WM_MOVE", Position),
+    Single(L"WM_SIZE", Position),
+    Span(L"WM_WINDOWPOSCHANGING", L"WM_WINDOWPOSCHANGED", Position),
+    Single(L"WM_GETMINMAXINFO", Position),
+    Single(L"WM_SHOWWINDOW", Position),
+    Single(L"WM_SIZING", Position),
+    Single(L"WM_MOVING", Position),
+    Span(L"WM_ENTERSIZEMOVE", L"WM_EXITSIZEMOVE", Position),
+    Span(L"WM_DPICHANGED", L"WM_GETDPISCALEDSIZE", Position),
+    Single(L"WM_NCCALCSIZE", Position),
 
-    Single(kWmTimer, Timer),
-    Single(kWmSysTimer, Timer),
+    Single(L"WM_TIMER", Timer),
+    Single(kSysTimer, Timer),
 
-    Single(kWmCommand, Commands),
-    Single(kWmNotify, Commands),
-    Single(kWmSysCommand, Commands),
-    Single(kWmParentNotify, Commands),
-    {kWmHScroll, kWmVScroll, Commands},
-    Single(kWmContextMenu, Commands),
-    Single(kWmNotifyFormat, Commands),
-    Single(kWmMenuCommand, Commands),
+    Single(L"WM_COMMAND", Commands),
+    Single(L"WM_NOTIFY", Commands),
+    Single(L"WM_SYSCOMMAND", Commands),
+    Single(L"WM_PARENTNOTIFY", Commands),
+    Span(L"WM_HSCROLL", L"WM_VSCROLL", Commands),
+    Single(L"WM_CONTEXTMENU", Commands),
+    Single(L"WM_NOTIFYFORMAT", Commands),
+    Single(L"WM_MENUCOMMAND", Commands),
     // What a list or combo box tells its owner about its items.
-    Single(kWmDeleteItem, Commands),
-    {kWmVKeyToItem, kWmCharToItem, Commands},
-    Single(kWmCompareItem, Commands),
+    Single(L"WM_DELETEITEM", Commands),
+    Span(L"WM_VKEYTOITEM", L"WM_CHARTOITEM", Commands),
+    Single(L"WM_COMPAREITEM", Commands),
 
-    {kEditFirst, kEditLast, Control},
-    {kScrollBarFirst, kScrollBarLast, Control},
-    {kButtonFirst, kButtonLast, Control},
-    {kComboBoxFirst, kComboBoxLast, Control},
-    {kStaticFirst, kStaticLast, Control},
-    {kListBoxFirst, kListBoxLast, Control},
+    // The classic controls' own messages, below WM_USER: each family from its first header name to
+    // its last. The combo box, static and list box numbers up to the headers' count of them
+    // (CB_MSGMAX, STM_MSGMAX, LB_MSGMAX: one past the last message on the newest Windows, a value
+    // per version and so not in the tables) stay with the family.
+    Span(L"EM_GETSEL", L"EM_ENABLEFEATURE", Control),
+    Span(L"SBM_SETPOS", L"SBM_GETSCROLLBARINFO", Control),
+    Span(L"BM_GETCHECK", L"BM_SETDONTCLICK", Control),
+    {MessageNumber(L"CB_GETEDITSEL"), MessageNumber(L"CB_GETCOMBOBOXINFO") + 1, Control},
+    {MessageNumber(L"STM_SETICON"), MessageNumber(L"STM_GETIMAGE") + 1, Control},
+    {MessageNumber(L"LB_ADDSTRING"), MessageNumber(L"LB_GETLISTBOXINFO") + 1, Control},
 };
 
 // A number listed twice would silently take the later kind.
 consteval bool EachMessageListedOnce() {
-    std::array<bool, kWmUser> listed{};
+    std::array<bool, kFirstUserMessage> listed{};
     for (const CategoryRange& range : kCategoryRanges) {
         for (std::uint32_t message = range.first; message <= range.last; ++message) {
             if (listed[message])
@@ -216,7 +146,7 @@ static_assert(EachMessageListedOnce());
 
 // One byte per message below WM_USER, filled at compile time: the hook sorts a message with one
 // load, and nothing of it runs when the library is loaded.
-using CategoryTable = std::array<std::uint8_t, kWmUser>;
+using CategoryTable = std::array<std::uint8_t, kFirstUserMessage>;
 static_assert(static_cast<std::uint32_t>(MessageCategory::Count) <= 0xFF);
 
 consteval CategoryTable MakeCategoryTable() {
@@ -234,20 +164,21 @@ constexpr CategoryTable kCategoryTable = MakeCategoryTable();
 // The notifications a framework reflects, as the numbers they had before the reflection.
 constexpr bool IsReflectable(std::uint32_t message) {
     switch (message) {
-    case kWmCommand:
-    case kWmNotify:
-    case kWmParentNotify:
-    case kWmHScroll:
-    case kWmVScroll:
-    case kWmDrawItem:
-    case kWmMeasureItem:
-    case kWmDeleteItem:
-    case kWmVKeyToItem:
-    case kWmCharToItem:
-    case kWmCompareItem:
+    case MessageNumber(L"WM_COMMAND"):
+    case MessageNumber(L"WM_NOTIFY"):
+    case MessageNumber(L"WM_PARENTNOTIFY"):
+    case MessageNumber(L"WM_HSCROLL"):
+    case MessageNumber(L"WM_VSCROLL"):
+    case MessageNumber(L"WM_DRAWITEM"):
+    case MessageNumber(L"WM_MEASUREITEM"):
+    case MessageNumber(L"WM_DELETEITEM"):
+    case MessageNumber(L"WM_VKEYTOITEM"):
+    case MessageNumber(L"WM_CHARTOITEM"):
+    case MessageNumber(L"WM_COMPAREITEM"):
         return true;
     default:
-        return message >= kWmCtlColorMsgBox && message <= kWmCtlColorStatic;
+        return message >= MessageNumber(L"WM_CTLCOLORMSGBOX") &&
+               message <= MessageNumber(L"WM_CTLCOLORSTATIC");
     }
 }
 
@@ -268,9 +199,9 @@ static_assert(std::size(kCategoryNames) == static_cast<std::size_t>(MessageCateg
 } // namespace
 
 MessageCategory CategoryOf(std::uint32_t message) noexcept {
-    if (message < kWmUser)
+    if (message < kFirstUserMessage)
         return static_cast<MessageCategory>(kCategoryTable[message]);
-    if (message >= kWmApp)
+    if (message >= kFirstAppMessage)
         return Other; // WM_APP's range and registered messages mean what their program says
     // A reflected notification is a notification still, whoever it was handed to.
     if (message >= kReflectedBase && IsReflectable(message - kReflectedBase))

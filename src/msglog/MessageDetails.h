@@ -6,7 +6,7 @@
 // for its kind, or not the kind the message carries, is not decoded. Pure logic: no window system
 // here.
 
-#include "msglog/MessageNames.h"
+#include "common/MessageNames.h"
 #include "msglog/MessageRecord.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "msglog/MessageFilterDialog.h"
 
+#include "common/MessageNames.h"
 #include "msglog/ExcludedMessageText.h"
-#include "msglog/MessageNames.h"
 #include "res/resource.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 
 #include "common/NumberSyntax.h"
 #include "common/ScreenHelpers.h"
+#include "common/TypedMessageNumber.h"
 #include "framework/Resources.h"
 #include "res/resource.h"
 #include "sendmsg/MessageSend.h"
@@ -9,6 +10,8 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
 namespace {
@@ -92,18 +95,26 @@ void CSendMessageDialog::OnDestroy() {
 }
 
 bool CSendMessageDialog::ReadField(int id, UINT& value) {
-    std::uint32_t parsed = 0;
-    if (!orvex::ParseNumber(CWindowView(GetDlgItem(id)).GetWindowText(), parsed)) {
+    const std::wstring text = CWindowView(GetDlgItem(id)).GetWindowText();
+    std::optional<UINT> parsed;
+    if (id == IDC_SENDMSG_MESSAGE) {
+        if (const std::optional<orvex::TypedMessage> typed = orvex::ReadTypedMessage(text))
+            parsed = TypedMessageNumber(*typed);
+    } else if (std::uint32_t number = 0; orvex::ParseNumber(text, number)) {
+        parsed = number;
+    }
+    if (!parsed) {
         AfxMessageBox(IDS_INVALID_NUMBER, MB_OK);
         ::SetFocus(GetDlgItem(id));
         return false;
     }
-    value = parsed;
+    value = *parsed;
     return true;
 }
 
 void CSendMessageDialog::OnSend() {
     // Each field is stored as soon as it reads, so an error in a later field keeps the earlier ones.
+    // The message may also be named; wParam and lParam are numbers only.
     UINT value = 0;
     if (!ReadField(IDC_SENDMSG_MESSAGE, value))
         return;

@@ -29,16 +29,20 @@ TEST(CommandArguments, ReadsEachCommandWithItsOptionsInAnyOrder) {
 
     auto send = Read({L"--send", L"0x1A2B", L"wm_settext", L"0xFFFFFFFF", L"12", L"--timeout", L"250"});
     ASSERT_TRUE(send);
-    EXPECT_EQ(send->message, 0x000Cu);
+    EXPECT_EQ(send->message, (orvex::TypedMessage{0x000C, {}}));
     EXPECT_EQ(send->wParam, 0xFFFFFFFFu);
     EXPECT_EQ(send->lParam, 12u);
     EXPECT_EQ(send->timeoutMs, 250u);
 
     auto byNumber = Read({L"--send", L"0x1A2B", L"0x0400"});
     ASSERT_TRUE(byNumber);
-    EXPECT_EQ(byNumber->message, 0x0400u);
+    EXPECT_EQ(byNumber->message, (orvex::TypedMessage{0x0400, {}}));
     EXPECT_EQ(byNumber->timeoutMs, 5000u);
     EXPECT_EQ(byNumber->wParam, 0u);
+
+    auto registered = Read({L"--send", L"0x1A2B", L"\"MyRegisteredMessage\""});
+    ASSERT_TRUE(registered);
+    EXPECT_EQ(registered->message.registeredName, L"MyRegisteredMessage");
 }
 
 TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {

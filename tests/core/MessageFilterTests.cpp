@@ -1,8 +1,8 @@
 // The message log's filter: the kind of each message, what a filter shows, and its stored value.
 // The literal numbers and the stored layout are pinned here once.
+#include "common/MessageNames.h"
 #include "msglog/ExcludedMessageText.h"
 #include "msglog/MessageFilter.h"
-#include "msglog/MessageNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
-// Message numbers by the names the headers give them, for the class that receives them; the
-// literal numbers are pinned here once.
+// Message numbers by the names the headers give them, for the class that receives them, and names
+// back to numbers; the literal numbers are pinned here once. The names of the codes inside a
+// message are checked through the log's details (MessageDetailsTests).
+#include "common/MessageNameTables.h"
+#include "common/MessageNames.h"
 #include "inspect/styles/StyleClasses.h"
-#include "msglog/MessageNames.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +146,23 @@ TEST(MessageNames, RegisteredMessagesByTheirNameInQuotes) {
     for (const std::uint32_t message : {0x0000u, 0x0401u, 0xBFFFu, 0x10000u, 0x1C0F3u})
         orvex::MessageName(message, L"", lookup);
     EXPECT_TRUE(asked.empty());
+}
+
+// The log's categories look numbers up so while compiling.
+static_assert(orvex::MessageNumber(L"WM_MOVE") == 0x0003);
+static_assert(orvex::MessageNumber(L"LB_GETLISTBOXINFO") == 0x01B2);
+
+TEST(MessageNames, HeaderNamesLeadBackToTheirNumbers) {
+    EXPECT_EQ(orvex::MessageNumberOfName(L"wm_SetText"), 0x000Cu);
+    EXPECT_EQ(orvex::MessageNumberOfName(L"TTM_ACTIVATE"), 0x0401u);
+    EXPECT_EQ(orvex::MessageNumberOfName(L"CCM_SETUNICODEFORMAT"), 0x2005u);
+    EXPECT_EQ(orvex::MessageNumberOfName(L"WM_KEYFIRST"), std::nullopt) << "a range edge, not a message";
+    EXPECT_EQ(orvex::MessageNumberOfName(L"WM_SETTEXT "), std::nullopt) << "whole names only";
+    for (const std::wstring_view name : orvex::WindowMessageNames()) {
+        const std::optional<std::uint32_t> number = orvex::MessageNumberOfName(name);
+        ASSERT_TRUE(number) << std::wstring(name);
+        EXPECT_EQ(HeaderMessageName(*number, L""), name);
+    }
 }
 
 TEST(MessageNames, OtherNumbersByTheirRange) {

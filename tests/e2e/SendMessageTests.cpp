@@ -1,5 +1,6 @@
 // The send-message dialog of the running Orvex, used with real mouse and keyboard input: opening
-// it, retargeting it with the finder, a send to a slow foreign window, and watch mode.
+// it, retargeting it with the finder, a message typed by name, a send to a slow foreign window, and
+// watch mode.
 #include "common/ValueFormat.h"
 #include "harness/OrvexSession.h"
 #include "harness/RemoteToolBar.h"
@@ -136,6 +137,17 @@ TEST_F(SendMessageE2eTest, TheFinderRetargetsTheOpenDialogAndTheReplyFillsBothBo
     EXPECT_TRUE(WaitText(kSigned, Decimal(first))) << "the reply comes from the window the finder picked";
     const std::wstring handle = orvex::FormatPointer(reinterpret_cast<UINT_PTR>(first));
     EXPECT_EQ(RemoteText(Item(kUnsigned)), Decimal(first) + L" (" + handle + L")");
+}
+
+TEST_F(SendMessageE2eTest, AMessageTypedByNameReachesTheForeignWindow) {
+    POINT over = CenterOf(first);
+    harness::xdo::MoveTo(over.x, over.y);
+    harness::xdo::Key(L"F9");
+    ASSERT_TRUE(orvex.WaitListed(first));
+    ASSERT_NE(OpenDialog(), nullptr);
+    TypeInto(kMessageId, L"WM_GETTEXTLENGTH");
+    ClickItem(kSend);
+    EXPECT_TRUE(WaitText(kSigned, std::to_wstring(::GetWindowTextLengthW(first))));
 }
 
 TEST_F(SendMessageE2eTest, ASlowTargetDoesNotHoldOrvexUp) {

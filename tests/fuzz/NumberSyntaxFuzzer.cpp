@@ -1,13 +1,18 @@
 // libFuzzer entry for the typed-number syntax: arbitrary wide texts, each checked against a
 // second reading done another way (64-bit arithmetic reduced at the end, or the last eight hex
-// digits). Aborts on any disagreement; the sanitizers catch reads outside the text.
+// digits), and read as a typed message too, which takes every number the syntax takes. Aborts on
+// any disagreement; the sanitizers catch reads outside the text.
+#include "common/MessageNames.h"
 #include "common/NumberSyntax.h"
+#include "common/TypedMessage.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cwctype>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -64,5 +69,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (accepted != Expected(text, expected) || (accepted && parsed != expected) ||
         (!accepted && parsed != 0x5A5A5A5A))
         std::abort();
+
+    // A number reads as that number; a quoted name is kept whole; anything else is a header name or
+    // nothing.
+    const std::optional<orvex::TypedMessage> typed = orvex::ReadTypedMessage(text);
+    const std::wstring_view trimmed = orvex::TrimSpaces(text);
+    if (accepted) {
+        if (typed != orvex::TypedMessage{expected, {}})
+            std::abort();
+    } else if (typed) {
+        if (typed->registeredName.empty() ? orvex::MessageNumberOfName(trimmed) != typed->number
+                                          : trimmed != L'"' + typed->registeredName + L'"')
+            std::abort();
+    } else if (orvex::MessageNumberOfName(trimmed)) {
+        std::abort();
+    }
     return 0;
 }

@@ -212,6 +212,17 @@ TEST_F(SendMessageDialogTest, ResultsAreShownWholeAndParametersSignExtended) {
     }
 }
 
+TEST_F(SendMessageDialogTest, ARegisteredNameInQuotesSendsTheNumberTheSystemGivesIt) {
+    CSendMessageDialog* send = OpenSendDialog();
+    ASSERT_NE(send, nullptr);
+    EchoWindow echo;
+    send->SetTarget(echo.get());
+    Fill(L" \"OrvexSendTestRegistered\" ", L"0", L"0");
+    Click(IDC_SENDMSG_SEND);
+    EXPECT_EQ(send->m_uMsg, ::RegisterWindowMessageW(L"OrvexSendTestRegistered"));
+    EXPECT_EQ(Text(IDC_SENDMSG_SIGNED), L"0");
+}
+
 TEST_F(SendMessageDialogTest, ARefusedSendSaysSo) {
     CSendMessageDialog* send = OpenSendDialog();
     ASSERT_NE(send, nullptr);

@@ -1,5 +1,5 @@
+#include "common/MessageNames.h"
 #include "common/ValueFormat.h"
-#include "msglog/details/CodeNames.h"
 #include "msglog/details/DetailDecoders.h"
 #include "msglog/details/DetailsText.h"
 #include "msglog/details/PayloadReader.h"

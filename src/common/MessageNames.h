@@ -1,7 +1,8 @@
 #pragma once
-// The names the message log shows for the messages a window receives: the header names of the
-// window messages, and of the control messages for the class that receives them (0x0401 is
-// TTM_ACTIVATE to a tooltip and SB_SETTEXTA to a status bar). Pure logic: no window system here.
+// The names the Windows headers give to messages and to the codes inside their parameters. A
+// message is named for the class that receives it (0x0401 is TTM_ACTIVATE to a tooltip and
+// SB_SETTEXTA to a status bar), and so is a notification code for the class that sends it. Pure
+// logic: no window system here.
 
 #include <cstdint>
 #include <functional>
@@ -43,5 +44,21 @@ std::optional<std::uint32_t> MessageNumberOfName(std::wstring_view name);
 // The one header name the control classes give `message`, when exactly one name is theirs for it
 // (0x00B1 is EM_SETSEL to every class that knows it; 0x0401 has many names): empty otherwise.
 std::wstring_view UniqueControlMessageName(std::uint32_t message);
+
+// The codes inside a message's parameters; each name is empty when the headers give none.
+
+// VK_ names; letters and digits have none, their key being the character itself.
+std::wstring_view VirtualKeyName(std::uint32_t key);
+// HTCLIENT, HTCAPTION, ..., HTTRANSPARENT for -1 and HTERROR for -2.
+std::wstring_view HitTestName(std::int32_t code);
+// SC_ names of a WM_SYSCOMMAND's wParam with its low four bits, the system's own, cleared.
+std::wstring_view SysCommandName(std::uint32_t command);
+// BN_CLICKED from a button, EN_CHANGE from an edit, ... (the class compared without regard to
+// ASCII case).
+std::wstring_view CommandCodeName(std::uint16_t code, std::wstring_view className);
+// A WM_NOTIFY code by the sender's class, NM_ codes from any sender. From a class with no codes of
+// its own here (a sender that is gone, a common control's superclass), a common control's code
+// that only one family names.
+std::wstring_view NotificationName(std::uint32_t code, std::wstring_view className);
 
 } // namespace orvex
