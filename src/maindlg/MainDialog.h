@@ -108,7 +108,7 @@ protected:
     void OnForward();
     void OnToggleMoreProperties();
     void OnCopyAllAsJson();
-    LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
 private:
     bool CreateViewToolBar();
