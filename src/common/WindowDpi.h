@@ -37,6 +37,6 @@ UINT ScaledBitmapId(UINT baseId, int percent);
 // The pictures of the bitmap whose 100% id is `baseId` (drawn `basePixels` square at 100%) as
 // an image list of the set `dpi` shows; `mask` is the colour that shows through, or CLR_NONE for
 // pictures that carry an alpha channel. Null when the pictures cannot be loaded.
-fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COLORREF mask);
+[[nodiscard]] fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COLORREF mask);
 
 } // namespace orvex

@@ -16,6 +16,14 @@ template <class Base> class CListViewT : public Base {
 public:
     using Base::Base;
 
+    // Which part of a row GetItemRect measures.
+    enum class ItemPart : int {
+        Bounds = LVIR_BOUNDS,
+        Icon = LVIR_ICON,
+        Label = LVIR_LABEL,
+        SelectBounds = LVIR_SELECTBOUNDS,
+    };
+
     BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id, DWORD exStyle = 0);
 
     // LVS_EX_ flags; all other extended styles are cleared.
@@ -69,9 +77,9 @@ public:
         return static_cast<UINT>(this->SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(item), mask));
     }
 
-    // Where the rows are; `code` is an LVIR_ part.
-    BOOL GetItemRect(int item, RECT* rect, int code) const {
-        rect->left = code;
+    // Where the rows are, in client coordinates.
+    BOOL GetItemRect(int item, RECT* rect, ItemPart part) const {
+        rect->left = static_cast<int>(part);
         return static_cast<BOOL>(
             this->SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(rect)));
     }

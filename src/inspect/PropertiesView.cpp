@@ -308,7 +308,7 @@ void CPropertiesView::OnContextMenu(HWND window, POINT point) {
     if (point.x == -1 && point.y == -1) {
         // From the keyboard: just below the selected row's left edge, or the list's corner.
         RECT bounds{};
-        if (selected >= 0 && GetItemRect(selected, &bounds, LVIR_BOUNDS))
+        if (selected >= 0 && GetItemRect(selected, &bounds, ItemPart::Bounds))
             point = {bounds.left, bounds.bottom + 1};
         else
             point = {0, 0};

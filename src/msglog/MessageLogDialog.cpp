@@ -403,7 +403,7 @@ void CMessageLogDialog::ShowLines(bool following, std::uint64_t trimmedBefore) {
             if (item - gone >= 0)
                 m_wndList.SetItemState(item - gone, LVIS_SELECTED, LVIS_SELECTED);
         RECT row{};
-        if (count > 0 && m_wndList.GetItemRect(0, &row, LVIR_BOUNDS)) {
+        if (count > 0 && m_wndList.GetItemRect(0, &row, CListView::ItemPart::Bounds)) {
             const int wanted = std::max(0, top - gone);
             m_wndList.Scroll(0, (wanted - m_wndList.GetTopIndex()) * (row.bottom - row.top));
         }
@@ -434,7 +434,7 @@ LRESULT CMessageLogDialog::OnListCustomDraw(NMLVCUSTOMDRAW* draw) {
 // on, where the columns would cut it short.
 void CMessageLogDialog::DrawNote(HDC dc, int item, const orvex::LogLine& line) {
     RECT row{};
-    if (!m_wndList.GetItemRect(item, &row, LVIR_BOUNDS))
+    if (!m_wndList.GetItemRect(item, &row, CListView::ItemPart::Bounds))
         return;
     const UINT state = m_wndList.GetItemState(item, LVIS_SELECTED | LVIS_FOCUSED);
     const bool focused = ::GetFocus() == m_wndList.m_hWnd;

@@ -49,7 +49,7 @@ public:
     void SetFilter(const orvex::MessageFilter& filter);
     // Writes the lines (the selected ones, or all) to `path` as UTF-8, tab-separated, the column
     // names first; false, with the reason in the thread's last error, when it could not.
-    bool SaveTo(const std::wstring& path, bool selectedOnly);
+    [[nodiscard]] bool SaveTo(const std::wstring& path, bool selectedOnly);
     // Where the window stood in its normal state, kept when it goes for its owner to store.
     const RECT& NormalRect() const { return m_normalRect; }
 

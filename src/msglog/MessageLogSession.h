@@ -40,7 +40,7 @@ public:
 
     // Starts logging `target` in `scope`, leaving out what `filter` hides; on a refusal nothing is
     // left hooked.
-    Refusal Begin(HWND target, orvex::LogScope scope, const orvex::MessageFilter& filter = {});
+    [[nodiscard]] Refusal Begin(HWND target, orvex::LogScope scope, const orvex::MessageFilter& filter = {});
     // What the hooks leave out from the next message on.
     void SetFilter(const orvex::MessageFilter& filter);
     void End();
