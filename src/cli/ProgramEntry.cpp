@@ -14,12 +14,10 @@ namespace {
 
 std::vector<std::wstring> Arguments() {
     int count = 0;
-    LPWSTR* list = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    const fw::UniqueLocalMemory<LPWSTR> list(::CommandLineToArgvW(::GetCommandLineW(), &count));
     std::vector<std::wstring> arguments;
     for (int i = 1; list && i < count; ++i)
-        arguments.emplace_back(list[i]);
-    if (list)
-        ::LocalFree(list);
+        arguments.emplace_back(list.get()[i]);
     return arguments;
 }
 

@@ -19,6 +19,6 @@ bool PutTextOnClipboard(HWND owner, const std::wstring& text) {
     ::GlobalUnlock(memory.get());
     if (!::SetClipboardData(CF_UNICODETEXT, memory.get()))
         return false;
-    memory.release(); // the clipboard owns it now
+    static_cast<void>(memory.release()); // the clipboard owns it now
     return true;
 }

@@ -78,10 +78,12 @@ void RescaleFont(fw::UniqueFont& held, std::initializer_list<HWND> windows, int 
     held = std::move(font); // the old font goes here, when nothing holds it any more
 }
 
-void TakeSuggestedRect(HWND hwnd, LPARAM suggested) {
-    if (const auto* rect = reinterpret_cast<const RECT*>(suggested))
-        ::SetWindowPos(hwnd, nullptr, rect->left, rect->top, rect->right - rect->left,
-                       rect->bottom - rect->top, SWP_NOZORDER | SWP_NOACTIVATE);
+void MoveToSuggestedRect(HWND hwnd, const RECT& suggested) {
+    ::SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client{};
+    ::GetClientRect(hwnd, &client);
+    ::SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
 UINT ScaledBitmapId(UINT baseId, int percent) {

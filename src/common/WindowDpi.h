@@ -25,8 +25,10 @@ int SystemMetricAtDpi(int index, int dpi);
 // no window uses it. Nothing changes when the font cannot be made.
 void RescaleFont(fw::UniqueFont& held, std::initializer_list<HWND> windows, int fromDpi, int toDpi);
 
-// Moves `hwnd` to the rectangle a WM_DPICHANGED suggests (its lParam), when there is one.
-void TakeSuggestedRect(HWND hwnd, LPARAM suggested);
+// The end of every window's answer to a change of DPI, once its parts are made for the new one:
+// moves `hwnd` to the rectangle Windows suggests and lays its parts out again with a WM_SIZE,
+// sent even when the size in pixels stays the same.
+void MoveToSuggestedRect(HWND hwnd, const RECT& suggested);
 
 // The bitmap resource drawn at `percent` (100, 150 or 200) of the picture whose 100% id is
 // `baseId`; the 100% id itself for any picture not drawn larger.
@@ -35,6 +37,6 @@ UINT ScaledBitmapId(UINT baseId, int percent);
 // The pictures of the bitmap whose 100% id is `baseId` (drawn `basePixels` square at 100%) as
 // an image list of the set `dpi` shows; `mask` is the colour that shows through, or CLR_NONE for
 // pictures that carry an alpha channel. Null when the pictures cannot be loaded.
-fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COLORREF mask);
+[[nodiscard]] fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COLORREF mask);
 
 } // namespace orvex

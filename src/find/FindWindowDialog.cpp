@@ -59,7 +59,6 @@ void RunSearch(const std::shared_ptr<CFindWindowDialog::Search>& search, const o
 } // namespace
 
 BEGIN_MESSAGE_MAP(CFindWindowDialog, CModelessDialog)
-ON_WM_CLOSE()
 ON_WM_DESTROY()
 ON_WM_SIZE()
 ON_WM_GETMINMAXINFO()
@@ -80,22 +79,15 @@ CFindWindowDialog::~CFindWindowDialog() = default;
 BOOL CFindWindowDialog::OnInitDialog() {
     CModelessDialog::OnInitDialog();
     m_wndTarget = CWindowView(GetDlgItem(IDC_FIND_TARGET));
-    m_wndList = CWindowView(GetDlgItem(IDC_FIND_LIST));
+    m_wndList = CListView(GetDlgItem(IDC_FIND_LIST));
     m_wndCount = CWindowView(GetDlgItem(IDC_FIND_COUNT));
     // The list asks for its texts, so a search of thousands of windows fills it at once.
-    m_wndList.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    m_wndList.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (int column = 0; column < kColumnCount; ++column) {
-        const auto widthOf = [this](const wchar_t* text) {
-            return static_cast<int>(
-                m_wndList.SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
-        };
-        LVCOLUMNW info{};
-        info.mask = LVCF_TEXT | LVCF_WIDTH;
-        info.cx = std::max(widthOf(kColumnNames[column]), widthOf(kColumnSamples[column])) +
-                  orvex::ScaleForDpi(kCellPadding, orvex::DpiOfWindow(m_hWnd));
-        info.pszText = const_cast<wchar_t*>(kColumnNames[column]);
-        m_wndList.SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
-                              reinterpret_cast<LPARAM>(&info));
+        const int width = std::max(m_wndList.GetStringWidth(kColumnNames[column]),
+                                   m_wndList.GetStringWidth(kColumnSamples[column])) +
+                          orvex::ScaleForDpi(kCellPadding, orvex::DpiOfWindow(m_hWnd));
+        m_wndList.InsertColumn(column, kColumnNames[column], LVCFMT_LEFT, width);
     }
 
     const RECT client = GetClientRect();
@@ -148,15 +140,10 @@ void CFindWindowDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
 void CFindWindowDialog::OnOK() {
     // Enter on a match chooses it; anywhere else it searches without waiting for the pause.
     if (::GetFocus() == m_wndList.m_hWnd) {
-        ChooseMatch(
-            static_cast<int>(m_wndList.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
+        ChooseMatch(m_wndList.GetNextItem(-1, LVNI_SELECTED));
         return;
     }
     SearchNow();
-}
-
-void CFindWindowDialog::OnCancel() {
-    SendMessage(WM_CLOSE);
 }
 
 BOOL CFindWindowDialog::PreTranslateMessage(MSG* message) {
@@ -171,11 +158,6 @@ BOOL CFindWindowDialog::PreTranslateMessage(MSG* message) {
 void CFindWindowDialog::FocusTarget() {
     m_wndTarget.SetFocus();
     m_wndTarget.SendMessage(EM_SETSEL, 0, -1);
-}
-
-void CFindWindowDialog::OnClose() {
-    Default();
-    DestroyWindow();
 }
 
 void CFindWindowDialog::OnDestroy() {
@@ -264,7 +246,7 @@ LRESULT CFindWindowDialog::OnSearchDone(WPARAM id, LPARAM) {
 
 void CFindWindowDialog::ShowMatches(SearchResult result) {
     m_matches = std::move(result.matches);
-    m_wndList.SendMessage(LVM_SETITEMCOUNT, m_matches.size(), 0);
+    m_wndList.SetItemCountEx(static_cast<int>(m_matches.size()));
     m_wndList.Invalidate();
 }
 
@@ -293,12 +275,8 @@ std::wstring CFindWindowDialog::CellText(const FoundWindow& match, int column) c
 }
 
 LRESULT CFindWindowDialog::OnGetDispInfo(NMLVDISPINFOW* info) {
-    LVITEMW& item = info->item;
-    if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_matches.size())
-        return 0;
-    m_cell = CellText(m_matches[static_cast<size_t>(item.iItem)], item.iSubItem);
-    item.pszText = m_cell.data();
-    return 0;
+    return fw::AnswerDispInfo(*info, m_matches.size(),
+                              [this](size_t row, int column) { return CellText(m_matches[row], column); });
 }
 
 LRESULT CFindWindowDialog::OnListDoubleClick(NMITEMACTIVATE* activate) {

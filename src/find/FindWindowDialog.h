@@ -5,6 +5,7 @@
 
 #include "common/ToolWindowOwner.h"
 #include "find/WindowSearch.h"
+#include "framework/ListView.h"
 #include "framework/ModelessDialog.h"
 #include "framework/WindowView.h"
 
@@ -44,9 +45,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
-    void OnCancel() override;
     BOOL PreTranslateMessage(MSG* message) override;
-    void OnClose();
     void OnDestroy();
     void OnSize(UINT type, int cx, int cy);
     void OnGetMinMaxInfo(MINMAXINFO* info);
@@ -63,12 +62,11 @@ private:
 
     ToolWindowOwner& m_owner;
     CWindowView m_wndTarget;
-    CWindowView m_wndList;
+    CListView m_wndList;
     CWindowView m_wndCount;
     std::vector<FoundWindow> m_matches;
     std::shared_ptr<Search> m_pending;
     std::uint64_t m_lastId = 0;
-    std::wstring m_cell; // the text the list was last handed, alive until it asks again
     // The client size and control rectangles of the template, from which a resize is measured.
     SIZE m_initialClient{};
     SIZE m_minTrack{};

@@ -1,9 +1,10 @@
 #pragma once
 // Thin wrappers over the common controls the program uses; none destroys its window. The static
-// control and the list control are CWnds, for the classes that handle their messages; the others
-// are plain views that are never bound.
+// control is a CWnd, for the class that handles its messages; the list control comes both ways
+// (ListView.h); the others are plain views that are never bound.
 
 #include "Handles.h"
+#include "ListView.h"
 #include "Wnd.h"
 
 #include <commctrl.h>
@@ -21,55 +22,6 @@ public:
         return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon)));
     }
     HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
-};
-
-class CListCtrl : public CWnd {
-public:
-    using CWnd::CWnd;
-    BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
-        return CreateEx(0, WC_LISTVIEWW, L"", style, rect, parent, id);
-    }
-    DWORD SetExtendedStyle(DWORD exStyle) const {
-        return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, exStyle));
-    }
-    DWORD GetExtendedStyle() const { return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE)); }
-    int InsertColumn(int index, const wchar_t* title, int format, int width) const;
-    BOOL SetColumnWidth(int column, int width) const {
-        return static_cast<BOOL>(
-            SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)));
-    }
-    int InsertItem(const LVITEMW& item) const {
-        return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    }
-    BOOL SetItemText(int item, int subItem, const wchar_t* text) const;
-    std::wstring GetItemText(int item, int subItem) const;
-    DWORD_PTR GetItemData(int item) const;
-    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
-    BOOL DeleteAllItems() const { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
-    int GetNextItem(int start, UINT flags) const {
-        return static_cast<int>(
-            SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
-    }
-    UINT GetSelectedCount() const { return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT)); }
-    BOOL GetItemRect(int item, RECT* rect, int code) const {
-        rect->left = code;
-        return static_cast<BOOL>(
-            SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(rect)));
-    }
-    BOOL SetItemState(int item, UINT state, UINT mask) const;
-    HIMAGELIST SetImageList(HIMAGELIST list, int which) const {
-        return reinterpret_cast<HIMAGELIST>(
-            SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(list)));
-    }
-    int InsertGroup(int index, const LVGROUP& group) const {
-        return static_cast<int>(
-            SendMessage(LVM_INSERTGROUP, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&group)));
-    }
-    int EnableGroupView(BOOL enable) const {
-        return static_cast<int>(SendMessage(LVM_ENABLEGROUPVIEW, enable));
-    }
-    BOOL IsGroupViewEnabled() const { return static_cast<BOOL>(SendMessage(LVM_ISGROUPVIEWENABLED)); }
-    int GetGroupCount() const { return static_cast<int>(SendMessage(LVM_GETGROUPCOUNT)); }
 };
 
 class CTreeCtrl : public CWindowView {
@@ -128,7 +80,6 @@ public:
         return static_cast<DWORD>(SendMessage(TB_SETEXTENDEDSTYLE, 0, exStyle));
     }
     void SetButtonStructSize(size_t size) const { SendMessage(TB_BUTTONSTRUCTSIZE, size); }
-    int AddBitmap(int count, UINT bitmapId) const;
     // The toolbar's pictures; the caller keeps the list alive and destroys it after replacing it.
     void SetImageList(HIMAGELIST list) const {
         SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
@@ -192,28 +143,11 @@ public:
     }
 };
 
-// An image list this object owns until Detach hands it to a control.
-class CImageList {
-public:
-    BOOL Create(int cx, int cy, UINT flags, int initial, int grow) {
-        m_list.reset(::ImageList_Create(cx, cy, flags, initial, grow));
-        return m_list ? TRUE : FALSE;
-    }
-    int Add(HBITMAP bitmap, COLORREF mask) const { return ::ImageList_AddMasked(m_list.get(), bitmap, mask); }
-    HIMAGELIST GetSafeHandle() const { return m_list.get(); }
-    HIMAGELIST Detach() { return m_list.release(); }
-
-private:
-    fw::UniqueImageList m_list;
-};
-
 // A bitmap this object owns.
 class CBitmap {
 public:
-    BOOL LoadBitmap(UINT id);
     // As a section in the file's own format, so a 32-bit picture keeps its alpha channel.
     BOOL LoadDib(UINT id);
-    HBITMAP GetSafeHandle() const { return m_bitmap.get(); }
     operator HBITMAP() const { return m_bitmap.get(); }
 
 private:

@@ -27,11 +27,17 @@ public:
     Pointer get() const noexcept { return m_value; }
     explicit operator bool() const noexcept { return Traits::IsValid(m_value); }
 
-    Pointer release() noexcept { return std::exchange(m_value, Traits::Invalid()); }
+    // Hands the value on; whoever takes it now releases it.
+    [[nodiscard]] Pointer release() noexcept { return std::exchange(m_value, Traits::Invalid()); }
     void reset(Pointer value = Traits::Invalid()) noexcept {
         Pointer old = std::exchange(m_value, value);
         if (Traits::IsValid(old))
             Traits::Close(old);
+    }
+    // For a function that hands its result back through a pointer: what was held goes first.
+    Pointer* put() noexcept {
+        reset();
+        return &m_value;
     }
 
 private:
@@ -54,6 +60,18 @@ inline void DeleteGdiObject(HGDIOBJ h) noexcept {
 inline void CloseRegistryKey(HKEY h) noexcept {
     ::RegCloseKey(h);
 }
+inline void FreeLoadedLibrary(HMODULE h) noexcept {
+    ::FreeLibrary(h);
+}
+inline void Unhook(HHOOK h) noexcept {
+    ::UnhookWindowsHookEx(h);
+}
+inline void UnmapView(void* view) noexcept {
+    ::UnmapViewOfFile(view);
+}
+inline void FreeLocal(void* memory) noexcept {
+    ::LocalFree(memory);
+}
 
 using UniqueProcessHandle = UniqueHandle<NullInvalidTraits<HANDLE, CloseKernelHandle>>;
 using UniqueRegKey = UniqueHandle<NullInvalidTraits<HKEY, CloseRegistryKey>>;
@@ -61,11 +79,18 @@ using UniqueIcon = UniqueHandle<NullInvalidTraits<HICON, ::DestroyIcon>>;
 using UniqueCursor = UniqueHandle<NullInvalidTraits<HCURSOR, ::DestroyCursor>>;
 using UniqueMenu = UniqueHandle<NullInvalidTraits<HMENU, ::DestroyMenu>>;
 using UniqueImageList = UniqueHandle<NullInvalidTraits<HIMAGELIST, ::ImageList_Destroy>>;
+// A library this program loaded itself (LoadLibrary), not one it only looked up.
+using UniqueModule = UniqueHandle<NullInvalidTraits<HMODULE, FreeLoadedLibrary>>;
+using UniqueHook = UniqueHandle<NullInvalidTraits<HHOOK, Unhook>>;
+// A view of a file mapping (MapViewOfFile).
+using UniqueMappedView = UniqueHandle<NullInvalidTraits<void*, UnmapView>>;
+// Memory the system allocated for the caller to free with LocalFree (FormatMessage's text,
+// CommandLineToArgvW's list), typed as what it holds.
+template <class T> using UniqueLocalMemory = UniqueHandle<NullInvalidTraits<T*, FreeLocal>>;
 
 template <class T> using UniqueGdiObject = UniqueHandle<NullInvalidTraits<T, DeleteGdiObject>>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniquePen = UniqueGdiObject<HPEN>;
-using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueRegion = UniqueGdiObject<HRGN>;
 

@@ -91,7 +91,7 @@ template <auto F> LRESULT Create(CCmdTarget& t, WPARAM, LPARAM lParam) {
     RequireSignature<F, int (ClassOf<F>::*)(CREATESTRUCTW*)>();
     return (Self<F>(t).*F)(reinterpret_cast<CREATESTRUCTW*>(lParam));
 }
-// void OnXxx()  for WM_DESTROY, WM_PAINT, WM_CLOSE, WM_CAPTURECHANGED-free messages
+// void OnXxx()  for messages that carry nothing: WM_DESTROY, WM_PAINT, WM_CLOSE, WM_MOUSELEAVE
 template <auto F> LRESULT Void(CCmdTarget& t, WPARAM, LPARAM) {
     RequireSignature<F, void (ClassOf<F>::*)()>();
     (Self<F>(t).*F)();
@@ -119,6 +119,22 @@ template <auto F> LRESULT HotKey(CCmdTarget& t, WPARAM wParam, LPARAM lParam) {
 template <auto F> LRESULT Key(CCmdTarget& t, WPARAM wParam, LPARAM lParam) {
     RequireSignature<F, void (ClassOf<F>::*)(UINT, UINT, UINT)>();
     (Self<F>(t).*F)(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+    return 0;
+}
+// void OnSetFocus(HWND other)   the window that had the focus (OnKillFocus: the one that gets it),
+// or null
+template <auto F> LRESULT Focus(CCmdTarget& t, WPARAM wParam, LPARAM) {
+    RequireSignature<F, void (ClassOf<F>::*)(HWND)>();
+    (Self<F>(t).*F)(reinterpret_cast<HWND>(wParam));
+    return 0;
+}
+// void OnDpiChanged(int dpi, const RECT& suggested)   the window's new DPI (Windows gives it twice,
+// across and down, always equal) and where Windows suggests the window go at it, in screen
+// coordinates. Windows always sends the rectangle; a message without one is ignored.
+template <auto F> LRESULT DpiChanged(CCmdTarget& t, WPARAM wParam, LPARAM lParam) {
+    RequireSignature<F, void (ClassOf<F>::*)(int, const RECT&)>();
+    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
+        (Self<F>(t).*F)(HIWORD(wParam), *suggested);
     return 0;
 }
 // void OnMouse(UINT keys, POINT point)   (client coordinates)
@@ -231,6 +247,11 @@ public:                                                                         
 #define ON_WM_TIMER() FW_MSG_ENTRY(WM_TIMER, Timer, &ThisClass::OnTimer)
 #define ON_WM_HOTKEY() FW_MSG_ENTRY(WM_HOTKEY, HotKey, &ThisClass::OnHotKey)
 #define ON_WM_KEYDOWN() FW_MSG_ENTRY(WM_KEYDOWN, Key, &ThisClass::OnKeyDown)
+#define ON_WM_KEYUP() FW_MSG_ENTRY(WM_KEYUP, Key, &ThisClass::OnKeyUp)
+#define ON_WM_SETFOCUS() FW_MSG_ENTRY(WM_SETFOCUS, Focus, &ThisClass::OnSetFocus)
+#define ON_WM_KILLFOCUS() FW_MSG_ENTRY(WM_KILLFOCUS, Focus, &ThisClass::OnKillFocus)
+#define ON_WM_MOUSELEAVE() FW_MSG_ENTRY(WM_MOUSELEAVE, Void, &ThisClass::OnMouseLeave)
+#define ON_WM_DPICHANGED() FW_MSG_ENTRY(WM_DPICHANGED, DpiChanged, &ThisClass::OnDpiChanged)
 #define ON_WM_LBUTTONDOWN() FW_MSG_ENTRY(WM_LBUTTONDOWN, Mouse, &ThisClass::OnLButtonDown)
 #define ON_WM_LBUTTONUP() FW_MSG_ENTRY(WM_LBUTTONUP, Mouse, &ThisClass::OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() FW_MSG_ENTRY(WM_LBUTTONDBLCLK, Mouse, &ThisClass::OnLButtonDblClk)

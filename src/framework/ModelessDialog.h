@@ -3,6 +3,9 @@
 // owns the object, so a window that is made and destroyed again within its creation leaves nothing
 // behind; from then on the window owns it: the object is deleted after the window's final message,
 // and the opener hears first that it is gone.
+// Escape, a button with the IDCANCEL id and the caption's close box all close the window the same
+// way: IDCANCEL becomes WM_CLOSE, and WM_CLOSE destroys the window, with nothing else on the way;
+// what a window does as it goes belongs in its WM_DESTROY.
 
 #include "Dialog.h"
 
@@ -12,6 +15,8 @@
 #include <utility>
 
 class CModelessDialog : public CDialog {
+    DECLARE_MESSAGE_MAP()
+
 public:
     using CDialog::CDialog;
 
@@ -21,7 +26,8 @@ public:
 
     // Makes a T from `args` and opens it on its template, owned by `owner`. Null, with nothing
     // left behind, when its window could not be made.
-    template <class T, class... Args> static T* Open(CWnd* owner, ClosedHandler onClosed, Args&&... args) {
+    template <class T, class... Args>
+    [[nodiscard]] static T* Open(CWnd* owner, ClosedHandler onClosed, Args&&... args) {
         static_assert(std::is_base_of_v<CModelessDialog, T>, "opens self-owned modeless dialogs only");
         auto dialog = std::make_unique<T>(std::forward<Args>(args)...);
         if (!dialog->Create(dialog->m_templateId, owner) || !::IsWindow(dialog->m_hWnd))
@@ -32,6 +38,8 @@ public:
     }
 
 protected:
+    void OnCancel() override;
+    void OnClose();
     void PostNcDestroy() final;
 
 private:

@@ -45,10 +45,10 @@ bool PressToolBarButton(const CToolBarCtrl& toolBar, int command, HWND commandTa
 BEGIN_MESSAGE_MAP(CToolBarKeyboard, CWnd)
 ON_WM_GETDLGCODE()
 ON_WM_KEYDOWN()
-ON_MESSAGE(WM_KEYUP, OnKeyUp)
-ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
-ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
-ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+ON_WM_KEYUP()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
 BOOL CToolBarKeyboard::Attach(const CToolBarCtrl& toolBar, HWND commandTarget) {
@@ -103,12 +103,13 @@ void CToolBarKeyboard::OnKeyDown(UINT virtualKey, UINT, UINT) {
     }
 }
 
-LRESULT CToolBarKeyboard::OnKeyUp(WPARAM virtualKey, LPARAM) {
-    if (virtualKey != VK_SPACE || !m_heldCommand)
-        return Default();
+void CToolBarKeyboard::OnKeyUp(UINT virtualKey, UINT, UINT) {
+    if (virtualKey != VK_SPACE || !m_heldCommand) {
+        Default();
+        return;
+    }
     const int command = ReleaseHeldButton();
     PressToolBarButton(CToolBarCtrl(m_hWnd), command, m_commandTarget);
-    return 0;
 }
 
 int CToolBarKeyboard::ReleaseHeldButton() {
@@ -119,23 +120,20 @@ int CToolBarKeyboard::ReleaseHeldButton() {
     return command;
 }
 
-LRESULT CToolBarKeyboard::OnSetFocus(WPARAM, LPARAM) {
-    const LRESULT result = Default();
+void CToolBarKeyboard::OnSetFocus(HWND) {
+    Default();
     const std::optional<TBBUTTON> last = ButtonAt(CToolBarCtrl(m_hWnd), m_keyboardButton);
     ShowKeyboardButton(last && Pressable(*last) ? m_keyboardButton : NextPressable(-1, 1));
-    return result;
 }
 
-LRESULT CToolBarKeyboard::OnKillFocus(WPARAM, LPARAM) {
-    const LRESULT result = Default();
+void CToolBarKeyboard::OnKillFocus(HWND) {
+    Default();
     ReleaseHeldButton(); // Space let go elsewhere presses nothing
     SendMessage(TB_SETHOTITEM, static_cast<WPARAM>(-1));
-    return result;
 }
 
-LRESULT CToolBarKeyboard::OnMouseLeave(WPARAM, LPARAM) {
-    const LRESULT result = Default();
+void CToolBarKeyboard::OnMouseLeave() {
+    Default();
     if (::GetFocus() == m_hWnd && m_keyboardButton >= 0)
         SendMessage(TB_SETHOTITEM, static_cast<WPARAM>(m_keyboardButton));
-    return result;
 }

@@ -19,10 +19,10 @@ public:
 protected:
     UINT OnGetDlgCode();
     void OnKeyDown(UINT virtualKey, UINT repeat, UINT flags);
-    LRESULT OnKeyUp(WPARAM virtualKey, LPARAM);
-    LRESULT OnSetFocus(WPARAM, LPARAM);
-    LRESULT OnKillFocus(WPARAM, LPARAM);
-    LRESULT OnMouseLeave(WPARAM, LPARAM);
+    void OnKeyUp(UINT virtualKey, UINT repeat, UINT flags);
+    void OnSetFocus(HWND previous);
+    void OnKillFocus(HWND next);
+    void OnMouseLeave();
 
 private:
     // The next button after `from` in `step`'s direction that a press would work, round the ends;

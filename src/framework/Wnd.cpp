@@ -1,5 +1,6 @@
 #include "Wnd.h"
 
+#include "Handles.h"
 #include "WinApp.h"
 
 #include <cstdio>
@@ -18,7 +19,7 @@ struct Binding {
 
 thread_local std::unordered_map<HWND, Binding> t_boundWindows;
 thread_local CWnd* t_pendingWnd = nullptr;
-thread_local HHOOK t_creationHook = nullptr;
+thread_local fw::UniqueHook t_creationHook;
 thread_local int t_handOffDepth = 0;
 
 bool IsImeWindow(HWND hwnd) {
@@ -66,15 +67,14 @@ size_t CWnd::BoundWindowCount() {
 CWnd::CreationHandOff::CreationHandOff(CWnd* wnd) {
     t_pendingWnd = wnd;
     if (t_handOffDepth++ == 0)
-        t_creationHook = ::SetWindowsHookExW(WH_CBT, &CWnd::CreationHook, nullptr, ::GetCurrentThreadId());
+        t_creationHook.reset(
+            ::SetWindowsHookExW(WH_CBT, &CWnd::CreationHook, nullptr, ::GetCurrentThreadId()));
 }
 
 CWnd::CreationHandOff::~CreationHandOff() {
     t_pendingWnd = nullptr;
-    if (--t_handOffDepth == 0 && t_creationHook) {
-        ::UnhookWindowsHookEx(t_creationHook);
-        t_creationHook = nullptr;
-    }
+    if (--t_handOffDepth == 0)
+        t_creationHook.reset();
 }
 
 LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {

@@ -15,7 +15,6 @@
 
 namespace {
 
-// The kind lives in the row's data word itself, so a row owns no storage that could outlive it.
 constexpr int kGroupCount = 9;
 // The groups in the order the list shows them; their headings are the exports' too.
 constexpr int kGroups[kGroupCount] = {
@@ -25,7 +24,8 @@ constexpr int kGroups[kGroupCount] = {
 
 constexpr COLORREF kNameGrey = RGB(94, 94, 94);
 constexpr COLORREF kHeadingColor = RGB(0, 51, 153);
-// A heading row carries this in its data word instead of a kind.
+// A row's kind lives in its data word itself, so a row owns no storage that could outlive it; a
+// heading row carries this there instead of a kind.
 constexpr LPARAM kHeadingRow = -1;
 constexpr UINT kSkipHeading = WM_APP + 1;
 constexpr int kMarkerPixels = 16;
@@ -308,7 +308,7 @@ void CPropertiesView::OnContextMenu(HWND window, POINT point) {
     if (point.x == -1 && point.y == -1) {
         // From the keyboard: just below the selected row's left edge, or the list's corner.
         RECT bounds{};
-        if (selected >= 0 && GetItemRect(selected, &bounds, LVIR_BOUNDS))
+        if (selected >= 0 && GetItemRect(selected, &bounds, ItemPart::Bounds))
             point = {bounds.left, bounds.bottom + 1};
         else
             point = {0, 0};
@@ -346,9 +346,7 @@ LRESULT CPropertiesView::OnDoubleClick(NMITEMACTIVATE* activate) {
 }
 
 void CPropertiesView::OnKeyDown(UINT virtualKey, UINT, UINT) {
-    // The state that came with this key, not the keyboard's now: its "pressed since" bit would turn
-    // a plain C typed after any Ctrl into a copy over the clipboard.
-    if (virtualKey == 'C' && ::GetKeyState(VK_CONTROL) < 0) {
+    if (fw::IsCopyKey(virtualKey)) {
         CopySelectedValue();
         return;
     }

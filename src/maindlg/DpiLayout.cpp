@@ -41,10 +41,9 @@ void CMainDialog::SetToolBarPictures() {
     }
 }
 
-LRESULT CMainDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
-    const int dpi = HIWORD(dpis);
+void CMainDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0)
-        return 0;
+        return;
     // Texts keep their size in points: the font is made again at the new DPI, for every part.
     orvex::RescaleFont(m_font,
                        {m_hWnd, m_wndViewToolBar.m_hWnd, m_wndReBar.m_hWnd, m_wndProperties.m_hWnd,
@@ -60,10 +59,6 @@ LRESULT CMainDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
     BandSizes(view, finder);
     m_wndReBar.SetBandInfo(0, view);
     m_wndReBar.SetBandInfo(1, finder);
-    orvex::TakeSuggestedRect(m_hWnd, suggested);
-    // The size may be the same in pixels; the parts inside are laid out again all the same.
-    const RECT client = GetClientRect();
-    OnSize(SIZE_RESTORED, client.right, client.bottom);
+    orvex::MoveToSuggestedRect(m_hWnd, suggested);
     Invalidate();
-    return 0;
 }

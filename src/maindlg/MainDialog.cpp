@@ -86,7 +86,7 @@ ON_COMMAND(ID_PROPERTY_BACK, OnBack)
 ON_COMMAND(ID_PROPERTY_FORWARD, OnForward)
 ON_COMMAND(ID_PROPERTY_MORE, OnToggleMoreProperties)
 ON_COMMAND(ID_PROPERTY_COPY_JSON, OnCopyAllAsJson)
-ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_WM_DPICHANGED()
 END_MESSAGE_MAP()
 
 CMainDialog::CMainDialog(Settings& settings) : CDialog(IDD_ORVEX_DIALOG), m_settings(settings) {

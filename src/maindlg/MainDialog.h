@@ -110,7 +110,7 @@ private:
     void OnForward();
     void OnToggleMoreProperties();
     void OnCopyAllAsJson();
-    LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     bool CreateViewToolBar();
     bool CreateReBar();

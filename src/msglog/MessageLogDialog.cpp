@@ -14,7 +14,6 @@
 #include <commdlg.h>
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -68,7 +67,6 @@ BEGIN_MESSAGE_MAP(CMessageLogDialog, CModelessDialog)
 ON_WM_CREATE()
 ON_WM_SIZE()
 ON_WM_TIMER()
-ON_WM_CLOSE()
 ON_WM_DESTROY()
 ON_COMMAND(ID_MSGLOG_START_STOP, OnStartStop)
 ON_COMMAND(ID_MSGLOG_CLEAR, OnClear)
@@ -81,7 +79,7 @@ ON_NOTIFY(TBN_DROPDOWN, IDC_MSGLOG_TOOLBAR, OnToolBarDropDown)
 ON_COMMAND(ID_MSGLOG_FILTER, OnFilter)
 ON_COMMAND(ID_MSGLOG_SAVE_ALL, OnSaveAll)
 ON_COMMAND(ID_MSGLOG_SAVE_SELECTED, OnSaveSelected)
-ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_WM_DPICHANGED()
 END_MESSAGE_MAP()
 
 CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner, orvex::MessageFilter filter,
@@ -138,41 +136,32 @@ bool CMessageLogDialog::CreateToolBar() {
 }
 
 bool CMessageLogDialog::CreateList() {
-    if (!m_wndList.CreateControl(WS_EX_CLIENTEDGE, WC_LISTVIEWW,
-                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
-                                     LVS_SHOWSELALWAYS,
-                                 kEmptyRect, m_hWnd, IDC_MSGLOG_LIST))
+    if (!m_wndList.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS,
+                          kEmptyRect, m_hWnd, IDC_MSGLOG_LIST, WS_EX_CLIENTEDGE))
         return false;
-    m_wndList.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    m_wndList.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (int column = 0; column < orvex::kLogColumnCount; ++column) {
-        LVCOLUMNW info{};
-        info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        info.fmt =
+        const int format =
             column == orvex::kColumnNumber || column == orvex::kColumnTime ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        info.cx = 60; // measured once the list has its font
-        info.pszText = const_cast<wchar_t*>(orvex::kLogColumnNames[column]);
-        m_wndList.SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
-                              reinterpret_cast<LPARAM>(&info));
+        // 60 until the list has its font and the columns are measured in it
+        m_wndList.InsertColumn(column, orvex::kLogColumnNames[column], format, 60);
     }
     return true;
 }
 
 void CMessageLogDialog::SizeColumns() {
-    const auto widthOf = [this](const wchar_t* text) {
-        return static_cast<int>(
-            m_wndList.SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
-    };
     for (int column = 0; column < orvex::kLogColumnCount; ++column) {
-        const int width = std::max(widthOf(orvex::kLogColumnNames[column]), widthOf(kColumnSamples[column])) +
+        const int width = std::max(m_wndList.GetStringWidth(orvex::kLogColumnNames[column]),
+                                   m_wndList.GetStringWidth(kColumnSamples[column])) +
                           Scaled(kCellPadding);
-        m_wndList.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
+        m_wndList.SetColumnWidth(column, width);
     }
 }
 
 int CMessageLogDialog::WidthForColumns() const {
     int width = ::GetSystemMetrics(SM_CXVSCROLL);
     for (int column = 0; column < orvex::kLogColumnCount; ++column)
-        width += static_cast<int>(m_wndList.SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+        width += m_wndList.GetColumnWidth(column);
     const RECT window = GetWindowRect(), list = m_wndList.GetClientRect();
     return width + (window.right - window.left) - (list.right - list.left);
 }
@@ -211,10 +200,9 @@ int CMessageLogDialog::Scaled(int pixels) const {
     return orvex::ScaleForDpi(pixels, m_dpi);
 }
 
-LRESULT CMessageLogDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
-    const int dpi = HIWORD(dpis);
+void CMessageLogDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0)
-        return 0;
+        return;
     // The parts made in code keep their text size in points; the template's own parts are the
     // dialog manager's.
     orvex::RescaleFont(m_font, {m_wndList.m_hWnd, m_wndScope.m_hWnd}, m_dpi, dpi);
@@ -226,19 +214,7 @@ LRESULT CMessageLogDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
     m_wndScope.SetWindowPos(nullptr, 0, 0, scopeWidth, Scaled(200),
                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SizeColumns();
-    orvex::TakeSuggestedRect(m_hWnd, suggested);
-    const RECT client = GetClientRect();
-    OnSize(SIZE_RESTORED, client.right, client.bottom);
-    return 0;
-}
-
-void CMessageLogDialog::OnCancel() {
-    SendMessage(WM_CLOSE);
-}
-
-void CMessageLogDialog::OnClose() {
-    Default();
-    DestroyWindow();
+    orvex::MoveToSuggestedRect(m_hWnd, suggested);
 }
 
 void CMessageLogDialog::OnDestroy() {
@@ -278,13 +254,13 @@ void CMessageLogDialog::SetTarget(HWND hwnd) {
     Drain();
     m_target = hwnd;
     m_targetText = hwnd && ::IsWindow(hwnd) ? Describe(hwnd) : std::wstring();
-    const bool following = FollowingNewest();
-    const std::uint64_t trimmed = m_lines.Trimmed();
-    if (!m_targetText.empty())
-        m_lines.AddNote(L"\u2014\u2014 Now logging " + m_targetText + L" \u2014\u2014");
-    if (m_running)
-        Begin();
-    ShowLines(following, trimmed);
+    ChangeLines([this] {
+        if (!m_targetText.empty())
+            m_lines.AddNote(L"\u2014\u2014 Now logging " + m_targetText + L" \u2014\u2014");
+        if (m_running)
+            Begin();
+        return true;
+    });
 }
 
 void CMessageLogDialog::Begin() {
@@ -301,29 +277,29 @@ void CMessageLogDialog::Begin() {
 }
 
 void CMessageLogDialog::OnStartStop() {
-    const bool following = FollowingNewest();
-    const std::uint64_t trimmed = m_lines.Trimmed();
-    m_running = !m_running;
-    if (m_running) {
-        Begin();
-    } else {
-        Drain();
-        m_session.End();
-        m_lines.AddNote(L"Stopped.");
-    }
+    ChangeLines([this] {
+        m_running = !m_running;
+        if (m_running) {
+            Begin();
+        } else {
+            Drain();
+            m_session.End();
+            m_lines.AddNote(L"Stopped.");
+        }
+        return true;
+    });
     TBBUTTONINFOW info{};
     info.cbSize = sizeof(info);
     info.dwMask = TBIF_TEXT;
     info.pszText = const_cast<wchar_t*>(m_running ? L"Stop" : L"Start");
     m_wndToolBar.SetButtonInfo(ID_MSGLOG_START_STOP, info);
-    ShowLines(following, trimmed);
 }
 
 void CMessageLogDialog::OnClear() {
     m_lines.Clear();
     m_seen = 0;
     m_dropped = 0;
-    m_wndList.SendMessage(LVM_SETITEMCOUNT, 0);
+    m_wndList.SetItemCountEx(0);
     UpdateStatus();
 }
 
@@ -338,14 +314,14 @@ void CMessageLogDialog::SetFilter(const orvex::MessageFilter& filter) {
         return;
     m_filter = filter;
     // The hooks take it from the next message; what waits in the rings came before it.
-    const bool following = FollowingNewest();
-    const std::uint64_t trimmed = m_lines.Trimmed();
-    Drain();
-    m_session.SetFilter(m_filter);
-    m_lines.AddNote(m_filter.ShowsEverything()
-                        ? L"Filter off: every message is logged."
-                        : L"Filter changed: " + orvex::DescribeFilter(m_filter) + L".");
-    ShowLines(following, trimmed);
+    ChangeLines([this] {
+        Drain();
+        m_session.SetFilter(m_filter);
+        m_lines.AddNote(m_filter.ShowsEverything()
+                            ? L"Filter off: every message is logged."
+                            : L"Filter changed: " + orvex::DescribeFilter(m_filter) + L".");
+        return true;
+    });
 }
 
 void CMessageLogDialog::OnScopeChanged() {
@@ -355,11 +331,11 @@ void CMessageLogDialog::OnScopeChanged() {
     m_scope = static_cast<orvex::LogScope>(chosen);
     if (!m_running)
         return;
-    const bool following = FollowingNewest();
-    const std::uint64_t trimmed = m_lines.Trimmed();
-    Drain();
-    Begin();
-    ShowLines(following, trimmed);
+    ChangeLines([this] {
+        Drain();
+        Begin();
+        return true;
+    });
 }
 
 void CMessageLogDialog::OnTimer(UINT_PTR id) {
@@ -373,38 +349,42 @@ void CMessageLogDialog::OnTimer(UINT_PTR id) {
 void CMessageLogDialog::Drain() {
     if (!m_session.Active())
         return;
-    const bool following = FollowingNewest();
-    const std::uint64_t trimmed = m_lines.Trimmed();
-    const size_t added =
-        m_session.Drain([this](const orvex::MessageRecord& record, std::span<const std::byte> payload) {
-            m_lines.AddMessage(record, payload);
-        });
-    m_seen += added;
-    const std::uint64_t dropped = m_session.GetCounts().dropped;
-    if (dropped > m_sessionDropped) {
-        m_dropped += dropped - m_sessionDropped;
-        m_sessionDropped = dropped;
-    }
-    if (added)
-        ShowLines(following, trimmed);
-    else
-        UpdateStatus();
+    ChangeLines([this] {
+        const size_t added =
+            m_session.Drain([this](const orvex::MessageRecord& record, std::span<const std::byte> payload) {
+                m_lines.AddMessage(record, payload);
+            });
+        m_seen += added;
+        const std::uint64_t dropped = m_session.GetCounts().dropped;
+        if (dropped > m_sessionDropped) {
+            m_dropped += dropped - m_sessionDropped;
+            m_sessionDropped = dropped;
+        }
+        return added != 0;
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
 // The list
 
+template <class Change> void CMessageLogDialog::ChangeLines(Change change) {
+    const bool following = FollowingNewest();
+    const std::uint64_t trimmed = m_lines.Trimmed();
+    if (change())
+        ShowLines(following, trimmed);
+    else
+        UpdateStatus();
+}
+
 bool CMessageLogDialog::FollowingNewest() const {
     if (!m_wndList.m_hWnd)
         return true;
-    const int count = static_cast<int>(m_wndList.SendMessage(LVM_GETITEMCOUNT));
+    const int count = m_wndList.GetItemCount();
     if (count == 0)
         return true;
-    if (m_wndList.SendMessage(LVM_GETSELECTEDCOUNT) != 0)
+    if (m_wndList.GetSelectedCount() != 0)
         return false;
-    const int top = static_cast<int>(m_wndList.SendMessage(LVM_GETTOPINDEX));
-    const int perPage = static_cast<int>(m_wndList.SendMessage(LVM_GETCOUNTPERPAGE));
-    return top + perPage >= count;
+    return m_wndList.GetTopIndex() + m_wndList.GetCountPerPage() >= count;
 }
 
 void CMessageLogDialog::ShowLines(bool following, std::uint64_t trimmedBefore) {
@@ -416,34 +396,21 @@ void CMessageLogDialog::ShowLines(bool following, std::uint64_t trimmedBefore) {
     std::vector<int> selected;
     int top = 0;
     if (!following && gone > 0) {
-        top = static_cast<int>(m_wndList.SendMessage(LVM_GETTOPINDEX));
-        for (int item = -1; (item = static_cast<int>(m_wndList.SendMessage(
-                                 LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED))) >= 0;)
-            selected.push_back(item);
+        top = m_wndList.GetTopIndex();
+        selected = m_wndList.SelectedItems();
     }
-    m_wndList.SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count),
-                          LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    m_wndList.SetItemCountEx(count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     if (following && count > 0) {
-        m_wndList.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(count - 1), FALSE);
+        m_wndList.EnsureVisible(count - 1, FALSE);
     } else if (gone > 0) {
-        LVITEMW none{};
-        none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        m_wndList.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-        for (const int item : selected) {
-            if (item - gone < 0)
-                continue;
-            LVITEMW state{};
-            state.state = LVIS_SELECTED;
-            state.stateMask = LVIS_SELECTED;
-            m_wndList.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item - gone),
-                                  reinterpret_cast<LPARAM>(&state));
-        }
+        m_wndList.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (const int item : selected)
+            if (item - gone >= 0)
+                m_wndList.SetItemState(item - gone, LVIS_SELECTED, LVIS_SELECTED);
         RECT row{};
-        row.left = LVIR_BOUNDS;
-        if (count > 0 && m_wndList.SendMessage(LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row))) {
+        if (count > 0 && m_wndList.GetItemRect(0, &row, CListView::ItemPart::Bounds)) {
             const int wanted = std::max(0, top - gone);
-            const int now = static_cast<int>(m_wndList.SendMessage(LVM_GETTOPINDEX));
-            m_wndList.SendMessage(LVM_SCROLL, 0, (wanted - now) * (row.bottom - row.top));
+            m_wndList.Scroll(0, (wanted - m_wndList.GetTopIndex()) * (row.bottom - row.top));
         }
     }
     m_wndList.Invalidate(FALSE);
@@ -451,15 +418,9 @@ void CMessageLogDialog::ShowLines(bool following, std::uint64_t trimmedBefore) {
 }
 
 LRESULT CMessageLogDialog::OnGetDispInfo(NMLVDISPINFOW* info) {
-    LVITEMW& item = info->item;
-    if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_lines.size() ||
-        !item.pszText || item.cchTextMax <= 0)
-        return 0;
-    m_cell = orvex::LogCellText(m_lines, m_lines[static_cast<size_t>(item.iItem)], item.iSubItem, m_text);
-    const size_t length = std::min(m_cell.size(), static_cast<size_t>(item.cchTextMax - 1));
-    std::memcpy(item.pszText, m_cell.data(), length * sizeof(wchar_t));
-    item.pszText[length] = L'\0';
-    return 0;
+    return fw::AnswerDispInfo(*info, m_lines.size(), [this](size_t row, int column) {
+        return orvex::LogCellText(m_lines, m_lines[row], column, m_text);
+    });
 }
 
 LRESULT CMessageLogDialog::OnListCustomDraw(NMLVCUSTOMDRAW* draw) {
@@ -478,11 +439,9 @@ LRESULT CMessageLogDialog::OnListCustomDraw(NMLVCUSTOMDRAW* draw) {
 // on, where the columns would cut it short.
 void CMessageLogDialog::DrawNote(HDC dc, int item, const orvex::LogLine& line) {
     RECT row{};
-    row.left = LVIR_BOUNDS;
-    if (!m_wndList.SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&row)))
+    if (!m_wndList.GetItemRect(item, &row, CListView::ItemPart::Bounds))
         return;
-    const UINT state = static_cast<UINT>(
-        m_wndList.SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_SELECTED | LVIS_FOCUSED));
+    const UINT state = m_wndList.GetItemState(item, LVIS_SELECTED | LVIS_FOCUSED);
     const bool focused = ::GetFocus() == m_wndList.m_hWnd;
     int background = COLOR_WINDOW, text = COLOR_WINDOWTEXT;
     if (state & LVIS_SELECTED) {
@@ -492,7 +451,7 @@ void CMessageLogDialog::DrawNote(HDC dc, int item, const orvex::LogLine& line) {
     ::FillRect(dc, &row, ::GetSysColorBrush(background));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(text));
-    const int numberWidth = static_cast<int>(m_wndList.SendMessage(LVM_GETCOLUMNWIDTH, orvex::kColumnNumber));
+    const int numberWidth = m_wndList.GetColumnWidth(orvex::kColumnNumber);
     const std::wstring number = std::to_wstring(line.number);
     RECT cell{row.left + 6, row.top, row.left + numberWidth - 6, row.bottom};
     ::DrawTextW(dc, number.c_str(), static_cast<int>(number.size()), &cell,
@@ -535,8 +494,7 @@ LRESULT CMessageLogDialog::OnToolBarDropDown(NMTOOLBARW* dropDown) {
 
 std::vector<size_t> CMessageLogDialog::SelectedIndexes() const {
     std::vector<size_t> indexes;
-    for (int item = -1; (item = static_cast<int>(m_wndList.SendMessage(
-                             LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED))) >= 0;)
+    for (const int item : m_wndList.SelectedItems())
         indexes.push_back(static_cast<size_t>(item));
     return indexes;
 }
@@ -582,8 +540,7 @@ bool CMessageLogDialog::SaveTo(const std::wstring& path, bool selectedOnly) {
 }
 
 LRESULT CMessageLogDialog::OnListKeyDown(NMLVKEYDOWN* key) {
-    // The state that came with the key: Ctrl held while C was pressed.
-    if (key->wVKey == 'C' && ::GetKeyState(VK_CONTROL) < 0)
+    if (fw::IsCopyKey(key->wVKey))
         CopySelection();
     return 0;
 }

@@ -51,7 +51,7 @@ public:
     void SetFilter(const orvex::MessageFilter& filter);
     // Writes the lines (the selected ones, or all) to `path` as UTF-8, tab-separated, the column
     // names first; false, with the reason in the thread's last error, when it could not.
-    bool SaveTo(const std::wstring& path, bool selectedOnly);
+    [[nodiscard]] bool SaveTo(const std::wstring& path, bool selectedOnly);
     // Where the window stood in its normal state, kept when it goes for its owner to store.
     const RECT& NormalRect() const { return m_normalRect; }
 
@@ -60,11 +60,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void OnCancel() override;
     int OnCreate(CREATESTRUCTW* create);
     void OnSize(UINT type, int cx, int cy);
     void OnTimer(UINT_PTR id);
-    void OnClose();
     void OnDestroy();
     void OnStartStop();
     void OnClear();
@@ -83,9 +81,13 @@ private:
     bool CreateList();
     void SizeColumns();
     int Scaled(int pixels) const; // `pixels` at 96 DPI at the log's DPI
-    LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void DrawNote(HDC dc, int item, const orvex::LogLine& line);
     void Begin();
+    // Makes `change`, which adds lines and may push old ones out at the top, then shows the lines
+    // as the reader had them: one following the newest line goes on following it, one reading
+    // older lines keeps them in view. `change` tells whether it added any.
+    template <class Change> void ChangeLines(Change change);
     void ShowLines(bool following, std::uint64_t trimmedBefore);
     bool FollowingNewest() const;
     void UpdateStatus();
@@ -103,7 +105,7 @@ private:
     CToolBarCtrl m_wndToolBar;
     CToolBarKeyboard m_toolBarKeys;
     CWindowView m_wndScope;
-    CWindowView m_wndList;
+    CListView m_wndList;
     CWindowView m_wndStatus;
     MessageLogSession m_session;
     orvex::LogLines m_lines;
@@ -118,7 +120,6 @@ private:
     std::uint64_t m_sessionDropped = 0; // of the session's drops, those counted in m_dropped
     std::unordered_map<std::uint64_t, std::wstring> m_classNames;
     std::unordered_map<std::uint32_t, std::optional<std::wstring>> m_registeredNames;
-    std::wstring m_cell; // the text the list was last handed, alive until it asks again
     RECT m_normalRect{};
     int m_dpi = 96;
     fw::UniqueFont m_font; // the list's font made again after a change of DPI

@@ -7,14 +7,6 @@
 
 namespace {
 
-struct UnmapView {
-    void operator()(void* view) const noexcept { ::UnmapViewOfFile(view); }
-};
-
-struct Unhook {
-    void operator()(HHOOK hook) const noexcept { ::UnhookWindowsHookEx(hook); }
-};
-
 // The threads owning `target` and, for the wider scope, every window below it. Children made
 // later on another thread are not covered.
 std::set<DWORD> ThreadsInScope(HWND target, orvex::LogScope scope) {
@@ -90,8 +82,8 @@ std::uint64_t NewSessionNumber() {
 struct MessageLogSession::ThreadLog {
     DWORD threadId = 0;
     fw::UniqueFileHandle mapping;
-    std::unique_ptr<void, UnmapView> view;
-    std::vector<std::unique_ptr<std::remove_pointer_t<HHOOK>, Unhook>> hooks;
+    fw::UniqueMappedView view;
+    std::vector<fw::UniqueHook> hooks;
     orvex::RingReader reader;
 
     orvex::LogControl& Control() const { return *static_cast<orvex::LogControl*>(view.get()); }
@@ -107,8 +99,6 @@ MessageLogSession::MessageLogSession() = default;
 
 MessageLogSession::~MessageLogSession() {
     End();
-    if (m_library)
-        ::FreeLibrary(m_library);
 }
 
 MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope scope,
@@ -129,7 +119,7 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
                                                    HookLibraryFile::UserFolder());
         if (m_file->status() != HookLibraryFile::Status::Ready)
             return Refusal::NoLibrary;
-        m_library = ::LoadLibraryW(m_file->path().c_str());
+        m_library.reset(::LoadLibraryW(m_file->path().c_str()));
         if (!m_library)
             return Refusal::NoLibrary;
     }
@@ -173,8 +163,8 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
     };
     for (const auto& [kind, procName] : kinds) {
         const auto proc =
-            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(m_library, procName)));
-        HHOOK hook = proc ? ::SetWindowsHookExW(kind, proc, m_library, threadId) : nullptr;
+            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(m_library.get(), procName)));
+        HHOOK hook = proc ? ::SetWindowsHookExW(kind, proc, m_library.get(), threadId) : nullptr;
         if (!hook)
             return ::GetLastError() == ERROR_ACCESS_DENIED ? Refusal::CannotReach : Refusal::CannotHook;
         log->hooks.emplace_back(hook);

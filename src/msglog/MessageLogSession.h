@@ -40,13 +40,11 @@ public:
 
     // Starts logging `target` in `scope`, leaving out what `filter` hides; on a refusal nothing is
     // left hooked.
-    Refusal Begin(HWND target, orvex::LogScope scope, const orvex::MessageFilter& filter = {});
+    [[nodiscard]] Refusal Begin(HWND target, orvex::LogScope scope, const orvex::MessageFilter& filter = {});
     // What the hooks leave out from the next message on.
     void SetFilter(const orvex::MessageFilter& filter);
     void End();
     bool Active() const { return !m_threads.empty(); }
-    // Threads hooked now.
-    size_t ThreadCount() const { return m_threads.size(); }
 
     // Hands every record waiting in the rings to `sink` with the payload the hook copied behind it
     // (a view valid during the call), thread by thread; returns how many.
@@ -66,7 +64,9 @@ private:
                        const orvex::MessageFilter& filter);
 
     std::unique_ptr<HookLibraryFile> m_file;
-    HMODULE m_library = nullptr;
+    // The hook library, loaded by the first Begin; declared before the threads, so it is freed
+    // only after their hooks are gone.
+    fw::UniqueModule m_library;
     std::uint64_t m_session = 0;
     std::vector<std::unique_ptr<ThreadLog>> m_threads;
     std::uint64_t m_rejectedRecords = 0;

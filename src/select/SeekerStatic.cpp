@@ -29,8 +29,8 @@ ON_WM_LBUTTONUP()
 ON_WM_TIMER()
 ON_WM_GETDLGCODE()
 ON_WM_CAPTURECHANGED()
-ON_MESSAGE(WM_SETFOCUS, OnFocusChanged)
-ON_MESSAGE(WM_KILLFOCUS, OnFocusChanged)
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 CSeekerStatic::CSeekerStatic() : m_dwOwnProcessId(::GetCurrentProcessId()) {
@@ -54,7 +54,7 @@ void CSeekerStatic::SetDpi(int dpi) {
                    watching = std::move(m_hIconWatching);
     fw::UniqueCursor cursor = std::move(m_hTargetCursor);
     LoadPictures(dpi);
-    ShowIcon(CurrentIcon());
+    SetIcon(CurrentIcon());
     if (IsDragging())
         ::SetCursor(m_hTargetCursor.get());
 }
@@ -78,10 +78,6 @@ HICON CSeekerStatic::CurrentIcon() const {
     return m_bWatching ? m_hIconWatching.get() : m_hIconDragging.get();
 }
 
-void CSeekerStatic::ShowIcon(HICON icon) {
-    SetIcon(icon);
-}
-
 BOOL CSeekerStatic::OnEraseBkgnd(HDC) {
     return TRUE; // the parent's background shows through
 }
@@ -103,9 +99,15 @@ void CSeekerStatic::OnPaint() {
     }
 }
 
-LRESULT CSeekerStatic::OnFocusChanged(WPARAM, LPARAM) {
+// The focus frame comes and goes with the focus.
+void CSeekerStatic::OnSetFocus(HWND) {
     Invalidate();
-    return Default();
+    Default();
+}
+
+void CSeekerStatic::OnKillFocus(HWND) {
+    Invalidate();
+    Default();
 }
 
 UINT CSeekerStatic::OnGetDlgCode() {
@@ -126,7 +128,7 @@ void CSeekerStatic::OnLButtonDown(UINT, POINT) {
     if (m_bSeeking)
         return;
     ::SetCursor(m_hTargetCursor.get());
-    ShowIcon(m_hIconDragging.get());
+    SetIcon(m_hIconDragging.get());
     m_hwndTarget = nullptr;
     m_bSeeking = TRUE;
     Invalidate(FALSE);
@@ -177,7 +179,7 @@ void CSeekerStatic::EndDrag() {
         InvertWindowFrame(m_hwndTarget);
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
-    ShowIcon(m_hIconIdle.get());
+    SetIcon(m_hIconIdle.get());
     Notify(SKN_ENDSEEK, nullptr);
 }
 
@@ -200,13 +202,13 @@ void CSeekerStatic::SetWatchMode(bool watch) {
         m_hwndTarget = nullptr;
         m_bSeeking = TRUE;
         m_bWatching = TRUE;
-        ShowIcon(m_hIconWatching.get());
+        SetIcon(m_hIconWatching.get());
         SetTimer(kWatchTimer, kWatchPeriodMs);
     } else {
         KillTimer(kWatchTimer);
         m_bSeeking = FALSE;
         m_bWatching = FALSE;
-        ShowIcon(m_hIconIdle.get());
+        SetIcon(m_hIconIdle.get());
     }
     Invalidate(FALSE);
 }

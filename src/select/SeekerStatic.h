@@ -44,11 +44,11 @@ protected:
     void OnTimer(UINT_PTR id);
     UINT OnGetDlgCode();
     void OnCaptureChanged(HWND newCapture);
-    LRESULT OnFocusChanged(WPARAM, LPARAM);
+    void OnSetFocus(HWND previous);
+    void OnKillFocus(HWND next);
 
 private:
     HICON CurrentIcon() const;
-    void ShowIcon(HICON icon);
     void Notify(UINT code, HWND target);
     // One step of following the cursor; frames are drawn only while dragging.
     void TrackCursor(bool drawFrames);

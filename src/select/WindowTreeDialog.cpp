@@ -29,10 +29,9 @@ HTREEITEM Item(orvex::TreeNode node) {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CWindowTreeDialog, CDialog)
+BEGIN_MESSAGE_MAP(CWindowTreeDialog, CModelessDialog)
 ON_WM_CREATE()
 ON_WM_SIZE()
-ON_WM_CLOSE()
 ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 ON_NOTIFY(TVN_SELCHANGINGW, IDC_TREE_TREE, OnSelChanging)
 ON_NOTIFY(TVN_SELCHANGEDW, IDC_TREE_TREE, OnSelChanged)
@@ -48,7 +47,7 @@ ON_COMMAND(ID_TREE_COLLAPSE_ALL, OnCollapseAll)
 ON_COMMAND(ID_TREE_EXPAND_ALL, OnExpandAll)
 ON_COMMAND(ID_TREE_HIGHLIGHT, OnHighlight)
 ON_COMMAND(ID_TREE_ENABLE_VISIBLE, OnEnableVisible)
-ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_WM_DPICHANGED()
 END_MESSAGE_MAP()
 
 CWindowTreeDialog::CWindowTreeDialog(ToolWindowOwner& owner)
@@ -145,15 +144,12 @@ void CWindowTreeDialog::LoadTreePictures(int dpi) {
     m_imlTree = std::move(pictures);
 }
 
-LRESULT CWindowTreeDialog::OnDpiChanged(WPARAM dpis, LPARAM suggested) {
-    LoadToolBarPictures(HIWORD(dpis));
-    LoadTreePictures(HIWORD(dpis));
+void CWindowTreeDialog::OnDpiChanged(int dpi, const RECT& suggested) {
+    LoadToolBarPictures(dpi);
+    LoadTreePictures(dpi);
     m_wndToolBar.SendMessage(TB_AUTOSIZE);
     m_wndReBar.SetBandInfo(0, ToolBarBand());
-    orvex::TakeSuggestedRect(m_hWnd, suggested);
-    const RECT client = GetClientRect();
-    OnSize(SIZE_RESTORED, client.right, client.bottom);
-    return 0;
+    orvex::MoveToSuggestedRect(m_hWnd, suggested);
 }
 
 BOOL CWindowTreeDialog::OnInitDialog() {
@@ -182,15 +178,6 @@ void CWindowTreeDialog::OnSize(UINT, int cx, int cy) {
     // The bands may wrap at the new width, so the height is asked again.
     const int barHeight = static_cast<int>(m_wndReBar.SendMessage(RB_GETBARHEIGHT));
     m_wndTree.MoveWindow(0, barHeight, cx, std::max(0, cy - barHeight));
-}
-
-// ---------------------------------------------------------------------------------------------
-// Closing
-
-void CWindowTreeDialog::OnClose() {
-    Default();
-    if (m_hWnd)
-        DestroyWindow();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -52,7 +52,6 @@ protected:
 
     int OnCreate(CREATESTRUCTW* create);
     void OnSize(UINT type, int cx, int cy);
-    void OnClose();
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     LRESULT OnSelChanging(NMTREEVIEWW* change);
     LRESULT OnSelChanged(NMTREEVIEWW* change);
@@ -91,7 +90,7 @@ private:
     // The pictures for the window's DPI, made again when it changes.
     void LoadToolBarPictures(int dpi);
     void LoadTreePictures(int dpi);
-    LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggested);
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     CToolBarKeyboard m_toolBarKeys;
     // The toolbar never frees its pictures; the dialog does.

@@ -51,12 +51,11 @@ void RevokeToken(ULONG_PTR token) {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CSendMessageDialog, CDialog)
+BEGIN_MESSAGE_MAP(CSendMessageDialog, CModelessDialog)
 ON_WM_TIMER()
 ON_COMMAND(IDC_SENDMSG_SEND, OnSend)
 ON_COMMAND(IDC_SENDMSG_WATCH, OnWatchCursor)
 ON_COMMAND(IDC_SENDMSG_HIDE_MAIN, OnHideMainWindow)
-ON_WM_CLOSE()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -72,16 +71,6 @@ BOOL CSendMessageDialog::OnInitDialog() {
     ::SetDlgItemTextW(m_hWnd, IDC_SENDMSG_WPARAM, L"0");
     ::SetDlgItemTextW(m_hWnd, IDC_SENDMSG_LPARAM, L"0");
     return TRUE; // the focus goes to the first tab stop, the message identifier
-}
-
-void CSendMessageDialog::OnCancel() {
-    // Close, Escape and the caption's close box all end in OnClose.
-    SendMessage(WM_CLOSE);
-}
-
-void CSendMessageDialog::OnClose() {
-    Default();
-    DestroyWindow();
 }
 
 void CSendMessageDialog::OnDestroy() {

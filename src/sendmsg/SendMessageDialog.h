@@ -45,13 +45,11 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void OnCancel() override;
 
     void OnTimer(UINT_PTR id);
     void OnSend();
     void OnWatchCursor();
     void OnHideMainWindow();
-    void OnClose();
     void OnDestroy();
 
 private:

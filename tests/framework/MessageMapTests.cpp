@@ -98,6 +98,32 @@ ON_COMMAND(ID_TEST_DIALOG_COMMAND, OnDialogCommand)
 ON_CONTROL(LBN_SELCHANGE, IDC_TEST_EDIT, OnSelectionChange)
 END_MESSAGE_MAP()
 
+// Handlers of the typed entries, recording what they were given.
+class CTypedWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+
+public:
+    int dpi = 0;
+    RECT suggested{};
+    int dpiChanges = 0;
+    int mouseLeaves = 0;
+    HWND focusFrom = nullptr;
+
+    void OnDpiChanged(int newDpi, const RECT& rect) {
+        dpi = newDpi;
+        suggested = rect;
+        ++dpiChanges;
+    }
+    void OnMouseLeave() { ++mouseLeaves; }
+    void OnSetFocus(HWND previous) { focusFrom = previous; }
+};
+
+BEGIN_MESSAGE_MAP(CTypedWnd, CWnd)
+ON_WM_DPICHANGED()
+ON_WM_MOUSELEAVE()
+ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
 class MessageMapTest : public ::testing::Test {
 protected:
     CTestApp app;
@@ -127,6 +153,26 @@ TEST_F(MessageMapTest, WindowGetsItsMessagesFromTheFirstOneOnAndLosesItsBindingW
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::BoundWindowCount(), before);
     EXPECT_EQ(wnd.seen.back(), UINT(WM_NCDESTROY));
+}
+
+TEST_F(MessageMapTest, TypedEntriesHandTheirHandlersDecodedArguments) {
+    CTypedWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, WC_STATICW, L"", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    const RECT suggested{10, 20, 310, 220};
+    EXPECT_EQ(
+        ::SendMessageW(wnd.m_hWnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)),
+        0);
+    EXPECT_EQ(wnd.dpi, 144);
+    EXPECT_TRUE(::EqualRect(&wnd.suggested, &suggested));
+    ::SendMessageW(wnd.m_hWnd, WM_DPICHANGED, MAKEWPARAM(192, 192), 0);
+    EXPECT_EQ(wnd.dpiChanges, 1) << "a change of DPI without its rectangle reaches no handler";
+
+    ::SendMessageW(wnd.m_hWnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(wnd.mouseLeaves, 1);
+    const HWND other = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x1234));
+    ::SendMessageW(wnd.m_hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(other), 0);
+    EXPECT_EQ(wnd.focusFrom, other);
+    wnd.DestroyWindow();
 }
 
 TEST_F(MessageMapTest, AnExceptionStopsAtTheWindowProcedureAndTheMessageGetsDefaultProcessing) {

@@ -128,8 +128,8 @@ TEST_F(PropertiesViewTest, StyleBitRowsAreIndentedByOneImageWidth) {
     }
     // The list turns the indent into one small-image width before the name.
     RECT plain{}, indented{};
-    ASSERT_TRUE(View().GetItemRect(KIND_NUMBER, &plain, LVIR_LABEL));
-    ASSERT_TRUE(View().GetItemRect(KIND_CLASS_FLAG, &indented, LVIR_LABEL));
+    ASSERT_TRUE(View().GetItemRect(KIND_NUMBER, &plain, CListCtrl::ItemPart::Label));
+    ASSERT_TRUE(View().GetItemRect(KIND_CLASS_FLAG, &indented, CListCtrl::ItemPart::Label));
     int cx = 0, cy = 0;
     ASSERT_TRUE(::ImageList_GetIconSize(
         reinterpret_cast<HIMAGELIST>(View().SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL)), &cx, &cy));
@@ -319,7 +319,7 @@ TEST_F(PropertiesViewTest, PaintedRowsShowTheKindColours) {
     for (int kind = 0; kind <= kLastKind; ++kind) {
         SCOPED_TRACE(testing::Message() << "kind " << kind);
         RECT name{}, value{};
-        ASSERT_TRUE(View().GetItemRect(kind, &name, LVIR_LABEL));
+        ASSERT_TRUE(View().GetItemRect(kind, &name, CListCtrl::ItemPart::Label));
         value.top = 1; // LVM_GETSUBITEMRECT: the sub-item in `top`
         value.left = LVIR_LABEL;
         ASSERT_TRUE(View().SendMessage(LVM_GETSUBITEMRECT, kind, reinterpret_cast<LPARAM>(&value)));
@@ -546,7 +546,7 @@ protected:
 TEST_F(ContextMenuTest, MenuKeyOpensTheMenuJustBelowTheSelectedRow) {
     Select(3);
     RECT bounds{};
-    ASSERT_TRUE(View().GetItemRect(3, &bounds, LVIR_BOUNDS));
+    ASSERT_TRUE(View().GetItemRect(3, &bounds, CListCtrl::ItemPart::Bounds));
     POINT expected{bounds.left, bounds.bottom + 1};
     ::ClientToScreen(View().m_hWnd, &expected);
 
@@ -566,7 +566,7 @@ TEST_F(ContextMenuTest, MenuKeyOpensTheMenuJustBelowTheSelectedRow) {
 TEST_F(ContextMenuTest, RightClickOpensTheMenuAtThePoint) {
     Select(1);
     RECT row{};
-    ASSERT_TRUE(View().GetItemRect(4, &row, LVIR_BOUNDS));
+    ASSERT_TRUE(View().GetItemRect(4, &row, CListCtrl::ItemPart::Bounds));
     POINT at{row.left + 60, (row.top + row.bottom) / 2};
     ::ClientToScreen(View().m_hWnd, &at);
 
