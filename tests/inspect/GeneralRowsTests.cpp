@@ -6,6 +6,7 @@
 #include "harness/RunningOnWine.h"
 #include "harness/TargetClient.h"
 #include "inspect/GeneralRows.h"
+#include "inspect/RectFormat.h"
 #include "inspect/TargetClassRequests.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,6 @@ TEST_F(GeneralRowsOfTarget, TopLevelWindowAboveAndLeftOfTheOrigin) {
     ASSERT_TRUE(SetTargetUserData(target, hwnd, 0x123456789ABull));
     RECT client{};
     ASSERT_TRUE(::GetClientRect(hwnd, &client));
-    const std::wstring w = std::to_wstring(client.right), h = std::to_wstring(client.bottom);
 
     RowCollector rows = GeneralRowsOf(hwnd);
     // No owner: no "Position in Parent"; not a child: "Menu Handle", even without a menu.
@@ -58,17 +58,18 @@ TEST_F(GeneralRowsOfTarget, TopLevelWindowAboveAndLeftOfTheOrigin) {
                                    L"Unicode", L"Instance Handle", L"Menu Handle", L"User Data"}));
     const auto instance = static_cast<UINT_PTR>(::GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
     rows.rows.erase(rows.rows.begin() + 4); // the procedure: see WindowProcOfAnotherProcess
-    EXPECT_EQ(rows.rows, (std::vector<Row>{
-                             {GROUP_GENERAL, L"Handle", Pointer(hwnd), KIND_HANDLE},
-                             {GROUP_GENERAL, L"Text", L"Target frame", KIND_TEXT},
-                             {GROUP_GENERAL, L"Window Rect", L"(-50, -40) - (150, 60) 200x100", KIND_TEXT},
-                             {GROUP_GENERAL, L"Client Rect",
-                              L"(0, 0) - (" + w + L", " + h + L") " + w + L"x" + h, KIND_TEXT},
-                             {GROUP_GENERAL, L"Unicode", L"Yes", KIND_TEXT},
-                             {GROUP_GENERAL, L"Instance Handle", Pointer(instance), KIND_HANDLE},
-                             {GROUP_GENERAL, L"Menu Handle", L"0x00000000", KIND_HANDLE},
-                             {GROUP_GENERAL, L"User Data", L"0x00000123456789AB", KIND_NUMBER},
-                         }));
+    EXPECT_EQ(rows.rows,
+              (std::vector<Row>{
+                  {GROUP_GENERAL, L"Handle", Pointer(hwnd), KIND_HANDLE},
+                  {GROUP_GENERAL, L"Text", L"Target frame", KIND_TEXT},
+                  {GROUP_GENERAL, L"Window Rect", orvex::FormatRectWithSize(-50, -40, 150, 60), KIND_TEXT},
+                  {GROUP_GENERAL, L"Client Rect",
+                   orvex::FormatRectWithSize(0, 0, client.right, client.bottom), KIND_TEXT},
+                  {GROUP_GENERAL, L"Unicode", L"Yes", KIND_TEXT},
+                  {GROUP_GENERAL, L"Instance Handle", Pointer(instance), KIND_HANDLE},
+                  {GROUP_GENERAL, L"Menu Handle", Pointer(UINT_PTR{0}), KIND_HANDLE},
+                  {GROUP_GENERAL, L"User Data", Pointer(0x123456789ABull), KIND_NUMBER},
+              }));
 
     // The Summary listing shares the first three rows, in its own group.
     RowCollector summary;
@@ -109,18 +110,16 @@ TEST_F(GeneralRowsOfTarget, OwnedPopupAndChildArePlacedInTheirParentsClientArea)
     EXPECT_EQ(owned.Names(),
               (Names{L"Handle", L"Text", L"Window Rect", L"Position in Parent", L"Client Rect",
                      L"Window Proc", L"Unicode", L"Instance Handle", L"Menu Handle", L"User Data"}));
-    EXPECT_EQ(
-        owned.Find(L"Position in Parent"),
-        (Row{GROUP_GENERAL, L"Position in Parent",
-             L"(" + std::to_wstring(150 - origin.x) + L", " + std::to_wstring(180 - origin.y) + L") - (" +
-                 std::to_wstring(250 - origin.x) + L", " + std::to_wstring(260 - origin.y) + L")",
-             KIND_TEXT}));
+    EXPECT_EQ(owned.Find(L"Position in Parent"),
+              (Row{GROUP_GENERAL, L"Position in Parent",
+                   orvex::FormatRectCorners(150 - origin.x, 180 - origin.y, 250 - origin.x, 260 - origin.y),
+                   KIND_TEXT}));
 
     RowCollector control = GeneralRowsOf(child);
     EXPECT_EQ(control.Names(),
               (Names{L"Handle", L"Text", L"Window Rect", L"Position in Parent", L"Client Rect",
                      L"Window Proc", L"Unicode", L"Instance Handle", L"Control ID", L"User Data"}));
-    EXPECT_EQ(control.Find(L"Position in Parent")->value, L"(10, 20) - (110, 60)");
+    EXPECT_EQ(control.Find(L"Position in Parent")->value, orvex::FormatRectCorners(10, 20, 110, 60));
     EXPECT_EQ(control.Find(L"Control ID"), (Row{GROUP_GENERAL, L"Control ID", L"0x00000001", KIND_NUMBER}));
 }
 
