@@ -1,6 +1,6 @@
-// The property view inside the real main dialog: rows and their kinds (colours through the real
-// custom-draw path, indent), the marker image, copying to the clipboard, the context menu and the
-// message painted while the list is empty.
+// The property view inside the real main dialog: rows and their kinds (colours as painted on the
+// screen, indent), the marker image, copying to the clipboard, the context menu and the message
+// painted while the list is empty.
 #include "maindlg/MainDialogFixture.h"
 
 #include "harness/RunningOnWine.h"

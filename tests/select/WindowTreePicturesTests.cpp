@@ -125,8 +125,7 @@ TEST_F(WindowTreePicturesTest, EveryRuleWithARealWindowOfItsClass) {
 TEST_F(WindowTreePicturesTest, RichEditOfTheFirstVersion) {
     HWND frame = Create(L"OrvexTargetWindow", WS_POPUP | WS_VISIBLE, nullptr);
     HWND richEdit = Create(L"RICHEDIT", kChild, frame, {0, 0, 60, 30});
-    if (!richEdit)
-        GTEST_SKIP() << "this Wine has no first-version rich edit control (riched32)";
+    ASSERT_NE(richEdit, nullptr) << "no first-version rich edit control (riched32)";
     ASSERT_NE(OpenTree(), nullptr);
     EXPECT_EQ(Picture(richEdit), Expected(richEdit));
 }
