@@ -7,10 +7,22 @@
 
 namespace {
 
-TEST(HookLibraryName, CarriesTheContentHashInSixteenDigits) {
-    EXPECT_EQ(orvex::ContentHash({}), 0xCBF29CE484222325ull);
+using orvex::ContentHash;
+
+TEST(HookLibraryName, SameContentSameNameAndAnyChangeAnother) {
+    const std::array<std::byte, 2> ab{std::byte{'a'}, std::byte{'b'}};
+    const std::array<std::byte, 2> ab2 = ab;
+    const std::array<std::byte, 2> ba{std::byte{'b'}, std::byte{'a'}};
+    const std::array<std::byte, 2> ac{std::byte{'a'}, std::byte{'c'}};
     const std::array<std::byte, 1> a{std::byte{'a'}};
-    EXPECT_EQ(orvex::ContentHash(a), 0xAF63DC4C8601EC8Cull);
+    EXPECT_EQ(ContentHash(ab), ContentHash(ab2));
+    EXPECT_NE(ContentHash(ab), ContentHash(ba)) << "the order of the bytes counts";
+    EXPECT_NE(ContentHash(ab), ContentHash(ac));
+    EXPECT_NE(ContentHash(ab), ContentHash(a));
+    EXPECT_NE(ContentHash(a), ContentHash({}));
+}
+
+TEST(HookLibraryName, CarriesTheHashInSixteenUpperCaseDigits) {
     EXPECT_EQ(orvex::HookLibraryFileName(0xAF63DC4C8601EC8Cull), L"OrvexHook-AF63DC4C8601EC8C.dll");
     EXPECT_EQ(orvex::HookLibraryFileName(1), L"OrvexHook-0000000000000001.dll");
 }

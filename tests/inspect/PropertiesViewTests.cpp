@@ -1,8 +1,9 @@
-// The property view inside the real main dialog: rows and their kinds (colours through the real
-// custom-draw path, indent), the marker image, copying to the clipboard, the context menu and the
-// message painted while the list is empty.
+// The property view inside the real main dialog: rows and their kinds (colours as painted on the
+// screen, indent), the marker image, copying to the clipboard, the context menu and the message
+// painted while the list is empty.
 #include "maindlg/MainDialogFixture.h"
 
+#include "harness/RunningOnWine.h"
 #include "harness/ScreenGrab.h"
 #include "harness/WindowWatcher.h"
 
@@ -22,22 +23,6 @@ using maindlg_test::MainDialogTest;
 
 constexpr int kLastKind = KIND_WINDOW_LINK;
 
-struct KindColours {
-    COLORREF name;
-    COLORREF value;
-};
-
-// What each kind looks like, indexed by kind.
-constexpr KindColours kColours[] = {
-    {RGB(94, 94, 94), RGB(0, 0, 0)},       {RGB(94, 94, 94), RGB(163, 21, 21)},
-    {RGB(94, 94, 94), RGB(43, 145, 175)},  {RGB(94, 94, 94), RGB(111, 0, 138)},
-    {RGB(94, 94, 94), RGB(128, 128, 128)}, {RGB(94, 94, 94), RGB(47, 79, 79)},
-    {RGB(111, 0, 138), RGB(0, 128, 255)},  {RGB(111, 138, 0), RGB(0, 128, 255)},
-    {RGB(94, 94, 94), RGB(43, 145, 175)},  {RGB(94, 94, 94), RGB(43, 145, 175)},
-    {RGB(94, 94, 94), RGB(43, 145, 175)},  {RGB(94, 94, 94), RGB(0, 102, 204)},
-};
-static_assert(std::size(kColours) == kLastKind + 1);
-
 class PropertiesViewTest : public MainDialogTest {
 protected:
     void SetUp() override {
@@ -46,19 +31,6 @@ protected:
         // The rows alone, as on a list control that draws its groups; the heading rows shown where
         // it does not have tests of their own.
         View().SetHeadingRows(false);
-    }
-
-    // Sends the notification the list would send its parent, so it travels the real way: the
-    // dialog offers it back to the view as a reflected notification.
-    LRESULT CustomDraw(DWORD stage, int item, int subItem, NMLVCUSTOMDRAW& draw) {
-        draw.nmcd.hdr.hwndFrom = View().m_hWnd;
-        draw.nmcd.hdr.idFrom = 103;
-        draw.nmcd.hdr.code = NM_CUSTOMDRAW;
-        draw.nmcd.dwDrawStage = stage;
-        draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(item);
-        draw.nmcd.lItemlParam = item >= 0 ? static_cast<LPARAM>(View().GetItemData(item)) : 0;
-        draw.iSubItem = subItem;
-        return ::SendMessageW(Main(), WM_NOTIFY, 103, reinterpret_cast<LPARAM>(&draw));
     }
 
     int Indent(int item) {
@@ -136,17 +108,26 @@ TEST_F(PropertiesViewTest, StyleBitRowsAreIndentedByOneImageWidth) {
     EXPECT_EQ(indented.left - plain.left, cx);
 }
 
-TEST_F(PropertiesViewTest, GroupsAreCreatedInDisplayOrder) {
-    if (!View().IsGroupViewEnabled())
-        GTEST_SKIP() << "Wine 8's list view ignores list-view groups (LVM_INSERTGROUP and "
-                        "LVM_ENABLEGROUPVIEW do nothing)";
-    ASSERT_EQ(View().GetGroupCount(), 9);
+TEST_F(PropertiesViewTest, GroupsAreShownInDisplayOrderUnderTheirHeaders) {
     const struct {
         int id;
         const wchar_t* header;
     } expected[] = {
         {4, L"Summary"}, {0, L"General"},           {1, L"Styles"},  {2, L"Class"}, {3, L"Process"},
         {5, L"Windows"}, {6, L"Window Properties"}, {7, L"Display"}, {8, L"Thread"}};
+    if (harness::RunningOnWine()) {
+        // Wine 8's list view ignores list-view groups, so the view writes each header as a row.
+        EXPECT_FALSE(View().IsGroupViewEnabled());
+        View().SetHeadingRows(true);
+        for (const auto& group : expected)
+            View().AddProperty(group.id, L"Row", L"", KIND_TEXT);
+        for (int index = 0; index < 9; ++index) {
+            EXPECT_TRUE(View().IsHeadingRow(2 * index)) << index;
+            EXPECT_EQ(View().GetItemText(2 * index, 0), expected[index].header);
+        }
+        return;
+    }
+    ASSERT_EQ(View().GetGroupCount(), 9);
     for (int index = 0; index < 9; ++index) {
         wchar_t header[64] = {};
         LVGROUP group{};
@@ -166,26 +147,39 @@ TEST_F(PropertiesViewTest, GroupsAreCreatedInDisplayOrder) {
     EXPECT_EQ(item.iGroupId, GROUP_CLASS);
 }
 
-TEST_F(PropertiesViewTest, ListIsSetUpWithTwoColumnsAndItsExtendedStyles) {
-    EXPECT_EQ(View().GetExtendedStyle(),
-              DWORD(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_LABELTIP | LVS_EX_DOUBLEBUFFER));
-    const LONG_PTR style = View().GetStyle();
-    EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
-    EXPECT_TRUE(style & LVS_SINGLESEL);
-    EXPECT_TRUE(style & LVS_NOCOLUMNHEADER);
+TEST_F(PropertiesViewTest, RowsStartAtTheTopInTwoColumnsAndArePickedWholeOneAtATime) {
     for (int column = 0; column < 2; ++column) {
         wchar_t title[32] = {};
         LVCOLUMNW info{};
-        info.mask = LVCF_TEXT | LVCF_FMT;
+        info.mask = LVCF_TEXT;
         info.pszText = title;
         info.cchTextMax = 32;
         ASSERT_TRUE(View().SendMessage(LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info)));
         EXPECT_STREQ(title, column == 0 ? L"Property" : L"Value");
-        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
     }
     LVCOLUMNW third{};
     third.mask = LVCF_WIDTH;
     EXPECT_FALSE(View().SendMessage(LVM_GETCOLUMNW, 2, reinterpret_cast<LPARAM>(&third)));
+
+    View().AddProperty(GROUP_GENERAL, L"Handle", L"0x1", KIND_HANDLE);
+    View().AddProperty(GROUP_GENERAL, L"Text", L"hello", KIND_TEXT);
+    RECT first{};
+    ASSERT_TRUE(View().GetItemRect(0, &first, LVIR_BOUNDS));
+    EXPECT_EQ(first.top, 0) << "no column header above the rows";
+
+    // A point in the value column, right of the value's text, still hits the row.
+    RECT value{};
+    value.top = 1; // LVM_GETSUBITEMRECT: the sub-item in `top`
+    value.left = LVIR_BOUNDS;
+    ASSERT_TRUE(View().SendMessage(LVM_GETSUBITEMRECT, 1, reinterpret_cast<LPARAM>(&value)));
+    LVHITTESTINFO hit{};
+    hit.pt = {value.right - 4, (value.top + value.bottom) / 2};
+    EXPECT_EQ(View().SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 1);
+
+    Select(0);
+    Select(1);
+    EXPECT_EQ(View().SendMessage(LVM_GETSELECTEDCOUNT), 1);
+    EXPECT_EQ(View().GetNextItem(-1, LVNI_SELECTED), 1);
 }
 
 TEST_F(PropertiesViewTest, MarkerIsALightGreyTriangleOnATransparentGround) {
@@ -225,45 +219,6 @@ TEST_F(PropertiesViewTest, MarkerIsALightGreyTriangleOnATransparentGround) {
 // ---------------------------------------------------------------------------------------------
 // Colours
 
-TEST_F(PropertiesViewTest, CustomDrawAsksForItemsThenSubItemsAndLeavesOtherStagesAlone) {
-    View().AddProperty(GROUP_GENERAL, L"Handle", L"0x1", KIND_HANDLE);
-    NMLVCUSTOMDRAW draw{};
-    EXPECT_EQ(CustomDraw(CDDS_PREPAINT, -1, 0, draw), CDRF_NOTIFYITEMDRAW);
-    EXPECT_EQ(CustomDraw(CDDS_ITEMPREPAINT, 0, 0, draw), CDRF_NOTIFYSUBITEMDRAW);
-    for (DWORD stage : {DWORD(CDDS_POSTPAINT), DWORD(CDDS_PREERASE), DWORD(CDDS_ITEMPOSTPAINT),
-                        DWORD(CDDS_ITEMPOSTPAINT | CDDS_SUBITEM)}) {
-        SCOPED_TRACE(stage);
-        NMLVCUSTOMDRAW other{};
-        other.clrText = RGB(1, 2, 3);
-        EXPECT_EQ(CustomDraw(stage, 0, 1, other), CDRF_DODEFAULT);
-        EXPECT_EQ(other.clrText, RGB(1, 2, 3));
-    }
-}
-
-TEST_F(PropertiesViewTest, EachKindHasItsNameAndValueColours) {
-    for (int kind = 0; kind <= kLastKind; ++kind)
-        View().AddProperty(GROUP_GENERAL, L"Name", L"Value", kind);
-    const int unknown = View().AddProperty(GROUP_GENERAL, L"Name", L"Value", kLastKind + 1);
-    const int negative = View().AddProperty(GROUP_GENERAL, L"Name", L"Value", -1);
-
-    auto check = [&](int item, KindColours expected) {
-        for (int subItem = 0; subItem < 2; ++subItem) {
-            SCOPED_TRACE(testing::Message() << "row " << item << ", column " << subItem);
-            NMLVCUSTOMDRAW draw{};
-            draw.clrText = RGB(1, 2, 3);
-            draw.clrTextBk = RGB(4, 5, 6);
-            EXPECT_EQ(CustomDraw(CDDS_ITEMPREPAINT | CDDS_SUBITEM, item, subItem, draw), CDRF_NEWFONT);
-            EXPECT_EQ(draw.clrText, subItem == 0 ? expected.name : expected.value);
-            EXPECT_EQ(draw.clrTextBk, RGB(4, 5, 6)) << "the background is never changed";
-        }
-    };
-    for (int kind = 0; kind <= kLastKind; ++kind)
-        check(kind, kColours[kind]);
-    check(unknown, {RGB(94, 94, 94), RGB(0, 0, 0)});
-    check(negative, {RGB(94, 94, 94), RGB(0, 0, 0)});
-    EXPECT_EQ(CPropertiesView::GetKindColor(KIND_ADDRESS), RGB(128, 128, 128));
-}
-
 COLORREF AsColorRef(DWORD pixel) {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
@@ -299,6 +254,9 @@ std::string Rgb(COLORREF c) {
     return text;
 }
 
+// Each row is painted in the colours the view gives its kind, a kind it does not know as plain
+// text; and the kinds a reader tells apart at a glance really are apart: every value kind other
+// than text, and the two kinds of style-bit names, stand out from plain rows.
 TEST_F(PropertiesViewTest, PaintedRowsShowTheKindColours) {
     // A large bold font gives glyph stems wide enough to hold pixels of the pure text colour;
     // smoothing only touches their edges.
@@ -306,7 +264,8 @@ TEST_F(PropertiesViewTest, PaintedRowsShowTheKindColours) {
                                       NONANTIALIASED_QUALITY, 0, L"Tahoma"));
     ASSERT_TRUE(font);
     View().SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-    for (int kind = 0; kind <= kLastKind; ++kind)
+    constexpr int kUnknownKind = kLastKind + 1;
+    for (int kind = 0; kind <= kUnknownKind; ++kind)
         View().AddProperty(GROUP_GENERAL, L"IIIIIIII", L"IIIIIIIIIIII", kind);
     View().SetColumnWidth(0, 250);
     View().SetColumnWidth(1, 300);
@@ -316,7 +275,8 @@ TEST_F(PropertiesViewTest, PaintedRowsShowTheKindColours) {
     const harness::ScreenGrab grab(screen);
     const COLORREF background = AsColorRef(grab.At(screen.right - 2, screen.bottom - 2));
 
-    for (int kind = 0; kind <= kLastKind; ++kind) {
+    std::vector<std::pair<COLORREF, COLORREF>> painted; // name and value ink, by kind
+    for (int kind = 0; kind <= kUnknownKind; ++kind) {
         SCOPED_TRACE(testing::Message() << "kind " << kind);
         RECT name{}, value{};
         ASSERT_TRUE(View().GetItemRect(kind, &name, CListCtrl::ItemPart::Label));
@@ -325,10 +285,22 @@ TEST_F(PropertiesViewTest, PaintedRowsShowTheKindColours) {
         ASSERT_TRUE(View().SendMessage(LVM_GETSUBITEMRECT, kind, reinterpret_cast<LPARAM>(&value)));
         ::MapWindowPoints(View().m_hWnd, nullptr, reinterpret_cast<POINT*>(&name), 2);
         ::MapWindowPoints(View().m_hWnd, nullptr, reinterpret_cast<POINT*>(&value), 2);
-        EXPECT_EQ(Rgb(StrongestInk(grab, name, background)), Rgb(kColours[kind].name));
-        EXPECT_EQ(Rgb(StrongestInk(grab, value, background)), Rgb(kColours[kind].value));
+        painted.emplace_back(StrongestInk(grab, name, background), StrongestInk(grab, value, background));
+        const int shownAs = kind == kUnknownKind ? KIND_TEXT : kind;
+        EXPECT_EQ(Rgb(painted.back().first), Rgb(CPropertiesView::GetKindNameColor(shownAs)));
+        EXPECT_EQ(Rgb(painted.back().second), Rgb(CPropertiesView::GetKindColor(shownAs)));
     }
     View().SendMessage(WM_SETFONT, 0, FALSE); // the font goes away with this test
+
+    for (int kind = 0; kind <= kLastKind; ++kind) {
+        SCOPED_TRACE(testing::Message() << "kind " << kind);
+        if (kind != KIND_TEXT) {
+            EXPECT_GT(Distance(painted[kind].second, painted[KIND_TEXT].second), 60);
+        }
+        const bool flag = kind == KIND_WINDOW_FLAG || kind == KIND_CLASS_FLAG;
+        EXPECT_EQ(Distance(painted[kind].first, painted[KIND_TEXT].first) > 60, flag);
+    }
+    EXPECT_GT(Distance(painted[KIND_WINDOW_FLAG].first, painted[KIND_CLASS_FLAG].first), 60);
 }
 
 // ---------------------------------------------------------------------------------------------

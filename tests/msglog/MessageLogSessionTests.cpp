@@ -2,6 +2,7 @@
 // Orvex's reader: what a window is sent, what it returns and what its thread takes from its queue.
 #include "msglog/MessageLogSession.h"
 
+#include "harness/RunningOnWine.h"
 #include "harness/TargetClient.h"
 #include "harness/Wait.h"
 
@@ -20,11 +21,7 @@ using Refusal = MessageLogSession::Refusal;
 
 constexpr UINT kPosted = WM_APP + 9;
 
-// Wine 8 hands a WH_CALLWNDPROCRET hook 0 for the result of a message sent from another process
-// (a message sent within the process gets its result), so there the "R" line's result is 0.
-bool RunningOnWine() {
-    return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
+using harness::RunningOnWine;
 
 class MessageLogSessionTest : public ::testing::Test {
 protected:
@@ -75,9 +72,9 @@ TEST_F(MessageLogSessionTest, SentReturnedAndPostedMessagesArriveOnceEachInOrder
     EXPECT_EQ(seen[0].wParam, 7u);
     EXPECT_EQ(seen[0].lParam, 0x1234u);
     EXPECT_EQ(seen[1].kind, MessageKind::Returned);
-    if (!RunningOnWine()) {
-        EXPECT_EQ(seen[1].result, 0x1234u);
-    }
+    // Wine 8 hands a WH_CALLWNDPROCRET hook 0 for the result of a message sent from another
+    // process (a message sent within the process gets its result).
+    EXPECT_EQ(seen[1].result, RunningOnWine() ? 0u : 0x1234u);
     EXPECT_EQ(seen[2].kind, MessageKind::Posted);
     EXPECT_EQ(seen[2].message, kPosted);
     EXPECT_EQ(seen[2].wParam, 1u);

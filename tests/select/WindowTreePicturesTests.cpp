@@ -1,11 +1,16 @@
-// Every picture rule of the window tree with a real window of that class, most of them in another
-// process, read back from the nodes of the real tree.
+// The window tree's pictures for real windows of every class the rules tell apart, most of them in
+// another process, read back from the nodes of the real tree: each is the rules' answer for what the
+// window system reports of the window (the rules themselves are pinned in the core tests).
 #include "select/WindowTreeFixture.h"
 
 #include "harness/TargetClient.h"
 #include "inspect/TargetClassRequests.h"
+#include "select/ClassImageRules.h"
 
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -13,66 +18,61 @@ using tree_test::WindowTreeTest;
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-struct PictureCase {
-    const wchar_t* className;
-    DWORD style;
-    int picture;
+// Child windows of a plain frame in the helper target: one of each class the pictures tell apart,
+// and the styles that decide between pictures of one class.
+constexpr std::pair<const wchar_t*, DWORD> kChildCases[] = {
+    {L"Static", SS_LEFT},
+    {L"Static", SS_ICON},
+    {L"Static", SS_ETCHEDFRAME},
+    {L"Button", BS_PUSHBUTTON},
+    {L"Button", BS_CHECKBOX},
+    {L"Button", BS_RADIOBUTTON},
+    {L"Button", BS_GROUPBOX},
+    {L"Edit", ES_LEFT},
+    {L"ListBox", 0},
+    {L"ComboBox", CBS_DROPDOWN},
+    {L"ScrollBar", SBS_HORZ},
+    {L"ScrollBar", SBS_VERT},
+    {L"#32770", 0},
+    {L"SysTabControl32", 0},
+    {L"msctls_trackbar32", 0},
+    {L"msctls_updown32", 0},
+    {L"msctls_progress32", 0},
+    {L"ToolbarWindow32", CCS_NOPARENTALIGN | CCS_NORESIZE},
+    {L"ReBarWindow32", CCS_NOPARENTALIGN | CCS_NORESIZE},
+    {L"msctls_statusbar32", CCS_NOPARENTALIGN | CCS_NORESIZE},
+    {L"SysTreeView32", 0},
+    {L"SysListView32", LVS_LIST},
+    {L"SysHeader32", 0},
+    {L"SysPager", 0},
+    {L"ComboBoxEx32", CBS_DROPDOWN},
+    {L"RichEdit20W", 0},
+    {L"RICHEDIT50W", 0},
+    {L"SysAnimate32", 0},
+    {L"msctls_hotkey32", 0},
+    {L"SysDateTimePick32", 0},
+    {L"SysMonthCal32", 0},
+    {L"SysLink", 0},
+    {L"SysIPAddress32", 0},
+    // Classes of the test's making, registered below.
+    {L"Internet Explorer_Server", 0},
+    {L"Afx:00400000:8:00010003:00000000:00000000", 0},
+    {L"ATL:0040A000", 0},
+    {L"AfxWnd120su", 0},
+    {L"Static2", SS_ICON},
+    {L"RichEdi", 0},
+    {L"OrvexGlobalClass", 0},
 };
 
-// Child windows of a plain frame in the helper target.
-constexpr PictureCase kChildCases[] = {
-    {L"Static", SS_LEFT, 5},
-    {L"Static", SS_SIMPLE, 5},
-    {L"Static", SS_OWNERDRAW, 5},
-    {L"Static", SS_ICON, 6},
-    {L"Static", SS_BITMAP, 6},
-    {L"Static", SS_ENHMETAFILE, 6},
-    {L"Static", SS_BLACKRECT, 7},
-    {L"Static", SS_WHITEFRAME, 7},
-    {L"Static", SS_ETCHEDHORZ, 7},
-    {L"Static", SS_ETCHEDFRAME, 7},
-    {L"Button", BS_PUSHBUTTON, 1},
-    {L"Button", BS_CHECKBOX, 2},
-    {L"Button", BS_AUTOCHECKBOX, 1},
-    {L"Button", BS_RADIOBUTTON, 3},
-    {L"Button", BS_AUTORADIOBUTTON, 1},
-    {L"Button", BS_3STATE, 1},
-    {L"Button", BS_GROUPBOX, 4},
-    {L"Edit", ES_LEFT, 8},
-    {L"ListBox", 0, 9},
-    {L"ComboBox", CBS_DROPDOWN, 10},
-    {L"ScrollBar", SBS_HORZ, 11},
-    {L"ScrollBar", SBS_VERT, 12},
-    {L"#32770", 0, 38},
-    {L"SysTabControl32", 0, 13},
-    {L"msctls_trackbar32", 0, 14},
-    {L"msctls_updown32", 0, 15},
-    {L"msctls_progress32", 0, 16},
-    {L"ToolbarWindow32", CCS_NOPARENTALIGN | CCS_NORESIZE, 17},
-    {L"ReBarWindow32", CCS_NOPARENTALIGN | CCS_NORESIZE, 18},
-    {L"msctls_statusbar32", CCS_NOPARENTALIGN | CCS_NORESIZE, 19},
-    {L"SysTreeView32", 0, 20},
-    {L"SysListView32", LVS_LIST, 21},
-    {L"SysHeader32", 0, 22},
-    {L"SysPager", 0, 23},
-    {L"ComboBoxEx32", CBS_DROPDOWN, 24},
-    {L"RichEdit20W", 0, 25},
-    {L"RICHEDIT50W", 0, 25},
-    {L"SysAnimate32", 0, 26},
-    {L"msctls_hotkey32", 0, 27},
-    {L"SysDateTimePick32", 0, 28},
-    {L"SysMonthCal32", 0, 29},
-    {L"SysLink", 0, 30},
-    {L"SysIPAddress32", 0, 32},
-    // Classes of the test's making, registered below.
-    {L"Internet Explorer_Server", 0, 33},
-    {L"Afx:00400000:8:00010003:00000000:00000000", 0, 40},
-    {L"ATL:0040A000", 0, 41},
-    {L"AfxWnd120su", 0, 34}, // no colon: no framework class picture
-    {L"Static2", SS_ICON, 34},
-    {L"RichEdi", 0, 34},
-    {L"OrvexGlobalClass", 0, 35},
-};
+// The picture the rules give a window for its real class name, style and class style, as the
+// window system reports them to this process.
+int Expected(HWND hwnd) {
+    wchar_t className[256] = {};
+    ::GetClassNameW(hwnd, className, 256);
+    return orvex::ClassPicture(
+        className, static_cast<std::uint32_t>(::GetWindowLongW(hwnd, GWL_STYLE)),
+        [hwnd] { return static_cast<std::uint32_t>(::GetClassLongW(hwnd, GCL_STYLE)); });
+}
 
 class WindowTreePicturesTest : public WindowTreeTest {
 protected:
@@ -105,21 +105,18 @@ protected:
 TEST_F(WindowTreePicturesTest, EveryRuleWithARealWindowOfItsClass) {
     HWND frame = Create(L"OrvexTargetWindow", WS_POPUP | WS_VISIBLE, nullptr);
     ASSERT_NE(frame, nullptr);
-    std::vector<std::pair<const PictureCase*, HWND>> made;
-    for (const PictureCase& c : kChildCases) {
-        HWND hwnd = Create(c.className, kChild | c.style, frame, {0, 0, 60, 30});
-        EXPECT_NE(hwnd, nullptr) << testing::PrintToString(c.className) << " could not be made";
+    std::vector<std::pair<const std::pair<const wchar_t*, DWORD>*, HWND>> made;
+    for (const auto& c : kChildCases) {
+        HWND hwnd = Create(c.first, kChild | c.second, frame, {0, 0, 60, 30});
+        EXPECT_NE(hwnd, nullptr) << testing::PrintToString(c.first) << " could not be made";
         made.emplace_back(&c, hwnd);
     }
     ASSERT_NE(OpenTree(), nullptr);
     for (const auto& [c, hwnd] : made) {
         if (!hwnd)
             continue;
-        wchar_t reported[256] = {};
-        ::GetClassNameW(hwnd, reported, 256);
-        EXPECT_EQ(Picture(hwnd), c->picture)
-            << testing::PrintToString(c->className) << " style " << std::hex << c->style << ", reported as "
-            << testing::PrintToString(std::wstring(reported));
+        EXPECT_EQ(Picture(hwnd), Expected(hwnd))
+            << testing::PrintToString(c->first) << " style " << std::hex << c->second;
         const tree_test::TreeNodeInfo info = Info(NodeOf(hwnd));
         EXPECT_EQ(info.selectedImage, info.image);
     }
@@ -128,10 +125,9 @@ TEST_F(WindowTreePicturesTest, EveryRuleWithARealWindowOfItsClass) {
 TEST_F(WindowTreePicturesTest, RichEditOfTheFirstVersion) {
     HWND frame = Create(L"OrvexTargetWindow", WS_POPUP | WS_VISIBLE, nullptr);
     HWND richEdit = Create(L"RICHEDIT", kChild, frame, {0, 0, 60, 30});
-    if (!richEdit)
-        GTEST_SKIP() << "this Wine has no first-version rich edit control (riched32)";
+    ASSERT_NE(richEdit, nullptr) << "no first-version rich edit control (riched32)";
     ASSERT_NE(OpenTree(), nullptr);
-    EXPECT_EQ(Picture(richEdit), 25);
+    EXPECT_EQ(Picture(richEdit), Expected(richEdit));
 }
 
 TEST_F(WindowTreePicturesTest, TopLevelWindowsByTheirFrameAndClassStyle) {
@@ -146,13 +142,9 @@ TEST_F(WindowTreePicturesTest, TopLevelWindowsByTheirFrameAndClassStyle) {
     ASSERT_EQ(static_cast<DWORD>(::GetWindowLongW(main, GWL_STYLE)) & WS_OVERLAPPEDWINDOW,
               DWORD(WS_OVERLAPPEDWINDOW));
     ASSERT_NE(OpenTree(), nullptr);
-    EXPECT_EQ(Picture(main), 37);
-    EXPECT_EQ(Picture(noBox), 34);
-    EXPECT_EQ(Picture(global), 35);
-    EXPECT_EQ(Picture(globalMain), 37);
-    EXPECT_EQ(Picture(afxMain), 37) << "a framework class name without the colon falls through";
-    EXPECT_EQ(Picture(popup), 34);
-    EXPECT_EQ(Picture(::GetDesktopWindow()), 0);
+    for (HWND hwnd : {main, noBox, global, globalMain, afxMain, popup})
+        EXPECT_EQ(Picture(hwnd), Expected(hwnd)) << hwnd;
+    EXPECT_EQ(Picture(::GetDesktopWindow()), orvex::kDesktopPicture);
 }
 
 TEST_F(WindowTreePicturesTest, ToolTipsAndMdiClientsOfThisProcess) {
@@ -167,8 +159,8 @@ TEST_F(WindowTreePicturesTest, ToolTipsAndMdiClientsOfThisProcess) {
                                        nullptr, ::GetModuleHandleW(nullptr), &client);
     ASSERT_TRUE(tooltip && frame && mdiClient);
     ASSERT_NE(OpenTree(), nullptr);
-    EXPECT_EQ(Picture(tooltip), 31);
-    EXPECT_EQ(Picture(mdiClient), 39);
+    EXPECT_EQ(Picture(tooltip), Expected(tooltip));
+    EXPECT_EQ(Picture(mdiClient), Expected(mdiClient));
     ::DestroyWindow(tooltip);
     ::DestroyWindow(frame);
 }

