@@ -164,7 +164,7 @@ TEST_F(PropertiesViewTest, RowsStartAtTheTopInTwoColumnsAndArePickedWholeOneAtAT
     View().AddProperty(GROUP_GENERAL, L"Handle", L"0x1", KIND_HANDLE);
     View().AddProperty(GROUP_GENERAL, L"Text", L"hello", KIND_TEXT);
     RECT first{};
-    ASSERT_TRUE(View().GetItemRect(0, &first, LVIR_BOUNDS));
+    ASSERT_TRUE(View().GetItemRect(0, &first, CListCtrl::ItemPart::Bounds));
     EXPECT_EQ(first.top, 0) << "no column header above the rows";
 
     // A point in the value column, right of the value's text, still hits the row.
