@@ -167,29 +167,30 @@ int main(int argc, char** argv) {
     ::SendMessageW(bareList, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     ::SendMessageW(bareList, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
 
-    for (const ViewMode viewMode : {ViewMode::Detail, ViewMode::Summary}) {
+    for (const orvex::ViewMode viewMode : {orvex::ViewMode::Detail, orvex::ViewMode::Summary}) {
         app.m_settings.m_nViewMode = static_cast<int>(viewMode);
         // The rows of one real refill are the rows the floor inserts.
         RowCollector collected;
         AddWindowListing(collected, control, viewMode);
         const bench::Figure refill = bench::Measure(300, [&] { dialog.ShowWindowProperties(control); });
         const bench::Figure floor = bench::Measure(300, [&] {
-            BareReads(control, viewMode == ViewMode::Detail);
+            BareReads(control, viewMode == orvex::ViewMode::Detail);
             InsertBare(bareList, collected);
         });
-        bench::PrintRow(viewMode == ViewMode::Detail ? "refill, Detail listing" : "refill, Summary listing",
+        bench::PrintRow(viewMode == orvex::ViewMode::Detail ? "refill, Detail listing"
+                                                            : "refill, Summary listing",
                         refill, floor, 1.2);
     }
 
     // The Detail refill with the further groups appended, as the main dialog makes it when the user
     // asks for more properties.
     RowCollector collected;
-    AddWindowListing(collected, control, ViewMode::Detail, true);
+    AddWindowListing(collected, control, orvex::ViewMode::Detail, true);
     CPropertiesView& view = MainDialogTestView{dialog}.Properties();
     const bench::Figure refill = bench::Measure(300, [&] {
         view.SendMessage(WM_SETREDRAW, FALSE);
         view.DeleteAllItems();
-        AddWindowListing(view, control, ViewMode::Detail, true);
+        AddWindowListing(view, control, orvex::ViewMode::Detail, true);
         view.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
         view.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
         view.SendMessage(WM_SETREDRAW, TRUE);

@@ -10,9 +10,9 @@ void CentreOnOwner(HWND dialog) {
         return;
     HWND owner = ::GetWindow(dialog, GW_OWNER);
     const orvex::ScreenRect work =
-        orvex::WorkAreaOf(::MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTONEAREST));
+        WorkAreaOf(::MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTONEAREST));
     // A minimised or hidden owner gives no useful middle: the work area's is taken instead.
-    RECT around = orvex::ToRect(work);
+    RECT around = ToRect(work);
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner))
         ::GetWindowRect(owner, &around);
 

@@ -3,7 +3,7 @@
 #include "app/CentreOnOwner.h"
 #include "res/resource.h"
 
-COptionsDialog::COptionsDialog(CWnd* parent, Settings& settings)
+COptionsDialog::COptionsDialog(CWnd* parent, orvex::Settings& settings)
     : CDialog(IDD_OPTIONS, parent), m_settings(settings) {}
 
 void COptionsDialog::DoDataExchange(CDataExchange* dx) {

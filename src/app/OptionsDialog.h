@@ -9,7 +9,7 @@
 
 class COptionsDialog : public CDialog {
 public:
-    COptionsDialog(CWnd* parent, Settings& settings);
+    COptionsDialog(CWnd* parent, orvex::Settings& settings);
 
     int m_bAlwaysOnTop = 0;
     int m_bHideMainWindow = 0;
@@ -22,5 +22,5 @@ protected:
     void OnOK() override;
 
 private:
-    Settings& m_settings;
+    orvex::Settings& m_settings;
 };

@@ -17,7 +17,7 @@ public:
     int ExitInstance() override;
 
     // The settings record, stored under "Settings" (maindlg/SettingsStore).
-    Settings m_settings;
+    orvex::Settings m_settings;
     // The exit status of a job the command line asked for; nothing when the window ran.
     std::optional<int> m_commandLineStatus;
 

@@ -106,7 +106,7 @@ int List(const Invocation& invocation, bool moreProperties, std::string& result,
     if (!hwnd)
         return status;
     std::vector<orvex::ListingRow> rows;
-    const ViewMode mode = invocation.summary ? ViewMode::Summary : ViewMode::Detail;
+    const orvex::ViewMode mode = invocation.summary ? orvex::ViewMode::Summary : orvex::ViewMode::Detail;
     if (!CaptureWindowListing(hwnd, mode, moreProperties, rows)) {
         errors.Write("orvex: the window " + HandleText(hwnd) + " is gone\n");
         return kExitNoWindow;

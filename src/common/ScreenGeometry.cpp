@@ -1,8 +1,6 @@
 #include "common/ScreenGeometry.h"
 
-namespace orvex {
-
-ScreenRect WorkAreaOf(HMONITOR monitor) {
+orvex::ScreenRect WorkAreaOf(HMONITOR monitor) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (monitor && ::GetMonitorInfoW(monitor, &info))
@@ -12,8 +10,6 @@ ScreenRect WorkAreaOf(HMONITOR monitor) {
     return ToScreenRect(work);
 }
 
-ScreenRect PrimaryWorkArea() {
+orvex::ScreenRect PrimaryWorkArea() {
     return WorkAreaOf(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
 }
-
-} // namespace orvex

@@ -6,19 +6,15 @@
 
 #include <windows.h>
 
-namespace orvex {
-
-inline ScreenRect ToScreenRect(const RECT& rect) {
+inline orvex::ScreenRect ToScreenRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-inline RECT ToRect(const ScreenRect& rect) {
+inline RECT ToRect(const orvex::ScreenRect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 // The work area of `monitor`; the primary monitor's when the monitor cannot be asked.
-ScreenRect WorkAreaOf(HMONITOR monitor);
+orvex::ScreenRect WorkAreaOf(HMONITOR monitor);
 // The primary monitor's work area.
-ScreenRect PrimaryWorkArea();
-
-} // namespace orvex
+orvex::ScreenRect PrimaryWorkArea();

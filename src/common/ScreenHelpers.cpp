@@ -63,7 +63,7 @@ void InvertWindowFrame(HWND hwnd) {
     monitor.cbSize = sizeof(monitor);
     HMONITOR onMonitor = ::MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY);
     // The band is 3 pixels at 100% and as wide to the eye on a monitor of any scaling.
-    const int band = orvex::ScaleForDpi(3, orvex::DpiOfMonitor(onMonitor));
+    const int band = orvex::ScaleForDpi(3, DpiOfMonitor(onMonitor));
     if (::GetMonitorInfoW(onMonitor, &monitor)) {
         if (frame.right > monitor.rcMonitor.right)
             frame.right = monitor.rcMonitor.right;

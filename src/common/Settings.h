@@ -1,9 +1,11 @@
 #pragma once
 // The settings Orvex keeps under "Settings", as they are stored. Loaded and saved by
-// maindlg/SettingsStore for the application object, handed to the main dialog and the options dialog. Pure
-// logic: no window system here.
+// maindlg/SettingsStore for the application object, handed to the main dialog and the options
+// dialog. Pure logic: no window system here.
 
 #include "common/ViewMode.h"
+
+namespace orvex {
 
 struct Settings {
     int m_bKeepAlwaysOnTop = 0;
@@ -18,3 +20,5 @@ struct Settings {
     ViewMode GetViewMode() const { return m_nViewMode == 1 ? ViewMode::Detail : ViewMode::Summary; }
     void ToggleViewMode() { m_nViewMode = GetViewMode() == ViewMode::Detail ? 0 : 1; }
 };
+
+} // namespace orvex

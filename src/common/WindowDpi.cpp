@@ -25,8 +25,6 @@ int ScreenDpi() {
 
 } // namespace
 
-namespace orvex {
-
 int DpiOfWindow(HWND hwnd) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow = UserFunction<GetDpiForWindowFn>("GetDpiForWindow");
@@ -58,7 +56,7 @@ int SystemMetricAtDpi(int index, int dpi) {
     static const auto forDpi = UserFunction<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
     if (forDpi)
         return forDpi(index, static_cast<UINT>(dpi));
-    return RescaleDpi(::GetSystemMetrics(index), ScreenDpi(), dpi);
+    return orvex::RescaleDpi(::GetSystemMetrics(index), ScreenDpi(), dpi);
 }
 
 void RescaleFont(fw::UniqueFont& held, std::initializer_list<HWND> windows, int fromDpi, int toDpi) {
@@ -68,8 +66,8 @@ void RescaleFont(fw::UniqueFont& held, std::initializer_list<HWND> windows, int 
                               : nullptr;
     if (!current || !::GetObjectW(current, sizeof(facts), &facts))
         return;
-    facts.lfHeight = RescaleDpi(facts.lfHeight, fromDpi, toDpi);
-    facts.lfWidth = RescaleDpi(facts.lfWidth, fromDpi, toDpi);
+    facts.lfHeight = orvex::RescaleDpi(facts.lfHeight, fromDpi, toDpi);
+    facts.lfWidth = orvex::RescaleDpi(facts.lfWidth, fromDpi, toDpi);
     fw::UniqueFont font(::CreateFontIndirectW(&facts));
     if (!font)
         return;
@@ -105,7 +103,7 @@ UINT ScaledBitmapId(UINT baseId, int percent) {
 
 fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COLORREF mask) {
     // A set that cannot be loaded gives way to the next smaller one: small pictures beat none.
-    for (int percent = PickArtPercent(basePixels, dpi); percent >= 100; percent -= 50) {
+    for (int percent = orvex::PickArtPercent(basePixels, dpi); percent >= 100; percent -= 50) {
         const int side = basePixels * percent / 100;
         CBitmap pictures;
         BITMAP facts{};
@@ -121,5 +119,3 @@ fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COL
     }
     return {};
 }
-
-} // namespace orvex

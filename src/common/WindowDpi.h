@@ -9,8 +9,6 @@
 
 #include <initializer_list>
 
-namespace orvex {
-
 // The DPI of `hwnd` (the screen's when the system cannot tell per window, or hwnd is null).
 int DpiOfWindow(HWND hwnd);
 
@@ -38,5 +36,3 @@ UINT ScaledBitmapId(UINT baseId, int percent);
 // an image list of the set `dpi` shows; `mask` is the colour that shows through, or CLR_NONE for
 // pictures that carry an alpha channel. Null when the pictures cannot be loaded.
 [[nodiscard]] fw::UniqueImageList LoadPicturesForDpi(UINT baseId, int basePixels, int dpi, COLORREF mask);
-
-} // namespace orvex

@@ -86,7 +86,7 @@ BOOL CFindWindowDialog::OnInitDialog() {
     for (int column = 0; column < kColumnCount; ++column) {
         const int width = std::max(m_wndList.GetStringWidth(kColumnNames[column]),
                                    m_wndList.GetStringWidth(kColumnSamples[column])) +
-                          orvex::ScaleForDpi(kCellPadding, orvex::DpiOfWindow(m_hWnd));
+                          orvex::ScaleForDpi(kCellPadding, DpiOfWindow(m_hWnd));
         m_wndList.InsertColumn(column, kColumnNames[column], LVCFMT_LEFT, width);
     }
 

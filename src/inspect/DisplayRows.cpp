@@ -77,7 +77,7 @@ void AddMonitorRow(PropertySink& sink, HWND hwnd) {
     }
     sink.AddProperty(GROUP_DISPLAY, L"Monitor",
                      orvex::FormatMonitor(reinterpret_cast<std::uintptr_t>(monitor),
-                                          orvex::ToScreenRect(info.rcMonitor),
+                                          ToScreenRect(info.rcMonitor),
                                           (info.dwFlags & MONITORINFOF_PRIMARY) != 0),
                      KIND_TEXT);
 }
@@ -133,8 +133,7 @@ void AddRegionRow(PropertySink& sink, HWND hwnd) {
     const orvex::RegionKind shown = kind == NULLREGION     ? orvex::RegionKind::Empty
                                     : kind == SIMPLEREGION ? orvex::RegionKind::Simple
                                                            : orvex::RegionKind::Complex;
-    sink.AddProperty(GROUP_DISPLAY, L"Region", orvex::FormatRegion(shown, orvex::ToScreenRect(box)),
-                     KIND_TEXT);
+    sink.AddProperty(GROUP_DISPLAY, L"Region", orvex::FormatRegion(shown, ToScreenRect(box)), KIND_TEXT);
 }
 
 } // namespace

@@ -33,8 +33,9 @@ bool AddDetailRows(PropertySink& sink, HWND hwnd, bool moreProperties) {
 
 } // namespace
 
-bool AddWindowListing(PropertySink& sink, HWND hwnd, ViewMode mode, bool moreProperties) {
+bool AddWindowListing(PropertySink& sink, HWND hwnd, orvex::ViewMode mode, bool moreProperties) {
     if (!hwnd || !::IsWindow(hwnd))
         return false;
-    return mode == ViewMode::Detail ? AddDetailRows(sink, hwnd, moreProperties) : AddSummaryRows(sink, hwnd);
+    return mode == orvex::ViewMode::Detail ? AddDetailRows(sink, hwnd, moreProperties)
+                                           : AddSummaryRows(sink, hwnd);
 }

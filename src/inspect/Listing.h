@@ -9,4 +9,4 @@
 // Appends the rows of `hwnd` in `mode`, the Detail listing followed by the related windows,
 // window properties, display and thread when `moreProperties`; false, adding nothing, when it is
 // not a window (or, for the summary, its class can no longer be read).
-bool AddWindowListing(PropertySink& sink, HWND hwnd, ViewMode mode, bool moreProperties = false);
+bool AddWindowListing(PropertySink& sink, HWND hwnd, orvex::ViewMode mode, bool moreProperties = false);

@@ -18,7 +18,7 @@ private:
 
 } // namespace
 
-bool CaptureWindowListing(HWND hwnd, ViewMode mode, bool moreProperties,
+bool CaptureWindowListing(HWND hwnd, orvex::ViewMode mode, bool moreProperties,
                           std::vector<orvex::ListingRow>& rows) {
     rows.clear();
     RowList sink(rows);

@@ -10,5 +10,5 @@
 #include <vector>
 
 // The rows AddWindowListing gives for `hwnd`; false, with no rows, when it is not a window.
-bool CaptureWindowListing(HWND hwnd, ViewMode mode, bool moreProperties,
+bool CaptureWindowListing(HWND hwnd, orvex::ViewMode mode, bool moreProperties,
                           std::vector<orvex::ListingRow>& rows);

@@ -65,7 +65,7 @@ int CPropertiesView::OnCreate(CREATESTRUCTW*) {
     if (Default() == -1)
         return -1;
 
-    SetDpi(orvex::DpiOfWindow(m_hWnd));
+    SetDpi(DpiOfWindow(m_hWnd));
     InsertColumn(0, L"Property", LVCFMT_LEFT, orvex::ScaleForDpi(kColumnWidth, m_dpi));
     InsertColumn(1, L"Value", LVCFMT_LEFT, orvex::ScaleForDpi(kColumnWidth, m_dpi));
 
@@ -97,8 +97,7 @@ fw::UniqueFont EmptyTextFont(int dpi) {
 void CPropertiesView::SetDpi(int dpi) {
     m_dpi = dpi;
     // The row indent is counted in marker widths, so it grows with the marker.
-    fw::UniqueImageList markers =
-        orvex::LoadPicturesForDpi(IDB_PROPERTY_MARKER, kMarkerPixels, dpi, RGB(255, 0, 0));
+    fw::UniqueImageList markers = LoadPicturesForDpi(IDB_PROPERTY_MARKER, kMarkerPixels, dpi, RGB(255, 0, 0));
     int markerHeight = 0;
     m_markerWidth = 0;
     if (markers)

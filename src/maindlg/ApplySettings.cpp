@@ -3,7 +3,7 @@
 #include "framework/Resources.h"
 #include "res/resource.h"
 
-void ApplySettingsTo(HWND mainWindow, const Settings& settings, HotKeyRegistration& hotKey) {
+void ApplySettingsTo(HWND mainWindow, const orvex::Settings& settings, HotKeyRegistration& hotKey) {
     ::SetWindowPos(mainWindow, settings.m_bKeepAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE);
     if (hotKey.Change(mainWindow, settings.m_nHotKey) == HotKeyRegistration::Result::Failed)

@@ -9,4 +9,4 @@
 
 // Applies the topmost setting to `mainWindow` and makes the stored hot key its key. A key the
 // system refuses is reported with a message box, unless another program holds it.
-void ApplySettingsTo(HWND mainWindow, const Settings& settings, HotKeyRegistration& hotKey);
+void ApplySettingsTo(HWND mainWindow, const orvex::Settings& settings, HotKeyRegistration& hotKey);

@@ -21,14 +21,13 @@ void CMainDialog::SetToolBarPictures() {
     // Each toolbar is given its pictures as it is made, before its buttons, which take their size.
     // The toolbars never free a picture list; the old ones go once they hold the new ones.
     if (m_wndViewToolBar.m_hWnd) {
-        fw::UniqueImageList pictures =
-            orvex::LoadPicturesForDpi(IDB_VIEW_TOOLBAR, kToolBarPicture, m_dpi, CLR_NONE);
+        fw::UniqueImageList pictures = LoadPicturesForDpi(IDB_VIEW_TOOLBAR, kToolBarPicture, m_dpi, CLR_NONE);
         m_wndViewToolBar.SetImageList(pictures.get());
         m_viewPictures = std::move(pictures);
     }
     if (m_wndWindowToolBar.m_hWnd) {
         fw::UniqueImageList pictures =
-            orvex::LoadPicturesForDpi(IDB_WINDOW_TOOLBAR, kToolBarPicture, m_dpi, CLR_NONE);
+            LoadPicturesForDpi(IDB_WINDOW_TOOLBAR, kToolBarPicture, m_dpi, CLR_NONE);
         m_wndWindowToolBar.SetImageList(pictures.get());
         m_windowPictures = std::move(pictures);
     }
@@ -45,10 +44,10 @@ void CMainDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0)
         return;
     // Texts keep their size in points: the font is made again at the new DPI, for every part.
-    orvex::RescaleFont(m_font,
-                       {m_hWnd, m_wndViewToolBar.m_hWnd, m_wndReBar.m_hWnd, m_wndProperties.m_hWnd,
-                        m_wndWindowToolBar.m_hWnd, m_wndAboutToolBar.m_hWnd},
-                       m_dpi, dpi);
+    RescaleFont(m_font,
+                {m_hWnd, m_wndViewToolBar.m_hWnd, m_wndReBar.m_hWnd, m_wndProperties.m_hWnd,
+                 m_wndWindowToolBar.m_hWnd, m_wndAboutToolBar.m_hWnd},
+                m_dpi, dpi);
     m_dpi = dpi;
     SetToolBarPictures();
     for (const CToolBarCtrl* toolBar : {&m_wndViewToolBar, &m_wndWindowToolBar, &m_wndAboutToolBar})
@@ -59,6 +58,6 @@ void CMainDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     BandSizes(view, finder);
     m_wndReBar.SetBandInfo(0, view);
     m_wndReBar.SetBandInfo(1, finder);
-    orvex::MoveToSuggestedRect(m_hWnd, suggested);
+    MoveToSuggestedRect(m_hWnd, suggested);
     Invalidate();
 }

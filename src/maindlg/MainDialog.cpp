@@ -89,7 +89,7 @@ ON_COMMAND(ID_PROPERTY_COPY_JSON, OnCopyAllAsJson)
 ON_WM_DPICHANGED()
 END_MESSAGE_MAP()
 
-CMainDialog::CMainDialog(Settings& settings) : CDialog(IDD_ORVEX_DIALOG), m_settings(settings) {
+CMainDialog::CMainDialog(orvex::Settings& settings) : CDialog(IDD_ORVEX_DIALOG), m_settings(settings) {
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
 }
 
@@ -98,7 +98,7 @@ CMainDialog::~CMainDialog() = default;
 int CMainDialog::OnCreate(CREATESTRUCTW*) {
     if (Default() == -1)
         return -1;
-    m_dpi = orvex::DpiOfWindow(m_hWnd);
+    m_dpi = DpiOfWindow(m_hWnd);
     if (!CreateViewToolBar() || !CreateFinderTool() || !CreateReBar())
         return -1;
     if (!m_wndProperties.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP |
@@ -221,7 +221,7 @@ bool CMainDialog::CreateAboutToolBar() {
 
 void CMainDialog::UpdateToggleButton() {
     // The button names the listing the next press will show.
-    const bool summaryShown = m_settings.GetViewMode() == ViewMode::Summary;
+    const bool summaryShown = m_settings.GetViewMode() == orvex::ViewMode::Summary;
     TBBUTTONINFOW info{};
     info.cbSize = sizeof(info);
     info.dwMask = TBIF_BYINDEX | TBIF_TEXT | TBIF_IMAGE;
@@ -237,8 +237,7 @@ BOOL CMainDialog::OnInitDialog() {
     const int storedDpi = LoadPlacementDpi();
     RestorePlacement(storedDpi);
     if (const std::optional<RECT> stored = LoadMessageLogRect())
-        m_messageLogRect =
-            orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(*stored), storedDpi, m_dpi));
+        m_messageLogRect = ToRect(orvex::RescaleStoredRect(ToScreenRect(*stored), storedDpi, m_dpi));
     if (orvex::MessageFilter stored = LoadMessageLogFilter(); !stored.ShowsEverything())
         m_messageLogFilter = stored;
     SetUpKeyboard();
@@ -258,8 +257,7 @@ void CMainDialog::RestorePlacement(int storedDpi) {
     placement.flags = static_cast<UINT>(stored->flags);
     // A window closed while minimised comes back in its normal state.
     placement.showCmd = stored->showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    const RECT scaled =
-        orvex::ToRect(orvex::RescaleStoredRect(orvex::ToScreenRect(stored->rect), storedDpi, m_dpi));
+    const RECT scaled = ToRect(orvex::RescaleStoredRect(ToScreenRect(stored->rect), storedDpi, m_dpi));
     placement.rcNormalPosition = FitStoredOnScreen(scaled, Scaled(kMinWidth), Scaled(kMinHeight));
     ::SetWindowPlacement(m_hWnd, &placement);
 }

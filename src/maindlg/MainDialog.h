@@ -30,7 +30,7 @@ class CMainDialog : public CDialog, public ToolWindowOwner {
 
 public:
     // The settings belong to the application object, which outlives the dialog.
-    explicit CMainDialog(Settings& settings);
+    explicit CMainDialog(orvex::Settings& settings);
     ~CMainDialog() override;
 
     // Makes `hwnd` the selected window and lists it; FALSE when it is not a window (or null). A
@@ -47,7 +47,7 @@ public:
 
 private:
     // Members in the order the window builds them.
-    Settings& m_settings;
+    orvex::Settings& m_settings;
     HICON m_hIcon = nullptr;
     CReBarCtrl m_wndReBar;
     CToolBarCtrl m_wndViewToolBar;
@@ -70,7 +70,7 @@ private:
     std::optional<RECT> m_messageLogRect;
     std::optional<orvex::MessageFilter> m_messageLogFilter;
 
-    PickHistory m_history;
+    orvex::PickHistory m_history;
     // The DPI the window is laid out for, and what was made for it.
     int m_dpi = 96;
     fw::UniqueImageList m_viewPictures;

@@ -1,5 +1,7 @@
 #include "maindlg/PickHistory.h"
 
+namespace orvex {
+
 void PickHistory::Push(std::uint64_t window) {
     if (!m_windows.empty() && m_windows[m_current] == window)
         return;
@@ -31,3 +33,5 @@ std::optional<std::uint64_t> PickHistory::Step(int direction, const Exists& exis
     m_current = static_cast<std::size_t>(nearest);
     return m_windows[m_current];
 }
+
+} // namespace orvex

@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+namespace orvex {
+
 class PickHistory {
 public:
     static constexpr std::size_t kCapacity = 100;
@@ -31,3 +33,5 @@ private:
     std::vector<std::uint64_t> m_windows;
     std::size_t m_current = 0; // meaningful while m_windows is not empty
 };
+
+} // namespace orvex

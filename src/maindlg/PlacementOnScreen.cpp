@@ -8,11 +8,11 @@ namespace {
 orvex::ScreenRect WindowRectOf(HWND hwnd) {
     RECT rect{};
     ::GetWindowRect(hwnd, &rect);
-    return orvex::ToScreenRect(rect);
+    return ToScreenRect(rect);
 }
 
 orvex::ScreenRect WorkAreaNearest(HWND hwnd) {
-    return orvex::WorkAreaOf(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
+    return WorkAreaOf(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
 }
 
 SIZE SizeOf(const orvex::ScreenRect& rect) {
@@ -23,8 +23,7 @@ SIZE SizeOf(const orvex::ScreenRect& rect) {
 
 void ShowTreeWindowBeside(HWND tree, HWND mainWindow, int dpi) {
     // The rule measures the primary monitor's work area.
-    const orvex::WindowPlace place =
-        orvex::PlaceTreeWindow(WindowRectOf(mainWindow), orvex::PrimaryWorkArea(), dpi);
+    const orvex::WindowPlace place = orvex::PlaceTreeWindow(WindowRectOf(mainWindow), PrimaryWorkArea(), dpi);
     ::SetWindowPos(tree, nullptr, place.x, place.y, place.width, place.height, SWP_SHOWWINDOW);
 }
 
@@ -39,8 +38,8 @@ void ShowMessageLogBeside(HWND log, HWND mainWindow, const std::optional<RECT>& 
                           int widthForColumns) {
     orvex::ScreenRect place;
     if (last) {
-        place = orvex::FitOnWorkArea(orvex::ToScreenRect(*last),
-                                     orvex::WorkAreaOf(::MonitorFromRect(&*last, MONITOR_DEFAULTTONEAREST)),
+        place = orvex::FitOnWorkArea(ToScreenRect(*last),
+                                     WorkAreaOf(::MonitorFromRect(&*last, MONITOR_DEFAULTTONEAREST)),
                                      orvex::kMessageLogMinWidth, orvex::kMessageLogMinHeight);
     } else {
         const SIZE own = SizeOf(WindowRectOf(log));
@@ -48,7 +47,7 @@ void ShowMessageLogBeside(HWND log, HWND mainWindow, const std::optional<RECT>& 
         if (tree)
             treeRect = WindowRectOf(tree);
         const orvex::WindowPlace beside = orvex::PlaceMessageLog(
-            WindowRectOf(mainWindow), own.cx, own.cy, widthForColumns, orvex::PrimaryWorkArea(), treeRect);
+            WindowRectOf(mainWindow), own.cx, own.cy, widthForColumns, PrimaryWorkArea(), treeRect);
         place = {beside.x, beside.y, beside.x + beside.width, beside.y + beside.height};
     }
     const SIZE size = SizeOf(place);
@@ -63,13 +62,11 @@ void ShowFindWindowOver(HWND find, HWND mainWindow) {
 }
 
 RECT FitStoredOnScreen(const RECT& stored, int minWidth, int minHeight) {
-    const orvex::ScreenRect primary = orvex::PrimaryWorkArea();
+    const orvex::ScreenRect primary = PrimaryWorkArea();
     RECT onScreen = stored;
     ::OffsetRect(&onScreen, primary.left, primary.top);
-    const orvex::ScreenRect nearest =
-        orvex::WorkAreaOf(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST));
-    RECT result =
-        orvex::ToRect(orvex::FitOnWorkArea(orvex::ToScreenRect(onScreen), nearest, minWidth, minHeight));
+    const orvex::ScreenRect nearest = WorkAreaOf(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST));
+    RECT result = ToRect(orvex::FitOnWorkArea(ToScreenRect(onScreen), nearest, minWidth, minHeight));
     ::OffsetRect(&result, -primary.left, -primary.top);
     return result;
 }

@@ -46,8 +46,8 @@ bool WriteRect(const wchar_t* value, const RECT& rect) {
 
 } // namespace
 
-Settings LoadSettings() {
-    Settings settings;
+orvex::Settings LoadSettings() {
+    orvex::Settings settings;
     settings.m_bKeepAlwaysOnTop = ReadInt(kSettingsSection, kKeepAlwaysOnTopValue, 0);
     settings.m_bHideOnSeeking = ReadInt(kSettingsSection, kHideOnSeekingValue, 0);
     settings.m_nHotKey = ReadInt(kSettingsSection, kHotKeyValue, 120);
@@ -56,7 +56,7 @@ Settings LoadSettings() {
     return settings;
 }
 
-void SaveSettings(const Settings& settings) {
+void SaveSettings(const orvex::Settings& settings) {
     CWinApp* app = AfxGetApp();
     app->WriteProfileInt(kSettingsSection, kKeepAlwaysOnTopValue, settings.m_bKeepAlwaysOnTop);
     app->WriteProfileInt(kSettingsSection, kHideOnSeekingValue, settings.m_bHideOnSeeking);

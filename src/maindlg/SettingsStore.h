@@ -13,8 +13,8 @@
 #include <optional>
 
 // The settings record; each value not stored has its default.
-Settings LoadSettings();
-void SaveSettings(const Settings& settings);
+orvex::Settings LoadSettings();
+void SaveSettings(const orvex::Settings& settings);
 
 // The main window's normal rectangle (workspace coordinates) and how it was shown.
 struct StoredWindowPlacement {

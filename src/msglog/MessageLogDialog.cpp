@@ -98,7 +98,7 @@ CMessageLogDialog::~CMessageLogDialog() = default;
 int CMessageLogDialog::OnCreate(CREATESTRUCTW*) {
     if (Default() == -1)
         return -1;
-    m_dpi = orvex::DpiOfWindow(m_hWnd);
+    m_dpi = DpiOfWindow(m_hWnd);
     if (!CreateToolBar() || !CreateList())
         return -1;
     if (!m_wndStatus.CreateControl(0, STATUSCLASSNAMEW, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, kEmptyRect,
@@ -205,7 +205,7 @@ void CMessageLogDialog::OnDpiChanged(int dpi, const RECT& suggested) {
         return;
     // The parts made in code keep their text size in points; the template's own parts are the
     // dialog manager's.
-    orvex::RescaleFont(m_font, {m_wndList.m_hWnd, m_wndScope.m_hWnd}, m_dpi, dpi);
+    RescaleFont(m_font, {m_wndList.m_hWnd, m_wndScope.m_hWnd}, m_dpi, dpi);
     const RECT scope = m_wndScope.GetWindowRect();
     const int scopeWidth = orvex::RescaleDpi(scope.right - scope.left, m_dpi, dpi);
     m_dpi = dpi;
@@ -214,7 +214,7 @@ void CMessageLogDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     m_wndScope.SetWindowPos(nullptr, 0, 0, scopeWidth, Scaled(200),
                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SizeColumns();
-    orvex::MoveToSuggestedRect(m_hWnd, suggested);
+    MoveToSuggestedRect(m_hWnd, suggested);
 }
 
 void CMessageLogDialog::OnDestroy() {

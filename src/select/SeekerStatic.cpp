@@ -42,7 +42,7 @@ void CSeekerStatic::LoadPictures(int dpi) {
     m_hIconIdle.reset(LoadOwnIcon(IDI_FINDER_IDLE, m_iconPixels));
     m_hIconDragging.reset(LoadOwnIcon(IDI_FINDER_DRAGGING, m_iconPixels));
     m_hIconWatching.reset(LoadOwnIcon(IDI_FINDER_WATCHING, m_iconPixels));
-    const int cursor = orvex::SystemMetricAtDpi(SM_CXCURSOR, dpi);
+    const int cursor = SystemMetricAtDpi(SM_CXCURSOR, dpi);
     m_hTargetCursor.reset(
         static_cast<HCURSOR>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDC_FINDER_TARGET),
                                           IMAGE_CURSOR, cursor, cursor, LR_DEFAULTCOLOR)));
@@ -93,7 +93,7 @@ void CSeekerStatic::OnPaint() {
     if (::GetFocus() == m_hWnd) {
         // Inside the picture's frame, as a push button shows it inside its edge: the window is no
         // larger than the picture, and dots drawn over the frame's grey would not be seen.
-        const int inset = orvex::ScaleForDpi(3, orvex::DpiOfWindow(m_hWnd));
+        const int inset = orvex::ScaleForDpi(3, DpiOfWindow(m_hWnd));
         ::InflateRect(&picture, -inset, -inset);
         ::DrawFocusRect(dc.get(), &picture);
     }

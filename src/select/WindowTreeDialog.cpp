@@ -73,7 +73,7 @@ bool CWindowTreeDialog::CreateToolBar() {
                              kEmptyRect, m_hWnd, IDC_TREE_TOOLBAR))
         return false;
     m_wndToolBar.SetButtonStructSize(sizeof(TBBUTTON));
-    LoadToolBarPictures(orvex::DpiOfWindow(m_hWnd));
+    LoadToolBarPictures(DpiOfWindow(m_hWnd));
     const TBBUTTON buttons[] = {
         CToolBarCtrl::Button(0, ID_TREE_CATEGORIZED, BTNS_CHECK),
         CToolBarCtrl::Button(1, ID_TREE_VIEW_OPTIONS, BTNS_WHOLEDROPDOWN),
@@ -125,21 +125,20 @@ bool CWindowTreeDialog::CreateTree() {
                               TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                           kEmptyRect, m_hWnd, IDC_TREE_TREE))
         return false;
-    LoadTreePictures(orvex::DpiOfWindow(m_hWnd));
+    LoadTreePictures(DpiOfWindow(m_hWnd));
     return true;
 }
 
 // Without their pictures the toolbar and the tree still work. Each control holds its old list
 // until it is given the new one, so the old one is destroyed only then.
 void CWindowTreeDialog::LoadToolBarPictures(int dpi) {
-    fw::UniqueImageList pictures =
-        orvex::LoadPicturesForDpi(IDB_TREE_TOOLBAR, kPicturePixels, dpi, kToolBarMask);
+    fw::UniqueImageList pictures = LoadPicturesForDpi(IDB_TREE_TOOLBAR, kPicturePixels, dpi, kToolBarMask);
     m_wndToolBar.SetImageList(pictures.get());
     m_imlToolBar = std::move(pictures);
 }
 
 void CWindowTreeDialog::LoadTreePictures(int dpi) {
-    fw::UniqueImageList pictures = orvex::LoadPicturesForDpi(IDB_TREE_IMAGES, kPicturePixels, dpi, kTreeMask);
+    fw::UniqueImageList pictures = LoadPicturesForDpi(IDB_TREE_IMAGES, kPicturePixels, dpi, kTreeMask);
     m_wndTree.SetImageList(pictures.get(), TVSIL_NORMAL);
     m_imlTree = std::move(pictures);
 }
@@ -149,7 +148,7 @@ void CWindowTreeDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     LoadTreePictures(dpi);
     m_wndToolBar.SendMessage(TB_AUTOSIZE);
     m_wndReBar.SetBandInfo(0, ToolBarBand());
-    orvex::MoveToSuggestedRect(m_hWnd, suggested);
+    MoveToSuggestedRect(m_hWnd, suggested);
 }
 
 BOOL CWindowTreeDialog::OnInitDialog() {

@@ -127,7 +127,7 @@ TEST_F(AppSettingsTest, StoredValuesAreTakenAsTheyAreAndAnUnknownViewModeListsTh
     EXPECT_EQ(app.m_settings.m_bHideOnSeeking, 1);
     EXPECT_EQ(app.m_settings.m_nHotKey, 0x0678);
     EXPECT_EQ(app.m_settings.m_nViewMode, 7) << "kept for the version that knows it";
-    EXPECT_EQ(app.m_settings.GetViewMode(), ViewMode::Summary);
+    EXPECT_EQ(app.m_settings.GetViewMode(), orvex::ViewMode::Summary);
 }
 
 TEST_F(AppSettingsTest, OneMissingValueFallsBackAloneAndTheOthersAreRead) {

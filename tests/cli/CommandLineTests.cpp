@@ -66,7 +66,7 @@ TEST_F(CommandLineTest, ListJsonIsTheProgramsListingRowForRow) {
         const CliRun run = RunCli({L"--list", HandleArgument(edit), L"--json"}, more);
         ASSERT_EQ(run.status, kExitSuccess) << run.errors;
         RowCollector expected;
-        ASSERT_TRUE(AddWindowListing(expected, edit, ViewMode::Detail, more));
+        ASSERT_TRUE(AddWindowListing(expected, edit, orvex::ViewMode::Detail, more));
 
         const auto json = nlohmann::json::parse(run.out);
         EXPECT_EQ(json["window"], orvex::Utf8FromWide(HandleArgument(edit)));
@@ -82,7 +82,7 @@ TEST_F(CommandLineTest, ListJsonIsTheProgramsListingRowForRow) {
         }
     }
     RowCollector summary;
-    ASSERT_TRUE(AddWindowListing(summary, edit, ViewMode::Summary, false));
+    ASSERT_TRUE(AddWindowListing(summary, edit, orvex::ViewMode::Summary, false));
     const CliRun text = RunCli({L"--list", HandleArgument(edit), L"--summary"});
     ASSERT_EQ(text.status, kExitSuccess);
     EXPECT_EQ(text.out.rfind("Summary\n", 0), 0u);

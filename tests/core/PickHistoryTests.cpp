@@ -8,7 +8,7 @@
 namespace {
 
 TEST(PickHistory, WalksBackAndForwardSkipsWindowsGoneAndCutsTheForwardPartOnANewPick) {
-    PickHistory history;
+    orvex::PickHistory history;
     std::set<std::uint64_t> gone;
     const auto exists = [&](std::uint64_t window) { return !gone.count(window); };
     EXPECT_EQ(history.Back(exists), std::nullopt) << "nothing picked yet";
@@ -30,12 +30,12 @@ TEST(PickHistory, WalksBackAndForwardSkipsWindowsGoneAndCutsTheForwardPartOnANew
     gone.insert(2);
     EXPECT_EQ(history.Back(exists), 2u) << "every earlier one gone: the nearest";
 
-    for (std::uint64_t window = 10; window < 10 + 2 * PickHistory::kCapacity; ++window)
+    for (std::uint64_t window = 10; window < 10 + 2 * orvex::PickHistory::kCapacity; ++window)
         history.Push(window);
     int steps = 0;
     while (history.Back([](std::uint64_t) { return true; }))
         ++steps;
-    EXPECT_EQ(steps, static_cast<int>(PickHistory::kCapacity) - 1) << "the newest hundred are kept";
+    EXPECT_EQ(steps, static_cast<int>(orvex::PickHistory::kCapacity) - 1) << "the newest hundred are kept";
 }
 
 } // namespace

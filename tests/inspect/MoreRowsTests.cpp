@@ -134,13 +134,12 @@ TEST_F(MoreRowsOfTarget, DisplayRowsOfAMaximisedShapedWindowAndALayeredOne) {
     RowCollector rows = MoreRowsOf(shaped, GROUP_DISPLAY);
     EXPECT_EQ(rows.Names(), (Names{L"DPI", L"DPI Awareness", L"Monitor", L"Show State", L"Normal Position",
                                    L"Layered", L"Region"}));
-    EXPECT_EQ(rows.Find(L"Monitor")->value,
-              orvex::FormatMonitor(reinterpret_cast<UINT_PTR>(primary),
-                                   orvex::ToScreenRect(monitor.rcMonitor), true));
+    EXPECT_EQ(rows.Find(L"Monitor")->value, orvex::FormatMonitor(reinterpret_cast<UINT_PTR>(primary),
+                                                                 ToScreenRect(monitor.rcMonitor), true));
     EXPECT_EQ(rows.Find(L"Show State")->value, orvex::ShowCommandName(SW_SHOWMAXIMIZED));
     EXPECT_EQ(rows.Find(L"Layered")->value, L"not layered");
     EXPECT_EQ(rows.Find(L"Region")->value,
-              orvex::FormatRegion(orvex::RegionKind::Complex, orvex::ToScreenRect(box)));
+              orvex::FormatRegion(orvex::RegionKind::Complex, ToScreenRect(box)));
 
     RowCollector ofLayered = MoreRowsOf(layered, GROUP_DISPLAY);
     EXPECT_EQ(ofLayered.Find(L"Layered")->value,

@@ -89,14 +89,14 @@ TEST_F(NavigationTest, GoToFollowsTheRelationsAndBackAndForwardWalkThePicksPastW
 
 TEST_F(NavigationTest, MorePropertiesOnlyAddTheirGroupsAfterTheDetailListingAndAreKeptAtExit) {
     RowCollector plain, more, summary, summaryMore;
-    ASSERT_TRUE(AddWindowListing(plain, frame, ViewMode::Detail, false));
-    ASSERT_TRUE(AddWindowListing(more, frame, ViewMode::Detail, true));
+    ASSERT_TRUE(AddWindowListing(plain, frame, orvex::ViewMode::Detail, false));
+    ASSERT_TRUE(AddWindowListing(more, frame, orvex::ViewMode::Detail, true));
     ASSERT_GT(more.rows.size(), plain.rows.size());
     EXPECT_TRUE(std::equal(plain.rows.begin(), plain.rows.end(), more.rows.begin()));
     for (size_t row = plain.rows.size(); row < more.rows.size(); ++row)
         EXPECT_GE(more.rows[row].group, GROUP_WINDOWS);
-    ASSERT_TRUE(AddWindowListing(summary, frame, ViewMode::Summary, false));
-    ASSERT_TRUE(AddWindowListing(summaryMore, frame, ViewMode::Summary, true));
+    ASSERT_TRUE(AddWindowListing(summary, frame, orvex::ViewMode::Summary, false));
+    ASSERT_TRUE(AddWindowListing(summaryMore, frame, orvex::ViewMode::Summary, true));
     EXPECT_EQ(summary.rows, summaryMore.rows) << "the option touches the Detail listing only";
 
     dialog->SelectWindow(frame, Selection::Finished);
@@ -115,7 +115,7 @@ TEST_F(NavigationTest, CopyAllAsJsonPutsTheListedWindowsListingOnTheClipboard) {
     ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard() && ::CloseClipboard());
     Command(ID_PROPERTY_COPY_JSON);
     std::vector<orvex::ListingRow> rows;
-    ASSERT_TRUE(CaptureWindowListing(children[0], ViewMode::Detail, false, rows));
+    ASSERT_TRUE(CaptureWindowListing(children[0], orvex::ViewMode::Detail, false, rows));
     const std::string json = orvex::ListingJson(reinterpret_cast<UINT_PTR>(children[0]), rows);
     ASSERT_TRUE(::OpenClipboard(nullptr));
     const auto* text = static_cast<const wchar_t*>(::GlobalLock(::GetClipboardData(CF_UNICODETEXT)));
