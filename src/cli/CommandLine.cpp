@@ -2,11 +2,11 @@
 
 #include "cli/Arguments.h"
 #include "common/ProductVersion.h"
+#include "common/TextFile.h"
 #include "common/TypedMessageNumber.h"
 #include "common/Utf8Text.h"
 #include "common/ValueFormat.h"
 #include "find/WindowSearch.h"
-#include "framework/Handles.h"
 #include "inspect/ListingCapture.h"
 #include "process/ProcessList.h"
 #include "select/LiveWindowHierarchy.h"
@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 
 namespace {
 
@@ -247,16 +248,6 @@ int Send(const Invocation& invocation, std::string& result, TextStream& errors) 
     return kExitFailed;
 }
 
-bool WriteFileText(const std::wstring& path, const std::string& text) {
-    fw::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return false;
-    DWORD written = 0;
-    return ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-           written == text.size();
-}
-
 } // namespace
 
 int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, TextStream& errors,
@@ -292,7 +283,7 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
     if (status != kExitSuccess)
         return status;
     if (invocation.outPath) {
-        if (!WriteFileText(*invocation.outPath, result)) {
+        if (!WriteFileWhole(*invocation.outPath, std::as_bytes(std::span(result)))) {
             errors.Write("orvex: cannot write " + Utf8FromWide(*invocation.outPath) + "\n");
             return kExitOutputFile;
         }

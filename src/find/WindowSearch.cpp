@@ -1,7 +1,8 @@
 #include "find/WindowSearch.h"
 
 #include "common/ScreenHelpers.h"
-#include "framework/Handles.h"
+#include "inspect/WindowFacts.h"
+#include "process/ProcessImage.h"
 
 #include <algorithm>
 #include <array>
@@ -24,11 +25,11 @@ public:
     // criteria it has; a window that matches is then read whole.
     void Read(HWND hwnd, const orvex::TargetCriteria& needed, orvex::CandidateWindow& facts) {
         if (needed.className)
-            facts.className = ClassName(hwnd);
+            facts.className = WindowClassName(hwnd);
         if (needed.text)
-            facts.text = Text(hwnd);
+            facts.text = WindowTextNoMessage(hwnd);
         if (needed.processId || needed.processName) {
-            facts.processId = ProcessId(hwnd);
+            facts.processId = WindowProcessId(hwnd);
             if (needed.processName)
                 facts.processName = Image(facts.processId).name;
         }
@@ -39,9 +40,9 @@ public:
     FoundWindow ReadWhole(HWND hwnd, bool topLevel) {
         FoundWindow found;
         found.hwnd = hwnd;
-        found.facts.className = ClassName(hwnd);
-        found.facts.text = Text(hwnd);
-        found.facts.processId = ProcessId(hwnd);
+        found.facts.className = WindowClassName(hwnd);
+        found.facts.text = WindowTextNoMessage(hwnd);
+        found.facts.processId = WindowProcessId(hwnd);
         const ProcessImage& image = Image(found.facts.processId);
         found.facts.processName = image.name;
         found.imagePath = image.path;
@@ -51,56 +52,13 @@ public:
     }
 
 private:
-    static std::wstring ClassName(HWND hwnd) {
-        wchar_t name[257]; // class names are at most 256 characters
-        const int length = ::GetClassNameW(hwnd, name, static_cast<int>(std::size(name)));
-        return std::wstring(name, length > 0 ? static_cast<std::size_t>(length) : 0);
-    }
-
-    // The text the system keeps for the window: GetWindowText would send WM_GETTEXT to a window of
-    // another process and wait for its answer.
-    static std::wstring Text(HWND hwnd) {
-        std::array<wchar_t, 256> first;
-        int length = ::InternalGetWindowText(hwnd, first.data(), static_cast<int>(first.size()));
-        if (length < static_cast<int>(first.size()) - 1)
-            return std::wstring(first.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
-        // A text that filled the buffer may go on; the length it has is not known without asking.
-        std::wstring text(first.size(), L'\0');
-        do {
-            text.resize(text.size() * 4);
-            length = ::InternalGetWindowText(hwnd, text.data(), static_cast<int>(text.size()));
-        } while (length >= static_cast<int>(text.size()) - 1 && text.size() < 0x100000);
-        text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-        return text;
-    }
-
-    static std::uint32_t ProcessId(HWND hwnd) {
-        DWORD processId = 0;
-        ::GetWindowThreadProcessId(hwnd, &processId);
-        return processId;
-    }
-
     const ProcessImage& Image(std::uint32_t processId) {
         auto [entry, added] = m_images.try_emplace(processId);
-        if (!added)
-            return entry->second;
-        // Limited information is all a protected or elevated process grants, and all the path needs.
-        fw::UniqueProcessHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-        if (!process)
-            return entry->second;
-        std::wstring path(MAX_PATH, L'\0');
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            DWORD length = static_cast<DWORD>(path.size());
-            if (::QueryFullProcessImageNameW(process.get(), 0, path.data(), &length)) {
-                path.resize(length);
-                const std::size_t slash = path.find_last_of(L"\\/");
-                entry->second.name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-                entry->second.path = std::move(path);
-                break;
-            }
-            if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER)
-                break;
-            path.resize(path.size() * 8);
+        if (added) {
+            entry->second.path = ProcessImagePath(processId);
+            const std::size_t slash = entry->second.path.find_last_of(L"\\/");
+            entry->second.name =
+                slash == std::wstring::npos ? entry->second.path : entry->second.path.substr(slash + 1);
         }
         return entry->second;
     }

@@ -2,7 +2,7 @@
 
 #include "common/ValueFormat.h"
 #include "inspect/RectFormat.h"
-#include "process/Process.h"
+#include "process/ProcessImage.h"
 
 #include <cstdint>
 #include <string>
@@ -10,7 +10,7 @@
 namespace {
 
 // The listing has always shown at most 259 characters of a window's text.
-constexpr int kTextBuffer = 260;
+constexpr int kLongestText = 259;
 
 std::wstring Pointer(LONG_PTR value) {
     return orvex::FormatPointer(static_cast<std::uint64_t>(static_cast<ULONG_PTR>(value)));
@@ -52,11 +52,7 @@ void AddHandleRow(PropertySink& sink, int group, HWND hwnd) {
 }
 
 void AddTextRow(PropertySink& sink, int group, HWND hwnd) {
-    wchar_t text[kTextBuffer] = {};
-    int length = ::GetWindowTextW(hwnd, text, kTextBuffer);
-    if (length < 0 || length >= kTextBuffer)
-        length = 0;
-    sink.AddProperty(group, L"Text", std::wstring(text, static_cast<size_t>(length)), KIND_TEXT);
+    sink.AddProperty(group, L"Text", WindowText(hwnd, kLongestText), KIND_TEXT);
 }
 
 RECT AddWindowRectRow(PropertySink& sink, int group, HWND hwnd) {
@@ -109,7 +105,7 @@ void AddProcessRows(PropertySink& sink, HWND hwnd) {
     sink.AddProperty(GROUP_PROCESS, L"Process ID", std::to_wstring(processId), KIND_NUMBER);
     sink.AddProperty(GROUP_PROCESS, L"Thread ID", std::to_wstring(threadId), KIND_NUMBER);
 
-    CProcess process;
-    if (process.Initialize(processId) && !process.m_strImagePath.empty())
-        sink.AddProperty(GROUP_PROCESS, L"Image Path", process.m_strImagePath, KIND_TEXT);
+    const std::wstring imagePath = ProcessImagePath(processId);
+    if (!imagePath.empty())
+        sink.AddProperty(GROUP_PROCESS, L"Image Path", imagePath, KIND_TEXT);
 }

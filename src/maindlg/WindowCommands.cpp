@@ -3,6 +3,7 @@
 #include "maindlg/MainDialog.h"
 
 #include "common/ScreenHelpers.h"
+#include "inspect/WindowFacts.h"
 #include "res/resource.h"
 #include "select/WindowActions.h"
 
@@ -49,9 +50,7 @@ void CMainDialog::OnHotKey(int, UINT, UINT) {
         POINT cursor{};
         if (::GetCursorPos(&cursor)) {
             HWND under = DeepWindowFromPoint(cursor.x, cursor.y);
-            DWORD processId = 0;
-            ::GetWindowThreadProcessId(under, &processId);
-            if (under && processId != ::GetCurrentProcessId()) {
+            if (under && !IsOwnProcessWindow(under)) {
                 InvertWindowFrame(under);
                 ::Sleep(kHotKeyFlashMs);
                 InvertWindowFrame(under);

@@ -1,5 +1,6 @@
 #include "msglog/HookLibraryFile.h"
 
+#include "common/TextFile.h"
 #include "framework/WinApp.h"
 #include "msglog/HookLibraryName.h"
 #include "res/resource.h"
@@ -31,22 +32,6 @@ bool ReadWhole(HANDLE file, std::vector<std::byte>& content) {
     return true;
 }
 
-bool WriteWhole(const std::wstring& path, std::span<const std::byte> content) {
-    fw::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return false;
-    size_t done = 0;
-    while (done < content.size()) {
-        DWORD wrote = 0;
-        const DWORD want = static_cast<DWORD>(std::min<size_t>(content.size() - done, 1 << 20));
-        if (!::WriteFile(file.get(), content.data() + done, want, &wrote, nullptr) || wrote == 0)
-            return false;
-        done += wrote;
-    }
-    return ::FlushFileBuffers(file.get()) != FALSE;
-}
-
 } // namespace
 
 HookLibraryFile::HookLibraryFile(std::span<const std::byte> library, const std::wstring& folder) {
@@ -63,7 +48,7 @@ HookLibraryFile::HookLibraryFile(std::span<const std::byte> library, const std::
     if (HoldAndCheck(library))
         return;
     // Missing, or not what its name promises: written afresh, then held and checked again.
-    if (!WriteWhole(path, library)) {
+    if (!WriteFileWhole(path, library)) {
         m_path.clear();
         m_status = Status::CannotWrite;
         return;

@@ -6,6 +6,7 @@
 #include "common/TextFile.h"
 #include "common/ValueFormat.h"
 #include "common/WindowDpi.h"
+#include "inspect/WindowFacts.h"
 #include "msglog/MessageFilterDialog.h"
 #include "process/Process.h"
 #include "res/resource.h"
@@ -570,14 +571,13 @@ void CMessageLogDialog::UpdateStatus() {
 std::wstring CMessageLogDialog::ClassOf(std::uint64_t window) {
     if (auto found = m_classNames.find(window); found != m_classNames.end())
         return found->second;
-    wchar_t name[256] = {};
-    const int length = ::GetClassNameW(reinterpret_cast<HWND>(static_cast<UINT_PTR>(window)), name, 256);
+    std::wstring name = WindowClassName(reinterpret_cast<HWND>(static_cast<UINT_PTR>(window)));
     // A window that is gone is asked again: its handle may come back for another window.
-    if (length <= 0)
+    if (name.empty())
         return {};
     if (m_classNames.size() > 4096)
         m_classNames.clear();
-    return m_classNames.emplace(window, std::wstring(name, static_cast<size_t>(length))).first->second;
+    return m_classNames.emplace(window, std::move(name)).first->second;
 }
 
 std::optional<std::wstring> CMessageLogDialog::RegisteredName(std::uint32_t message) {

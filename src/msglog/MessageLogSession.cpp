@@ -1,5 +1,6 @@
 #include "msglog/MessageLogSession.h"
 
+#include "inspect/WindowFacts.h"
 #include "msglog/Reach.h"
 
 #include <optional>
@@ -106,10 +107,9 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
     End();
     if (!target || !::IsWindow(target))
         return Refusal::NotAWindow;
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(target, &processId);
-    if (processId == ::GetCurrentProcessId())
+    if (IsOwnProcessWindow(target))
         return Refusal::OwnWindow;
+    const DWORD processId = WindowProcessId(target);
     if (IsThirtyTwoBit(processId))
         return Refusal::ThirtyTwoBit;
     if (const Refusal reach = ReachOf(processId); reach != Refusal::None)

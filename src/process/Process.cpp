@@ -1,31 +1,14 @@
 #include "process/Process.h"
 
 #include "framework/Handles.h"
-#include "process/ImagePath.h"
+#include "process/ProcessImage.h"
 
 #include <psapi.h>
 
 namespace {
 
-// The longest path Windows can hand out; image paths longer than MAX_PATH exist and are shown
-// whole.
-constexpr DWORD kLongestPath = 32767;
-
-std::wstring WindowsDirectory() {
-    std::wstring directory(MAX_PATH, L'\0');
-    // A second try is enough: a buffer too small is answered with the size it needs.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const UINT length = ::GetWindowsDirectoryW(directory.data(), static_cast<UINT>(directory.size()));
-        if (length == 0)
-            return {};
-        if (length < directory.size()) {
-            directory.resize(length);
-            return directory;
-        }
-        directory.resize(length);
-    }
-    return {};
-}
+// The longest name Windows can hand out.
+constexpr DWORD kLongestName = 32767;
 
 } // namespace
 
@@ -33,26 +16,22 @@ BOOL CProcess::Initialize(DWORD dwProcessId) {
     m_dwProcessId = dwProcessId;
     if (dwProcessId == 0)
         m_strName = L"System Idle Process";
+    // By the rule every image path Orvex shows goes by, so a process that grants only limited
+    // access (an elevated one) still has its path.
+    m_strImagePath = ProcessImagePath(dwProcessId);
 
     fw::UniqueProcessHandle process(
         ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, dwProcessId));
     if (!process)
         return FALSE;
 
-    std::wstring text(kLongestPath, L'\0');
-    DWORD length = ::GetModuleBaseNameW(process.get(), nullptr, text.data(), kLongestPath);
+    std::wstring text(kLongestName, L'\0');
+    const DWORD length = ::GetModuleBaseNameW(process.get(), nullptr, text.data(), kLongestName);
     if (length != 0)
         m_strName.assign(text.data(), length);
     else if (dwProcessId == 4 || dwProcessId == 8)
         m_strName = L"System";
     else
         m_strName = L"?";
-
-    length = ::GetModuleFileNameExW(process.get(), nullptr, text.data(), kLongestPath);
-    if (length != 0)
-        m_strImagePath =
-            orvex::NormalizeImagePath(std::wstring_view(text.data(), length), WindowsDirectory());
-    else
-        m_strImagePath.clear();
     return TRUE;
 }

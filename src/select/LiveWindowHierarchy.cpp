@@ -1,5 +1,7 @@
 #include "select/LiveWindowHierarchy.h"
 
+#include "inspect/WindowFacts.h"
+
 namespace {
 
 BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
@@ -28,13 +30,10 @@ orvex::WindowId LiveWindowHierarchy::ContainerOf(orvex::WindowId window) {
 }
 
 std::uint32_t LiveWindowHierarchy::ProcessOf(orvex::WindowId window) {
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(Handle(window), &processId);
-    return processId;
+    return WindowProcessId(Handle(window));
 }
 
 bool LiveWindowHierarchy::IsFilteredOut(orvex::WindowId window) {
     const HWND hwnd = Handle(window);
-    return (m_hideInvisible && !::IsWindowVisible(hwnd)) ||
-           (m_hideUntitled && ::GetWindowTextLengthW(hwnd) == 0);
+    return (m_hideInvisible && !::IsWindowVisible(hwnd)) || (m_hideUntitled && !WindowHasText(hwnd));
 }

@@ -4,6 +4,7 @@
 #include "common/ScreenHelpers.h"
 #include "common/WindowDpi.h"
 #include "framework/WinApp.h"
+#include "inspect/WindowFacts.h"
 #include "res/resource.h"
 
 namespace {
@@ -33,7 +34,7 @@ ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
-CSeekerStatic::CSeekerStatic() : m_dwOwnProcessId(::GetCurrentProcessId()) {
+CSeekerStatic::CSeekerStatic() {
     LoadPictures(orvex::kBaseDpi);
 }
 
@@ -141,9 +142,7 @@ void CSeekerStatic::TrackCursor(bool drawFrames) {
     if (!::GetCursorPos(&cursor))
         cursor = {0, 0};
     HWND under = DeepWindowFromPoint(cursor.x, cursor.y);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(under, &processId);
-    if (under && processId == m_dwOwnProcessId) {
+    if (IsOwnProcessWindow(under)) {
         // Our own windows are never reported; the owner keeps showing the last foreign window.
         if (m_hwndTarget && drawFrames)
             InvertWindowFrame(m_hwndTarget);

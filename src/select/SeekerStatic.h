@@ -63,5 +63,4 @@ private:
     fw::UniqueIcon m_hIconDragging;
     fw::UniqueIcon m_hIconWatching;
     int m_iconPixels = 32;
-    DWORD m_dwOwnProcessId;
 };

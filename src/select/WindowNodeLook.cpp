@@ -1,10 +1,12 @@
 #include "select/WindowNodeLook.h"
 
+#include "inspect/WindowFacts.h"
 #include "select/ClassImageRules.h"
 #include "select/TreeLabels.h"
 
 namespace {
-constexpr int kTextBuffer = 255; // 254 characters and the terminator
+// The tree has always shown at most 254 characters of a window's text.
+constexpr int kLongestText = 254;
 } // namespace
 
 int GetClassImage(HWND hwnd, const std::wstring& className) {
@@ -14,15 +16,10 @@ int GetClassImage(HWND hwnd, const std::wstring& className) {
 }
 
 WindowNodeLook LookOfWindowNode(HWND hwnd) {
-    wchar_t text[kTextBuffer] = {};
-    wchar_t className[kTextBuffer] = {};
-    const int textLength = ::GetWindowTextW(hwnd, text, kTextBuffer);
-    const int classLength = ::GetClassNameW(hwnd, className, kTextBuffer);
-    const std::wstring name(className, static_cast<size_t>(classLength > 0 ? classLength : 0));
+    const std::wstring text = WindowText(hwnd, kLongestText);
+    const std::wstring name = WindowClassName(hwnd);
     WindowNodeLook look;
-    look.label = orvex::FormatWindowLabel(
-        reinterpret_cast<UINT_PTR>(hwnd), name,
-        std::wstring_view(text, static_cast<size_t>(textLength > 0 ? textLength : 0)));
+    look.label = orvex::FormatWindowLabel(reinterpret_cast<UINT_PTR>(hwnd), name, text);
     look.picture = GetClassImage(hwnd, name);
     return look;
 }

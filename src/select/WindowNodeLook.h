@@ -12,7 +12,7 @@ struct WindowNodeLook {
     int picture = 0;
 };
 
-// Reads the window's text and class name (each at most 254 characters) and its style words.
+// Reads the window's text (at most 254 characters), its class name and its style words.
 WindowNodeLook LookOfWindowNode(HWND hwnd);
 
 // The picture of bitmap 136 for a window of that class: by class name and window style, and when

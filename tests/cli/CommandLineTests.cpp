@@ -1,5 +1,6 @@
 // The command line run in this process on the helper target's windows: the listing it writes is
-// the program's own, row for row, and each outcome has its exit status.
+// the program's own, row for row, each outcome has its exit status, and --out writes whole or not
+// at all.
 #include "cli/CommandLine.h"
 
 #include "cli/Arguments.h"
@@ -13,6 +14,10 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -124,6 +129,40 @@ TEST_F(CommandLineTest, ExitStatusOfEachOutcome) {
 
     EXPECT_EQ(RunCli({L"--version", L"--out", L"x"}).status, kExitUsage);
     EXPECT_EQ(RunCli({L"--tree", L"--out", L"Z:\\no\\such\\folder\\tree.txt"}).status, kExitOutputFile);
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(CommandLineTest, OutWritesTheWholeOutputOrLeavesTheFileThatWasThere) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"OrvexOutTest";
+    std::filesystem::remove_all(folder);
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const std::filesystem::path path = folder / L"listing.json";
+    std::ofstream(path, std::ios::binary) << "an older file";
+
+    const CliRun shown = RunCli({L"--list", HandleArgument(edit), L"--json"});
+    ASSERT_EQ(shown.status, kExitSuccess);
+    const CliRun written = RunCli({L"--list", HandleArgument(edit), L"--json", L"--out", path.wstring()});
+    ASSERT_EQ(written.status, kExitSuccess) << written.errors;
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(FileBytes(path), shown.out);
+
+    {
+        // Held by a program that lets nobody else at it: the new output cannot take its place.
+        fw::UniqueFileHandle held(::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(held);
+        EXPECT_EQ(RunCli({L"--list", HandleArgument(frame), L"--out", path.wstring()}).status,
+                  kExitOutputFile);
+    }
+    EXPECT_EQ(FileBytes(path), shown.out) << "a failed write leaves the file as it was";
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
+        << "and nothing beside it";
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
