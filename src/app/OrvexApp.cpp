@@ -54,10 +54,18 @@ void COrvexApp::OnAbout() {
     dialog.DoModal();
 }
 
+// While the dialog is open the hot key is off: the hot-key box then receives the key itself, so the
+// user can type the combination that is registered now. OK registers the new key, Cancel the old.
 void COrvexApp::OnOptions() {
+    auto* mainDialog = dynamic_cast<CMainDialog*>(m_pMainWnd);
+    if (mainDialog)
+        mainDialog->SuspendHotKey();
     COptionsDialog dialog(m_pMainWnd, m_settings);
-    if (dialog.DoModal() != IDOK)
+    const bool accepted = dialog.DoModal() == IDOK;
+    if (!mainDialog)
         return;
-    if (auto* mainDialog = dynamic_cast<CMainDialog*>(m_pMainWnd))
+    if (accepted)
         mainDialog->ApplySettings();
+    else
+        mainDialog->ResumeHotKey();
 }

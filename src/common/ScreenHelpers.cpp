@@ -92,3 +92,9 @@ void InvertWindowFrame(HWND hwnd) {
     }
     ::SetROP2(dc, previousMix);
 }
+
+void PauseShowingTheScreen(DWORD milliseconds) {
+    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64())
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT, 0);
+}

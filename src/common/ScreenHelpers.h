@@ -11,3 +11,8 @@ HWND DeepWindowFromPoint(int x, int y);
 // Toggles an inverted 3-pixel frame around the window: a second call for a window that has not
 // moved leaves the screen as it was.
 void InvertWindowFrame(HWND hwnd);
+
+// Waits `milliseconds` with what was drawn on the screen shown meanwhile. A plain Sleep may leave
+// the drawing queued for the display until the thread next waits for its messages (Wine under X
+// does), so a frame drawn and erased around it would never be seen. Nothing is dispatched.
+void PauseShowingTheScreen(DWORD milliseconds);

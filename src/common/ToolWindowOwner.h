@@ -23,6 +23,9 @@ public:
     // The user chose `hwnd` in the tool: the owner lists it, as a step on the way or as a finished
     // pick, and tells the tools that follow the selection.
     virtual void SelectWindow(HWND hwnd, Selection kind) = 0;
+    // A tool has finished changing `hwnd` (made it visible and enabled, say): the owner lists it
+    // again when it is the listed window, so the listing shows what the window now reports.
+    virtual void WindowChanged(HWND hwnd) = 0;
     // Hides or shows the owner's windows: the main window and every tool window but `caller`.
     virtual void ShowOwnerWindows(HWND caller, bool show) = 0;
     // The user asked for the Find Window dialog (Ctrl+F in a tool): the owner opens it, or brings

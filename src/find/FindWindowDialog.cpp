@@ -31,7 +31,7 @@ enum Column { kColumnHandle, kColumnClass, kColumnText, kColumnProcess, kColumnC
 constexpr const wchar_t* kColumnNames[kColumnCount] = {L"Handle", L"Class", L"Text", L"Process"};
 // What each column is made wide enough for at first, in the list's own font.
 constexpr const wchar_t* kColumnSamples[kColumnCount] = {
-    L"0x00000000", L"SysListView32", L"A window's title of some length", L"explorer.exe (100000)"};
+    L"0x00000000", L"msctls_statusbar32", L"A window's title of some length", L"explorer.exe (100000)"};
 constexpr int kCellPadding = 16;
 // The controls that move or grow with the window, in the order of m_initialRects.
 constexpr int kLaidOut[] = {IDC_FIND_LABEL, IDC_FIND_TARGET, IDC_FIND_TOP_LEVEL, IDC_FIND_LIST,
@@ -88,6 +88,7 @@ BOOL CFindWindowDialog::OnInitDialog() {
                                    m_wndList.GetStringWidth(kColumnSamples[column])) +
                           orvex::ScaleForDpi(kCellPadding, DpiOfWindow(m_hWnd));
         m_wndList.InsertColumn(column, kColumnNames[column], LVCFMT_LEFT, width);
+        m_initialColumnWidths[column] = width;
     }
 
     const RECT client = GetClientRect();
@@ -127,6 +128,28 @@ void CFindWindowDialog::OnSize(UINT, int cx, int cy) {
         rect.right += dx;
         ::MoveWindow(GetDlgItem(kLaidOut[i]), rect.left, rect.top, std::max<int>(0, rect.right - rect.left),
                      std::max<int>(0, rect.bottom - rect.top), TRUE);
+    }
+    WidenColumns();
+}
+
+// The columns grow with the list, each by its share of their first widths, and never shrink below
+// those; the last takes what rounding leaves, so together they fill the list exactly.
+void CFindWindowDialog::WidenColumns() {
+    const int available = m_wndList.GetClientRect().right;
+    int initial = 0;
+    for (const int width : m_initialColumnWidths)
+        initial += width;
+    if (initial <= 0)
+        return;
+    int used = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
+        const int share = column + 1 < kColumnCount
+                              ? static_cast<int>(static_cast<long long>(m_initialColumnWidths[column]) *
+                                                 available / initial)
+                              : available - used;
+        const int width = std::max(m_initialColumnWidths[column], share);
+        m_wndList.SetColumnWidth(column, width);
+        used += width;
     }
 }
 

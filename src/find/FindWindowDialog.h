@@ -48,6 +48,7 @@ protected:
     BOOL PreTranslateMessage(MSG* message) override;
     void OnDestroy();
     void OnSize(UINT type, int cx, int cy);
+    void WidenColumns();
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void OnTimer(UINT_PTR id);
     void OnCriteriaChanged();
@@ -71,4 +72,5 @@ private:
     SIZE m_initialClient{};
     SIZE m_minTrack{};
     RECT m_initialRects[5]{};
+    int m_initialColumnWidths[4]{}; // the columns share a wider list in these proportions
 };

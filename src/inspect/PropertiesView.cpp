@@ -50,6 +50,9 @@ ON_NOTIFY_REFLECT(LVN_ITEMCHANGING, OnItemChanging)
 ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
 ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClick)
 ON_MESSAGE(kSkipHeading, OnSkipHeading)
+ON_MESSAGE(WM_VSCROLL, OnUserScroll)
+ON_MESSAGE(WM_MOUSEWHEEL, OnUserScroll)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 BOOL CPropertiesView::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
@@ -119,6 +122,45 @@ void CPropertiesView::FitNameColumn() {
         if (widest > static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, 0)))
             SetColumnWidth(0, widest);
     }
+}
+
+void CPropertiesView::FitValueColumn() {
+    // Fitting may take a scroll bar away or bring one, which changes the room left: settle it.
+    for (int round = 0; round < 3; ++round) {
+        const int before = GetColumnWidth(1);
+        SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
+        if (GetColumnWidth(1) == before)
+            break;
+    }
+}
+
+void CPropertiesView::BeginRefill(bool sameWindow) {
+    if (!sameWindow)
+        m_userScrolled = false;
+    m_refillTopRow = m_userScrolled ? GetTopIndex() : 0;
+}
+
+void CPropertiesView::EndRefill() {
+    FitValueColumn();
+    const int count = GetItemCount();
+    if (count == 0)
+        return;
+    const int wanted = std::min(m_refillTopRow, count - 1);
+    const int top = GetTopIndex();
+    RECT row{};
+    if (top != wanted && GetItemRect(0, &row, ItemPart::Bounds))
+        Scroll(0, (wanted - top) * (row.bottom - row.top));
+}
+
+LRESULT CPropertiesView::OnUserScroll(WPARAM, LPARAM) {
+    m_userScrolled = true;
+    return Default();
+}
+
+void CPropertiesView::OnSize(UINT, int, int) {
+    Default();
+    if (GetItemCount() > 0)
+        FitValueColumn();
 }
 
 bool CPropertiesView::IsHeadingRow(int item) const {
@@ -348,6 +390,18 @@ void CPropertiesView::OnKeyDown(UINT virtualKey, UINT, UINT) {
     if (fw::IsCopyKey(virtualKey)) {
         CopySelectedValue();
         return;
+    }
+    switch (virtualKey) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+        m_userScrolled = true;
+        break;
+    default:
+        break;
     }
     Default();
 }

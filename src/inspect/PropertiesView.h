@@ -39,6 +39,15 @@ public:
     void SetDpi(int dpi);
     // The name column as wide as its widest name, indent included.
     void FitNameColumn();
+    // The value column to the end of the list's client area as it is now, so the columns fit it
+    // exactly: no horizontal scroll bar shows for a few pixels.
+    void FitValueColumn();
+
+    // A refill keeps the rows the user scrolled to when it lists the same window again; any other
+    // starts at the top. BeginRefill tells which before the rows go; EndRefill, once the list draws
+    // again (only then does it show or hide its scroll bars), fits the value column and scrolls.
+    void BeginRefill(bool sameWindow);
+    void EndRefill();
     int AddProperty(int group, const std::wstring& name, const std::wstring& value, int kind) override;
     // Replaces the message painted while the list is empty; does not repaint by itself.
     void SetEmptyText(const std::wstring& text) { m_emptyText = text; }
@@ -67,6 +76,8 @@ protected:
     LRESULT OnItemChanged(NMLISTVIEW* change);
     LRESULT OnSkipHeading(WPARAM item, LPARAM);
     LRESULT OnDoubleClick(NMITEMACTIVATE* activate);
+    LRESULT OnUserScroll(WPARAM, LPARAM);
+    void OnSize(UINT type, int cx, int cy);
 
 private:
     int AddHeadingRow(int group);
@@ -81,4 +92,6 @@ private:
     int m_markerWidth = 0;
     int m_widestIndentedName = 0; // pixels, marker and indent included, of the listing shown
     int m_dpi = 96;
+    bool m_userScrolled = false; // by the scroll bar, the wheel or a key since the last new window
+    int m_refillTopRow = 0;
 };

@@ -46,8 +46,26 @@ HotKeyRegistration::Result HotKeyRegistration::Change(HWND owner, int hotKey) {
 }
 
 void HotKeyRegistration::Withdraw() {
-    if (m_registered != 0)
+    if (m_registered != 0 && !m_suspended)
         m_system.Unregister(m_owner, kId);
+    m_suspended = false;
     m_owner = nullptr;
     m_registered = 0;
+}
+
+void HotKeyRegistration::Suspend() {
+    if (m_registered == 0 || m_suspended)
+        return;
+    m_system.Unregister(m_owner, kId);
+    m_suspended = true;
+}
+
+void HotKeyRegistration::Resume() {
+    if (!m_suspended)
+        return;
+    m_suspended = false;
+    if (!RegisterStored(m_system, m_owner, m_registered)) {
+        m_owner = nullptr;
+        m_registered = 0;
+    }
 }

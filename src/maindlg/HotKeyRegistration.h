@@ -33,6 +33,11 @@ public:
     Result Change(HWND owner, int hotKey);
     // Withdraws whatever is registered.
     void Withdraw();
+    // Takes the key off the system while a dialog needs it as typed input; Resume registers it again
+    // (silently: another program may have taken it meanwhile). A Change in between ends the pause,
+    // the paused key being the one it restores on failure.
+    void Suspend();
+    void Resume();
     int Registered() const { return m_registered; }
 
     static constexpr int kId = 0;
@@ -41,4 +46,5 @@ private:
     System& m_system;
     HWND m_owner = nullptr;
     int m_registered = 0;
+    bool m_suspended = false; // m_registered is the key to register again, not registered now
 };

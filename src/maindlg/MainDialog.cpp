@@ -317,6 +317,7 @@ void CMainDialog::ApplySettings() {
 }
 
 BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
+    m_wndProperties.BeginRefill(hwnd && hwnd == m_hSelectedWnd);
     m_hSelectedWnd = hwnd;
     m_listedMoreProperties = m_settings.m_bMoreProperties != 0;
     m_wndProperties.SendMessage(WM_SETREDRAW, FALSE);
@@ -338,6 +339,7 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
     m_wndProperties.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
     ShowListFocus();
     m_wndProperties.SendMessage(WM_SETREDRAW, TRUE);
+    m_wndProperties.EndRefill();
     m_wndProperties.Invalidate();
     return result;
 }

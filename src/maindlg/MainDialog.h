@@ -38,10 +38,15 @@ public:
     BOOL ShowWindowProperties(HWND hwnd);
     // Applies the topmost setting and the hot key to the main window.
     void ApplySettings();
+    // The hot key off the system while a dialog takes it as typed input; ApplySettings, or
+    // ResumeHotKey for the key as it was, registers it again.
+    void SuspendHotKey() { m_hotKey.Suspend(); }
+    void ResumeHotKey() { m_hotKey.Resume(); }
 
     // What the tool windows tell their owner.
     HWND ListedWindow() const override { return m_hSelectedWnd; }
     void SelectWindow(HWND hwnd, Selection kind) override;
+    void WindowChanged(HWND hwnd) override;
     void ShowOwnerWindows(HWND caller, bool show) override;
     void OpenFindWindow() override;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace orvex {
 
@@ -11,10 +12,6 @@ namespace {
 constexpr std::int64_t kReachableCaptionHeight = 30;
 constexpr std::int64_t kReachableCaptionWidth = 100;
 
-// Find Window's offset from the main window's top-left corner: below the caption, over the list.
-constexpr int kFindWindowOffsetX = 40;
-constexpr int kFindWindowOffsetY = 60;
-
 std::int64_t Clamp(std::int64_t value, std::int64_t low, std::int64_t high) {
     return high < low ? low : std::clamp(value, low, high);
 }
@@ -23,6 +20,17 @@ std::int64_t Clamp(std::int64_t value, std::int64_t low, std::int64_t high) {
 int KeepInside(int start, int length, int low, int high) {
     start = std::min(start, high - length);
     return std::max(start, low);
+}
+
+ScreenRect RectOf(const WindowPlace& place) {
+    return {place.x, place.y, place.x + place.width, place.y + place.height};
+}
+
+// The area two rectangles share, in square pixels.
+std::int64_t Overlap(const ScreenRect& a, const ScreenRect& b) {
+    const std::int64_t width = std::int64_t{std::min(a.right, b.right)} - std::max(a.left, b.left);
+    const std::int64_t height = std::int64_t{std::min(a.bottom, b.bottom)} - std::max(a.top, b.top);
+    return width > 0 && height > 0 ? width * height : 0;
 }
 
 } // namespace
@@ -50,21 +58,63 @@ PlacementPoint PlaceSendMessageDialog(const ScreenRect& mainWindow, int width, i
             KeepInside(top, height, workArea.top, workArea.bottom)};
 }
 
-WindowPlace PlaceMessageLog(const ScreenRect& mainWindow, int width, int height, int widthForColumns,
-                            const ScreenRect& workArea, const std::optional<ScreenRect>& tree) {
+WindowPlace PlaceToolWindow(const ScreenRect& mainWindow, const ToolWindowSize& size,
+                            const ScreenRect& workArea, const std::optional<ScreenRect>& target,
+                            std::span<const ScreenRect> taken) {
     const ScreenRect& m = mainWindow;
-    const bool left = tree ? tree->left >= m.left : m.left - width >= workArea.left;
-    const int room = left ? m.left - workArea.left : workArea.right - m.right;
-    width = std::max(width, std::min(widthForColumns, room));
-    const int x = std::max(workArea.left, std::min(left ? m.left - width : m.right, workArea.right - width));
-    return {x, m.top, width, std::max(m.bottom - m.top, height)};
-}
+    const ScreenRect& area = workArea;
+    const int areaWidth = area.right - area.left, areaHeight = area.bottom - area.top;
+    const int height = std::min(size.height, areaHeight);
+    const auto widthWithin = [&](int room) { return std::min(std::max(size.width, size.wantedWidth), room); };
+    const auto free = [&](const WindowPlace& place, bool mayCoverMain) {
+        const ScreenRect rect = RectOf(place);
+        if (!mayCoverMain && Overlap(rect, m) > 0)
+            return false;
+        return std::none_of(taken.begin(), taken.end(),
+                            [&](const ScreenRect& t) { return Overlap(rect, t) > 0; });
+    };
 
-PlacementPoint PlaceFindWindow(const ScreenRect& mainWindow, int width, int height,
-                               const ScreenRect& workArea) {
-    const int left = mainWindow.left + kFindWindowOffsetX, top = mainWindow.top + kFindWindowOffsetY;
-    const ScreenRect fitted = FitOnWorkArea({left, top, left + width, top + height}, workArea, width, height);
-    return {fitted.left, fitted.top};
+    // Beside a window, on the side with more room first (the right one when both have as much).
+    const auto beside = [&](const ScreenRect& of, int placeHeight) -> std::optional<WindowPlace> {
+        const int rightRoom = area.right - of.right, leftRoom = of.left - area.left;
+        const bool rightFirst = rightRoom >= leftRoom;
+        for (const bool right : {rightFirst, !rightFirst}) {
+            const int room = right ? rightRoom : leftRoom;
+            if (room < size.width)
+                continue;
+            const int width = widthWithin(room);
+            const WindowPlace place{right ? of.right : of.left - width,
+                                    KeepInside(of.top, placeHeight, area.top, area.bottom), width,
+                                    placeHeight};
+            if (free(place, false))
+                return place;
+        }
+        return std::nullopt;
+    };
+
+    if (auto place = beside(m, std::min(std::max(m.bottom - m.top, height), areaHeight)))
+        return *place;
+    if (target) {
+        if (auto place = beside(*target, height))
+            return *place;
+    }
+    const int width = widthWithin(areaWidth);
+    const int x = KeepInside(m.left, width, area.left, area.right);
+    for (const WindowPlace place :
+         {WindowPlace{x, m.bottom, width, height}, WindowPlace{x, m.top - height, width, height}}) {
+        if (place.y >= area.top && place.y + height <= area.bottom && free(place, false))
+            return place;
+    }
+    // No room anywhere: the corner where it hides least of the main window.
+    const int w = std::min(size.width, areaWidth);
+    const WindowPlace corners[] = {{area.right - w, area.bottom - height, w, height},
+                                   {area.left, area.bottom - height, w, height},
+                                   {area.right - w, area.top, w, height},
+                                   {area.left, area.top, w, height}};
+    return *std::min_element(std::begin(corners), std::end(corners),
+                             [&](const WindowPlace& a, const WindowPlace& b) {
+                                 return Overlap(RectOf(a), m) < Overlap(RectOf(b), m);
+                             });
 }
 
 ScreenRect FitOnWorkArea(const ScreenRect& stored, const ScreenRect& workArea, int minWidth, int minHeight) {

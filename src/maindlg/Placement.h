@@ -10,6 +10,7 @@
 #include "common/ScreenRect.h"
 
 #include <optional>
+#include <span>
 
 namespace orvex {
 
@@ -47,18 +48,23 @@ WindowPlace PlaceTreeWindow(const ScreenRect& mainWindow, const ScreenRect& work
 PlacementPoint PlaceSendMessageDialog(const ScreenRect& mainWindow, int width, int height,
                                       const ScreenRect& workArea, int dpi = kBaseDpi);
 
-// The message log opened with no stored place: beside the main window, level with it and as tall
-// (never shorter than its own `height`). It goes on the side the window tree leaves free (the left
-// when the tree stands right of the main window's left edge), or with no tree open on the left
-// where it fits there. It widens from `width` to `widthForColumns` as far as that side has room,
-// and is kept on the work area.
-WindowPlace PlaceMessageLog(const ScreenRect& mainWindow, int width, int height, int widthForColumns,
-                            const ScreenRect& workArea, const std::optional<ScreenRect>& tree);
+// A tool window that opens with no place of its own (Find Window, the message log): `width` and
+// `height` are its own size; it widens towards `wantedWidth` where it has room, and beside the
+// main window it stands level with it and as tall (never shorter than `height`).
+struct ToolWindowSize {
+    int width = 0;
+    int height = 0;
+    int wantedWidth = 0;
+};
 
-// Find Window of the given size: below the main window's caption, over its property list, kept on
-// the work area.
-PlacementPoint PlaceFindWindow(const ScreenRect& mainWindow, int width, int height,
-                               const ScreenRect& workArea);
+// Where a new tool window opens so that it covers neither the main window, whose list it serves,
+// nor the tool windows already open (`taken`): beside the main window on the side with more room,
+// else beside the target's window (`target`, the listed window's top-level window), else below
+// the main window, else above it. Where the work area has no such room it goes to the corner of
+// the work area where it covers least of the main window.
+WindowPlace PlaceToolWindow(const ScreenRect& mainWindow, const ToolWindowSize& size,
+                            const ScreenRect& workArea, const std::optional<ScreenRect>& target,
+                            std::span<const ScreenRect> taken);
 
 // The rectangle to restore on `workArea`: its size kept between the minimum and the work area,
 // and moved fully onto the work area unless its caption is already reachable there.

@@ -3,6 +3,8 @@
 #include "common/ScreenGeometry.h"
 #include "maindlg/Placement.h"
 
+#include <vector>
+
 namespace {
 
 orvex::ScreenRect WindowRectOf(HWND hwnd) {
@@ -34,31 +36,30 @@ void ShowSendMessageDialogOver(HWND dialog, HWND mainWindow, int dpi) {
     ::SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
-void ShowMessageLogBeside(HWND log, HWND mainWindow, const std::optional<RECT>& last, HWND tree,
-                          int widthForColumns) {
+void ShowToolWindowBeside(HWND tool, HWND mainWindow, HWND target, std::initializer_list<HWND> others,
+                          int wantedWidth, const std::optional<RECT>& last) {
     orvex::ScreenRect place;
     if (last) {
         place = orvex::FitOnWorkArea(ToScreenRect(*last),
                                      WorkAreaOf(::MonitorFromRect(&*last, MONITOR_DEFAULTTONEAREST)),
                                      orvex::kMessageLogMinWidth, orvex::kMessageLogMinHeight);
     } else {
-        const SIZE own = SizeOf(WindowRectOf(log));
-        std::optional<orvex::ScreenRect> treeRect;
-        if (tree)
-            treeRect = WindowRectOf(tree);
-        const orvex::WindowPlace beside = orvex::PlaceMessageLog(
-            WindowRectOf(mainWindow), own.cx, own.cy, widthForColumns, PrimaryWorkArea(), treeRect);
+        const SIZE own = SizeOf(WindowRectOf(tool));
+        std::vector<orvex::ScreenRect> taken;
+        for (HWND other : others)
+            if (other && other != tool && ::IsWindowVisible(other))
+                taken.push_back(WindowRectOf(other));
+        std::optional<orvex::ScreenRect> targetRect;
+        if (const HWND root = target ? ::GetAncestor(target, GA_ROOT) : nullptr;
+            root && ::IsWindowVisible(root))
+            targetRect = WindowRectOf(root);
+        const orvex::WindowPlace beside =
+            orvex::PlaceToolWindow(WindowRectOf(mainWindow), {own.cx, own.cy, wantedWidth},
+                                   WorkAreaNearest(mainWindow), targetRect, taken);
         place = {beside.x, beside.y, beside.x + beside.width, beside.y + beside.height};
     }
     const SIZE size = SizeOf(place);
-    ::SetWindowPos(log, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
-}
-
-void ShowFindWindowOver(HWND find, HWND mainWindow) {
-    const SIZE own = SizeOf(WindowRectOf(find));
-    const orvex::PlacementPoint at =
-        orvex::PlaceFindWindow(WindowRectOf(mainWindow), own.cx, own.cy, WorkAreaNearest(mainWindow));
-    ::SetWindowPos(find, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    ::SetWindowPos(tool, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
 RECT FitStoredOnScreen(const RECT& stored, int minWidth, int minHeight) {

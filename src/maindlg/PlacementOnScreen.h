@@ -5,18 +5,20 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 
 // The window tree beside the main window, scaled to the main window's `dpi`.
 void ShowTreeWindowBeside(HWND tree, HWND mainWindow, int dpi);
 // The send-message dialog over the main window's bottom, kept on the main window's monitor.
 void ShowSendMessageDialogOver(HWND dialog, HWND mainWindow, int dpi);
-// The message log where the user left it (`last`, brought onto the screen nearest to it), or, the
-// first time, beside the main window on the side the window tree (`tree`, or null) leaves free.
-void ShowMessageLogBeside(HWND log, HWND mainWindow, const std::optional<RECT>& last, HWND tree,
-                          int widthForColumns);
-// Find Window over the main window's property list, kept on the main window's monitor.
-void ShowFindWindowOver(HWND find, HWND mainWindow);
+// A tool window opened with no place of its own (`last` empty), beside the main window where it
+// covers neither it nor the tool windows open (`others`, null ones skipped), else beside `target`'s
+// top-level window, else below the main window; on the main window's monitor. With `last`, where
+// the user left it, brought onto the screen nearest to it. It widens to `wantedWidth` where it has
+// room.
+void ShowToolWindowBeside(HWND tool, HWND mainWindow, HWND target, std::initializer_list<HWND> others,
+                          int wantedWidth = 0, const std::optional<RECT>& last = std::nullopt);
 
 // The main window's stored normal rectangle (workspace coordinates of the primary monitor) moved
 // where its caption can be reached, on the monitor nearest to it.

@@ -30,6 +30,10 @@ template <class Tool> Tool* OpenOrActivate(CMainDialog& owner, Tool*& slot) {
     return slot;
 }
 
+template <class Tool> HWND HandleOf(Tool* tool) {
+    return tool ? tool->m_hWnd : nullptr;
+}
+
 } // namespace
 
 void CMainDialog::OnDisplayWindowTree() {
@@ -38,6 +42,7 @@ void CMainDialog::OnDisplayWindowTree() {
         return;
     ShowTreeWindowBeside(tree->m_hWnd, m_hWnd, m_dpi);
     tree->SelectWindowItem(m_hSelectedWnd, TRUE);
+    tree->FocusTree();
 }
 
 void CMainDialog::OnSendMessage() {
@@ -67,9 +72,10 @@ void CMainDialog::OnMessageLog() {
         *this, m_messageLogFilter.value_or(orvex::MessageFilter{}));
     if (!m_pMessageLogDialog)
         return;
-    const HWND tree = m_pWindowTreeDialog ? m_pWindowTreeDialog->m_hWnd : nullptr;
-    ShowMessageLogBeside(m_pMessageLogDialog->m_hWnd, m_hWnd, m_messageLogRect, tree,
-                         m_pMessageLogDialog->WidthForColumns());
+    ShowToolWindowBeside(
+        m_pMessageLogDialog->m_hWnd, m_hWnd, m_hSelectedWnd,
+        {HandleOf(m_pWindowTreeDialog), HandleOf(m_pSendMessageDialog), HandleOf(m_pFindWindowDialog)},
+        m_pMessageLogDialog->WidthForColumns(), m_messageLogRect);
 }
 
 void CMainDialog::OpenFindWindow() {
@@ -81,7 +87,9 @@ void CMainDialog::OpenFindWindow() {
     CFindWindowDialog* find = OpenOrActivate(*this, m_pFindWindowDialog);
     if (!find)
         return;
-    ShowFindWindowOver(find->m_hWnd, m_hWnd);
+    ShowToolWindowBeside(
+        find->m_hWnd, m_hWnd, m_hSelectedWnd,
+        {HandleOf(m_pWindowTreeDialog), HandleOf(m_pSendMessageDialog), HandleOf(m_pMessageLogDialog)});
 }
 
 void CMainDialog::SelectWindow(HWND hwnd, Selection kind) {

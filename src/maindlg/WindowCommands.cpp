@@ -8,7 +8,26 @@
 #include "select/WindowActions.h"
 
 namespace {
+
 constexpr DWORD kHotKeyFlashMs = 75;
+
+// A modal dialog of this thread (Options, About, Save As, a message box) is open: its owner, a
+// window of this thread, is disabled while it runs.
+bool ModalDialogOpen() {
+    bool open = false;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            if (::IsWindowVisible(window) && !::IsWindowEnabled(window)) {
+                *reinterpret_cast<bool*>(found) = true;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&open));
+    return open;
+}
+
 } // namespace
 
 // The main window is taken off the screen for a drag with an empty window region rather than by
@@ -41,7 +60,11 @@ void CMainDialog::OnWatchCursor() {
     m_wndFinderTool.SetWatchMode(m_wndViewToolBar.IsButtonChecked(ID_VIEW_WATCH_CURSOR) != FALSE);
 }
 
+// Picking while a modal dialog is open would bring the main window forward over its own dialog,
+// which the user could then no longer reach.
 void CMainDialog::OnHotKey(int, UINT, UINT) {
+    if (ModalDialogOpen())
+        return;
     if (m_wndFinderTool.IsWatching()) {
         // In watching mode the key only stops watching.
         m_wndFinderTool.SetWatchMode(false);
@@ -52,7 +75,7 @@ void CMainDialog::OnHotKey(int, UINT, UINT) {
             HWND under = DeepWindowFromPoint(cursor.x, cursor.y);
             if (under && !IsOwnProcessWindow(under)) {
                 InvertWindowFrame(under);
-                ::Sleep(kHotKeyFlashMs);
+                PauseShowingTheScreen(kHotKeyFlashMs);
                 InvertWindowFrame(under);
                 SelectWindow(under, Selection::Finished);
             }
@@ -71,11 +94,19 @@ void CMainDialog::OnHighlightWindow() {
 // thread or none, else when the thread that waits for the window's program is done.
 void CMainDialog::OnEnableVisibleWindow() {
     const EnableShowRequest request = EnableAndShowWindow(m_hSelectedWnd, m_hWnd, kEnableVisibleDone);
+    if (request == EnableShowRequest::Done)
+        WindowChanged(m_hSelectedWnd);
     if (request == EnableShowRequest::Done || request == EnableShowRequest::NotDone)
         ::SetForegroundWindow(m_hWnd);
 }
 
-LRESULT CMainDialog::OnEnableVisibleDone(WPARAM, LPARAM) {
+LRESULT CMainDialog::OnEnableVisibleDone(WPARAM, LPARAM window) {
+    WindowChanged(reinterpret_cast<HWND>(window));
     ::SetForegroundWindow(m_hWnd);
     return 0;
+}
+
+void CMainDialog::WindowChanged(HWND hwnd) {
+    if (hwnd && hwnd == m_hSelectedWnd)
+        OnRefresh();
 }

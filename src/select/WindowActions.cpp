@@ -39,9 +39,9 @@ BOOL HighlightWindow(HWND hwnd) {
     for (int flash = 0; flash < 2; ++flash) {
         if (::IsWindow(hwnd))
             InvertWindowFrame(hwnd);
-        ::Sleep(kHighlightStepMs);
+        PauseShowingTheScreen(kHighlightStepMs);
         InvertWindowFrame(hwnd);
-        ::Sleep(kHighlightStepMs);
+        PauseShowingTheScreen(kHighlightStepMs);
     }
     return TRUE;
 }

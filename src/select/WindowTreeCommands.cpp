@@ -113,8 +113,15 @@ void CWindowTreeDialog::OnHighlight() {
 }
 
 void CWindowTreeDialog::OnEnableVisible() {
-    if (const HWND window = SelectedWindow())
-        EnableAndShowWindow(window);
+    if (const HWND window = SelectedWindow()) {
+        if (EnableAndShowWindow(window, m_hWnd, kEnableVisibleDone) == EnableShowRequest::Done)
+            m_owner.WindowChanged(window);
+    }
+}
+
+LRESULT CWindowTreeDialog::OnEnableVisibleDone(WPARAM, LPARAM window) {
+    m_owner.WindowChanged(reinterpret_cast<HWND>(window));
+    return 0;
 }
 
 // ---------------------------------------------------------------------------------------------

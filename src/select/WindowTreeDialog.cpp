@@ -29,6 +29,16 @@ HTREEITEM Item(orvex::TreeNode node) {
 
 } // namespace
 
+BEGIN_MESSAGE_MAP(CWindowTreeDialog::CTreeFocus, CWnd)
+ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+void CWindowTreeDialog::CTreeFocus::OnSetFocus(HWND) {
+    m_gettingFocus = true;
+    Default();
+    m_gettingFocus = false;
+}
+
 BEGIN_MESSAGE_MAP(CWindowTreeDialog, CModelessDialog)
 ON_WM_CREATE()
 ON_WM_SIZE()
@@ -47,6 +57,7 @@ ON_COMMAND(ID_TREE_COLLAPSE_ALL, OnCollapseAll)
 ON_COMMAND(ID_TREE_EXPAND_ALL, OnExpandAll)
 ON_COMMAND(ID_TREE_HIGHLIGHT, OnHighlight)
 ON_COMMAND(ID_TREE_ENABLE_VISIBLE, OnEnableVisible)
+ON_MESSAGE(kEnableVisibleDone, OnEnableVisibleDone)
 ON_WM_DPICHANGED()
 END_MESSAGE_MAP()
 
@@ -126,6 +137,7 @@ bool CWindowTreeDialog::CreateTree() {
                           kEmptyRect, m_hWnd, IDC_TREE_TREE))
         return false;
     LoadTreePictures(DpiOfWindow(m_hWnd));
+    m_treeFocus.SubclassWindow(m_wndTree.m_hWnd);
     return true;
 }
 
@@ -157,6 +169,10 @@ BOOL CWindowTreeDialog::OnInitDialog() {
     const RECT client = GetClientRect();
     SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     return FALSE;
+}
+
+void CWindowTreeDialog::FocusTree() {
+    m_wndTree.SetFocus();
 }
 
 BOOL CWindowTreeDialog::PreTranslateMessage(MSG* message) {
@@ -293,6 +309,10 @@ LRESULT CWindowTreeDialog::OnSelChanging(NMTREEVIEWW* change) {
     // Letting go of the selection is always allowed; only window nodes can take it.
     if (!change->itemNew.hItem)
         return FALSE;
+    // A tree control given the focus with nothing selected may select its first node by itself:
+    // that is no choice of the user's, and would list the desktop window out of nowhere.
+    if (m_treeFocus.m_gettingFocus && !change->itemOld.hItem)
+        return TRUE;
     const TREEITEMDATA* record = RecordAt(change->itemNew.lParam);
     return record && record->nKind == ITEM_WINDOW ? FALSE : TRUE;
 }

@@ -33,6 +33,9 @@ public:
     BOOL SelectWindowItem(HWND hwnd, BOOL bQuiet);
     // Builds the tree afresh from the live windows, with the current view and filters.
     void Rebuild();
+    // The keyboard focus to the tree, where the selected node shows plainly and the arrow keys walk
+    // the nodes.
+    void FocusTree();
     // The record behind a node, or null.
     const TREEITEMDATA* RecordOf(HTREEITEM item) const;
 
@@ -67,8 +70,12 @@ protected:
     void OnExpandAll();
     void OnHighlight();
     void OnEnableVisible();
+    LRESULT OnEnableVisibleDone(WPARAM, LPARAM window);
 
 private:
+    // Posted by the thread that made another program's window visible and enabled.
+    static constexpr UINT kEnableVisibleDone = WM_APP + 1;
+
     bool CreateToolBar();
     bool CreateReBar();
     bool CreateTree();
@@ -93,6 +100,14 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested);
 
     CToolBarKeyboard m_toolBarKeys;
+    // Tells while the tree takes the focus, when it may select a node of its own accord.
+    class CTreeFocus : public CWnd {
+        DECLARE_MESSAGE_MAP()
+    public:
+        bool m_gettingFocus = false;
+        void OnSetFocus(HWND previous);
+    };
+    CTreeFocus m_treeFocus;
     // The toolbar never frees its pictures; the dialog does.
     fw::UniqueImageList m_imlToolBar;
 };

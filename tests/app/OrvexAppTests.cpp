@@ -272,8 +272,22 @@ TEST(HotKeyRegistrationOrder, AChangeWithdrawsTheOldKeyFirstAndAFailedOneRestore
 
     EXPECT_EQ(hotKey.Change(owner.get(), 0), Result::Cleared);
     EXPECT_EQ(system.Take(), (Calls{"unregister 0"})) << "a cleared key gives the old one back";
+
     EXPECT_EQ(hotKey.Change(owner.get(), 0), Result::Cleared);
     EXPECT_EQ(system.Take(), Calls{}) << "nothing is registered, so nothing is withdrawn";
+
+    // Paused while a dialog takes the key as input: given back, then registered again as it was;
+    // a change during the pause restores the paused key when it fails.
+    hotKey.Change(owner.get(), 0x0278);
+    system.Take();
+    hotKey.Suspend();
+    hotKey.Resume();
+    EXPECT_EQ(system.Take(), (Calls{"unregister 0", "register 0:2+120"}));
+    hotKey.Suspend();
+    EXPECT_EQ(hotKey.Change(owner.get(), 0x0079), Result::HeldElsewhere);
+    EXPECT_EQ(system.Take(), (Calls{"unregister 0", "register 0:0+121", "register 0:2+120"}))
+        << "nothing withdrawn twice, the paused key back";
+    EXPECT_EQ(hotKey.Registered(), 0x0278);
 }
 
 // ---------------------------------------------------------------------------------------------

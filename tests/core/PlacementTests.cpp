@@ -9,7 +9,7 @@
 namespace {
 
 using orvex::FitOnWorkArea;
-using orvex::PlaceMessageLog;
+using orvex::PlaceToolWindow;
 using orvex::PlaceTreeWindow;
 using orvex::ScreenRect;
 
@@ -68,31 +68,35 @@ TEST(Placement, TheSendDialogRests45AboveTheMainWindowsBottomInsideTheWorkArea) 
     EXPECT_EQ(big.y, 0);
 }
 
-TEST(Placement, TheLogTakesTheSideTheTreeLeavesFreeAndWidensAsFarAsThatSideHasRoom) {
-    const ScreenRect main{700, 100, 1200, 500};
-    const orvex::WindowPlace left = PlaceMessageLog(main, 300, 200, 900, kScreen, std::nullopt);
-    EXPECT_EQ(left.x, 0) << "widened to the 700 pixels on the left";
+// A new tool window never covers the main window's list while the screen has room elsewhere.
+TEST(Placement, AToolWindowGoesBesideTheMainWindowThenBesideTheTargetThenBelowThenWhereItCoversLeast) {
+    const orvex::ToolWindowSize size{300, 200, 900};
+    const orvex::WindowPlace left = PlaceToolWindow({700, 100, 1200, 500}, size, kScreen, std::nullopt, {});
+    EXPECT_EQ(left.x, 0) << "the side with more room, widened to all of its 700 pixels";
     EXPECT_EQ(left.width, 700);
     EXPECT_EQ(left.y, 100);
-    EXPECT_EQ(left.height, 400);
+    EXPECT_EQ(left.height, 400) << "level with the main window and as tall";
+
+    const ScreenRect tree{100, 100, 500, 500};
     const orvex::WindowPlace right =
-        PlaceMessageLog({500, 100, 900, 500}, 300, 600, 500, kScreen, ScreenRect{100, 100, 500, 500});
+        PlaceToolWindow({500, 100, 900, 500}, {300, 600, 500}, kScreen, std::nullopt, {&tree, 1});
     EXPECT_EQ(right.x, 900) << "the tree stands left";
     EXPECT_EQ(right.width, 380) << "no wider than the room on the right";
     EXPECT_EQ(right.height, 600) << "never shorter than itself";
-    EXPECT_EQ(PlaceMessageLog({100, 0, 500, 400}, 300, 200, 0, kScreen, std::nullopt).x, 500)
-        << "no room on the left";
-    EXPECT_EQ(PlaceMessageLog({100, 0, 500, 400}, 300, 200, 0, kScreen, ScreenRect{600, 0, 900, 400}).x, 0)
-        << "the tree stands right; kept on the work area";
-}
 
-TEST(Placement, FindWindowOpensOverTheListKeptOnTheWorkArea) {
-    const orvex::PlacementPoint over = orvex::PlaceFindWindow({100, 200, 700, 700}, 400, 300, kScreen);
-    EXPECT_EQ(over.x, 140);
-    EXPECT_EQ(over.y, 260);
-    const orvex::PlacementPoint kept = orvex::PlaceFindWindow({1000, -500, 1600, 0}, 400, 300, kScreen);
-    EXPECT_EQ(kept.x, 880);
-    EXPECT_EQ(kept.y, 0);
+    // A main window as wide as the screen, as at 192 DPI: beside the target, then below, then above.
+    const ScreenRect wide{0, 0, 1280, 600};
+    const ScreenRect target{100, 650, 500, 900};
+    EXPECT_EQ(PlaceToolWindow(wide, size, kScreen, target, {}).x, 500) << "right of the target";
+    const orvex::WindowPlace below = PlaceToolWindow(wide, size, kScreen, std::nullopt, {});
+    EXPECT_EQ(below.y, 600);
+    EXPECT_EQ(below.height, 200);
+    EXPECT_EQ(PlaceToolWindow({0, 300, 1280, 1024}, size, kScreen, std::nullopt, {}).y, 100) << "above";
+
+    const ScreenRect whole{0, 0, 1280, 1000};
+    const orvex::WindowPlace corner = PlaceToolWindow(whole, size, kScreen, std::nullopt, {});
+    EXPECT_EQ(corner.x, 980) << "no room anywhere: the corner that hides least of the main window";
+    EXPECT_EQ(corner.y, 824);
 }
 
 TEST(Placement, AReachableRectangleIsKeptAsItIsEvenPartlyOffTheScreen) {

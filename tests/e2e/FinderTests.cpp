@@ -10,6 +10,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 using harness::CenterOf;
@@ -236,11 +238,48 @@ TEST_F(FinderTest, EnableVisibleShowsAndEnablesAHiddenDisabledWindowWithoutActiv
     target.Show(hidden, SW_HIDE);
     ASSERT_FALSE(::IsWindowVisible(hidden));
     ASSERT_FALSE(::IsWindowEnabled(hidden));
+    harness::xdo::Key(L"F5");
+    const auto listsVisible = [&] {
+        for (const harness::ListRow& row : orvex.PropertyRows())
+            if (row.name == L"WS_VISIBLE")
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(harness::WaitUntil([&] { return !listsVisible(); }));
 
     ClickButton(orvex.Control(104), kEnableVisibleIndex);
     EXPECT_TRUE(harness::WaitUntil([&] { return ::IsWindowVisible(hidden) && ::IsWindowEnabled(hidden); }));
     EXPECT_TRUE(harness::WaitUntil([&] { return ::GetForegroundWindow() == orvex.MainWindow(); }));
     EXPECT_NE(::GetForegroundWindow(), hidden) << "the window is shown without being activated";
+    EXPECT_TRUE(harness::WaitUntil(listsVisible)) << "the listing is read again once the change is made";
+}
+
+TEST_F(FinderTest, HighlightDrawsAFrameThatCanBeSeenOnTheScreen) {
+    StartOrvex();
+    RECT buttonRect{};
+    ::GetWindowRect(foreignButton, &buttonRect);
+    RECT frameArea = buttonRect;
+    ::InflateRect(&frameArea, 2, 2);
+    MoveTo(CenterOf(foreignButton));
+    harness::xdo::Key(L"F9");
+    ASSERT_TRUE(orvex.WaitListed(foreignButton));
+    ASSERT_TRUE(harness::WaitUntil([&] { return ::GetForegroundWindow() == orvex.MainWindow(); }));
+    // The button as it looks with the pointer over it, once the hot key's flash is over.
+    std::optional<harness::ScreenGrab> unframed;
+    ASSERT_TRUE(harness::WaitUntil([&] {
+        const harness::ScreenGrab before(frameArea);
+        harness::WaitUntil([] { return false; }, 300);
+        if (!(harness::ScreenGrab(frameArea) == before))
+            return false;
+        unframed = before;
+        return true;
+    }));
+
+    harness::xdo::Key(L"ctrl+h");
+    EXPECT_TRUE(harness::WaitUntil([&] { return FrameShown(buttonRect, *unframed); }, 2000))
+        << "no grab during the highlight showed its frame";
+    EXPECT_TRUE(harness::WaitUntil([&] { return harness::ScreenGrab(frameArea) == *unframed; }))
+        << "the highlight leaves the screen as it was";
 }
 
 } // namespace

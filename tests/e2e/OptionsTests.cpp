@@ -141,6 +141,43 @@ TEST_F(OptionsTest, LetterTypedAloneBecomesCtrlAltPlusTheLetterAndPicksWindowsAf
     EXPECT_EQ(QueryDword(kSettings, L"HotKey"), 0x0641ul);
 }
 
+// The hot key pressed in the box is typed there: it neither picks the window under the pointer nor
+// brings the main window over its own dialog. With About open instead, it does nothing at all.
+TEST_F(OptionsTest, TheHotKeyWhileADialogIsOpenPicksNothingAndTheOptionsBoxReceivesIt) {
+    ASSERT_TRUE(target.IsRunning());
+    HWND foreign = ForeignWindow();
+    ASSERT_NE(foreign, nullptr);
+    StartOrvex();
+    HWND options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    EXPECT_FALSE(HeldElsewhere(0, VK_F9)) << "the hot key is withdrawn while Options is open";
+    HWND hotKey = ::GetDlgItem(options, 1003);
+    ClickControl(hotKey);
+    const POINT over = CenterOf(foreign);
+    harness::xdo::MoveTo(over.x, over.y);
+    harness::xdo::Key(L"F9");
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] { return HotKey(options) == MAKEWORD(VK_F9, HOTKEYF_CONTROL | HOTKEYF_ALT); }, 5000))
+        << "shown: 0x" << std::hex << HotKey(options);
+    EXPECT_FALSE(orvex.WaitListed(foreign, 1000));
+    EXPECT_TRUE(OwnPopupAbove(orvex.MainWindow())) << "the dialog stays above the main window";
+    Press(options, IDCANCEL);
+    EXPECT_TRUE(HeldElsewhere(0, VK_F9)) << "registered again when the dialog closes";
+
+    dialog_e2e::ClickToolBarButton(orvex.Control(105), 0);
+    HWND about = dialog_e2e::WaitForDialog(orvex.Process().Id(), L"About Orvex");
+    ASSERT_NE(about, nullptr);
+    harness::xdo::MoveTo(over.x, over.y);
+    harness::xdo::Key(L"F9");
+    EXPECT_FALSE(orvex.WaitListed(foreign, 1500));
+    EXPECT_TRUE(::IsWindowVisible(about));
+    EXPECT_TRUE(OwnPopupAbove(orvex.MainWindow()));
+    Press(about, IDOK);
+    harness::xdo::MoveTo(over.x, over.y);
+    harness::xdo::Key(L"F9");
+    EXPECT_TRUE(orvex.WaitListed(foreign)) << "the key picks again once the dialog has closed";
+}
+
 TEST_F(OptionsTest, AClearedHotKeyIsGivenBackAndNoLongerPicksWindows) {
     ASSERT_TRUE(target.IsRunning());
     HWND foreign = ForeignWindow();

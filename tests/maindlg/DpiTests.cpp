@@ -94,6 +94,30 @@ TEST_F(MainDialogTest, EveryNameFitsItsColumnWithItsMarkerAndIndent) {
     EXPECT_GT(indented, 0);
 }
 
+// The value column ends where the list's client area ends, once its vertical scroll bar shows: a
+// first listing into the empty list used to leave it as wide as the list without that bar.
+TEST_F(MainDialogTest, TheColumnsFitTheListExactlyAt96And192Dpi) {
+    ASSERT_TRUE(OpenDialog());
+    const auto fits = [&] {
+        CPropertiesView& view = View();
+        const int columns = view.GetColumnWidth(0) + view.GetColumnWidth(1);
+        const bool horizontalBar = (view.GetStyle() & WS_HSCROLL) != 0;
+        EXPECT_FALSE(horizontalBar);
+        EXPECT_EQ(columns, view.GetClientRect().right);
+        return !horizontalBar && columns == view.GetClientRect().right;
+    };
+    dialog->ShowWindowProperties(Main());
+    ASSERT_TRUE(View().GetStyle() & WS_VSCROLL) << "the listing is taller than the list";
+    EXPECT_TRUE(fits()) << "at 96 DPI";
+
+    RECT suggested{100, 80, 100 + 1100, 80 + 700};
+    dialog->SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    dialog->ShowWindowProperties(nullptr);
+    dialog->ShowWindowProperties(Main());
+    harness::PumpMessages();
+    EXPECT_TRUE(fits()) << "at 192 DPI";
+}
+
 TEST(EmptyListFont, IsTheSameFaceTwiceAsTallAtTwiceTheDpi) {
     HDC screen = ::GetDC(nullptr);
     const auto measureFont = [screen](HGDIOBJ font) {

@@ -133,6 +133,32 @@ TEST_F(MainDialogTest, RefreshOnAWindowDestroyedAfterSelectionShowsItsHandle) {
     EXPECT_EQ(dialog->ListedWindow(), target);
 }
 
+// A refill starts with the first heading at the top, wherever the list was moved without the
+// user; a refill of the same window keeps the rows the user scrolled to, a new window does not.
+TEST_F(MainDialogTest, ARefillStartsAtTheTopUnlessTheUserScrolledTheSameWindow) {
+    ASSERT_TRUE(OpenDialog());
+    dialog->ShowWindowProperties(Main());
+    CPropertiesView& view = View();
+    RECT row{};
+    ASSERT_TRUE(view.GetItemRect(0, &row, CPropertiesView::ItemPart::Bounds));
+    EXPECT_EQ(view.GetTopIndex(), 0);
+
+    view.Scroll(0, 3 * (row.bottom - row.top)); // as the list does itself on a click
+    ASSERT_EQ(view.GetTopIndex(), 3);
+    ClickToolBarButton(Inside().ViewToolBar(), kRefreshIndex);
+    EXPECT_EQ(view.GetTopIndex(), 0) << "Refresh with no scrolling of the user's";
+
+    view.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    view.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    const int scrolledTo = view.GetTopIndex();
+    ASSERT_GT(scrolledTo, 0);
+    ClickToolBarButton(Inside().ViewToolBar(), kRefreshIndex);
+    EXPECT_EQ(view.GetTopIndex(), scrolledTo) << "Refresh keeps where the user scrolled";
+
+    dialog->ShowWindowProperties(Inside().ViewToolBar().m_hWnd);
+    EXPECT_EQ(view.GetTopIndex(), 0) << "another window starts at the top";
+}
+
 TEST_F(MainDialogTest, InvalidHandleWiderThan32BitsIsWrittenWhole) {
     ASSERT_TRUE(OpenDialog());
     HWND wide = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x0000ABCD00000000ull));

@@ -173,8 +173,9 @@ TEST_F(WindowTreeCommandsTest, ClosingAndReopeningResetsTheViewAndBothFilters) {
     harness::PumpMessages();
     EXPECT_FALSE(::IsWindow(first));
     EXPECT_EQ(Inside().Tree(), nullptr) << "the tree clears the main dialog's pointer";
-    EXPECT_EQ(CWnd::BoundWindowCount(), bound - 2)
-        << "the dialog and its toolbar's keyboard let go; its other controls are plain views";
+    EXPECT_EQ(CWnd::BoundWindowCount(), bound - 3)
+        << "the dialog, its toolbar's keyboard and the tree's focus watch let go; its other controls are "
+           "plain views";
 
     ASSERT_NE(OpenTree(), nullptr);
     EXPECT_FALSE(Tree().m_bCategorized);
