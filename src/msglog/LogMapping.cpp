@@ -67,18 +67,22 @@ void WriteLogFilter(LogControl& control, const MessageFilter& filter) noexcept {
         block.excluded[i].store(filter.excluded[i], std::memory_order_relaxed);
     block.excludedCount.store(static_cast<std::uint32_t>(count), std::memory_order_release);
     block.shownCategories.store(filter.shownCategories, std::memory_order_release);
+    control.filterMode.store(static_cast<std::uint32_t>(filter.mode), std::memory_order_release);
 }
 
 bool LogFilterShows(const LogControl& control, std::uint32_t message) noexcept {
     const LogFilterBlock& block = control.filter;
-    if (!(block.shownCategories.load(std::memory_order_acquire) & CategoryBit(CategoryOf(message))))
+    const auto mode = static_cast<FilterMode>(control.filterMode.load(std::memory_order_acquire));
+    const bool checked =
+        (block.shownCategories.load(std::memory_order_acquire) & CategoryBit(CategoryOf(message))) != 0;
+    return FilterShows(mode, checked, [&]() noexcept {
+        const std::uint32_t count = std::min<std::uint32_t>(
+            block.excludedCount.load(std::memory_order_acquire), kMaxExcludedMessages);
+        for (std::uint32_t i = 0; i < count; ++i)
+            if (block.excluded[i].load(std::memory_order_relaxed) == message)
+                return true;
         return false;
-    const std::uint32_t count =
-        std::min<std::uint32_t>(block.excludedCount.load(std::memory_order_acquire), kMaxExcludedMessages);
-    for (std::uint32_t i = 0; i < count; ++i)
-        if (block.excluded[i].load(std::memory_order_relaxed) == message)
-            return false;
-    return true;
+    });
 }
 
 bool ReaderSilent(const LogControl& control, std::uint64_t now) noexcept {

@@ -21,9 +21,10 @@ enum class LogScope : std::uint32_t {
 };
 
 inline constexpr std::uint32_t kLogControlMagic = 0x434C584F; // "OXLC" in memory order
-inline constexpr std::uint32_t kLogControlVersion = 3;
+inline constexpr std::uint32_t kLogControlVersion = 4;
 
-// What the hook leaves out, as Orvex last set it; read on every message, changed while logging.
+// What the hook filters by, as Orvex last set it; read on every message, changed while logging.
+// `excluded` holds the filter's listed messages, shown rather than left out in the Show-only mode.
 struct LogFilterBlock {
     std::atomic<std::uint32_t> shownCategories;
     std::atomic<std::uint32_t> excludedCount;
@@ -40,10 +41,12 @@ struct LogControl {
     // The system's millisecond tick count when Orvex last read the ring. An Orvex that was killed
     // never marks its mapping closed: its silence is what tells the hook to look again by name.
     std::atomic<std::uint64_t> heartbeat;
-    std::uint8_t reserved[32];
+    std::atomic<std::uint32_t> filterMode; // a FilterMode: how the hook reads `filter`
+    std::uint8_t reserved[28];
     LogFilterBlock filter;
 };
-static_assert(std::is_standard_layout_v<LogControl> && sizeof(LogControl) == 320);
+static_assert(std::is_standard_layout_v<LogControl> && sizeof(LogControl) == 320 &&
+              offsetof(LogControl, filter) == 64);
 
 // The ring starts on the cache line after the control block.
 inline constexpr std::size_t kLogRingOffset = sizeof(LogControl);
@@ -64,10 +67,11 @@ bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, 
                           std::uint64_t target, std::uint64_t now,
                           std::uint32_t capacity = kDefaultRingCapacity);
 
-// Orvex's side: what the hooks leave out from now on. A hook reading at the same moment may apply
+// Orvex's side: how the hooks filter from now on. A hook reading at the same moment may apply
 // the old filter, or a mix of the two, to that one message.
 void WriteLogFilter(LogControl& control, const MessageFilter& filter) noexcept;
-// The hook's side: whether `message` is logged. Trusts no count it finds.
+// The hook's side: whether `message` is logged, by the filter's one rule. Trusts no count it finds;
+// a mode it does not know filters as Hide does.
 bool LogFilterShows(const LogControl& control, std::uint32_t message) noexcept;
 
 // Orvex reads its rings every 50 ms; a quarter second of silence means it may be gone, and a new

@@ -12,7 +12,8 @@ namespace {
 struct DecoderEntry {
     std::uint32_t message;
     // The message's header name. A control's message is decoded only when the window's class gives
-    // its number this name: 0x00B1 is EM_SETSEL to an edit and nothing to a button.
+    // its number this name: 0x00B1 is EM_SETSEL to an edit and nothing to a button. Empty for a
+    // window message the headers do not name.
     std::wstring_view name;
     DetailsDecoder decode;
 };
@@ -68,6 +69,7 @@ constexpr DecoderEntry kDecoders[] = {
     {0x0111, L"WM_COMMAND", CommandDetails},
     {0x0112, L"WM_SYSCOMMAND", SysCommandDetails},
     {0x0113, L"WM_TIMER", TimerDetails},
+    {0x0118, L"", CaretTimerDetails},
     {0x0132, L"WM_CTLCOLORMSGBOX", ControlColorDetails},
     {0x0133, L"WM_CTLCOLOREDIT", ControlColorDetails},
     {0x0134, L"WM_CTLCOLORLISTBOX", ControlColorDetails},
@@ -140,8 +142,8 @@ std::wstring MessageDetails(const MessageRecord& record, std::span<const std::by
         [](const DecoderEntry& candidate, std::uint32_t message) { return candidate.message < message; });
     if (entry == std::end(kDecoders) || entry->message != record.message)
         return {};
-    // Window messages mean the same to every class; a control's message is its class's.
-    const bool windowMessage = entry->name.starts_with(L"WM_");
+    // Window messages mean the same to every class, named or not; a control's message is its class's.
+    const bool windowMessage = entry->name.empty() || entry->name.starts_with(L"WM_");
     const std::wstring className =
         windowMessage || !context.className ? std::wstring() : context.className(record.window);
     if (HeaderMessageName(record.message, className) != entry->name)

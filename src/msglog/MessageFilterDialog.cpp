@@ -5,6 +5,7 @@
 #include "res/resource.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -61,10 +62,12 @@ ON_COMMAND(IDC_FILTER_ADD, OnAdd)
 ON_COMMAND(IDC_FILTER_REMOVE, OnRemove)
 ON_CONTROL(LBN_SELCHANGE, IDC_FILTER_EXCLUDED, OnExcludedSelected)
 ON_COMMAND(IDC_FILTER_SHOW_ALL, OnShowAll)
+ON_COMMAND_RANGE(IDC_FILTER_HIDE, IDC_FILTER_SHOW_ONLY, OnModeChosen)
 END_MESSAGE_MAP()
 
 CMessageFilterDialog::CMessageFilterDialog(CWnd* parent, orvex::MessageFilter filter)
-    : CDialog(IDD_MESSAGE_FILTER, parent), m_filter(std::move(filter)), m_excluded(m_filter.excluded) {}
+    : CDialog(IDD_MESSAGE_FILTER, parent), m_filter(std::move(filter)), m_excluded(m_filter.excluded),
+      m_mode(m_filter.mode) {}
 
 BOOL CMessageFilterDialog::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -73,6 +76,7 @@ BOOL CMessageFilterDialog::OnInitDialog() {
     for (int index = 0; index < kCategoryCount; ++index)
         ::SetDlgItemTextW(m_hWnd, CategoryBox(index), CategoryLabel(index).c_str());
     ShowCategories(m_filter.shownCategories);
+    ShowMode(m_filter.mode);
     for (std::wstring_view name : orvex::WindowMessageNames()) {
         const std::wstring item(name);
         m_wndMessage.SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
@@ -83,12 +87,9 @@ BOOL CMessageFilterDialog::OnInitDialog() {
 }
 
 void CMessageFilterDialog::OnOK() {
-    m_filter.shownCategories = 0;
-    for (int index = 0; index < kCategoryCount; ++index) {
-        if (::IsDlgButtonChecked(m_hWnd, CategoryBox(index)) == BST_CHECKED)
-            m_filter.shownCategories |= orvex::CategoryBit(CategoryAt(index));
-    }
+    m_filter.shownCategories = CheckedCategories();
     m_filter.excluded = m_excluded;
+    m_filter.mode = m_mode;
     CDialog::OnOK();
 }
 
@@ -105,6 +106,31 @@ void CMessageFilterDialog::ShowCategories(std::uint32_t shown) {
         const bool checked = (shown & orvex::CategoryBit(CategoryAt(index))) != 0;
         ::CheckDlgButton(m_hWnd, CategoryBox(index), checked ? BST_CHECKED : BST_UNCHECKED);
     }
+}
+
+std::uint32_t CMessageFilterDialog::CheckedCategories() const {
+    std::uint32_t checked = 0;
+    for (int index = 0; index < kCategoryCount; ++index) {
+        if (::IsDlgButtonChecked(m_hWnd, CategoryBox(index)) == BST_CHECKED)
+            checked |= orvex::CategoryBit(CategoryAt(index));
+    }
+    return checked;
+}
+
+void CMessageFilterDialog::ShowMode(orvex::FilterMode mode) {
+    m_mode = mode;
+    const bool showOnly = mode == orvex::FilterMode::ShowOnly;
+    const int checked = showOnly ? IDC_FILTER_SHOW_ONLY : IDC_FILTER_HIDE;
+    ::CheckRadioButton(m_hWnd, IDC_FILTER_HIDE, IDC_FILTER_SHOW_ONLY, checked);
+    // Tab enters the pair at the checked button: a radio button that takes the focus from the
+    // keyboard while unchecked checks itself, and would switch the mode on the way through.
+    for (const int id : {IDC_FILTER_HIDE, IDC_FILTER_SHOW_ONLY}) {
+        HWND button = ::GetDlgItem(m_hWnd, id);
+        const LONG_PTR style = ::GetWindowLongPtrW(button, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP);
+        ::SetWindowLongPtrW(button, GWL_STYLE, id == checked ? style | WS_TABSTOP : style);
+    }
+    ::SetDlgItemTextW(m_hWnd, IDC_FILTER_MESSAGES_GROUP,
+                      showOnly ? L"Single messages shown" : L"Single messages left out");
 }
 
 void CMessageFilterDialog::FillExcludedList() {
@@ -174,8 +200,23 @@ void CMessageFilterDialog::OnExcludedSelected() {
 
 void CMessageFilterDialog::OnShowAll() {
     const orvex::MessageFilter defaults;
+    ShowMode(defaults.mode);
     ShowCategories(defaults.shownCategories);
     m_excluded = defaults.excluded;
     FillExcludedList();
     UpdateButtons(m_wndMessage.GetWindowText());
+}
+
+// The boxes turn over where they would make the new mode pointless: Show only with every box checked
+// would show every message, Hide with none checked would show none. Any other choice of boxes stays.
+void CMessageFilterDialog::OnModeChosen(UINT id) {
+    const auto mode = id == IDC_FILTER_SHOW_ONLY ? orvex::FilterMode::ShowOnly : orvex::FilterMode::Hide;
+    if (mode == m_mode)
+        return;
+    const std::uint32_t checked = CheckedCategories();
+    if (mode == orvex::FilterMode::ShowOnly && checked == orvex::kAllCategories)
+        ShowCategories(0);
+    else if (mode == orvex::FilterMode::Hide && checked == 0)
+        ShowCategories(orvex::kAllCategories);
+    ShowMode(mode);
 }

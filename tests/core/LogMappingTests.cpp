@@ -1,5 +1,6 @@
 // The control block the hook inside another program reads: found only when it is ours and of this
-// layout, its filter read within bounds, and its reader counted gone after a silence.
+// layout, its filter read within bounds and by the filter's rule, and its reader counted gone after
+// a silence.
 #include "msglog/LogMapping.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,15 @@ TEST(LogMapping, AForeignBlockIsIgnoredTheFilterHoldsAndASilentReaderLooksGone) 
     EXPECT_TRUE(LogFilterShows(*control, 0x0010));
     control->filter.excludedCount.store(0xFFFFFFFF);
     EXPECT_TRUE(LogFilterShows(*control, 0x0010)) << "a count written by someone else stays in bounds";
+
+    // The hook applies the filter's own rule; a mode it does not know filters as Hide does.
+    filter = {CategoryBit(MessageCategory::Mouse), {0x000F, 0x0200}, FilterMode::ShowOnly};
+    WriteLogFilter(*control, filter);
+    for (std::uint32_t message = 0; message < 0x0400; ++message)
+        ASSERT_EQ(LogFilterShows(*control, message), filter.Shows(message)) << std::hex << message;
+    control->filterMode.store(7);
+    EXPECT_TRUE(LogFilterShows(*control, 0x0201)) << "its category is checked";
+    EXPECT_FALSE(LogFilterShows(*control, 0x0200)) << "WM_MOUSEMOVE: listed, and so left out";
 
     control->version.store(kLogControlVersion + 1);
     EXPECT_EQ(FindLogControl(block, size), nullptr) << "another layout";

@@ -178,6 +178,10 @@ TEST(MessageDetails, PositionSizeActivationAndTheWindowsOwnLife) {
     EXPECT_EQ(Details(Record(kWmSysCommand, 0x0123, 0)), L"command=0x0123");
     EXPECT_EQ(Details(Record(kWmTimer, 7, 0)), L"id=7");
     EXPECT_EQ(Details(Record(kWmTimer, 7, 0x7FF612340000ull)), L"id=7 callback=0x00007FF612340000");
+    // 0x0118 keeps its number for a name; to an edit, where carets blink, it is decoded all the same.
+    constexpr std::uint32_t kCaretTimer = 0x0118;
+    EXPECT_EQ(MessageName(kCaretTimer, L"Edit", {}), L"0x0118");
+    EXPECT_EQ(Details(Record(kCaretTimer, 0xFFFF, 0), L"Edit"), L"caret blink timer id=65535");
 
     const StyleChangePayload change{0x14CF0000, 0x16CF0000, static_cast<std::uint32_t>(-16), 0};
     EXPECT_EQ(Details(Record(kWmStyleChanged, 0xFFFFFFFFFFFFFFF0ull, kPointer),

@@ -15,6 +15,7 @@ using orvex::CategoryBit;
 using orvex::CategoryName;
 using orvex::CategoryOf;
 using orvex::ExcludedMessageLabel;
+using orvex::FilterMode;
 using orvex::kAllCategories;
 using orvex::LoadMessageFilter;
 using orvex::MessageCategory;
@@ -89,6 +90,24 @@ TEST(MessageFilter, ShowsWhatNeitherItsCategoryNorItsListLeavesOut) {
     EXPECT_EQ(DescribeFilter(filter), L"hiding Mouse, Timer and 2 single messages");
 }
 
+TEST(MessageFilter, ShowOnlyShowsWhatItsCategoriesOrItsListTakeIn) {
+    MessageFilter filter{CategoryBit(Mouse), {0x000F, 0x0113}, FilterMode::ShowOnly};
+    EXPECT_TRUE(filter.Shows(0x0200)) << "a mouse message";
+    EXPECT_TRUE(filter.Shows(0x000F)) << "listed, though Paint is not checked";
+    EXPECT_FALSE(filter.Shows(0x0014)) << "WM_ERASEBKGND: neither";
+    EXPECT_FALSE(filter.ShowsEverything());
+    EXPECT_EQ(DescribeFilter(filter), L"showing only Mouse and 2 single messages");
+    filter.shownCategories = 0;
+    filter.excluded.pop_back();
+    EXPECT_EQ(DescribeFilter(filter), L"showing only 1 single message");
+    filter.excluded.clear();
+    EXPECT_EQ(DescribeFilter(filter), L"showing nothing");
+    EXPECT_FALSE(filter.Shows(0x0200));
+    filter.shownCategories = kAllCategories;
+    filter.excluded = {0x000F};
+    EXPECT_TRUE(filter.ShowsEverything()) << "a list adds nothing to every category";
+}
+
 std::vector<std::byte> Bytes(std::initializer_list<std::uint32_t> words) {
     std::vector<std::byte> bytes;
     for (std::uint32_t word : words) {
@@ -106,9 +125,22 @@ TEST(MessageFilter, StoredValueIsVersionMaskCountAndNumbersLittleEndian) {
     EXPECT_EQ(LoadMessageFilter(StoreMessageFilter(MessageFilter{})), MessageFilter{});
 }
 
+TEST(MessageFilter, ShowOnlyIsStoredAsVersionTwoWithItsMode) {
+    const MessageFilter filter{CategoryBit(Keyboard), {0x0200}, FilterMode::ShowOnly};
+    const std::vector<std::byte> stored = StoreMessageFilter(filter);
+    EXPECT_EQ(stored, Bytes({2, 1, 0x02, 1, 0x0200}));
+    EXPECT_EQ(LoadMessageFilter(stored), filter);
+    EXPECT_EQ(LoadMessageFilter(Bytes({2, 0, 0x02, 1, 0x0200})),
+              (MessageFilter{CategoryBit(Keyboard), {0x0200}}))
+        << "version 2 may hold Hide too";
+    EXPECT_EQ(LoadMessageFilter(Bytes({2, 2, 0x02, 0})), std::nullopt) << "a mode this Orvex does not know";
+    EXPECT_EQ(LoadMessageFilter(Bytes({2, 1, 0x02})), std::nullopt) << "no room for the count";
+    EXPECT_EQ(LoadMessageFilter(Bytes({2, 1, 0x02, 2, 0x0200})), std::nullopt) << "one number short";
+}
+
 TEST(MessageFilter, LoadRefusesAnotherLayoutAndTidiesWhatItTakes) {
     EXPECT_EQ(LoadMessageFilter({}), std::nullopt);
-    EXPECT_EQ(LoadMessageFilter(Bytes({2, kAllCategories, 0})), std::nullopt) << "another version";
+    EXPECT_EQ(LoadMessageFilter(Bytes({3, 0, kAllCategories, 0})), std::nullopt) << "another version";
     EXPECT_EQ(LoadMessageFilter(Bytes({1, kAllCategories, 2, 0x0200})), std::nullopt) << "one number short";
     EXPECT_EQ(LoadMessageFilter(Bytes({1, kAllCategories, 0, 0x0200})), std::nullopt) << "one number over";
     std::vector<std::byte> ragged = Bytes({1, kAllCategories, 0});

@@ -1,5 +1,6 @@
 // The message filter dialog, opened over the main window the way the log opens it: what comes
-// back out on OK and on Cancel, and an Add refused for a message already listed.
+// back out on OK and on Cancel, an Add refused for a message already listed, and the boxes turned
+// over where a change of mode would make them show all or nothing.
 #include "maindlg/MainDialogFixture.h"
 
 #include "harness/WindowWatcher.h"
@@ -50,6 +51,14 @@ protected:
     static LRESULT ListedCount(HWND dialog) {
         return ::SendDlgItemMessageW(dialog, IDC_FILTER_EXCLUDED, LB_GETCOUNT, 0, 0);
     }
+    static int CheckedBoxes(HWND dialog) {
+        int checked = 0;
+        for (int id = IDC_FILTER_MOUSE; id <= IDC_FILTER_OTHER; ++id) {
+            if (::IsDlgButtonChecked(dialog, id) == BST_CHECKED)
+                ++checked;
+        }
+        return checked;
+    }
     static std::wstring ListedText(HWND dialog, int index) {
         wchar_t text[128] = {};
         ::SendDlgItemMessageW(dialog, IDC_FILTER_EXCLUDED, LB_GETTEXT, static_cast<WPARAM>(index),
@@ -58,7 +67,7 @@ protected:
     }
 };
 
-TEST_F(MessageFilterDialogTest, OkGivesBackTheBoxesAndTheMessagesAddedByNameAndByNumberButNoRepeat) {
+TEST_F(MessageFilterDialogTest, OkGivesBackTheModeTheBoxesAndTheMessagesAddedByNameAndByNumberButNoRepeat) {
     ASSERT_TRUE(OpenDialog());
     CMessageFilterDialog filterDialog(dialog.get(), kOpened);
     const INT_PTR result = Run(filterDialog, [](HWND box) {
@@ -81,21 +90,33 @@ TEST_F(MessageFilterDialogTest, OkGivesBackTheBoxesAndTheMessagesAddedByNameAndB
         EXPECT_FALSE(AddEnabled(box));
         ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_FILTER_ADD, BN_CLICKED), 0); // as Enter would
         EXPECT_EQ(ListedCount(box), 3) << "a listed message is not added twice";
+        Click(box, IDC_FILTER_SHOW_ONLY);
+        EXPECT_EQ(CheckedBoxes(box), static_cast<int>(MessageCategory::Count) - 2)
+            << "some boxes were unchecked: they stay as they are";
         Click(box, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     const MessageFilter expected{kOpened.shownCategories & ~CategoryBit(MessageCategory::Mouse),
-                                 {kWmPaint, kWmMouseMove, kWmUserPlusOne}};
+                                 {kWmPaint, kWmMouseMove, kWmUserPlusOne},
+                                 orvex::FilterMode::ShowOnly};
     EXPECT_EQ(filterDialog.Filter(), expected);
 }
 
-TEST_F(MessageFilterDialogTest, CancelGivesBackTheFilterItOpenedWith) {
+TEST_F(MessageFilterDialogTest, ModeSwitchesTurnAllOrNoBoxesOverAndCancelGivesBackTheFilterItOpenedWith) {
     ASSERT_TRUE(OpenDialog());
     CMessageFilterDialog filterDialog(dialog.get(), kOpened);
     const INT_PTR result = Run(filterDialog, [](HWND box) {
         Click(box, IDC_FILTER_SHOW_ALL);
         EXPECT_EQ(::IsDlgButtonChecked(box, IDC_FILTER_TIMER), BST_CHECKED);
         EXPECT_EQ(ListedCount(box), 0);
+        Click(box, IDC_FILTER_SHOW_ONLY);
+        EXPECT_EQ(CheckedBoxes(box), 0) << "every box checked would show everything";
+        wchar_t caption[64] = {};
+        ::GetDlgItemTextW(box, IDC_FILTER_MESSAGES_GROUP, caption, 64);
+        EXPECT_STREQ(caption, L"Single messages shown");
+        Click(box, IDC_FILTER_HIDE);
+        EXPECT_EQ(CheckedBoxes(box), static_cast<int>(MessageCategory::Count))
+            << "no box checked would hide everything";
         Click(box, IDC_FILTER_KEYBOARD);
         Type(box, L"WM_TIMER");
         Click(box, IDC_FILTER_ADD);

@@ -41,6 +41,7 @@ std::wstring KillFocusDetails(const DetailsInput& input);
 std::wstring EnableDetails(const DetailsInput& input);
 std::wstring SysCommandDetails(const DetailsInput& input);
 std::wstring TimerDetails(const DetailsInput& input);
+std::wstring CaretTimerDetails(const DetailsInput& input); // 0x0118, which the headers do not name
 std::wstring StyleChangeDetails(const DetailsInput& input);
 std::wstring ControlColorDetails(const DetailsInput& input);
 std::wstring EraseBackgroundDetails(const DetailsInput& input);

@@ -182,6 +182,12 @@ std::wstring TimerDetails(const DetailsInput& input) {
     return text.Take();
 }
 
+std::wstring CaretTimerDetails(const DetailsInput& input) {
+    // A window with a caret gets this every half second or so; saying what it is spares the user
+    // a search for a number the headers do not name.
+    return DetailsText().Add(L"caret blink timer").Add(TimerDetails(input)).Take();
+}
+
 std::wstring StyleChangeDetails(const DetailsInput& input) {
     const auto change = ReadFixedPayload<StyleChangePayload>(input.record, input.payload);
     if (!change)
