@@ -183,14 +183,14 @@ int main(int argc, char** argv) {
     }
 
     // The Detail refill with the further groups appended, as the main dialog makes it when the user
-    // asks for more properties.
+    // asks for more properties: the control's text is asked for later, off the dialog's thread.
     RowCollector collected;
-    AddWindowListing(collected, control, orvex::ViewMode::Detail, true);
+    AddWindowListing(collected, control, orvex::ViewMode::Detail, true, ControlTextRead::Later);
     CPropertiesView& view = MainDialogTestView{dialog}.Properties();
     const bench::Figure refill = bench::Measure(300, [&] {
         view.SendMessage(WM_SETREDRAW, FALSE);
         view.DeleteAllItems();
-        AddWindowListing(view, control, orvex::ViewMode::Detail, true);
+        AddWindowListing(view, control, orvex::ViewMode::Detail, true, ControlTextRead::Later);
         view.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
         view.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
         view.SendMessage(WM_SETREDRAW, TRUE);

@@ -26,7 +26,7 @@ BOOL COrvexApp::InitInstance() {
     m_settings = LoadSettings();
 
     // A job from the command line shows no window and leaves the settings as they are.
-    m_commandLineStatus = RunProgramCommandLine(m_settings.m_bMoreProperties != 0);
+    m_commandLineStatus = RunProgramCommandLine();
     if (m_commandLineStatus)
         return FALSE;
 

@@ -26,7 +26,7 @@ bool Allows(Command command, std::wstring_view option) {
         return command != Command::Help && command != Command::Version;
     if (option == L"--json")
         return command == Command::List || command == Command::Find || command == Command::Tree;
-    if (option == L"--summary")
+    if (option == L"--summary" || option == L"--more")
         return command == Command::List;
     if (option == L"--by-process")
         return command == Command::Tree;
@@ -65,7 +65,8 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
                 return Error(argument + L" needs a value");
             (argument == L"--out" ? invocation.outPath : timeoutText) = arguments[++i];
             options.push_back(argument);
-        } else if (argument == L"--json" || argument == L"--summary" || argument == L"--by-process") {
+        } else if (argument == L"--json" || argument == L"--summary" || argument == L"--more" ||
+                   argument == L"--by-process") {
             options.push_back(argument);
         } else if (argument.size() > 2 && argument.compare(0, 2, L"--") == 0) {
             return Error(L"unknown option " + argument);
@@ -88,6 +89,10 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
 
     invocation.json = std::find(options.begin(), options.end(), L"--json") != options.end();
     invocation.summary = std::find(options.begin(), options.end(), L"--summary") != options.end();
+    invocation.more = std::find(options.begin(), options.end(), L"--more") != options.end();
+    // The further groups belong to the Detail listing alone: asking for both is a mistake to be told.
+    if (invocation.summary && invocation.more)
+        return Error(L"--more does not go with --summary");
     invocation.byProcess = std::find(options.begin(), options.end(), L"--by-process") != options.end();
     if (!operands.empty())
         invocation.target = operands[0];
@@ -109,7 +114,9 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
 std::wstring_view UsageText() {
     return L"Usage:\n"
            L"  orvex                                   start the window inspector\n"
-           L"  orvex --list TARGET [--summary] [--json] the window's properties\n"
+           L"  orvex --list TARGET [--summary | --more] [--json]\n"
+           L"                                          the window's Detail listing; --more adds its\n"
+           L"                                          further groups, --summary lists the Summary\n"
            L"  orvex --find TARGET [--json]            every window the target names\n"
            L"  orvex --tree [--by-process] [--json]    the window tree\n"
            L"  orvex --send TARGET MESSAGE [WPARAM [LPARAM]] [--timeout MS]\n"

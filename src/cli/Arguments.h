@@ -29,6 +29,7 @@ struct Invocation {
     Command command = Command::Help;
     std::wstring target;
     bool summary = false;
+    bool more = false; // --list: the Detail listing's further groups too
     bool json = false;
     bool byProcess = false;
     TypedMessage message;

@@ -101,14 +101,16 @@ HWND SingleWindow(const std::wstring& text, TextStream& errors, int& status) {
     return search.matches.front().hwnd;
 }
 
-int List(const Invocation& invocation, bool moreProperties, std::string& result, TextStream& errors) {
+int List(const Invocation& invocation, std::string& result, TextStream& errors) {
     int status = kExitSuccess;
     HWND hwnd = SingleWindow(invocation.target, errors, status);
     if (!hwnd)
         return status;
     std::vector<orvex::ListingRow> rows;
     const orvex::ViewMode mode = invocation.summary ? orvex::ViewMode::Summary : orvex::ViewMode::Detail;
-    if (!CaptureWindowListing(hwnd, mode, moreProperties, rows)) {
+    // The Control Text row is waited for here, within its bound: the command line has no window of
+    // its own to keep answering.
+    if (!CaptureWindowListing(hwnd, mode, invocation.more, rows, ControlTextRead::Now)) {
         errors.Write("orvex: the window " + HandleText(hwnd) + " is gone\n");
         return kExitNoWindow;
     }
@@ -250,8 +252,7 @@ int Send(const Invocation& invocation, std::string& result, TextStream& errors) 
 
 } // namespace
 
-int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, TextStream& errors,
-                   bool moreProperties) {
+int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, TextStream& errors) {
     const auto parsed = ParseArguments(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         errors.Write("orvex: " + Utf8FromWide(error->message) + "\n" + Utf8FromWide(UsageText()));
@@ -268,7 +269,7 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
         result = Utf8FromWide(std::wstring(L"Orvex ") + ORVEX_VERSION_TEXT) + "\n";
         break;
     case Command::List:
-        status = List(invocation, moreProperties, result, errors);
+        status = List(invocation, result, errors);
         break;
     case Command::Find:
         status = Find(invocation, result, errors);

@@ -14,7 +14,5 @@ public:
 };
 
 // Does what the arguments (those after the program's name) ask, writing the result to `out` (or to
-// the file of --out) and complaints to `errors`; returns the exit status of cli/Arguments.h. The
-// Detail listing takes the further groups when `moreProperties`, as the program's list does.
-int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, TextStream& errors,
-                   bool moreProperties);
+// the file of --out) and complaints to `errors`; returns the exit status of cli/Arguments.h.
+int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, TextStream& errors);

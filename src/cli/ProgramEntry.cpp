@@ -101,7 +101,7 @@ private:
 
 } // namespace
 
-std::optional<int> RunProgramCommandLine(bool moreProperties) {
+std::optional<int> RunProgramCommandLine() {
     const std::vector<std::wstring> arguments = Arguments();
     if (arguments.empty()) {
         if (IsConsoleImage() && StartWindowedTwin())
@@ -121,5 +121,5 @@ std::optional<int> RunProgramCommandLine(bool moreProperties) {
     }
     HandleStream outStream(out);
     HandleStream errorStream(errors);
-    return RunCommandLine(arguments, outStream, errorStream, moreProperties);
+    return RunCommandLine(arguments, outStream, errorStream);
 }

@@ -8,4 +8,4 @@
 // start in this process. Orvex.com, the console twin, given no arguments starts Orvex.exe beside it
 // and ends at once (status 0), so the console that started it is not held while the inspector is
 // open; only when that start fails does it run the inspector itself.
-std::optional<int> RunProgramCommandLine(bool moreProperties);
+std::optional<int> RunProgramCommandLine();

@@ -20,22 +20,23 @@ bool AddSummaryRows(PropertySink& sink, HWND hwnd) {
     return true;
 }
 
-bool AddDetailRows(PropertySink& sink, HWND hwnd, bool moreProperties) {
+bool AddDetailRows(PropertySink& sink, HWND hwnd, bool moreProperties, ControlTextRead controlText) {
     const WindowFacts facts = WindowFacts::Read(hwnd);
     AddGeneralRows(sink, facts);
     AddStyleRows(sink, facts, FALSE);
     AddClassRows(sink, facts);
     AddProcessRows(sink, hwnd);
     if (moreProperties)
-        AddMoreRows(sink, hwnd);
+        AddMoreRows(sink, hwnd, controlText);
     return true;
 }
 
 } // namespace
 
-bool AddWindowListing(PropertySink& sink, HWND hwnd, orvex::ViewMode mode, bool moreProperties) {
+bool AddWindowListing(PropertySink& sink, HWND hwnd, orvex::ViewMode mode, bool moreProperties,
+                      ControlTextRead controlText) {
     if (!hwnd || !::IsWindow(hwnd))
         return false;
-    return mode == orvex::ViewMode::Detail ? AddDetailRows(sink, hwnd, moreProperties)
+    return mode == orvex::ViewMode::Detail ? AddDetailRows(sink, hwnd, moreProperties, controlText)
                                            : AddSummaryRows(sink, hwnd);
 }

@@ -19,10 +19,10 @@ private:
 } // namespace
 
 bool CaptureWindowListing(HWND hwnd, orvex::ViewMode mode, bool moreProperties,
-                          std::vector<orvex::ListingRow>& rows) {
+                          std::vector<orvex::ListingRow>& rows, ControlTextRead controlText) {
     rows.clear();
     RowList sink(rows);
-    if (AddWindowListing(sink, hwnd, mode, moreProperties))
+    if (AddWindowListing(sink, hwnd, mode, moreProperties, controlText))
         return true;
     rows.clear();
     return false;

@@ -3,6 +3,7 @@
 // exports of inspect/ListingExport.h.
 
 #include "common/ViewMode.h"
+#include "inspect/ControlTextRow.h"
 #include "inspect/ListingExport.h"
 
 #include <windows.h>
@@ -11,4 +12,5 @@
 
 // The rows AddWindowListing gives for `hwnd`; false, with no rows, when it is not a window.
 bool CaptureWindowListing(HWND hwnd, orvex::ViewMode mode, bool moreProperties,
-                          std::vector<orvex::ListingRow>& rows);
+                          std::vector<orvex::ListingRow>& rows,
+                          ControlTextRead controlText = ControlTextRead::Now);

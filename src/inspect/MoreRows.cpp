@@ -5,8 +5,9 @@
 #include "inspect/ThreadRows.h"
 #include "inspect/WindowPropertyRows.h"
 
-void AddMoreRows(PropertySink& sink, HWND hwnd) {
+void AddMoreRows(PropertySink& sink, HWND hwnd, ControlTextRead controlText) {
     AddRelationRows(sink, hwnd);
+    AddControlTextRow(sink, hwnd, controlText);
     AddWindowPropertyRows(sink, hwnd);
     AddDisplayRows(sink, hwnd);
     AddThreadRows(sink, hwnd);

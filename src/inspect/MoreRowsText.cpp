@@ -1,5 +1,6 @@
 #include "inspect/MoreRowsText.h"
 
+#include "common/EscapedText.h"
 #include "common/ValueFormat.h"
 #include "inspect/BitNames.h"
 #include "inspect/RectFormat.h"
@@ -102,6 +103,15 @@ std::wstring FormatGuiThreadFlags(std::uint32_t flags) {
     if (flags == 0)
         return L"None";
     return FormatBitNames(kGuiThreadFlags, flags);
+}
+
+std::wstring FormatControlText(std::wstring_view text) {
+    if (text.size() <= kLongestControlText)
+        return EscapedText(text);
+    std::size_t kept = kLongestControlText;
+    if (text[kept - 1] >= 0xD800 && text[kept - 1] <= 0xDBFF)
+        --kept; // a high surrogate whose partner is cut off would show as a broken character
+    return EscapedText(text.substr(0, kept)) + L"\u2026";
 }
 
 } // namespace orvex

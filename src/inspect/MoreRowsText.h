@@ -5,6 +5,7 @@
 
 #include "common/ScreenRect.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -47,5 +48,17 @@ std::wstring FormatRegion(RegionKind kind, const ScreenRect& box);
 // The GUI_ flags of a thread by name, joined with " | ", then any unnamed bits as one "0x%08X"
 // value; "None" for 0.
 std::wstring FormatGuiThreadFlags(std::uint32_t flags);
+
+// The Control Text row while the window's answer is on its way, and when none came in time.
+inline constexpr wchar_t kAnswerPending[] = L"\u2026";
+inline constexpr wchar_t kNoAnswer[] = L"<no answer>";
+
+// The most characters of a control's text the row shows.
+inline constexpr std::size_t kLongestControlText = 65536;
+
+// The text a control answered with, on one line (EscapedText of common/EscapedText.h); a text
+// longer than kLongestControlText is cut there, never between the halves of a surrogate pair, and
+// ends in an ellipsis (U+2026).
+std::wstring FormatControlText(std::wstring_view text);
 
 } // namespace orvex

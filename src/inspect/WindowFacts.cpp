@@ -31,6 +31,17 @@ std::wstring WindowText(HWND hwnd, int longest) {
     return text;
 }
 
+std::optional<std::wstring> WindowTextAnswer(HWND hwnd, std::size_t longest, UINT timeoutMs) {
+    std::wstring text(longest + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!::SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                               SMTO_ABORTIFHUNG, timeoutMs, &copied))
+        return std::nullopt;
+    // The count the window gives is trusted no further than the buffer it was handed.
+    text.resize(copied < longest ? static_cast<std::size_t>(copied) : longest);
+    return text;
+}
+
 bool WindowHasText(HWND hwnd) {
     return ::GetWindowTextLengthW(hwnd) != 0;
 }

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 // The class name, whole; empty when it cannot be read (the window has gone).
@@ -14,6 +16,12 @@ std::wstring WindowClassName(HWND hwnd);
 // The text as the window answers WM_GETTEXT, at most `longest` characters. Sends the window a
 // message when it belongs to another thread, and waits for the answer.
 std::wstring WindowText(HWND hwnd, int longest);
+
+// The text the window answers WM_GETTEXT with, at most `longest` characters, asked of any window,
+// another program's too, with SendMessageTimeoutW: nothing when the window does not answer within
+// `timeoutMs` (or its thread is judged hung, or the window is gone). A window of the calling
+// thread is asked directly, without a bound.
+std::optional<std::wstring> WindowTextAnswer(HWND hwnd, std::size_t longest, UINT timeoutMs);
 
 // Whether the window answers WM_GETTEXTLENGTH with more than nothing; sends as WindowText does.
 bool WindowHasText(HWND hwnd);

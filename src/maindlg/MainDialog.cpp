@@ -75,6 +75,7 @@ ON_WM_HOTKEY()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_SIZE()
 ON_MESSAGE(kEnableVisibleDone, OnEnableVisibleDone)
+ON_MESSAGE(kControlTextAnswer, OnControlTextAnswer)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_ENDSESSION()
@@ -328,8 +329,7 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
         if (TryLoadStringResource(IDS_FINDER_PROMPT, prompt))
             m_wndProperties.SetEmptyText(prompt);
     } else {
-        result = AddWindowListing(m_wndProperties, hwnd, m_settings.GetViewMode(),
-                                  m_settings.m_bMoreProperties != 0);
+        result = AddListing(hwnd);
         if (result)
             TellFollowers(hwnd, Selection::Step);
         if (!result)

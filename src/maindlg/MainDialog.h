@@ -8,6 +8,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/ToolBarKeyboard.h"
+#include "inspect/ListingExport.h"
 #include "inspect/PropertiesView.h"
 #include "maindlg/HotKeyRegistration.h"
 #include "maindlg/PickHistory.h"
@@ -15,6 +16,7 @@
 #include "select/SeekerStatic.h"
 
 #include <optional>
+#include <vector>
 
 class CWindowTreeDialog;
 class CSendMessageDialog;
@@ -86,6 +88,14 @@ private:
     // Posted by the thread that made another program's window visible and enabled.
     static constexpr UINT kEnableVisibleDone = WM_APP + 1;
 
+    // The listed Control Text row (-1 when the listing has none), and the number of the listing,
+    // which the thread asking for the row's answer carries: an answer for an earlier one is dropped.
+    int m_controlTextRow = -1;
+    unsigned m_listingNumber = 0;
+    // Posted by that thread: wParam the listing's number, lParam the row's value, a std::wstring the
+    // dialog takes over.
+    static constexpr UINT kControlTextAnswer = WM_APP + 20;
+
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* message) override;
     int OnCreate(CREATESTRUCTW* create);
@@ -116,6 +126,7 @@ private:
     void OnToggleMoreProperties();
     void OnCopyAllAsJson();
     void OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnControlTextAnswer(WPARAM listing, LPARAM value);
 
     bool CreateViewToolBar();
     bool CreateReBar();
@@ -144,4 +155,9 @@ private:
     void TellFollowers(HWND window, Selection kind);
     // Lists a window Back or Forward stepped to.
     void ShowStep(std::optional<std::uint64_t> window);
+    // Fills the list with the listing of `hwnd` and starts asking for its Control Text off this
+    // thread; FALSE when it is not a window.
+    BOOL AddListing(HWND hwnd);
+    // Gives captured rows the Control Text the list shows, answered or still waiting.
+    void TakeListedControlText(std::vector<orvex::ListingRow>& rows) const;
 };

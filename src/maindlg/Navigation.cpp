@@ -82,11 +82,14 @@ void CMainDialog::OnToggleMoreProperties() {
 }
 
 void CMainDialog::OnCopyAllAsJson() {
-    // The listing as the list shows it: its view mode and its further groups. In the Detail view
-    // that is what "orvex --list --json" writes.
+    // The listing as the list shows it: its view mode and its further groups, the control's text
+    // as answered so far (asking again here would wait). In the Detail view that is what
+    // "orvex --list --json" writes, with --more for the further groups.
     std::vector<orvex::ListingRow> rows;
-    if (!CaptureWindowListing(m_hSelectedWnd, m_settings.GetViewMode(), m_listedMoreProperties, rows))
+    if (!CaptureWindowListing(m_hSelectedWnd, m_settings.GetViewMode(), m_listedMoreProperties, rows,
+                              ControlTextRead::Later))
         return;
+    TakeListedControlText(rows);
     const std::string json = orvex::ListingJson(reinterpret_cast<UINT_PTR>(m_hSelectedWnd), rows);
     const int length =
         ::MultiByteToWideChar(CP_UTF8, 0, json.data(), static_cast<int>(json.size()), nullptr, 0);

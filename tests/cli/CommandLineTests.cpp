@@ -15,6 +15,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -38,10 +39,10 @@ struct CliRun {
     std::string errors;
 };
 
-CliRun RunCli(std::vector<std::wstring> arguments, bool moreProperties = false) {
+CliRun RunCli(std::vector<std::wstring> arguments) {
     Captured out, errors;
     CliRun run;
-    run.status = RunCommandLine(arguments, out, errors, moreProperties);
+    run.status = RunCommandLine(arguments, out, errors);
     run.out = out.text;
     run.errors = errors.text;
     return run;
@@ -66,9 +67,15 @@ protected:
     HWND edit = nullptr;
 };
 
+// Without --more the further groups are left out; with it they come, the control's text asked for
+// and waited for.
 TEST_F(CommandLineTest, ListJsonIsTheProgramsListingRowForRow) {
+    ASSERT_TRUE(::SetWindowTextW(edit, L"tab\there\r\n"));
     for (const bool more : {false, true}) {
-        const CliRun run = RunCli({L"--list", HandleArgument(edit), L"--json"}, more);
+        std::vector<std::wstring> arguments{L"--list", HandleArgument(edit), L"--json"};
+        if (more)
+            arguments.push_back(L"--more");
+        const CliRun run = RunCli(arguments);
         ASSERT_EQ(run.status, kExitSuccess) << run.errors;
         RowCollector expected;
         ASSERT_TRUE(AddWindowListing(expected, edit, orvex::ViewMode::Detail, more));
@@ -84,6 +91,12 @@ TEST_F(CommandLineTest, ListJsonIsTheProgramsListingRowForRow) {
             EXPECT_EQ(rows[i]["value"], orvex::Utf8FromWide(row.value)) << i;
             EXPECT_EQ(rows[i]["kind"], std::string(orvex::KindName(row.kind))) << i;
             EXPECT_EQ(rows[i]["indent"], orvex::KindIndent(row.kind)) << i;
+        }
+        const auto controlText = std::find_if(rows.begin(), rows.end(),
+                                              [](const auto& row) { return row["name"] == "Control Text"; });
+        EXPECT_EQ(controlText != rows.end(), more);
+        if (controlText != rows.end()) {
+            EXPECT_EQ((*controlText)["value"], "tab\\there\\r\\n");
         }
     }
     RowCollector summary;

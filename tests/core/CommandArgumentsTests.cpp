@@ -20,8 +20,11 @@ TEST(CommandArguments, ReadsEachCommandWithItsOptionsInAnyOrder) {
     ASSERT_TRUE(list);
     EXPECT_EQ(list->command, Command::List);
     EXPECT_EQ(list->target, L"class=Edit");
-    EXPECT_TRUE(list->json && list->summary);
+    EXPECT_TRUE(list->json && list->summary && !list->more);
     EXPECT_EQ(list->outPath, L"x.json");
+    auto more = Read({L"--more", L"--list", L"0x1A2B"});
+    ASSERT_TRUE(more);
+    EXPECT_TRUE(more->more && !more->summary);
 
     auto tree = Read({L"--tree", L"--by-process"});
     ASSERT_TRUE(tree);
@@ -53,6 +56,8 @@ TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
         {L"--list", L"a", L"b"},
         {L"--list", L"a", L"--find", L"b"},
         {L"--tree", L"--summary"},
+        {L"--find", L"a", L"--more"},
+        {L"--list", L"a", L"--more", L"--summary"},
         {L"--find", L"a", L"--timeout", L"5"},
         {L"--help", L"--out", L"f"},
         {L"--list", L"a", L"--out"},

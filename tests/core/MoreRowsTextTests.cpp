@@ -1,7 +1,10 @@
-// The values of the further groups: related windows, window properties, display and thread.
+// The values of the further groups: related windows, a control's text, window properties, display
+// and thread.
 #include "inspect/MoreRowsText.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -59,6 +62,30 @@ TEST(MoreRowsText, GuiThreadFlagsByNameThenTheRest) {
     EXPECT_EQ(FormatGuiThreadFlags(0x3F), L"GUI_CARETBLINKING | GUI_INMOVESIZE | GUI_INMENUMODE | "
                                           L"GUI_SYSTEMMENUMODE | GUI_POPUPMENUMODE | GUI_16BITTASK");
     EXPECT_EQ(FormatGuiThreadFlags(0x14 | 0x100), L"GUI_INMENUMODE | GUI_POPUPMENUMODE | 0x00000100");
+}
+
+TEST(MoreRowsText, ControlTextStaysOnOneLineWithEveryControlCharacterEscaped) {
+    EXPECT_EQ(FormatControlText(L"a\r\n\tb"), L"a\\r\\n\\tb");
+    EXPECT_EQ(FormatControlText(std::wstring(L"\x01\x1B\x7F\x85\x9F", 5)), L"\\x01\\x1B\\x7F\\x85\\x9F");
+    EXPECT_EQ(FormatControlText(std::wstring(L"nul\0end", 7)), L"nul\\x00end");
+    EXPECT_EQ(FormatControlText(L"caf\u00E9\u00A0!"), L"caf\u00E9\u00A0!") << "shown as it is";
+    EXPECT_EQ(FormatControlText(L""), L"");
+}
+
+TEST(MoreRowsText, ControlTextIsCutAfter64KiCharactersNeverInsideAPair) {
+    const std::wstring whole(kLongestControlText, L'x');
+    EXPECT_EQ(FormatControlText(whole), whole);
+    EXPECT_EQ(FormatControlText(whole + L"y"), whole + L"\u2026");
+
+    // Escaping comes after the cut: a line break just inside is kept, one just past it is not.
+    std::wstring breaks = whole;
+    breaks[kLongestControlText - 1] = L'\n';
+    EXPECT_EQ(FormatControlText(breaks + L"\n"), whole.substr(1) + L"\\n\u2026");
+
+    std::wstring pair = whole;
+    pair[kLongestControlText - 1] = 0xD83D; // the first half of U+1F600, its second half cut off
+    pair += wchar_t(0xDE00);
+    EXPECT_EQ(FormatControlText(pair), whole.substr(1) + L"\u2026");
 }
 
 } // namespace

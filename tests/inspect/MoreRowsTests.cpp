@@ -1,5 +1,6 @@
 // The further groups of the Detail listing on real windows, mostly in another process: related
-// windows, window properties, display and thread state, against the texts of MoreRowsText.
+// windows, a control's text, window properties, display and thread state, against the texts of
+// MoreRowsText.
 #include "common/ScreenGeometry.h"
 #include "common/ValueFormat.h"
 #include "core/RowCollector.h"
@@ -80,7 +81,8 @@ TEST_F(MoreRowsOfTarget, EachRelationNamesTheRightWindow) {
                                 link(L"Root", frame),
                                 link(L"Root Owner", frame),
                                 link(L"Last Active Popup", middle),
-                                {GROUP_WINDOWS, L"Children", L"1", KIND_NUMBER}}));
+                                {GROUP_WINDOWS, L"Children", L"1", KIND_NUMBER},
+                                {GROUP_WINDOWS, L"Control Text", L"", KIND_TEXT}}));
 
     RowCollector ofPopup = MoreRowsOf(popup, GROUP_WINDOWS);
     EXPECT_EQ(ofPopup.Find(L"Parent"), link(L"Parent", desktop));
@@ -88,6 +90,25 @@ TEST_F(MoreRowsOfTarget, EachRelationNamesTheRightWindow) {
     EXPECT_EQ(ofPopup.Find(L"Root"), link(L"Root", popup));
     EXPECT_EQ(ofPopup.Find(L"Root Owner"), link(L"Root Owner", frame));
     EXPECT_EQ(MoreRowsOf(frame, GROUP_WINDOWS).Find(L"Children")->value, L"3");
+}
+
+// What another program's control answers, which GetWindowTextW would not ask it for; a text past
+// the longest shown is read far enough to know it goes on.
+TEST_F(MoreRowsOfTarget, ControlTextIsWhatTheControlAnswersCutAfterTheLongestShown) {
+    HWND frame = Frame(L"Controls");
+    ASSERT_NE(frame, nullptr);
+    HWND edit = target.Create(harness::WindowRequest::Child(
+        frame, L"Edit", L"", ES_MULTILINE | ES_AUTOVSCROLL, {10, 10, 200, 80}, 1));
+    ASSERT_NE(edit, nullptr);
+    const std::wstring typed = L"first line\r\n\tsecond\x1B";
+    ASSERT_TRUE(::SetWindowTextW(edit, typed.c_str()));
+    EXPECT_EQ(MoreRowsOf(edit, GROUP_WINDOWS).Find(L"Control Text"),
+              (Row{GROUP_WINDOWS, L"Control Text", orvex::FormatControlText(typed), KIND_TEXT}));
+
+    const std::wstring longer = std::wstring(orvex::kLongestControlText, L'x') + L"yz";
+    ASSERT_TRUE(::SetWindowTextW(frame, longer.c_str()));
+    EXPECT_EQ(MoreRowsOf(frame, GROUP_WINDOWS).Find(L"Control Text")->value,
+              orvex::FormatControlText(longer));
 }
 
 TEST_F(MoreRowsOfTarget, PropertiesSetWithSetPropAreListedByStringOrAtom) {
@@ -161,6 +182,7 @@ TEST_F(MoreRowsOfTarget, HungTargetIsNotRespondingAndCostsNoWait) {
     AddMoreRows(rows, frame);
     EXPECT_LT(::GetTickCount64() - start, 500u) << "the rows waited for the hung target";
     EXPECT_EQ(rows.Find(L"Responding"), (Row{GROUP_THREAD, L"Responding", L"No", KIND_TEXT}));
+    EXPECT_EQ(rows.Find(L"Control Text")->value, orvex::kNoAnswer);
 }
 
 // Within its own thread the window system tells capture and caret for certain.

@@ -4,6 +4,8 @@
 
 #include "maindlg/MainDialog.h"
 
+#include <string>
+
 struct MainDialogTestView {
     CMainDialog& dialog;
 
@@ -18,4 +20,10 @@ struct MainDialogTestView {
     CSeekerStatic& FinderTool() const { return dialog.m_wndFinderTool; }
     CPropertiesView& Properties() const { return dialog.m_wndProperties; }
     int Dpi() const { return dialog.m_dpi; }
+    unsigned ListingNumber() const { return dialog.m_listingNumber; }
+    // A Control Text answer for the listing numbered `listing`, delivered as its thread posts it.
+    void AnswerControlText(unsigned listing, const std::wstring& value) const {
+        dialog.SendMessage(CMainDialog::kControlTextAnswer, listing,
+                           reinterpret_cast<LPARAM>(new std::wstring(value)));
+    }
 };

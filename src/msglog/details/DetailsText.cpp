@@ -1,5 +1,7 @@
 #include "msglog/details/DetailsText.h"
 
+#include "common/EscapedText.h"
+
 #include <cwchar>
 
 namespace orvex {
@@ -61,13 +63,9 @@ std::wstring FlagsText(std::uint32_t value, std::span<const FlagName> names) {
 
 namespace {
 
-bool IsControl(std::uint64_t code) {
-    return code < 0x20 || (code >= 0x7F && code < 0xA0);
-}
-
 bool Shows(std::uint64_t code) {
     // A lone half of a surrogate pair, and anything past the 16-bit units a window gets, would not.
-    return !IsControl(code) && code <= 0xFFFF && (code < 0xD800 || code > 0xDFFF);
+    return !IsControlCharacter(code) && code <= 0xFFFF && (code < 0xD800 || code > 0xDFFF);
 }
 
 } // namespace
@@ -81,21 +79,7 @@ std::wstring CharacterText(std::uint64_t code) {
 }
 
 std::wstring QuotedText(std::wstring_view text) {
-    std::wstring quoted(L"\"");
-    for (const wchar_t c : text) {
-        const auto code = static_cast<std::uint64_t>(c);
-        if (c == L'\r')
-            quoted += L"\\r";
-        else if (c == L'\n')
-            quoted += L"\\n";
-        else if (c == L'\t')
-            quoted += L"\\t";
-        else if (IsControl(code))
-            quoted += L"\\x" + HexText(code, 2).substr(2);
-        else
-            quoted += c;
-    }
-    return quoted + L'"';
+    return L'"' + EscapedText(text) + L'"';
 }
 
 } // namespace orvex

@@ -54,8 +54,8 @@ std::wstring FlagsText(std::uint32_t value, std::span<const FlagName> names);
 // A character code as the window reads it: "'a' U+0061", or "U+000D" for a control character or
 // a lone surrogate, which would not show.
 std::wstring CharacterText(std::uint64_t code);
-// Text from another program in double quotes, on one line: the control characters are escaped
-// ("\r", "\n", "\t", "\x1B").
+// Text from another program in double quotes, on one line: its control characters escaped by
+// EscapedText (common/EscapedText.h).
 std::wstring QuotedText(std::wstring_view text);
 
 } // namespace orvex
