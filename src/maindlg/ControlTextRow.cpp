@@ -74,8 +74,14 @@ LRESULT CMainDialog::OnControlTextAnswer(WPARAM listing, LPARAM value) {
         m_wndProperties.GetItemText(m_controlTextRow, 0) != kControlTextRow)
         return 0;
     m_wndProperties.SetItemText(m_controlTextRow, 1, text->c_str());
-    m_wndProperties.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
+    m_wndProperties.FitValueColumn();
     return 0;
+}
+
+void CMainDialog::DropControlTextAnswers() {
+    MSG answer{};
+    while (::PeekMessageW(&answer, m_hWnd, kControlTextAnswer, kControlTextAnswer, PM_REMOVE))
+        delete reinterpret_cast<std::wstring*>(answer.lParam);
 }
 
 void CMainDialog::TakeListedControlText(std::vector<orvex::ListingRow>& rows) const {

@@ -296,6 +296,7 @@ void CMainDialog::OnDestroy() {
     SavePlacement();
     SaveMessageLogSettings();
     m_hotKey.Withdraw();
+    DropControlTextAnswers();
     Default();
 }
 

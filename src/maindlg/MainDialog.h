@@ -127,6 +127,8 @@ private:
     void OnCopyAllAsJson();
     void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnControlTextAnswer(WPARAM listing, LPARAM value);
+    // Frees the answers posted to the window that it will no longer handle.
+    void DropControlTextAnswers();
 
     bool CreateViewToolBar();
     bool CreateReBar();
