@@ -90,6 +90,7 @@ BOOL CFindWindowDialog::OnInitDialog() {
         m_wndList.InsertColumn(column, kColumnNames[column], LVCFMT_LEFT, width);
         m_initialColumnWidths[column] = width;
     }
+    WidenColumns();
 
     const RECT client = GetClientRect();
     m_initialClient = {client.right, client.bottom};
@@ -132,25 +133,18 @@ void CFindWindowDialog::OnSize(UINT, int cx, int cy) {
     WidenColumns();
 }
 
-// The columns grow with the list, each by its share of their first widths, and never shrink below
-// those; the last takes what rounding leaves, so together they fill the list exactly.
+// The handle, class and process columns keep the widths their samples gave them; the text column
+// takes what the list has left, so the columns fill it exactly as the window grows or shrinks,
+// down to the text column's title.
 void CFindWindowDialog::WidenColumns() {
-    const int available = m_wndList.GetClientRect().right;
-    int initial = 0;
-    for (const int width : m_initialColumnWidths)
-        initial += width;
-    if (initial <= 0)
-        return;
-    int used = 0;
-    for (int column = 0; column < kColumnCount; ++column) {
-        const int share = column + 1 < kColumnCount
-                              ? static_cast<int>(static_cast<long long>(m_initialColumnWidths[column]) *
-                                                 available / initial)
-                              : available - used;
-        const int width = std::max(m_initialColumnWidths[column], share);
-        m_wndList.SetColumnWidth(column, width);
-        used += width;
-    }
+    int others = 0;
+    for (int column = 0; column < kColumnCount; ++column)
+        if (column != kColumnText)
+            others += m_initialColumnWidths[column];
+    const int titleWidth = m_wndList.GetStringWidth(kColumnNames[kColumnText]) +
+                           orvex::ScaleForDpi(kCellPadding, DpiOfWindow(m_hWnd));
+    m_wndList.SetColumnWidth(kColumnText,
+                             std::max<int>(titleWidth, m_wndList.GetClientRect().right - others));
 }
 
 void CFindWindowDialog::OnGetMinMaxInfo(MINMAXINFO* info) {

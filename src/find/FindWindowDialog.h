@@ -72,5 +72,5 @@ private:
     SIZE m_initialClient{};
     SIZE m_minTrack{};
     RECT m_initialRects[5]{};
-    int m_initialColumnWidths[4]{}; // the columns share a wider list in these proportions
+    int m_initialColumnWidths[4]{}; // as the samples made them
 };

@@ -68,6 +68,25 @@ TEST_F(FindWindowTest, OpensFromTheButtonAtTheEndOfTheViewToolBarAndFromCtrlF) {
     wchar_t caption[64] = {};
     ::GetWindowTextW(Find()->m_hWnd, caption, 64);
     EXPECT_STREQ(caption, L"Find Window");
+    RECT found = Find()->GetWindowRect(), main = dialog->GetWindowRect(), shared{};
+    EXPECT_FALSE(::IntersectRect(&shared, &found, &main)) << "beside the main window, not over its list";
+
+    // The columns fill the list, the longest common class name whole; the text column takes a
+    // wider window's room.
+    CListView list(List());
+    const auto columnsFill = [&] {
+        int sum = 0;
+        for (int column = 0; column < 4; ++column)
+            sum += list.GetColumnWidth(column);
+        return sum == list.GetClientRect().right && !(list.GetStyle() & WS_HSCROLL);
+    };
+    EXPECT_TRUE(columnsFill());
+    EXPECT_GT(list.GetColumnWidth(kClassColumn), list.GetStringWidth(L"msctls_statusbar32"));
+    const int text = list.GetColumnWidth(2);
+    ::SetWindowPos(Find()->m_hWnd, nullptr, 0, 0, found.right - found.left + 200, found.bottom - found.top,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(columnsFill());
+    EXPECT_EQ(list.GetColumnWidth(2), text + 200);
     CloseFind();
     EXPECT_EQ(Find(), nullptr);
 
