@@ -66,16 +66,18 @@ WindowPlace PlaceToolWindow(const ScreenRect& mainWindow, const ToolWindowSize& 
     const int areaWidth = area.right - area.left, areaHeight = area.bottom - area.top;
     const int height = std::min(size.height, areaHeight);
     const auto widthWithin = [&](int room) { return std::min(std::max(size.width, size.wantedWidth), room); };
-    const auto free = [&](const WindowPlace& place, bool mayCoverMain) {
+    // Never over the main window; over the tools already open only when nothing else is left.
+    const auto free = [&](const WindowPlace& place, bool avoidTaken) {
         const ScreenRect rect = RectOf(place);
-        if (!mayCoverMain && Overlap(rect, m) > 0)
+        if (Overlap(rect, m) > 0)
             return false;
-        return std::none_of(taken.begin(), taken.end(),
-                            [&](const ScreenRect& t) { return Overlap(rect, t) > 0; });
+        return !avoidTaken || std::none_of(taken.begin(), taken.end(),
+                                           [&](const ScreenRect& t) { return Overlap(rect, t) > 0; });
     };
 
     // Beside a window, on the side with more room first (the right one when both have as much).
-    const auto beside = [&](const ScreenRect& of, int placeHeight) -> std::optional<WindowPlace> {
+    const auto beside = [&](const ScreenRect& of, int placeHeight,
+                            bool avoidTaken) -> std::optional<WindowPlace> {
         const int rightRoom = area.right - of.right, leftRoom = of.left - area.left;
         const bool rightFirst = rightRoom >= leftRoom;
         for (const bool right : {rightFirst, !rightFirst}) {
@@ -86,25 +88,40 @@ WindowPlace PlaceToolWindow(const ScreenRect& mainWindow, const ToolWindowSize& 
             const WindowPlace place{right ? of.right : of.left - width,
                                     KeepInside(of.top, placeHeight, area.top, area.bottom), width,
                                     placeHeight};
-            if (free(place, false))
+            if (free(place, avoidTaken))
                 return place;
         }
         return std::nullopt;
     };
 
-    if (auto place = beside(m, std::min(std::max(m.bottom - m.top, height), areaHeight)))
-        return *place;
-    if (target) {
-        if (auto place = beside(*target, height))
-            return *place;
-    }
     const int width = widthWithin(areaWidth);
     const int x = KeepInside(m.left, width, area.left, area.right);
-    for (const WindowPlace place :
-         {WindowPlace{x, m.bottom, width, height}, WindowPlace{x, m.top - height, width, height}}) {
-        if (place.y >= area.top && place.y + height <= area.bottom && free(place, false))
+    const int shortest = size.minHeight > 0 ? std::min(size.minHeight, height) : height;
+    const int roomBelow = area.bottom - m.bottom, roomAbove = m.top - area.top;
+    const auto search = [&](bool avoidTaken) -> std::optional<WindowPlace> {
+        if (auto place = beside(m, std::min(std::max(m.bottom - m.top, height), areaHeight), avoidTaken))
             return place;
-    }
+        if (target) {
+            if (auto place = beside(*target, height, avoidTaken))
+                return place;
+        }
+        if (roomBelow >= shortest) {
+            const WindowPlace below{x, m.bottom, width, std::min(height, roomBelow)};
+            if (free(below, avoidTaken))
+                return below;
+        }
+        if (roomAbove >= shortest) {
+            const int aboveHeight = std::min(height, roomAbove);
+            const WindowPlace above{x, m.top - aboveHeight, width, aboveHeight};
+            if (free(above, avoidTaken))
+                return above;
+        }
+        return std::nullopt;
+    };
+    if (auto place = search(true))
+        return *place;
+    if (auto place = search(false))
+        return *place;
     // No room anywhere: the corner where it hides least of the main window.
     const int w = std::min(size.width, areaWidth);
     const WindowPlace corners[] = {{area.right - w, area.bottom - height, w, height},

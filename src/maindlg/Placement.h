@@ -55,13 +55,15 @@ struct ToolWindowSize {
     int width = 0;
     int height = 0;
     int wantedWidth = 0;
+    // Below or above the main window it may be as short as this (0: its own height) to fit.
+    int minHeight = 0;
 };
 
 // Where a new tool window opens so that it covers neither the main window, whose list it serves,
 // nor the tool windows already open (`taken`): beside the main window on the side with more room,
 // else beside the target's window (`target`, the listed window's top-level window), else below
-// the main window, else above it. Where the work area has no such room it goes to the corner of
-// the work area where it covers least of the main window.
+// the main window, else above it. Where only the open tools leave no such room it goes over them;
+// where the work area has none at all, to the corner where it covers least of the main window.
 WindowPlace PlaceToolWindow(const ScreenRect& mainWindow, const ToolWindowSize& size,
                             const ScreenRect& workArea, const std::optional<ScreenRect>& target,
                             std::span<const ScreenRect> taken);

@@ -54,7 +54,7 @@ void ShowToolWindowBeside(HWND tool, HWND mainWindow, HWND target, std::initiali
             root && ::IsWindowVisible(root))
             targetRect = WindowRectOf(root);
         const orvex::WindowPlace beside =
-            orvex::PlaceToolWindow(WindowRectOf(mainWindow), {own.cx, own.cy, wantedWidth},
+            orvex::PlaceToolWindow(WindowRectOf(mainWindow), {own.cx, own.cy, wantedWidth, own.cy / 2},
                                    WorkAreaNearest(mainWindow), targetRect, taken);
         place = {beside.x, beside.y, beside.x + beside.width, beside.y + beside.height};
     }

@@ -14,7 +14,8 @@ void ShowTreeWindowBeside(HWND tree, HWND mainWindow, int dpi);
 void ShowSendMessageDialogOver(HWND dialog, HWND mainWindow, int dpi);
 // A tool window opened with no place of its own (`last` empty), beside the main window where it
 // covers neither it nor the tool windows open (`others`, null ones skipped), else beside `target`'s
-// top-level window, else below the main window; on the main window's monitor. With `last`, where
+// top-level window, else below the main window (as short as half its height to fit); on the main
+// window's monitor. With `last`, where
 // the user left it, brought onto the screen nearest to it. It widens to `wantedWidth` where it has
 // room.
 void ShowToolWindowBeside(HWND tool, HWND mainWindow, HWND target, std::initializer_list<HWND> others,

@@ -92,6 +92,13 @@ TEST(Placement, AToolWindowGoesBesideTheMainWindowThenBesideTheTargetThenBelowTh
     EXPECT_EQ(below.y, 600);
     EXPECT_EQ(below.height, 200);
     EXPECT_EQ(PlaceToolWindow({0, 300, 1280, 1024}, size, kScreen, std::nullopt, {}).y, 100) << "above";
+    const orvex::WindowPlace shortened =
+        PlaceToolWindow({0, 0, 1280, 904}, {300, 200, 900, 100}, kScreen, std::nullopt, {});
+    EXPECT_EQ(shortened.y, 904) << "as short as it may be, below";
+    EXPECT_EQ(shortened.height, 120);
+    const ScreenRect log{0, 904, 1280, 1024};
+    EXPECT_EQ(PlaceToolWindow({0, 0, 1280, 904}, {300, 100, 0, 0}, kScreen, std::nullopt, {&log, 1}).y, 904)
+        << "over the open log rather than over the main window";
 
     const ScreenRect whole{0, 0, 1280, 1000};
     const orvex::WindowPlace corner = PlaceToolWindow(whole, size, kScreen, std::nullopt, {});
