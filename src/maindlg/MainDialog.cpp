@@ -7,7 +7,6 @@
 #include "common/WindowDpi.h"
 #include "framework/Resources.h"
 #include "framework/WinApp.h"
-#include "inspect/Listing.h"
 #include "maindlg/ApplySettings.h"
 #include "maindlg/Placement.h"
 #include "maindlg/PlacementOnScreen.h"
