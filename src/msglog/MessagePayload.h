@@ -15,7 +15,7 @@ namespace orvex {
 enum class PayloadKind : std::uint8_t {
     None = 0,
     Text = 1,         // WM_SETTEXT's text (sent), WM_GETTEXT's text (returned)
-    NotifyHeader = 2, // WM_NOTIFY's NMHDR
+    NotifyHeader = 2, // WM_NOTIFY's NMHDR (sent and returned)
     WindowPos = 3,    // WM_WINDOWPOSCHANGING / WM_WINDOWPOSCHANGED's WINDOWPOS
     MinMaxInfo = 4,   // WM_GETMINMAXINFO's MINMAXINFO (sent and returned)
     StyleChange = 5,  // WM_STYLECHANGING / WM_STYLECHANGED's STYLESTRUCT
@@ -39,7 +39,9 @@ struct NotifyHeaderPayload {
     std::uint64_t hwndFrom = 0;
     std::uint64_t idFrom = 0;
     std::uint32_t code = 0; // as the header holds it: NM_CLICK is 0xFFFFFFFE
-    std::uint32_t reserved = 0;
+    // NM_CUSTOMDRAW's dwDrawStage, which follows the header (CDDS_PREPAINT is 1); 0 for other codes,
+    // and from a hook that did not copy it.
+    std::uint32_t drawStage = 0;
 };
 
 struct WindowPosPayload {

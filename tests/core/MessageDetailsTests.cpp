@@ -26,7 +26,7 @@ constexpr std::uint32_t kWmCreate = 0x0001, kWmMove = 0x0003, kWmSize = 0x0005, 
 constexpr std::uint32_t kEmGetSel = 0x00B0, kEmSetSel = 0x00B1, kBmGetCheck = 0x00F0, kBmSetCheck = 0x00F1,
                         kCbGetCurSel = 0x0147, kCbShowDropDown = 0x014F, kLbAddString = 0x0180,
                         kLbDeleteString = 0x0182, kLbSetSel = 0x0185, kLbSetCurSel = 0x0186,
-                        kLbGetTextLen = 0x018A;
+                        kLbGetTextLen = 0x018A, kCbInsertString = 0x014A;
 
 constexpr std::uint64_t kWindow = 0x00010042;
 constexpr std::uint64_t kPointer = 0x7FF0; // a parameter that points into the logged program
@@ -151,6 +151,25 @@ TEST(MessageDetails, CommandsAndNotificationsByTheSendersClass) {
     EXPECT_EQ(Details(record), L"id=1001") << "no header copied";
 }
 
+TEST(MessageDetails, TheReturnedNotificationKeepsItsCodeAndNamesItsDrawingStageAndResult) {
+    const auto header = [](std::uint32_t code, std::uint32_t stage = 0) {
+        return PayloadOf(PayloadKind::NotifyHeader, NotifyHeaderPayload{kWindow, 203, code, stage});
+    };
+    constexpr std::uint32_t kNmClick = 0xFFFFFFFE, kNmCustomDraw = 0xFFFFFFF4;
+    EXPECT_EQ(Details(Returned(kWmNotify, 203, kPointer, 0), header(kNmClick)),
+              L"NM_CLICK id=203 control=0x00010042");
+    EXPECT_EQ(Details(Record(kWmNotify, 203, kPointer), header(kNmCustomDraw, 0x1)),
+              L"NM_CUSTOMDRAW id=203 control=0x00010042 CDDS_PREPAINT");
+    EXPECT_EQ(Details(Returned(kWmNotify, 203, kPointer, 0x20), header(kNmCustomDraw, 0x1)),
+              L"NM_CUSTOMDRAW id=203 control=0x00010042 CDDS_PREPAINT CDRF_NOTIFYITEMDRAW");
+    // At an item's stage the same bit asks for its subitems.
+    EXPECT_EQ(Details(Returned(kWmNotify, 203, kPointer, 0x24), header(kNmCustomDraw, 0x30001)),
+              L"NM_CUSTOMDRAW id=203 control=0x00010042 CDDS_ITEMPREPAINT|CDDS_SUBITEM "
+              L"CDRF_SKIPDEFAULT|CDRF_NOTIFYSUBITEMDRAW");
+    EXPECT_EQ(Details(Returned(kWmNotify, 203, kPointer, 0), header(kNmCustomDraw, 0x5)),
+              L"NM_CUSTOMDRAW id=203 control=0x00010042 stage=0x00000005 CDRF_DODEFAULT");
+}
+
 TEST(MessageDetails, PositionSizeActivationAndTheWindowsOwnLife) {
     EXPECT_EQ(Details(Record(kWmSize, 2, 0x01E00280)), L"SIZE_MAXIMIZED 640x480");
     EXPECT_EQ(Details(Record(kWmSize, 9, 0)), L"type=9 0x0");
@@ -231,6 +250,9 @@ TEST(MessageDetails, ControlMessagesOnlyToTheirClass) {
 
     EXPECT_EQ(Details(Record(kLbSetCurSel, 3, 0), L"ListBox"), L"index=3");
     EXPECT_EQ(Details(Returned(kLbSetCurSel, kMinusOne, 0, kMinusOne), L"ListBox"), L"index=-1 LB_ERR");
+    // The index given and the index answered never share a label.
+    EXPECT_EQ(Details(Returned(kLbSetCurSel, 1, 0, 1), L"ListBox"), L"index=1 result=1");
+    EXPECT_EQ(Details(Returned(kCbInsertString, kMinusOne, kPointer, 4), L"ComboBox"), L"index=-1 result=4");
     EXPECT_EQ(Details(Returned(kLbGetTextLen, 3, 0, 12), L"ListBox"), L"index=3 length=12");
     EXPECT_EQ(Details(Returned(kLbDeleteString, 3, 0, 4), L"ListBox"), L"index=3 count=4");
     EXPECT_EQ(Details(Returned(kLbAddString, 0, kPointer, kMinusTwo), L"ListBox"), L"LB_ERRSPACE");

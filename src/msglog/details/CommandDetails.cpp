@@ -4,6 +4,8 @@
 #include "msglog/details/DetailsText.h"
 #include "msglog/details/PayloadReader.h"
 
+#include <iterator>
+
 namespace orvex {
 
 namespace {
@@ -20,6 +22,37 @@ std::wstring FromControl(std::wstring_view name, std::wstring_view code, std::ui
     if (name.empty())
         text.Add(L"code", code);
     return text.Add(L"control", FormatPointer(control)).Take();
+}
+
+constexpr std::uint32_t kNmCustomDraw = 0xFFFFFFF4;
+constexpr std::uint32_t kDrawItem = 0x10000, kDrawSubItem = 0x20000; // CDDS_ITEM, CDDS_SUBITEM
+constexpr std::wstring_view kDrawSteps[] = {L"", L"PREPAINT", L"POSTPAINT", L"PREERASE", L"POSTERASE"};
+
+// "CDDS_PREPAINT", "CDDS_ITEMPREPAINT|CDDS_SUBITEM"; nothing when the hook copied no stage.
+std::wstring DrawStageText(std::uint32_t stage) {
+    if (stage == 0)
+        return {};
+    const std::uint32_t step = stage & ~(kDrawItem | kDrawSubItem);
+    if (step == 0 || step >= std::size(kDrawSteps) || ((stage & kDrawSubItem) && !(stage & kDrawItem)))
+        return DetailsText().Add(L"stage", HexText(stage, 8)).Take();
+    std::wstring text = stage & kDrawItem ? L"CDDS_ITEM" : L"CDDS_";
+    text.append(kDrawSteps[step]);
+    return stage & kDrawSubItem ? text + L"|CDDS_SUBITEM" : text;
+}
+
+std::wstring DrawResultText(std::uint64_t result, std::uint32_t stage) {
+    // 0x20 asks for the level below the stage's: items at the whole control's, subitems at an item's.
+    const FlagName names[] = {
+        {0x02, L"CDRF_NEWFONT"},
+        {0x04, L"CDRF_SKIPDEFAULT"},
+        {0x08, L"CDRF_DOERASE"},
+        {0x10, L"CDRF_NOTIFYPOSTPAINT"},
+        {0x20, stage & kDrawItem ? L"CDRF_NOTIFYSUBITEMDRAW" : L"CDRF_NOTIFYITEMDRAW"},
+        {0x40, L"CDRF_NOTIFYPOSTERASE"},
+        {0x100, L"CDRF_SKIPPOSTPAINT"},
+    };
+    const auto flags = static_cast<std::uint32_t>(result);
+    return flags == 0 ? std::wstring(L"CDRF_DODEFAULT") : FlagsText(flags, names);
 }
 
 } // namespace
@@ -44,8 +77,15 @@ std::wstring NotifyDetails(const DetailsInput& input) {
     const auto header = ReadFixedPayload<NotifyHeaderPayload>(input.record, input.payload);
     if (!header)
         return DetailsText().Add(L"id", std::to_wstring(input.record.wParam)).Take();
-    return FromControl(NotificationName(header->code, ClassOf(input.context, header->hwndFrom)),
-                       HexText(header->code, 8), header->idFrom, header->hwndFrom);
+    DetailsText text;
+    text.Add(FromControl(NotificationName(header->code, ClassOf(input.context, header->hwndFrom)),
+                         HexText(header->code, 8), header->idFrom, header->hwndFrom));
+    if (header->code == kNmCustomDraw) {
+        text.Add(DrawStageText(header->drawStage));
+        if (input.record.kind == MessageKind::Returned)
+            text.Add(DrawResultText(input.record.result, header->drawStage));
+    }
+    return text.Take();
 }
 
 } // namespace orvex

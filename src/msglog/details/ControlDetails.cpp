@@ -21,35 +21,24 @@ bool Returned(const DetailsInput& input) {
 }
 
 // What a list box's or combo box's line says: an item index the message gives in wParam, and what
-// its result is on the returned line. LB_ERR and CB_ERR are -1, LB_ERRSPACE and CB_ERRSPACE -2.
-enum class ListGives { Index, Length, Count, Nothing };
-
-std::wstring ListResultText(const DetailsInput& input, ListGives gives) {
+// its result is on the returned line, under `label` (none when the result says only "failed").
+// LB_ERR and CB_ERR are -1, LB_ERRSPACE and CB_ERRSPACE -2.
+std::wstring ListResultText(const DetailsInput& input, std::wstring_view label) {
     const std::int32_t result = SignedLow32(input.record.result);
     const std::wstring_view prefix = input.name.substr(0, input.name.find(L'_') + 1); // LB_ or CB_
     if (result == -1)
         return std::wstring(prefix) + L"ERR";
     if (result == -2)
         return std::wstring(prefix) + L"ERRSPACE";
-    switch (gives) {
-    case ListGives::Index:
-        return DetailsText().Add(L"index", result).Take();
-    case ListGives::Length:
-        return DetailsText().Add(L"length", result).Take();
-    case ListGives::Count:
-        return DetailsText().Add(L"count", result).Take();
-    case ListGives::Nothing:
-        break;
-    }
-    return {};
+    return label.empty() ? std::wstring() : DetailsText().Add(label, result).Take();
 }
 
-std::wstring ListDetails(const DetailsInput& input, bool indexInWParam, ListGives gives) {
+std::wstring ListDetails(const DetailsInput& input, bool indexInWParam, std::wstring_view resultLabel) {
     DetailsText text;
     if (indexInWParam)
         text.Add(L"index", SignedLow32(input.record.wParam));
     if (Returned(input))
-        text.Add(ListResultText(input, gives));
+        text.Add(ListResultText(input, resultLabel));
     return text.Take();
 }
 
@@ -80,27 +69,29 @@ std::wstring ButtonGetCheckDetails(const DetailsInput& input) {
 }
 
 std::wstring ListIndexGivesIndexDetails(const DetailsInput& input) {
-    return ListDetails(input, true, ListGives::Index);
+    // The index given and the index answered may differ (an insertion at -1 lands at the end), and
+    // one line must not show two "index=" that mean different things.
+    return ListDetails(input, true, L"result");
 }
 
 std::wstring ListIndexGivesLengthDetails(const DetailsInput& input) {
-    return ListDetails(input, true, ListGives::Length);
+    return ListDetails(input, true, L"length");
 }
 
 std::wstring ListIndexGivesCountDetails(const DetailsInput& input) {
-    return ListDetails(input, true, ListGives::Count);
+    return ListDetails(input, true, L"count");
 }
 
 std::wstring ListIndexDetails(const DetailsInput& input) {
-    return ListDetails(input, true, ListGives::Nothing);
+    return ListDetails(input, true, {});
 }
 
 std::wstring ListGivesIndexDetails(const DetailsInput& input) {
-    return ListDetails(input, false, ListGives::Index);
+    return ListDetails(input, false, L"index");
 }
 
 std::wstring ListGivesCountDetails(const DetailsInput& input) {
-    return ListDetails(input, false, ListGives::Count);
+    return ListDetails(input, false, L"count");
 }
 
 std::wstring ListSetSelDetails(const DetailsInput& input) {
@@ -109,7 +100,7 @@ std::wstring ListSetSelDetails(const DetailsInput& input) {
     text.Add(input.record.wParam != 0 ? L"select" : L"deselect")
         .Add(L"index", SignedLow32(input.record.lParam));
     if (Returned(input))
-        text.Add(ListResultText(input, ListGives::Nothing));
+        text.Add(ListResultText(input, {}));
     return text.Take();
 }
 

@@ -9,7 +9,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <iterator>
 
@@ -205,10 +208,18 @@ void PutPayload(Outgoing& out, WPARAM wParam, LPARAM lParam, LRESULT result) {
                     static_cast<std::uint32_t>(std::min<LRESULT>(result, orvex::kPayloadTextCountLimit)));
         break;
     case WM_NOTIFY:
-        if (NMHDR header{}; kind == orvex::MessageKind::Sent && CopyOut(at, &header, sizeof(header)))
+        // Copied on the return as well (the sender's structure lives until the call returns): a
+        // result means nothing without the notification it answers.
+        if (NMHDR header{}; kind != orvex::MessageKind::Posted && CopyOut(at, &header, sizeof(header))) {
+            DWORD stage = 0;
+            if (header.code == NM_CUSTOMDRAW &&
+                !CopyOut(static_cast<const std::byte*>(at) + offsetof(NMCUSTOMDRAW, dwDrawStage), &stage,
+                         sizeof(stage)))
+                stage = 0;
             out.Put(orvex::PayloadKind::NotifyHeader,
                     orvex::NotifyHeaderPayload{reinterpret_cast<UINT_PTR>(header.hwndFrom), header.idFrom,
-                                               header.code, 0});
+                                               header.code, stage});
+        }
         break;
     case WM_WINDOWPOSCHANGING:
     case WM_WINDOWPOSCHANGED:
