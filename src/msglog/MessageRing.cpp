@@ -222,7 +222,10 @@ bool RingReader::LaterSlotPublished(std::uint64_t claimed) const noexcept {
 std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink) {
     if (slots_ == nullptr)
         return 0;
+    TakeWriterCounts();
     std::size_t delivered = 0;
+    bool lapAhead = false;
+    const std::uint64_t start = head_;
     for (std::uint64_t step = 0; step < capacity_; ++step) {
         RingSlot& slot = slots_[head_ & (capacity_ - 1)];
         const std::uint64_t sequence = slot.sequence.load(std::memory_order_acquire);
@@ -239,9 +242,12 @@ std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink
             if (sequence == head_)
                 break; // nothing more written
             // Not free for the position writers claim next: garbage. Made claimable again, or
-            // writers would find the ring full for ever; never read, as nobody claimed it.
+            // writers would find the ring full for ever; never read, as nobody claimed it. Garbage
+            // seldom comes alone, and writers would drop at each slot of it in turn: the rest of
+            // the lap is mended now rather than a slot per drain.
             ++counts_.rejected;
             slot.sequence.store(head_, std::memory_order_release);
+            RepairLapAfterHead(start + capacity_);
             break;
         }
         if (sequence == head_ + 1) {
@@ -268,8 +274,20 @@ std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink
         }
         // Free, or claimed and not yet published. Wait for a writer only while nothing behind it is
         // published, and for a bounded number of drains after that.
-        if (!LaterSlotPublished(claimed))
+        if (!LaterSlotPublished(claimed)) {
+            // A whole lap claimed and none of it published for drains on end: writers publish
+            // microseconds after they claim, so this is garbage, and writers would find every slot
+            // a lap behind and drop for ever. Given back after the drains a stuck slot gets; a
+            // writer that was merely that slow after all is caught by the stamp or the checksum.
+            if (claimed - head_ == capacity_) {
+                lapAhead = true;
+                if (++lapAheadDrains_ >= abandonAfterDrains_) {
+                    lapAheadDrains_ = 0;
+                    header_->claimed.compare_exchange_strong(claimed, head_, std::memory_order_relaxed);
+                }
+            }
             break;
+        }
         if (stuckPosition_ != head_) {
             stuckPosition_ = head_;
             stuckDrains_ = 0;
@@ -284,14 +302,57 @@ std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink
         }
         // Otherwise the writer published just now (or the slot was overwritten): look again.
     }
+    if (!lapAhead)
+        lapAheadDrains_ = 0;
     return delivered;
+}
+
+void RingReader::RepairLapAfterHead(std::uint64_t end) noexcept {
+    // Up to the end of the lap the drain started on: a drain looks at no more than one lap.
+    for (std::uint64_t position = head_ + 1; position != end; ++position) {
+        RingSlot& slot = slots_[position & (capacity_ - 1)];
+        std::uint64_t sequence = slot.sequence.load(std::memory_order_acquire);
+        if (sequence == position)
+            continue; // free for its position, as it should be
+        // Published is fine only once `claimed` is past it (loaded after, as in Drain): writers
+        // may claim and publish behind the head while we look.
+        if (sequence == position + 1 &&
+            header_->claimed.load(std::memory_order_relaxed) - head_ > position - head_)
+            continue;
+        // No writer can claim a slot whose sequence is not its position, so none races this.
+        if (slot.sequence.compare_exchange_strong(sequence, position, std::memory_order_acq_rel,
+                                                  std::memory_order_relaxed))
+            ++counts_.rejected;
+    }
+}
+
+namespace {
+
+// What a writers' counter in the mapping rose by since `seen`, or nothing when that is more than
+// writers could have done: see kMaxWriterCountPerDrain.
+std::uint64_t PlausibleRise(std::uint64_t now, std::uint64_t seen, std::uint64_t capacity) {
+    // Never wraps in earnest: 2^64 records take centuries.
+    return now >= seen && now - seen <= capacity * kMaxWriterCountPerDrain ? now - seen : 0;
+}
+
+} // namespace
+
+void RingReader::TakeWriterCounts() noexcept {
+    const std::uint64_t dropped = header_->dropped.load(std::memory_order_relaxed);
+    const std::uint64_t late = header_->latePublishes.load(std::memory_order_relaxed);
+    counts_.dropped += PlausibleRise(dropped, droppedSeen_, capacity_);
+    counts_.latePublishes += PlausibleRise(late, lateSeen_, capacity_);
+    droppedSeen_ = dropped;
+    lateSeen_ = late;
 }
 
 RingCounts RingReader::Counts() const noexcept {
     RingCounts counts = counts_;
     if (header_ != nullptr) {
-        counts.dropped = header_->dropped.load(std::memory_order_relaxed);
-        counts.latePublishes = header_->latePublishes.load(std::memory_order_relaxed);
+        counts.dropped +=
+            PlausibleRise(header_->dropped.load(std::memory_order_relaxed), droppedSeen_, capacity_);
+        counts.latePublishes +=
+            PlausibleRise(header_->latePublishes.load(std::memory_order_relaxed), lateSeen_, capacity_);
     }
     return counts;
 }

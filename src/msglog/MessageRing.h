@@ -27,11 +27,17 @@
 // is rejected and counted. A drain looks at no more than one lap of slots, so it ends whatever the
 // mapping holds. It never passes a position no writer has claimed, and it repairs a slot or a
 // claimed position no writer could have left, so garbage loses records for a while but cannot keep
-// the writers finding the ring full for ever. A writer that dies or stays suspended between claiming and
-// publishing does not stall the log: once its slot has stayed unpublished for `abandonAfterDrains` drains
-// while later slots are published, the reader gives it up (moving its sequence from p to p + capacity, again
-// by compare-exchange) and counts it. The late writer's publish then finds p gone and fails; a
-// payload it still tore into the slot's next record is caught by the stamp or the checksum.
+// the writers finding the ring full for ever. A garbage slot at the head gets every other garbage
+// slot of the drain's lap mended with it, not one per drain; a `claimed` exactly a lap ahead with
+// nothing published, which writers needing microseconds between claim and publish do not leave,
+// goes back to the head after `abandonAfterDrains` drains. The writers' counters
+// (dropped, late publishes) are believed only when they rise, and by no more than
+// kMaxWriterCountPerDrain per slot between drains; otherwise counting starts again from the value
+// found. A writer that dies or stays suspended between claiming and publishing does not stall the
+// log: once its slot has stayed unpublished for `abandonAfterDrains` drains while later slots are
+// published, the reader gives it up (moving its sequence from p to p + capacity, again by
+// compare-exchange) and counts it. The late writer's publish then finds p gone and fails; a payload
+// it still tore into the slot's next record is caught by the stamp or the checksum.
 
 #include <atomic>
 #include <cstddef>
@@ -81,6 +87,13 @@ inline constexpr int kMaxClaimAttempts = 64;
 // 400 ms covers a thread that was merely preempted, and is short enough that the log does not
 // visibly freeze behind a writer that died.
 inline constexpr std::uint32_t kAbandonAfterDrains = 8;
+
+// The most a writers' counter (dropped, late publishes) may rise by between two drains, in records
+// per slot of the ring. A hooked thread handles at most some millions of messages a second, a few
+// hundred thousand per drain, while the default ring times this is some four million: only garbage
+// goes past it. A rise past it, or a fall, is not counted, and the next rise counts from the value
+// found, so a counter someone scribbled on costs at most one drain's true count.
+inline constexpr std::uint64_t kMaxWriterCountPerDrain = 1024;
 
 // The start of the block. Orvex writes the first four fields once; writers add to the rest.
 struct RingHeader {
@@ -169,11 +182,12 @@ struct RingRecord {
 };
 
 struct RingCounts {
-    std::uint64_t read = 0;          // records delivered
-    std::uint64_t rejected = 0;      // slots holding a torn or garbage record
-    std::uint64_t abandoned = 0;     // claimed slots given up, their writer gone or too slow
-    std::uint64_t dropped = 0;       // records writers could not place, as the mapping says
-    std::uint64_t latePublishes = 0; // as the mapping says
+    std::uint64_t read = 0;      // records delivered
+    std::uint64_t rejected = 0;  // slots holding a torn or garbage record
+    std::uint64_t abandoned = 0; // claimed slots given up, their writer gone or too slow
+    // As the mapping says, as far as believable: see kMaxWriterCountPerDrain.
+    std::uint64_t dropped = 0; // records writers could not place
+    std::uint64_t latePublishes = 0;
 };
 
 // Orvex's side: the one reader of a ring it has just initialised. It starts at position zero.
@@ -192,6 +206,8 @@ public:
 private:
     bool CopyRecord(RingSlot& slot, std::uint32_t& length) noexcept;
     bool LaterSlotPublished(std::uint64_t claimed) const noexcept;
+    void RepairLapAfterHead(std::uint64_t end) noexcept;
+    void TakeWriterCounts() noexcept;
 
     RingHeader* header_ = nullptr;
     RingSlot* slots_ = nullptr;
@@ -200,6 +216,9 @@ private:
     std::uint64_t head_ = 0; // the next position to read
     std::uint64_t stuckPosition_ = 0;
     std::uint32_t stuckDrains_ = 0;
+    std::uint32_t lapAheadDrains_ = 0;
+    std::uint64_t droppedSeen_ = 0; // the writers' counters as the last drain found them
+    std::uint64_t lateSeen_ = 0;
     std::uint32_t abandonAfterDrains_;
     RingCounts counts_;
     std::uint64_t buffer_[kPayloadWords] = {};

@@ -317,4 +317,53 @@ TEST(MessageRing, AnAbandonedSlotIsGivenUpAfterItsDrainsAndItsLatePublishFailsHa
     EXPECT_EQ(reader.Counts().rejected, 0u);
 }
 
+TEST(MessageRing, GarbagePositionsAreMendedWithoutStarvingTheWriters) {
+    Block block(8);
+    RingWriter writer = AttachedWriter(block);
+    RingReader reader = AttachedReader(block);
+    // A lap of garbage, some of it looking published though nobody claimed it: mended in one drain.
+    for (std::uint64_t position = 0; position < 8; ++position)
+        if (position != 3)
+            block.slot(position).sequence = position % 2 ? position + 1 : position * 977 + 3;
+    DrainAll(reader);
+    EXPECT_EQ(reader.Counts().rejected, 7u);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_TRUE(writer.Write("ab", 2)) << i;
+    EXPECT_EQ(DrainAll(reader).size(), 8u);
+
+    // `claimed` exactly a lap ahead, nothing published: given back after a stuck slot's drains.
+    block.header().claimed = 8 + 8;
+    for (std::uint32_t i = 1; i < kAbandonAfterDrains; ++i)
+        DrainAll(reader);
+    EXPECT_FALSE(writer.Write("ab", 2)) << "not before its drains";
+    DrainAll(reader);
+    EXPECT_TRUE(writer.Write("ab", 2));
+    const std::vector<Read> records = DrainAll(reader);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].position, 8u);
+}
+
+TEST(MessageRing, WritersCountersThatJumpOrFallAreNotBelieved) {
+    Block block(4);
+    RingWriter writer = AttachedWriter(block);
+    RingReader reader = AttachedReader(block);
+    const auto overflow = [&] { // the first drain takes up whatever the counters say by then
+        DrainAll(reader);
+        for (int i = 0; i < 6; ++i)
+            writer.Write("ab", 2);
+        DrainAll(reader);
+    };
+    overflow();
+    EXPECT_EQ(reader.Counts().dropped, 2u);
+    block.header().dropped = std::numeric_limits<std::uint64_t>::max() - 3;
+    block.header().latePublishes = std::uint64_t{1} << 40;
+    EXPECT_EQ(reader.Counts().dropped, 2u);
+    overflow();
+    EXPECT_EQ(reader.Counts().dropped, 4u) << "counted on from the value found";
+    block.header().dropped = 3; // fallen, though a wrap-around would take it for a rise
+    overflow();
+    EXPECT_EQ(reader.Counts().dropped, 6u);
+    EXPECT_EQ(reader.Counts().latePublishes, 0u);
+}
+
 } // namespace
