@@ -335,8 +335,7 @@ BOOL CMainDialog::ShowWindowProperties(HWND hwnd) {
         if (!result)
             m_wndProperties.SetEmptyText(InvalidHandleText(hwnd));
     }
-    m_wndProperties.FitNameColumn();
-    m_wndProperties.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER);
+    m_wndProperties.FitNameColumn(); // the value column is fitted by EndRefill
     ShowListFocus();
     m_wndProperties.SendMessage(WM_SETREDRAW, TRUE);
     m_wndProperties.EndRefill();

@@ -9,13 +9,7 @@
 namespace {
 
 using namespace settings_e2e;
-
-// The focused window of `window`'s thread: GetFocus answers for the calling thread only.
-HWND FocusIn(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
+using harness::FocusIn;
 
 bool WatchCursorChecked(const harness::OrvexSession& orvex) {
     return ::SendMessageW(ViewToolBar(orvex), TB_ISBUTTONCHECKED, ID_VIEW_WATCH_CURSOR, 0) != 0;

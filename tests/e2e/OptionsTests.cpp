@@ -66,6 +66,12 @@ protected:
     static LRESULT Checked(HWND dialog, int id) {
         return ::SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0);
     }
+    // Clicks the hot-key box and waits until it has the focus.
+    static bool FocusHotKeyBox(HWND dialog) {
+        HWND box = ::GetDlgItem(dialog, 1003);
+        ClickControl(box);
+        return harness::WaitUntil([&] { return harness::FocusIn(box) == box; }, 5000);
+    }
     static LRESULT HotKey(HWND dialog) { return ::SendDlgItemMessageW(dialog, 1003, HKM_GETHOTKEY, 0, 0); }
     bool IsTopmost() const {
         return (::GetWindowLongPtrW(orvex.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -113,17 +119,7 @@ TEST_F(OptionsTest, LetterTypedAloneBecomesCtrlAltPlusTheLetterAndPicksWindowsAf
     HWND options = OpenOptions();
     ASSERT_NE(options, nullptr);
 
-    HWND hotKey = ::GetDlgItem(options, 1003);
-    ClickControl(hotKey);
-    const DWORD thread = ::GetWindowThreadProcessId(options, nullptr);
-    ASSERT_TRUE(harness::WaitUntil(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof(info);
-            return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == hotKey;
-        },
-        5000))
-        << "the click did not focus the hot-key control";
+    ASSERT_TRUE(FocusHotKeyBox(options)) << "the click did not focus the hot-key control";
     harness::xdo::Key(L"a");
     const LRESULT ctrlAltA = MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT);
     EXPECT_TRUE(harness::WaitUntil([&] { return HotKey(options) == ctrlAltA; }, 5000))
@@ -151,8 +147,7 @@ TEST_F(OptionsTest, TheHotKeyWhileADialogIsOpenPicksNothingAndTheOptionsBoxRecei
     HWND options = OpenOptions();
     ASSERT_NE(options, nullptr);
     EXPECT_FALSE(HeldElsewhere(0, VK_F9)) << "the hot key is withdrawn while Options is open";
-    HWND hotKey = ::GetDlgItem(options, 1003);
-    ClickControl(hotKey);
+    ASSERT_TRUE(FocusHotKeyBox(options)) << "the click did not focus the hot-key control";
     const POINT over = CenterOf(foreign);
     harness::xdo::MoveTo(over.x, over.y);
     harness::xdo::Key(L"F9");

@@ -235,14 +235,7 @@ protected:
         RECT rect{};
         ::GetWindowRect(list, &rect);
         harness::xdo::Click((rect.left + rect.right) / 2, rect.top + (rect.bottom - rect.top) * 2 / 3);
-        const DWORD thread = ::GetWindowThreadProcessId(main, nullptr);
-        ASSERT_TRUE(harness::WaitUntil(
-            [&] {
-                GUITHREADINFO info{};
-                info.cbSize = sizeof(info);
-                return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == list;
-            },
-            5000))
+        ASSERT_TRUE(harness::WaitUntil([&] { return harness::FocusIn(list) == list; }, 5000))
             << "the click did not focus the property list";
 
         harness::xdo::Key(key);

@@ -85,11 +85,8 @@ TEST_F(WindowTreeE2eTest, ClickingANodeListsItsWindowInTheMainWindow) {
     EXPECT_EQ(beside.right - beside.left, 400);
     EXPECT_EQ(beside.top, main.top);
     EXPECT_EQ(beside.bottom - beside.top, main.bottom - main.top);
-    EXPECT_TRUE(harness::WaitUntil([&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(tree, nullptr), &info) && info.hwndFocus == tree;
-    })) << "the tree opens with the focus in the tree, not its toolbar";
+    EXPECT_TRUE(harness::WaitUntil([&] { return harness::FocusIn(tree) == tree; }))
+        << "the tree opens with the focus in the tree, not its toolbar";
 
     const HTREEITEM frameNode = e2e::FindTreeChild(tree, e2e::TreeRoot(tree), LabelPrefix(foreign));
     ASSERT_NE(frameNode, nullptr) << "the foreign window is below the desktop";

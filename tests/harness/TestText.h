@@ -48,4 +48,11 @@ inline POINT CenterOf(HWND hwnd) {
     return CenterOf(rect);
 }
 
+// The focused window of `window`'s thread: GetFocus answers for the calling thread only.
+inline HWND FocusIn(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 } // namespace harness
