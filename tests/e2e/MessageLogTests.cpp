@@ -66,6 +66,12 @@ TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
 
     const POINT inEdit = harness::CenterOf(edit);
     harness::xdo::Click(inEdit.x, inEdit.y);
+    // Keys typed before Notepad has taken the focus go to whichever window still has it.
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] {
+            return ::GetForegroundWindow() == ::GetAncestor(edit, GA_ROOT) && harness::FocusIn(edit) == edit;
+        },
+        5000));
     harness::xdo::Type(L"xy");
     std::vector<std::wstring> messages;
     EXPECT_TRUE(harness::WaitUntil(
