@@ -27,15 +27,22 @@ bool Has(const std::vector<std::wstring>& cells, const wchar_t* name) {
     return std::find(cells.begin(), cells.end(), name) != cells.end();
 }
 
-// Starts Orvex, picks `window` with the hot key and opens the log from the window toolbar; the
+// Starts Orvex, picks `window` with the finder tool and opens the log from the window toolbar; the
 // log's list, moved below the main window and clear of the right half, or null.
 HWND OpenLogOn(harness::OrvexSession& orvex, HWND window) {
     if (!orvex.Start() || !orvex.WaitForMainWindow())
         return nullptr;
     ::SetWindowPos(orvex.MainWindow(), nullptr, 40, 80, 560, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Picked with the finder tool rather than the hot key, which a program just ended may still hold
+    // for a moment.
+    const POINT finder = harness::CenterOf(::GetDlgItem(orvex.Control(100), 102));
     const POINT over = harness::CenterOf(window);
+    harness::xdo::MoveTo(finder.x, finder.y);
+    harness::xdo::ButtonDown();
+    harness::xdo::MoveTo((finder.x + over.x) / 2, (finder.y + over.y) / 2);
     harness::xdo::MoveTo(over.x, over.y);
-    harness::xdo::Key(L"F9");
+    orvex.WaitListed(window);
+    harness::xdo::ButtonUp();
     const auto button = harness::ToolBarButtonScreenRect(orvex.Control(kWindowToolBar), kMessageLogIndex);
     if (!orvex.WaitListed(window) || !button)
         return nullptr;
