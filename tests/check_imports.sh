@@ -2,7 +2,7 @@
 # An executable or library must import Windows system DLLs only: the runtime is linked in statically.
 set -euo pipefail
 exe=$1 # the file to check
-allowed='^(kernel32|user32|gdi32|comctl32|uxtheme|advapi32|shell32|psapi|msvcrt|ole32|shlwapi|comdlg32|api-ms-win-.*)\.dll$'
+allowed='^(kernel32|user32|gdi32|comctl32|uxtheme|advapi32|shell32|psapi|msvcrt|ole32|shlwapi|comdlg32|bcrypt|api-ms-win-.*)\.dll$'
 dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}')
 [ -n "$dlls" ] || { echo "no import table found in $exe"; exit 1; }
 bad=0

@@ -2,7 +2,7 @@
 
 #include "common/TextFile.h"
 #include "framework/WinApp.h"
-#include "msglog/HookLibraryName.h"
+#include "msglog/PrivateObjects.h"
 #include "res/resource.h"
 
 #include <shlobj.h>
@@ -34,7 +34,8 @@ bool ReadWhole(HANDLE file, std::vector<std::byte>& content) {
 
 } // namespace
 
-HookLibraryFile::HookLibraryFile(std::span<const std::byte> library, const std::wstring& folder) {
+HookLibraryFile::HookLibraryFile(std::span<const std::byte> library, const std::wstring& folder,
+                                 orvex::HookFile kind) {
     if (library.empty()) {
         m_status = Status::NoLibrary;
         return;
@@ -43,7 +44,7 @@ HookLibraryFile::HookLibraryFile(std::span<const std::byte> library, const std::
         m_status = Status::CannotWrite;
         return;
     }
-    const std::wstring path = folder + L"\\" + orvex::HookLibraryFileName(orvex::ContentHash(library));
+    const std::wstring path = folder + L"\\" + orvex::HookFileName(kind, orvex::ContentHash(library));
     m_path = path;
     if (HoldAndCheck(library))
         return;
@@ -73,9 +74,12 @@ bool HookLibraryFile::HoldAndCheck(std::span<const std::byte> library) {
     return true;
 }
 
-std::span<const std::byte> HookLibraryFile::LibraryResource() {
+std::span<const std::byte> HookLibraryFile::LibraryResource(orvex::HookFile kind) {
     const HINSTANCE module = AfxGetResourceHandle();
-    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(IDR_MESSAGE_HOOK), RT_RCDATA);
+    const int id = kind == orvex::HookFile::Library32 ? IDR_MESSAGE_HOOK32
+                   : kind == orvex::HookFile::Host32  ? IDR_HOOK_HOST32
+                                                      : IDR_MESSAGE_HOOK;
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
     if (!found)
         return {};
     HGLOBAL loaded = ::LoadResource(module, found);
@@ -92,8 +96,12 @@ std::wstring HookLibraryFile::UserFolder() {
                                   SHGFP_TYPE_CURRENT, localAppData)))
         return {};
     const std::wstring folder = std::wstring(localAppData) + L"\\Quillmoor\\Orvex\\1.2";
-    const int made = ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-    if (made != ERROR_SUCCESS && made != ERROR_ALREADY_EXISTS && made != ERROR_FILE_EXISTS)
+    // Only the user may put files where Orvex loads libraries from into other programs.
+    PrivateObjectSecurity security;
+    const int made = ::SHCreateDirectoryExW(nullptr, folder.c_str(), security.Attributes());
+    if (made == ERROR_ALREADY_EXISTS || made == ERROR_FILE_EXISTS)
+        MakeFolderPrivate(folder.c_str());
+    else if (made != ERROR_SUCCESS)
         return {};
     return folder;
 }

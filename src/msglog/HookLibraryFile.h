@@ -1,11 +1,13 @@
 #pragma once
-// The hook library, carried inside Orvex.exe as a resource, as a file another program can load.
+// A file Orvex puts inside other programs (the hook libraries, the 32-bit host), carried inside
+// Orvex.exe as a resource, as a file another program can load.
 // It is written on first use into the user's folder under a name that carries its content hash,
 // then held open against writing and deletion for as long as hooks may load it, and compared with
 // the library itself while so held: another program of the user could have replaced the file, and
 // Orvex would load whatever is there into the program it logs.
 
 #include "framework/Handles.h"
+#include "msglog/HookLibraryName.h"
 
 #include <cstddef>
 #include <span>
@@ -20,8 +22,10 @@ public:
         CannotCheck, // the file cannot be held open or read back as the library
     };
 
-    // Finds or writes the library in `folder` and holds it open; see status().
-    HookLibraryFile(std::span<const std::byte> library, const std::wstring& folder);
+    // Finds or writes the library in `folder` under the name of its kind and holds it open; see
+    // status().
+    HookLibraryFile(std::span<const std::byte> library, const std::wstring& folder,
+                    orvex::HookFile kind = orvex::HookFile::Library);
     HookLibraryFile(const HookLibraryFile&) = delete;
     HookLibraryFile& operator=(const HookLibraryFile&) = delete;
 
@@ -29,8 +33,8 @@ public:
     // The file's full path; empty unless Ready.
     const std::wstring& path() const { return m_path; }
 
-    // The library resource of this program, or an empty span.
-    static std::span<const std::byte> LibraryResource();
+    // The resource of this program that holds a file of `kind`, or an empty span.
+    static std::span<const std::byte> LibraryResource(orvex::HookFile kind = orvex::HookFile::Library);
     // "%LOCALAPPDATA%\Quillmoor\Orvex\1.2", made when missing; empty when it cannot be.
     static std::wstring UserFolder();
 

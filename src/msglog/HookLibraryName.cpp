@@ -13,9 +13,12 @@ std::uint64_t ContentHash(std::span<const std::byte> content) {
     return hash;
 }
 
-std::wstring HookLibraryFileName(std::uint64_t contentHash) {
-    wchar_t name[40] = {};
-    std::swprintf(name, 40, L"OrvexHook-%016llX.dll", static_cast<unsigned long long>(contentHash));
+std::wstring HookFileName(HookFile file, std::uint64_t contentHash) {
+    const wchar_t* format = file == HookFile::Library32 ? L"OrvexHook32-%016llX.dll"
+                            : file == HookFile::Host32  ? L"OrvexHookHost32-%016llX.exe"
+                                                        : L"OrvexHook-%016llX.dll";
+    wchar_t name[48] = {};
+    std::swprintf(name, 48, format, static_cast<unsigned long long>(contentHash));
     return name;
 }
 

@@ -27,7 +27,7 @@ std::wstring LogMappingName(std::uint32_t threadId) {
 }
 
 bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,
-                          std::uint64_t target, std::uint64_t now, std::uint32_t capacity) {
+                          std::uint64_t target, std::uint64_t now, LogOwner owner, std::uint32_t capacity) {
     if (!block || size < LogMappingSize(capacity) ||
         reinterpret_cast<std::uintptr_t>(block) % alignof(LogControl) != 0)
         return false;
@@ -40,6 +40,8 @@ bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, 
     control->target.store(target, std::memory_order_relaxed);
     control->heartbeat.store(now, std::memory_order_relaxed);
     control->filter.shownCategories.store(kAllCategories, std::memory_order_relaxed);
+    control->ownerProcessId.store(owner.processId, std::memory_order_relaxed);
+    control->key.store(owner.key, std::memory_order_relaxed);
     control->open.store(1, std::memory_order_relaxed);
     // Last, so a hook that sees the magic sees the rest.
     control->magic.store(kLogControlMagic, std::memory_order_release);

@@ -21,7 +21,7 @@ enum class LogScope : std::uint32_t {
 };
 
 inline constexpr std::uint32_t kLogControlMagic = 0x434C584F; // "OXLC" in memory order
-inline constexpr std::uint32_t kLogControlVersion = 4;
+inline constexpr std::uint32_t kLogControlVersion = 5;
 
 // What the hook filters by, as Orvex last set it; read on every message, changed while logging.
 // `excluded` holds the filter's listed messages, shown rather than left out in the Show-only mode.
@@ -42,11 +42,19 @@ struct LogControl {
     // never marks its mapping closed: its silence is what tells the hook to look again by name.
     std::atomic<std::uint64_t> heartbeat;
     std::atomic<std::uint32_t> filterMode; // a FilterMode: how the hook reads `filter`
-    std::uint8_t reserved[28];
+    // The Orvex that made the mapping: its process, and its key, drawn from the system's random
+    // numbers once per Orvex. A hook takes the first mapping it opens on a thread as its Orvex's and
+    // writes after that only into mappings with the same key, until that Orvex closes its log; once
+    // that Orvex has ended without closing, it writes nothing more (see the hook library).
+    std::atomic<std::uint32_t> ownerProcessId;
+    std::atomic<std::uint64_t> key;
+    std::uint8_t reserved[16];
     LogFilterBlock filter;
 };
 static_assert(std::is_standard_layout_v<LogControl> && sizeof(LogControl) == 320 &&
-              offsetof(LogControl, filter) == 64);
+              offsetof(LogControl, filterMode) == 32 && offsetof(LogControl, ownerProcessId) == 36 &&
+              offsetof(LogControl, key) == 40 && offsetof(LogControl, filter) == 64,
+              "the control block's layout is shared with the hook libraries of both widths");
 
 // The ring starts on the cache line after the control block.
 inline constexpr std::size_t kLogRingOffset = sizeof(LogControl);
@@ -62,9 +70,15 @@ std::wstring LogMappingName(std::uint32_t threadId);
 inline constexpr std::size_t kLogMappingNameSize = 48;
 std::size_t WriteLogMappingName(std::uint32_t threadId, wchar_t (&buffer)[kLogMappingNameSize]) noexcept;
 
+// Who makes a mapping: the Orvex process and its key.
+struct LogOwner {
+    std::uint32_t processId = 0;
+    std::uint64_t key = 0;
+};
+
 // Lays out the control block and an empty ring in a fresh mapping, open for logging, read at `now`.
 bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, LogScope scope,
-                          std::uint64_t target, std::uint64_t now,
+                          std::uint64_t target, std::uint64_t now, LogOwner owner = {},
                           std::uint32_t capacity = kDefaultRingCapacity);
 
 // Orvex's side: how the hooks filter from now on. A hook reading at the same moment may apply

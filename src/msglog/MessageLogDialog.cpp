@@ -9,6 +9,7 @@
 #include "inspect/WindowFacts.h"
 #include "msglog/MessageFilterDialog.h"
 #include "process/Process.h"
+#include "process/ProcessImage.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -39,8 +40,8 @@ const wchar_t* RefusalText(MessageLogSession::Refusal refusal) {
         return L"The window is gone: nothing to log.";
     case Refusal::OwnWindow:
         return L"Orvex's own windows are not logged.";
-    case Refusal::ThirtyTwoBit:
-        return L"Messages of 32-bit programs cannot be logged by this build of Orvex.";
+    case Refusal::HostFailed:
+        return L"The helper that logs 32-bit programs did not start or did not answer as it should.";
     case Refusal::AlreadyLogged:
         return L"Another Orvex is logging this window's thread.";
     case Refusal::Elevated:
@@ -240,6 +241,8 @@ std::wstring CMessageLogDialog::Describe(HWND hwnd) {
                         ClassOf(reinterpret_cast<UINT_PTR>(hwnd));
     if (!process.m_strName.empty())
         text += L", " + process.m_strName;
+    if (IsThirtyTwoBitProcess(processId))
+        text += L", 32-bit";
     return text + L")";
 }
 

@@ -1,7 +1,10 @@
 #include "msglog/MessageLogSession.h"
 
 #include "inspect/WindowFacts.h"
+#include "msglog/PrivateObjects.h"
 #include "msglog/Reach.h"
+#include "process/ProcessImage.h"
+#include "process/ProcessToken.h"
 
 #include <optional>
 #include <set>
@@ -25,34 +28,11 @@ std::set<DWORD> ThreadsInScope(HWND target, orvex::LogScope scope) {
     return threads;
 }
 
-// The mandatory label's RID of a process's token; nothing when it cannot be read.
-std::optional<std::uint32_t> IntegrityLevel(HANDLE process, bool* appContainer = nullptr) {
-    HANDLE token = nullptr;
-    if (!process || !::OpenProcessToken(process, TOKEN_QUERY, &token))
-        return std::nullopt;
-    fw::UniqueFileHandle owned(token);
-    if (appContainer) {
-        DWORD isAppContainer = 0, size = 0;
-        *appContainer = ::GetTokenInformation(token, TokenIsAppContainer, &isAppContainer,
-                                              sizeof(isAppContainer), &size) &&
-                        isAppContainer != 0;
-    }
-    alignas(TOKEN_MANDATORY_LABEL) BYTE buffer[64] = {};
-    DWORD size = 0;
-    if (!::GetTokenInformation(token, TokenIntegrityLevel, buffer, sizeof(buffer), &size))
-        return std::nullopt;
-    const auto* label = reinterpret_cast<const TOKEN_MANDATORY_LABEL*>(buffer);
-    PSID sid = label->Label.Sid;
-    if (!sid || !::IsValidSid(sid) || *::GetSidSubAuthorityCount(sid) == 0)
-        return std::nullopt;
-    return *::GetSidSubAuthority(sid, static_cast<DWORD>(*::GetSidSubAuthorityCount(sid) - 1));
-}
-
 MessageLogSession::Refusal ReachOf(DWORD processId) {
     fw::UniqueProcessHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     bool appContainer = false;
-    const std::optional<std::uint32_t> theirs = IntegrityLevel(process.get(), &appContainer);
-    switch (orvex::CompareReach(IntegrityLevel(::GetCurrentProcess()), theirs, appContainer)) {
+    const std::optional<std::uint32_t> theirs = ProcessIntegrityLevel(process.get(), &appContainer);
+    switch (orvex::CompareReach(ProcessIntegrityLevel(::GetCurrentProcess()), theirs, appContainer)) {
     case orvex::Reach::Elevated:
         return MessageLogSession::Refusal::Elevated;
     case orvex::Reach::LowIntegrity:
@@ -65,10 +45,40 @@ MessageLogSession::Refusal ReachOf(DWORD processId) {
     return MessageLogSession::Refusal::None;
 }
 
-bool IsThirtyTwoBit(DWORD processId) {
-    fw::UniqueProcessHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    BOOL wow64 = FALSE;
-    return process && ::IsWow64Process(process.get(), &wow64) && wow64;
+// The 32-bit files and the host that hooks with them: written, checked and started once per Orvex
+// (not per target or session), and started again only when the host has ended.
+struct ThirtyTwoBitHooks {
+    std::unique_ptr<HookLibraryFile> library;
+    std::unique_ptr<HookLibraryFile> hostFile;
+    std::shared_ptr<HookHost> host;
+};
+
+ThirtyTwoBitHooks& TheThirtyTwoBitHooks() {
+    static ThirtyTwoBitHooks hooks;
+    return hooks;
+}
+
+std::shared_ptr<HookHost> RunningHost(MessageLogSession::Refusal& refusal) {
+    ThirtyTwoBitHooks& hooks = TheThirtyTwoBitHooks();
+    if (hooks.host && hooks.host->Running())
+        return hooks.host;
+    hooks.host.reset();
+    const auto write = [](std::unique_ptr<HookLibraryFile>& file, orvex::HookFile kind) {
+        if (!file || file->status() != HookLibraryFile::Status::Ready)
+            file = std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(kind),
+                                                     HookLibraryFile::UserFolder(), kind);
+        return file->status() == HookLibraryFile::Status::Ready;
+    };
+    if (!write(hooks.library, orvex::HookFile::Library32) || !write(hooks.hostFile, orvex::HookFile::Host32)) {
+        refusal = MessageLogSession::Refusal::NoLibrary;
+        return nullptr;
+    }
+    HookHost::Failure failure = HookHost::Failure::None;
+    DWORD error = ERROR_SUCCESS;
+    hooks.host = HookHost::Start(hooks.hostFile->path(), hooks.library->path(), failure, error);
+    if (!hooks.host)
+        refusal = MessageLogSession::Refusal::HostFailed;
+    return hooks.host;
 }
 
 std::uint64_t NewSessionNumber() {
@@ -85,12 +95,15 @@ struct MessageLogSession::ThreadLog {
     fw::UniqueFileHandle mapping;
     fw::UniqueMappedView view;
     std::vector<fw::UniqueHook> hooks;
+    std::shared_ptr<HookHost> host; // holds the hooks instead, for a 32-bit program
     orvex::RingReader reader;
 
     orvex::LogControl& Control() const { return *static_cast<orvex::LogControl*>(view.get()); }
 
     ~ThreadLog() {
         hooks.clear(); // first: no hook writes once the mapping says it is closed
+        if (host)
+            host->Unhook(threadId);
         if (view)
             Control().open.store(0, std::memory_order_release);
     }
@@ -110,19 +123,16 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
     if (IsOwnProcessWindow(target))
         return Refusal::OwnWindow;
     const DWORD processId = WindowProcessId(target);
-    if (IsThirtyTwoBit(processId))
-        return Refusal::ThirtyTwoBit;
     if (const Refusal reach = ReachOf(processId); reach != Refusal::None)
         return reach;
-    if (!m_library) {
-        m_file = std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(),
-                                                   HookLibraryFile::UserFolder());
-        if (m_file->status() != HookLibraryFile::Status::Ready)
-            return Refusal::NoLibrary;
-        m_library.reset(::LoadLibraryW(m_file->path().c_str()));
-        if (!m_library)
-            return Refusal::NoLibrary;
-    }
+    m_thirtyTwoBit = IsThirtyTwoBitProcess(processId);
+    Refusal refusal = Refusal::None;
+    if (m_thirtyTwoBit)
+        m_host = RunningHost(refusal);
+    else
+        refusal = LoadHookLibrary();
+    if (refusal != Refusal::None)
+        return refusal;
     m_session = NewSessionNumber();
     for (DWORD threadId : ThreadsInScope(target, scope)) {
         const Refusal refusal = HookThread(threadId, target, scope, filter);
@@ -134,13 +144,24 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
     return Refusal::None;
 }
 
+MessageLogSession::Refusal MessageLogSession::LoadHookLibrary() {
+    if (m_library)
+        return Refusal::None;
+    m_file = std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(), HookLibraryFile::UserFolder());
+    if (m_file->status() != HookLibraryFile::Status::Ready)
+        return Refusal::NoLibrary;
+    m_library.reset(::LoadLibraryW(m_file->path().c_str()));
+    return m_library ? Refusal::None : Refusal::NoLibrary;
+}
+
 MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND target, orvex::LogScope scope,
                                                          const orvex::MessageFilter& filter) {
     auto log = std::make_unique<ThreadLog>();
     log->threadId = threadId;
     const std::size_t size = orvex::LogMappingSize();
     const std::wstring name = orvex::LogMappingName(threadId);
-    HANDLE mapping = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+    PrivateObjectSecurity security;
+    HANDLE mapping = ::CreateFileMappingW(INVALID_HANDLE_VALUE, security.Attributes(), PAGE_READWRITE, 0,
                                           static_cast<DWORD>(size), name.c_str());
     const DWORD created = ::GetLastError();
     log->mapping.reset(mapping);
@@ -151,11 +172,23 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
     log->view.reset(::MapViewOfFile(log->mapping.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, size));
     if (!log->view ||
         !orvex::InitializeLogMapping(log->view.get(), size, m_session, scope,
-                                     reinterpret_cast<UINT_PTR>(target), ::GetTickCount64()) ||
+                                     reinterpret_cast<UINT_PTR>(target), ::GetTickCount64(),
+                                     {::GetCurrentProcessId(), OrvexLogKey()}) ||
         log->reader.Attach(static_cast<std::byte*>(log->view.get()) + orvex::kLogRingOffset,
                            size - orvex::kLogRingOffset, m_session) != orvex::RingCheck::Ok)
         return Refusal::CannotHook;
     orvex::WriteLogFilter(log->Control(), filter);
+    if (m_thirtyTwoBit) {
+        HookHost::Failure failure = HookHost::Failure::None;
+        const DWORD hooked = m_host->Hook(threadId, failure);
+        if (failure != HookHost::Failure::None)
+            return Refusal::HostFailed;
+        if (hooked != ERROR_SUCCESS)
+            return hooked == ERROR_ACCESS_DENIED ? Refusal::CannotReach : Refusal::CannotHook;
+        log->host = m_host;
+        m_threads.push_back(std::move(log));
+        return Refusal::None;
+    }
     const std::pair<int, const char*> kinds[] = {
         {WH_CALLWNDPROC, "OrvexCallWndProc"},
         {WH_CALLWNDPROCRET, "OrvexCallWndRetProc"},
@@ -175,6 +208,7 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
 
 void MessageLogSession::End() {
     m_threads.clear();
+    m_host.reset();
 }
 
 void MessageLogSession::SetFilter(const orvex::MessageFilter& filter) {

@@ -3,6 +3,7 @@
 // its ring, the three hooks that write into it, and the reader that drains it. Ending the session
 // (or destroying it) unhooks first, then tells any hook still running that Orvex has let go.
 
+#include "msglog/HookHost.h"
 #include "msglog/HookLibraryFile.h"
 #include "msglog/LogMapping.h"
 #include "msglog/MessageRecord.h"
@@ -23,7 +24,7 @@ public:
         None,
         NotAWindow,
         OwnWindow,     // Orvex's own windows are never logged
-        ThirtyTwoBit,  // this build's hook library cannot enter a 32-bit program
+        HostFailed,    // the host that hooks 32-bit programs did not start or answer as it should
         AlreadyLogged, // another Orvex logs one of the threads
         Elevated,      // the program runs above Orvex's integrity level: no hook may enter it
         LowIntegrity,  // below it: the hook could not write into Orvex's mapping
@@ -45,6 +46,8 @@ public:
     void SetFilter(const orvex::MessageFilter& filter);
     void End();
     bool Active() const { return !m_threads.empty(); }
+    // Whether the program logged is a 32-bit one, hooked through the host.
+    bool ThirtyTwoBit() const { return m_thirtyTwoBit; }
 
     // Hands every record waiting in the rings to `sink` with the payload the hook copied behind it
     // (a view valid during the call), thread by thread; returns how many.
@@ -62,12 +65,16 @@ private:
     struct ThreadLog;
     Refusal HookThread(DWORD threadId, HWND target, orvex::LogScope scope,
                        const orvex::MessageFilter& filter);
+    Refusal LoadHookLibrary();
 
     std::unique_ptr<HookLibraryFile> m_file;
     // The hook library, loaded by the first Begin; declared before the threads, so it is freed
     // only after their hooks are gone.
     fw::UniqueModule m_library;
     std::uint64_t m_session = 0;
+    bool m_thirtyTwoBit = false;
+    // The host of the 32-bit hooks, shared by every session of this Orvex; held while hooked.
+    std::shared_ptr<HookHost> m_host;
     std::vector<std::unique_ptr<ThreadLog>> m_threads;
     std::uint64_t m_rejectedRecords = 0;
 };

@@ -22,7 +22,10 @@ enum class MessageKind : std::uint8_t {
 struct MessageRecord {
     MessageKind kind = MessageKind::Sent;
     PayloadKind payload = PayloadKind::None; // what follows the record in the ring, if anything
-    std::uint8_t reserved[2] = {};
+    // The pointer width in bits of the program that wrote it: 64, or 32 from a 32-bit program,
+    // whose handles and signed parameters arrive sign-extended and unsigned ones zero-extended.
+    std::uint8_t writerBits = 64;
+    std::uint8_t reserved = 0;
     std::uint32_t message = 0;
     std::uint32_t threadId = 0;
     std::uint32_t reserved2 = 0;
@@ -35,7 +38,9 @@ struct MessageRecord {
 
 // The bytes the hook hands the ring for one message, before its payload.
 inline constexpr std::size_t kMessageRecordSize = sizeof(MessageRecord);
-static_assert(kMessageRecordSize == 56, "the record's layout is shared with the hook library");
+static_assert(kMessageRecordSize == 56 && offsetof(MessageRecord, writerBits) == 2 &&
+                  offsetof(MessageRecord, time) == 16 && offsetof(MessageRecord, result) == 48,
+              "the record's layout is shared with the hook libraries of both widths");
 
 // The record in `bytes`, or nothing when they are not one: the ring's contents are written by
 // another program and are read as untrusted. The payload behind it, of a kind this build knows and

@@ -56,3 +56,9 @@ std::wstring ProcessImagePath(DWORD processId) {
     std::wstring path = ProcessImagePath(processId, ImageAccess::Limited);
     return path.empty() ? ProcessImagePath(processId, ImageAccess::Full) : path;
 }
+
+bool IsThirtyTwoBitProcess(DWORD processId) {
+    fw::UniqueProcessHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    BOOL wow64 = FALSE;
+    return process && ::IsWow64Process(process.get(), &wow64) && wow64;
+}

@@ -21,3 +21,6 @@ std::wstring ProcessImagePath(DWORD processId, ImageAccess access);
 
 // The image path by the rule: limited access first, full access when that fails.
 std::wstring ProcessImagePath(DWORD processId);
+
+// Whether the process runs 32-bit code on a 64-bit system (WoW64); false when it cannot be asked.
+bool IsThirtyTwoBitProcess(DWORD processId);

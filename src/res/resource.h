@@ -39,8 +39,10 @@
 #define IDB_TREE_TOOLBAR_150 178
 #define IDB_TREE_TOOLBAR_200 179
 
-// The message log's hook library, carried as data
+// The message log's hook libraries and the host of the 32-bit one, carried as data
 #define IDR_MESSAGE_HOOK 160
+#define IDR_MESSAGE_HOOK32 190
+#define IDR_HOOK_HOST32 191
 
 // Menus
 #define IDR_TREE_VIEW_OPTIONS 138

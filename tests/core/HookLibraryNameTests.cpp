@@ -23,8 +23,11 @@ TEST(HookLibraryName, SameContentSameNameAndAnyChangeAnother) {
 }
 
 TEST(HookLibraryName, CarriesTheHashInSixteenUpperCaseDigits) {
-    EXPECT_EQ(orvex::HookLibraryFileName(0xAF63DC4C8601EC8Cull), L"OrvexHook-AF63DC4C8601EC8C.dll");
-    EXPECT_EQ(orvex::HookLibraryFileName(1), L"OrvexHook-0000000000000001.dll");
+    using orvex::HookFile;
+    EXPECT_EQ(HookFileName(HookFile::Library, 0xAF63DC4C8601EC8Cull), L"OrvexHook-AF63DC4C8601EC8C.dll");
+    EXPECT_EQ(HookFileName(HookFile::Library, 1), L"OrvexHook-0000000000000001.dll");
+    EXPECT_EQ(HookFileName(HookFile::Library32, 1), L"OrvexHook32-0000000000000001.dll");
+    EXPECT_EQ(HookFileName(HookFile::Host32, 1), L"OrvexHookHost32-0000000000000001.exe");
 }
 
 } // namespace

@@ -15,7 +15,7 @@ TEST(LogMapping, AForeignBlockIsIgnoredTheFilterHoldsAndASilentReaderLooksGone) 
     std::vector<std::uint64_t> memory(LogMappingSize(kMinRingCapacity) / sizeof(std::uint64_t) + 1);
     void* block = memory.data();
     const std::size_t size = memory.size() * sizeof(std::uint64_t);
-    ASSERT_TRUE(InitializeLogMapping(block, size, 7, LogScope::Thread, 0x1234, 5000, kMinRingCapacity));
+    ASSERT_TRUE(InitializeLogMapping(block, size, 7, LogScope::Thread, 0x1234, 5000, {}, kMinRingCapacity));
     LogControl* control = FindLogControl(block, size);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->target.load(), 0x1234u);

@@ -34,7 +34,17 @@ bool IsOk(const std::string& reply) {
 }
 } // namespace
 
-TargetProcess::TargetProcess() {
+bool ThirtyTwoBitProgramsRun() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = ::GetSystemWow64DirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return false;
+    const std::wstring kernel = std::wstring(folder) + L"\\kernel32.dll";
+    return ::GetFileAttributesW(kernel.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TargetProcess::TargetProcess(TargetWidth width)
+    : m_program(width == TargetWidth::ThirtyTwoBit ? L"orvex_target32.exe" : L"orvex_target.exe") {
     // A start now and then fails to answer on a busy machine; one more start settles it.
     for (int attempt = 0; attempt < 2 && !m_process; ++attempt)
         Launch();
@@ -61,7 +71,7 @@ void TargetProcess::Launch() {
     startup.hStdOutput = childOut;
     startup.hStdError = childOut;
     PROCESS_INFORMATION info{};
-    std::wstring commandLine = L"\"" + BinaryDirectory() + L"orvex_target.exe\"";
+    std::wstring commandLine = L"\"" + BinaryDirectory() + m_program + L"\"";
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                           &info))
         return;

@@ -44,14 +44,22 @@ struct WindowRequest {
 constexpr UINT kTargetEchoMessage = WM_APP + 2;
 constexpr UINT kTargetIdentityMessage = WM_APP + 3;
 
+// The helper target's builds: this test's width, or the 32-bit one made from the same sources.
+enum class TargetWidth { Native, ThirtyTwoBit };
+
+// Whether 32-bit programs start here at all: Wine without its 32-bit half (left out on a kernel that
+// runs no 32-bit programs) has no 32-bit system folder.
+bool ThirtyTwoBitProgramsRun();
+
 class TargetProcess {
 public:
-    TargetProcess();
+    explicit TargetProcess(TargetWidth width = TargetWidth::Native);
     TargetProcess(const TargetProcess&) = delete;
     TargetProcess& operator=(const TargetProcess&) = delete;
     ~TargetProcess();
 
     bool IsRunning() const { return static_cast<bool>(m_process); }
+    HANDLE Process() const { return m_process.get(); }
     DWORD ProcessId() const { return m_processId; }
 
     // Sends one request line (without the newline) and returns the reply line.
@@ -80,6 +88,7 @@ public:
 private:
     void Launch();
 
+    std::wstring m_program;
     fw::UniqueProcessHandle m_process;
     fw::UniqueFileHandle m_toTarget;
     fw::UniqueFileHandle m_fromTarget;

@@ -38,7 +38,7 @@ TEST_F(HookLibraryFileTest, IsWrittenUnderItsContentsNameHeldWhileInUseAndRewrit
     const std::span<const std::byte> library = HookLibraryFile::LibraryResource();
     ASSERT_GT(library.size(), 1024u) << "the program carries no hook library";
     ASSERT_EQ(std::memcmp(library.data(), "MZ", 2), 0) << "the resource is not a library";
-    expected = folder + L"\\" + orvex::HookLibraryFileName(orvex::ContentHash(library));
+    expected = folder + L"\\" + orvex::HookFileName(orvex::HookFile::Library, orvex::ContentHash(library));
     {
         const HookLibraryFile file(library, folder);
         ASSERT_EQ(file.status(), HookLibraryFile::Status::Ready);

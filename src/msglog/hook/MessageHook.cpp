@@ -18,22 +18,42 @@
 
 namespace {
 
-// The thread's mapping, opened on its first message and kept: two thread-local slots of the
-// system's own (they never allocate once the indexes exist), the view and its size.
-DWORD g_viewSlot = TLS_OUT_OF_INDEXES;
-DWORD g_sizeSlot = TLS_OUT_OF_INDEXES;
-// The tick count when this thread last looked its mapping up again because Orvex fell silent.
-DWORD g_lookedAgainSlot = TLS_OUT_OF_INDEXES;
-// The message this thread's hook is passing on down the chain, while it does.
-DWORD g_passingSlot = TLS_OUT_OF_INDEXES;
+// What the hook keeps per thread, in the system's thread-local slots (they never allocate once the
+// indexes exist): the thread's view of its mapping and the view's committed size; when it last
+// looked the mapping up again because Orvex fell silent, and when opening one last failed; the
+// message it is passing on down the chain; and whose mappings it writes into (the key and process
+// of the Orvex whose mapping it opened first, in two halves so a 32-bit slot holds them).
+enum Slot { View, Size, LookedAgainAt, OpenFailedAt, PassingOn, KeyLow, KeyHigh, Owner, State, kSlotCount };
+DWORD g_slots[kSlotCount];
+bool g_slotsReady = false;
+
+std::uintptr_t Get(Slot slot) {
+    return reinterpret_cast<std::uintptr_t>(::TlsGetValue(g_slots[slot]));
+}
+void Set(Slot slot, std::uintptr_t value) {
+    ::TlsSetValue(g_slots[slot], reinterpret_cast<void*>(value));
+}
+
+// The State slot's bits: whether the thread has an Orvex's key, whether it went quiet because that
+// Orvex ended without closing its log, and how many entries of this library each of the three hook
+// chains held then (see NewHookSinceQuiet).
+constexpr std::uintptr_t kKeyed = 1, kQuiet = 2;
+constexpr int kDepthShift = 8;
+constexpr std::uintptr_t kDepthMask = 0xFF;
+
+// Milliseconds between two ticks; a 32-bit slot holds the tick's low half, so both are taken so.
+std::uint32_t Since(std::uint64_t now, std::uintptr_t then) {
+    return static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(then);
+}
 
 void ForgetView(void* view) {
     ::UnmapViewOfFile(view);
-    ::TlsSetValue(g_viewSlot, nullptr);
-    ::TlsSetValue(g_sizeSlot, nullptr);
+    Set(View, 0);
+    Set(Size, 0);
 }
 
-// Opens and maps the mapping Orvex made for this thread, or null when there is none.
+// Opens and maps the mapping Orvex made for this thread, or null when there is none. Only pages
+// that are committed count: a mapping made with reserved pages would fault on the first write.
 void* OpenThreadView() {
     wchar_t name[orvex::kLogMappingNameSize];
     orvex::WriteLogMappingName(::GetCurrentThreadId(), name);
@@ -45,44 +65,92 @@ void* OpenThreadView() {
     if (!view)
         return nullptr;
     MEMORY_BASIC_INFORMATION region{};
-    if (!::VirtualQuery(view, &region, sizeof(region))) {
+    if (!::VirtualQuery(view, &region, sizeof(region)) || region.State != MEM_COMMIT ||
+        region.BaseAddress != view) {
         ::UnmapViewOfFile(view);
         return nullptr;
     }
-    ::TlsSetValue(g_viewSlot, view);
-    ::TlsSetValue(g_sizeSlot, reinterpret_cast<void*>(region.RegionSize));
+    Set(View, reinterpret_cast<std::uintptr_t>(view));
+    Set(Size, region.RegionSize);
     return view;
 }
 
 // Whether a silent reader's mapping is to be looked up again now: at most once per silence period,
 // so a busy Orvex does not cost every message a lookup.
 bool TimeToLookAgain(std::uint64_t now) {
-    const auto last =
-        static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(::TlsGetValue(g_lookedAgainSlot)));
-    if (now - last <= orvex::kReaderSilenceMs)
+    if (Since(now, Get(LookedAgainAt)) <= orvex::kReaderSilenceMs)
         return false;
-    ::TlsSetValue(g_lookedAgainSlot, reinterpret_cast<void*>(static_cast<std::uintptr_t>(now)));
+    Set(LookedAgainAt, static_cast<std::uintptr_t>(now));
     return true;
+}
+
+// Whether the process that made a mapping has ended. A process that cannot be opened for another
+// reason than its absence is taken as running.
+bool OwnerEnded(std::uint32_t processId) {
+    HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process)
+        return ::GetLastError() == ERROR_INVALID_PARAMETER;
+    const bool ended = ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    ::CloseHandle(process);
+    return ended;
+}
+
+std::uint64_t LearnedKey() {
+    return static_cast<std::uint64_t>(Get(KeyLow) & 0xFFFFFFFFu) | static_cast<std::uint64_t>(Get(KeyHigh))
+                                                                       << 32;
+}
+
+// Whether this thread writes into `control`: the first mapping it meets gives it its Orvex; after
+// that, only mappings of the same key do.
+bool Admits(const orvex::LogControl& control) {
+    const std::uint64_t key = control.key.load(std::memory_order_relaxed);
+    if (Get(State) & kKeyed)
+        return key == LearnedKey();
+    Set(KeyLow, static_cast<std::uintptr_t>(key & 0xFFFFFFFFu));
+    Set(KeyHigh, static_cast<std::uintptr_t>(key >> 32));
+    Set(Owner, control.ownerProcessId.load(std::memory_order_relaxed));
+    Set(State, Get(State) | kKeyed);
+    return true;
+}
+
+// The thread's Orvex closed its log: the next Orvex's mapping is welcome.
+void ForgetOwner() {
+    Set(State, Get(State) & ~(kKeyed | kQuiet));
 }
 
 // The mapping Orvex logs this thread into, or null when there is none (any more).
 orvex::LogControl* ThreadLog(std::size_t& size) {
-    if (g_viewSlot == TLS_OUT_OF_INDEXES || g_sizeSlot == TLS_OUT_OF_INDEXES ||
-        g_lookedAgainSlot == TLS_OUT_OF_INDEXES)
+    if (!g_slotsReady || (Get(State) & kQuiet))
         return nullptr;
+    const std::uint64_t now = ::GetTickCount64();
     // A view kept from a log Orvex has closed, or from an Orvex that fell silent (it may have been
     // killed, never marking its mapping closed), is let go, and the log that may have followed it
     // on this thread is looked for: the first message after a new start is not lost.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        void* view = ::TlsGetValue(g_viewSlot);
-        if (!view && !(view = OpenThreadView()))
-            return nullptr;
-        size = reinterpret_cast<std::size_t>(::TlsGetValue(g_sizeSlot));
+        void* view = reinterpret_cast<void*>(Get(View));
+        if (!view) {
+            // A name held by something that is not a log of ours is not mapped again on every
+            // message: once per silence period at most.
+            if (Get(OpenFailedAt) != 0 && Since(now, Get(OpenFailedAt)) <= orvex::kReaderSilenceMs)
+                return nullptr;
+            if (!(view = OpenThreadView()))
+                return nullptr;
+        }
+        size = Get(Size);
         orvex::LogControl* control = orvex::FindLogControl(view, size);
-        if (control && control->open.load(std::memory_order_acquire) != 0) {
-            const std::uint64_t now = ::GetTickCount64();
-            if (!orvex::ReaderSilent(*control, now) || !TimeToLookAgain(now))
-                return control;
+        if (!control || !Admits(*control)) {
+            Set(OpenFailedAt, static_cast<std::uintptr_t>(now) | 1);
+        } else if (control->open.load(std::memory_order_acquire) == 0) {
+            ForgetOwner();
+        } else if (!orvex::ReaderSilent(*control, now)) {
+            return control;
+        } else if (!TimeToLookAgain(now)) {
+            return control;
+        } else if (OwnerEnded(static_cast<std::uint32_t>(Get(Owner)))) {
+            // Killed without closing its log: whoever takes the name next is not our Orvex.
+            Set(State, Get(State) | kQuiet);
+            ForgetView(view);
+            return nullptr;
         }
         ForgetView(view);
     }
@@ -101,6 +169,11 @@ bool InScope(const orvex::LogControl& control, HWND window) {
         return true;
     }
     return false;
+}
+
+// A handle as a 64-bit program sees it: a 32-bit program's handles are sign-extended.
+template <class Handle> std::uint64_t Handle64(Handle handle) {
+    return static_cast<std::uint64_t>(reinterpret_cast<INT_PTR>(handle));
 }
 
 // What a parameter points at is copied with a call that fails on a bad pointer instead of faulting:
@@ -176,8 +249,8 @@ void PutCreateStruct(Outgoing& out, LPARAM lParam) {
     header.cy = create.cy;
     header.style = static_cast<std::uint32_t>(create.style);
     header.exStyle = create.dwExStyle;
-    header.parent = reinterpret_cast<UINT_PTR>(create.hwndParent);
-    header.menu = reinterpret_cast<UINT_PTR>(create.hMenu);
+    header.parent = Handle64(create.hwndParent);
+    header.menu = Handle64(create.hMenu);
     orvex::TextPayload text;
     wchar_t className[orvex::kPayloadTextChars], windowName[orvex::kPayloadTextChars];
     if (IS_INTRESOURCE(create.lpszClass))
@@ -217,16 +290,14 @@ void PutPayload(Outgoing& out, WPARAM wParam, LPARAM lParam, LRESULT result) {
                          sizeof(stage)))
                 stage = 0;
             out.Put(orvex::PayloadKind::NotifyHeader,
-                    orvex::NotifyHeaderPayload{reinterpret_cast<UINT_PTR>(header.hwndFrom), header.idFrom,
-                                               header.code, stage});
+                    orvex::NotifyHeaderPayload{Handle64(header.hwndFrom), header.idFrom, header.code, stage});
         }
         break;
     case WM_WINDOWPOSCHANGING:
     case WM_WINDOWPOSCHANGED:
         if (WINDOWPOS pos{}; kind == orvex::MessageKind::Sent && CopyOut(at, &pos, sizeof(pos)))
             out.Put(orvex::PayloadKind::WindowPos,
-                    orvex::WindowPosPayload{reinterpret_cast<UINT_PTR>(pos.hwnd),
-                                            reinterpret_cast<UINT_PTR>(pos.hwndInsertAfter), pos.x, pos.y,
+                    orvex::WindowPosPayload{Handle64(pos.hwnd), Handle64(pos.hwndInsertAfter), pos.x, pos.y,
                                             pos.cx, pos.cy, pos.flags, 0});
         break;
     case WM_GETMINMAXINFO:
@@ -268,7 +339,8 @@ void Log(orvex::MessageKind kind, HWND window, UINT message, WPARAM wParam, LPAR
     LARGE_INTEGER now{};
     ::QueryPerformanceCounter(&now);
     record.time = static_cast<std::uint64_t>(now.QuadPart);
-    record.window = reinterpret_cast<UINT_PTR>(window);
+    record.writerBits = static_cast<std::uint8_t>(sizeof(void*) * 8);
+    record.window = Handle64(window);
     record.wParam = wParam;
     record.lParam = static_cast<std::uint64_t>(lParam);
     record.result = kind == orvex::MessageKind::Returned ? static_cast<std::uint64_t>(result) : 0;
@@ -287,23 +359,55 @@ struct Passing {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    bool operator==(const Passing&) const = default;
+    bool SameMessage(const Passing& other) const {
+        return kind == other.kind && window == other.window && message == other.message &&
+               wParam == other.wParam && lParam == other.lParam;
+    }
+    int entries = 1; // of this library in the chain, counted as the message passes them
 };
+
+int ChainIndex(orvex::MessageKind kind) {
+    return kind == orvex::MessageKind::Sent ? 0 : kind == orvex::MessageKind::Returned ? 1 : 2;
+}
+
+// Notes how many entries of this library a hook chain holds. A thread gone quiet wakes when a chain
+// holds more than when it went quiet: another Orvex has hooked it since, and its mapping is the one
+// to take (an Orvex that was killed left its entries behind; someone who merely took the mapping's
+// name added none).
+void NoteChainEntries(orvex::MessageKind kind, int entries) {
+    const int shift = kDepthShift + 8 * ChainIndex(kind);
+    const std::uintptr_t state = Get(State);
+    const auto known = static_cast<int>((state >> shift) & kDepthMask);
+    const auto counted = static_cast<std::uintptr_t>(entries < 255 ? entries : 255);
+    if (state & kQuiet) {
+        if (entries > known) {
+            ForgetOwner();
+            Set(OpenFailedAt, 0);
+            Set(State, (Get(State) & ~(kDepthMask << shift)) | counted << shift);
+        }
+        return;
+    }
+    if (static_cast<int>(counted) != known)
+        Set(State, (state & ~(kDepthMask << shift)) | counted << shift);
+}
 
 // Logs the message unless an entry of this library further up the chain already did, then passes it
 // on. A second entry is a hook that an Orvex which was killed left behind where the window system
 // did not take it away with its thread (Wine keeps them): the message is shown once.
-LRESULT LogAndPassOn(const Passing& message, LRESULT result, int code, WPARAM wParam, LPARAM lParam) {
-    const auto* outer = g_passingSlot == TLS_OUT_OF_INDEXES
-                            ? nullptr
-                            : static_cast<const Passing*>(::TlsGetValue(g_passingSlot));
-    if (!outer || !(*outer == message))
-        Log(message.kind, message.window, message.message, message.wParam, message.lParam, result);
-    if (g_passingSlot == TLS_OUT_OF_INDEXES)
+LRESULT LogAndPassOn(Passing& message, LRESULT result, int code, WPARAM wParam, LPARAM lParam) {
+    if (!g_slotsReady)
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    ::TlsSetValue(g_passingSlot, const_cast<Passing*>(&message));
+    auto* outer = reinterpret_cast<Passing*>(Get(PassingOn));
+    const bool outermost = !outer || !outer->SameMessage(message);
+    if (outermost)
+        Log(message.kind, message.window, message.message, message.wParam, message.lParam, result);
+    else
+        ++outer->entries;
+    Set(PassingOn, reinterpret_cast<std::uintptr_t>(&message));
     const LRESULT next = ::CallNextHookEx(nullptr, code, wParam, lParam);
-    ::TlsSetValue(g_passingSlot, const_cast<Passing*>(outer));
+    Set(PassingOn, reinterpret_cast<std::uintptr_t>(outer));
+    if (outermost)
+        NoteChainEntries(message.kind, message.entries);
     return next;
 }
 
@@ -314,8 +418,8 @@ extern "C" {
 __declspec(dllexport) LRESULT CALLBACK OrvexCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        return LogAndPassOn({orvex::MessageKind::Sent, sent->hwnd, sent->message, sent->wParam, sent->lParam},
-                            0, code, wParam, lParam);
+        Passing message{orvex::MessageKind::Sent, sent->hwnd, sent->message, sent->wParam, sent->lParam};
+        return LogAndPassOn(message, 0, code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -323,9 +427,9 @@ __declspec(dllexport) LRESULT CALLBACK OrvexCallWndProc(int code, WPARAM wParam,
 __declspec(dllexport) LRESULT CALLBACK OrvexCallWndRetProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
         const auto* returned = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        return LogAndPassOn({orvex::MessageKind::Returned, returned->hwnd, returned->message,
-                             returned->wParam, returned->lParam},
-                            returned->lResult, code, wParam, lParam);
+        Passing message{orvex::MessageKind::Returned, returned->hwnd, returned->message, returned->wParam,
+                        returned->lParam};
+        return LogAndPassOn(message, returned->lResult, code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -334,9 +438,9 @@ __declspec(dllexport) LRESULT CALLBACK OrvexGetMsgProc(int code, WPARAM wParam, 
     // A message only peeked at stays in the queue and comes again: it is logged when it is taken.
     if (code == HC_ACTION && wParam == PM_REMOVE && lParam) {
         const auto* posted = reinterpret_cast<const MSG*>(lParam);
-        return LogAndPassOn(
-            {orvex::MessageKind::Posted, posted->hwnd, posted->message, posted->wParam, posted->lParam}, 0,
-            code, wParam, lParam);
+        Passing message{orvex::MessageKind::Posted, posted->hwnd, posted->message, posted->wParam,
+                        posted->lParam};
+        return LogAndPassOn(message, 0, code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -363,19 +467,14 @@ __declspec(dllexport) LRESULT CALLBACK OrvexPassGetMsgProc(int code, WPARAM wPar
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         ::DisableThreadLibraryCalls(instance);
-        g_viewSlot = ::TlsAlloc();
-        g_sizeSlot = ::TlsAlloc();
-        g_lookedAgainSlot = ::TlsAlloc();
-        g_passingSlot = ::TlsAlloc();
+        g_slotsReady = true;
+        for (DWORD& slot : g_slots)
+            g_slotsReady = (slot = ::TlsAlloc()) != TLS_OUT_OF_INDEXES && g_slotsReady;
     } else if (reason == DLL_PROCESS_DETACH) {
-        if (g_viewSlot != TLS_OUT_OF_INDEXES)
-            ::TlsFree(g_viewSlot);
-        if (g_sizeSlot != TLS_OUT_OF_INDEXES)
-            ::TlsFree(g_sizeSlot);
-        if (g_lookedAgainSlot != TLS_OUT_OF_INDEXES)
-            ::TlsFree(g_lookedAgainSlot);
-        if (g_passingSlot != TLS_OUT_OF_INDEXES)
-            ::TlsFree(g_passingSlot);
+        g_slotsReady = false;
+        for (DWORD slot : g_slots)
+            if (slot != TLS_OUT_OF_INDEXES)
+                ::TlsFree(slot);
     }
     return TRUE;
 }
