@@ -17,6 +17,16 @@ std::wstring FormatLogTime(std::uint64_t ticks, const LogClock& clock) {
     return text;
 }
 
+namespace {
+
+// A 32-bit program's parameters are shown as that program sees them: its 32 bits, not the sign
+// extension the record carries them in.
+std::wstring FormatParameter(const MessageRecord& record, std::uint64_t value) {
+    return FormatPointer(record.writerBits == 32 ? value & 0xFFFFFFFFu : value);
+}
+
+} // namespace
+
 std::wstring LogCellText(const LogLines& lines, const LogLine& line, int column,
                          const LogTextContext& context) {
     if (column == kColumnNumber)
@@ -28,7 +38,7 @@ std::wstring LogCellText(const LogLines& lines, const LogLine& line, int column,
     case kColumnTime:
         return FormatLogTime(record.time, context.clock);
     case kColumnWindow:
-        return FormatPointer(record.window);
+        return FormatParameter(record, record.window);
     case kColumnType:
         return std::wstring(1, static_cast<wchar_t>(record.kind));
     case kColumnMessage:
@@ -36,11 +46,11 @@ std::wstring LogCellText(const LogLines& lines, const LogLine& line, int column,
                            context.className ? context.className(record.window) : std::wstring(),
                            context.registered);
     case kColumnWParam:
-        return FormatPointer(record.wParam);
+        return FormatParameter(record, record.wParam);
     case kColumnLParam:
-        return FormatPointer(record.lParam);
+        return FormatParameter(record, record.lParam);
     case kColumnResult:
-        return record.kind == MessageKind::Returned ? FormatPointer(record.result) : std::wstring();
+        return record.kind == MessageKind::Returned ? FormatParameter(record, record.result) : std::wstring();
     case kColumnDetails:
         return MessageDetails(record, lines.Payload(line), {context.className, context.registered});
     default:

@@ -43,6 +43,11 @@ TEST(LogLineText, CellsOfAMessageAndOfANoteAndTheCopiedText) {
     EXPECT_EQ(LogCellText(lines, lines[0], kColumnMessage, context), L"Now logging 0x00010042");
     EXPECT_EQ(LogCellText(lines, lines[0], kColumnWindow, context), L"");
     EXPECT_EQ(FormatLogTime(500, context.clock), L"0.000") << "a time before the start";
+    MessageRecord fromThirtyTwoBits = returned;
+    fromThirtyTwoBits.writerBits = 32;
+    lines.AddMessage(fromThirtyTwoBits);
+    EXPECT_EQ(LogCellText(lines, lines[3], kColumnLParam, context), L"0x80001234")
+        << "a 32-bit program's parameter as it sees it";
 
     const std::size_t both[] = {0, 1};
     EXPECT_EQ(LogLinesAsText(lines, both, context),

@@ -5,7 +5,6 @@
 #include "harness/Wait.h"
 
 #include <gtest/gtest.h>
-#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
@@ -39,18 +38,9 @@ class ScreenshotOnFailure : public ::testing::EmptyTestEventListener {
 // Programs of ours still running, by image name.
 std::vector<std::wstring> OwnProgramsRunning() {
     std::vector<std::wstring> running;
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return running;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
-        for (const wchar_t* name : {L"Orvex.exe", L"orvex_target.exe", L"orvex_wait_window.exe"})
-            if (::lstrcmpiW(entry.szExeFile, name) == 0)
-                running.push_back(std::wstring(entry.szExeFile) + L" (" +
-                                  std::to_wstring(entry.th32ProcessID) + L")");
-    }
-    ::CloseHandle(snapshot);
+    for (const harness::RunningProgram& program : harness::ProgramsRunning(
+             {L"Orvex.exe", L"orvex_target", L"orvex_wait_window.exe", L"OrvexHookHost32"}))
+        running.push_back(program.name + L" (" + std::to_wstring(program.id) + L")");
     return running;
 }
 

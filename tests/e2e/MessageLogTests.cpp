@@ -9,6 +9,8 @@
 #include "harness/TargetClient.h"
 #include "harness/TestText.h"
 #include "harness/Wait.h"
+#include "msglog/LogMapping.h"
+#include "msglog/MessageRing.h"
 
 #include <gtest/gtest.h>
 
@@ -122,9 +124,44 @@ TEST(MessageLogE2e, WithMouseMovesFilteredOutClicksOnNotepadAreLoggedAndNoMoves)
     notepad.Kill();
 }
 
-TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAndLoggableAgain) {
+// Takes the log's name on the thread of `window` as a program other than Orvex could, and lets the
+// thread handle messages for a second: the number of records that reach the squatter's ring.
+std::size_t RecordsAFoundMappingReceives(HWND window, harness::TargetProcess& target) {
+    const std::size_t size = orvex::LogMappingSize();
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    fw::UniqueFileHandle mapping(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                      static_cast<DWORD>(size),
+                                                      orvex::LogMappingName(thread).c_str()));
+    fw::UniqueMappedView view(mapping ? ::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, size)
+                                      : nullptr);
+    orvex::RingReader reader;
+    if (!view ||
+        !orvex::InitializeLogMapping(view.get(), size, 99, orvex::LogScope::Thread,
+                                     reinterpret_cast<UINT_PTR>(window), ::GetTickCount64(),
+                                     {::GetCurrentProcessId(), 0x5EC12E7}) ||
+        reader.Attach(static_cast<std::byte*>(view.get()) + orvex::kLogRingOffset,
+                      size - orvex::kLogRingOffset, 99) != orvex::RingCheck::Ok) {
+        ADD_FAILURE() << "the squatter's mapping could not be made";
+        return 0;
+    }
+    auto& control = *static_cast<orvex::LogControl*>(view.get());
+    std::size_t records = 0;
+    for (int round = 0; round < 10; ++round) {
+        control.heartbeat.store(::GetTickCount64());
+        EXPECT_EQ(::SendMessageW(window, harness::kTargetEchoMessage, 0, round), round);
+        EXPECT_EQ(target.Request("ping"), "ok");
+        ::Sleep(100);
+        records += reader.Drain([](const orvex::RingRecord&) {});
+    }
+    return records;
+}
+
+// Orvex killed while it logs a program of `width`: the program answers, no hook host stays behind,
+// a program that takes the log's name gets nothing from the hook left in the program, and the next
+// Orvex logs it again.
+void KilledWhileLogging(harness::TargetWidth width) {
     harness::ClearOrvexSettings();
-    harness::TargetProcess target;
+    harness::TargetProcess target(width);
     ASSERT_TRUE(target.IsRunning());
     HWND foreign = target.Create(harness::WindowRequest::Frame(L"Logged, then left", {760, 300, 1160, 700}));
     ASSERT_NE(foreign, nullptr);
@@ -143,6 +180,11 @@ TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAndLoggabl
         EXPECT_EQ(::SendMessageW(foreign, harness::kTargetEchoMessage, 0, value), value);
     ::PostMessageW(foreign, WM_APP + 9, 0, 0);
     EXPECT_EQ(target.Request("ping"), "ok") << "the program's thread no longer runs its loop";
+    EXPECT_TRUE(
+        harness::WaitUntil([] { return harness::ProgramsRunning({L"OrvexHookHost32"}).empty(); }, 5000))
+        << "the 32-bit hook host outlived the Orvex that started it";
+    EXPECT_EQ(RecordsAFoundMappingReceives(foreign, target), 0u)
+        << "the hook the killed Orvex left wrote into a mapping another program made";
 
     // The hook the killed Orvex left in the program gives way to the next Orvex's log, and a hook
     // of the killed one that the window system kept does not show a message twice.
@@ -160,6 +202,17 @@ TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAndLoggabl
         << "the next Orvex's log did not show the message sent and returned";
     EXPECT_EQ(std::count(messages.begin(), messages.end(), L"WM_APP+2"), 2);
     EXPECT_TRUE(next.Close());
+}
+
+TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAndLoggableAgain) {
+    KilledWhileLogging(harness::TargetWidth::Native);
+}
+
+TEST(MessageLogE2e, AnOrvexKilledWhileLoggingAThirtyTwoBitProgramTakesItsHooksAlong) {
+    if (!harness::ThirtyTwoBitProgramsRun())
+        GTEST_SKIP() << "no 32-bit program runs here: Wine's 32-bit half is left out on a kernel without "
+                        "32-bit support";
+    KilledWhileLogging(harness::TargetWidth::ThirtyTwoBit);
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "harness/ExternalProcess.h"
 
+#include <tlhelp32.h>
+
 #include <cstdio>
+#include <cwchar>
 #include <vector>
 
 namespace harness {
@@ -121,6 +124,23 @@ void BackgroundProcess::Kill() {
         ::TerminateProcess(m_process.get(), 1);
         ::WaitForSingleObject(m_process.get(), 5000);
     }
+}
+
+std::vector<RunningProgram> ProgramsRunning(std::initializer_list<const wchar_t*> prefixes) {
+    std::vector<RunningProgram> running;
+    fw::UniqueFileHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
+        return running;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
+         more = ::Process32NextW(snapshot.get(), &entry))
+        for (const wchar_t* prefix : prefixes)
+            if (::_wcsnicmp(entry.szExeFile, prefix, std::wcslen(prefix)) == 0) {
+                running.push_back({entry.szExeFile, entry.th32ProcessID});
+                break;
+            }
+    return running;
 }
 
 } // namespace harness

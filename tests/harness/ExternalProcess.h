@@ -5,6 +5,7 @@
 #include "framework/Handles.h"
 
 #include <string>
+#include <vector>
 
 namespace harness {
 
@@ -19,6 +20,14 @@ struct ProcessResult {
 
 // Runs a command line to completion (at most `timeoutMs`), collecting its standard output.
 ProcessResult RunAndWait(const std::wstring& commandLine, DWORD timeoutMs = 20000);
+
+// The image names and ids of the processes running now whose image name starts with one of
+// `prefixes` (compared without case).
+struct RunningProgram {
+    std::wstring name;
+    DWORD id = 0;
+};
+std::vector<RunningProgram> ProgramsRunning(std::initializer_list<const wchar_t*> prefixes);
 
 // Runs a Linux program (absolute path) with arguments and waits for it.
 bool RunUnix(const std::wstring& commandLine, DWORD timeoutMs = 20000);

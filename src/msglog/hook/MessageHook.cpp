@@ -399,15 +399,21 @@ LRESULT LogAndPassOn(Passing& message, LRESULT result, int code, WPARAM wParam, 
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     auto* outer = reinterpret_cast<Passing*>(Get(PassingOn));
     const bool outermost = !outer || !outer->SameMessage(message);
-    if (outermost)
+    const bool quiet = (Get(State) & kQuiet) != 0;
+    if (outermost && !quiet)
         Log(message.kind, message.window, message.message, message.wParam, message.lParam, result);
-    else
+    else if (!outermost)
         ++outer->entries;
     Set(PassingOn, reinterpret_cast<std::uintptr_t>(&message));
     const LRESULT next = ::CallNextHookEx(nullptr, code, wParam, lParam);
     Set(PassingOn, reinterpret_cast<std::uintptr_t>(outer));
-    if (outermost)
+    if (outermost) {
         NoteChainEntries(message.kind, message.entries);
+        // The message that woke a quiet thread is the new Orvex's first: only passing it on showed
+        // that Orvex's hook in the chain, so it is logged now rather than lost.
+        if (quiet && !(Get(State) & kQuiet))
+            Log(message.kind, message.window, message.message, message.wParam, message.lParam, result);
+    }
     return next;
 }
 
