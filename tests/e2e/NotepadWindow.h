@@ -7,9 +7,10 @@
 
 namespace e2e {
 
-// Starts Notepad at the right of the screen; its edit control, or null.
-inline HWND StartNotepad(harness::BackgroundProcess& notepad) {
-    if (!notepad.Start(L"notepad.exe"))
+// Starts Notepad (the 64-bit one, or another build of it by path) at the right of the screen; its
+// edit control, or null.
+inline HWND StartNotepad(harness::BackgroundProcess& notepad, const wchar_t* program = L"notepad.exe") {
+    if (!notepad.Start(program))
         return nullptr;
     HWND frame = nullptr;
     harness::WaitUntil(
