@@ -27,12 +27,14 @@
 #include "msglog/LogLines.h"
 #include "msglog/MessageLogDialog.h"
 #include "msglog/MessageLogSession.h"
+#include "common/Utf8Text.h"
 #include "res/resource.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cwchar>
 #include <functional>
+#include <memory>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -130,9 +132,32 @@ LoggedRound LoggedSends(harness::TargetProcess& target, HWND window, unsigned co
     return round;
 }
 
-bool TargetsCost(harness::TargetProcess& target, HWND window, HMODULE library) {
+// Installs (true) or removes (false) the floor's hooks on the target's thread; false when they could
+// not all be installed.
+using FloorHooks = std::function<bool(bool)>;
+
+// A 64-bit target's floor, hooked from here as a session hooks it.
+FloorHooks HookedFromHere(HMODULE library, HWND window, std::unique_ptr<PassThroughHooks>& hooks) {
+    return [&hooks, library, thread = ::GetWindowThreadProcessId(window, nullptr)](bool on) {
+        hooks.reset();
+        if (on)
+            hooks = std::make_unique<PassThroughHooks>(library, thread);
+        return !on || hooks->Installed();
+    };
+}
+
+// A 32-bit target's floor: no 64-bit process can hook it with the 32-bit library, so the target
+// hooks its own thread with that library's pass-through procedures. Each call costs it the same:
+// the window system finds the hook and calls into the library loaded in the target either way.
+FloorHooks HookedByItself(harness::TargetProcess& target, const std::wstring& library) {
+    return [&target, path = orvex::Utf8FromWide(library)](bool on) {
+        return target.Request(on ? "passhooks\t" + path : "passhooks") == "ok";
+    };
+}
+
+bool TargetsCost(harness::TargetProcess& target, HWND window, const FloorHooks& floorHooks,
+                 const std::string& which) {
     const unsigned count = bench::TinyMode() ? 300 : 100000;
-    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
     std::vector<double> logged, floor, unhooked;
     std::uint64_t seen = 0, dropped = 0, sent = 0;
     // The three take turns, after a short unmeasured round each: the first hook call in the target
@@ -141,12 +166,10 @@ bool TargetsCost(harness::TargetProcess& target, HWND window, HMODULE library) {
         const unsigned sends = round < 0 ? std::min(count, 1000u) : count;
         const LoggedRound withLog = LoggedSends(target, window, sends);
         long long passed = -1;
-        {
-            PassThroughHooks hooks(library, thread);
-            if (!hooks.Installed())
-                return false;
-            passed = target.SelfSend(window, sends).micros;
-        }
+        if (!floorHooks(true))
+            return false;
+        passed = target.SelfSend(window, sends).micros;
+        floorHooks(false);
         const long long bare = target.SelfSend(window, sends).micros;
         if (withLog.micros < 0 || passed < 0 || bare < 0)
             return false;
@@ -161,7 +184,7 @@ bool TargetsCost(harness::TargetProcess& target, HWND window, HMODULE library) {
     }
     const bench::Figure log = bench::Summarize(logged), pass = bench::Summarize(floor),
                         none = bench::Summarize(unhooked);
-    bench::PrintRow("target sends itself " + bench::Thousands(count) + " messages, logged", log, pass, 1.5);
+    bench::PrintRow(which + " sends itself " + bench::Thousands(count) + " messages, logged", log, pass, 1.5);
     char times[32];
     std::snprintf(times, sizeof(times), "floor %.1fx this", none.median > 0 ? pass.median / none.median : 0);
     bench::PrintInfoRow("  unhooked, for reference", bench::Format(none), "", times);
@@ -208,7 +231,7 @@ private:
     std::thread m_thread; // last: it starts once the rest is made
 };
 
-bool KeepsUp(harness::TargetProcess& target, HWND window, CMessageLogDialog& log) {
+bool KeepsUp(harness::TargetProcess& target, HWND window, CMessageLogDialog& log, const std::string& which) {
     constexpr unsigned kPerSecond = 20000;
     const unsigned count = bench::TinyMode() ? 500 : kPerSecond * 10;
     log.SendMessage(WM_COMMAND, ID_MSGLOG_START_STOP); // stopped for the target's cost
@@ -242,13 +265,13 @@ bool KeepsUp(harness::TargetProcess& target, HWND window, CMessageLogDialog& log
         return false;
 
     const std::uint64_t seen = log.Seen() - seenBefore, dropped = log.Dropped() - droppedBefore;
-    bench::PrintInfoRow("log window's longest answer, " + bench::Thousands(kPerSecond) + "/s", Millis(busy),
-                        "idle: " + Millis(idle), Verdict(busy <= 100000, "<= 100 ms"));
+    bench::PrintInfoRow("log window's longest answer, " + which + ", " + bench::Thousands(kPerSecond) + "/s",
+                        Millis(busy), "idle: " + Millis(idle), Verdict(busy <= 100000, "<= 100 ms"));
     char pace[48];
     std::snprintf(pace, sizeof(pace), "%s in %.1f s",
                   bench::Thousands(static_cast<long long>(sends.count)).c_str(), double(sends.micros) / 1e6);
     const double perSecond = double(sends.count) * 1e6 / double(sends.micros);
-    bench::PrintInfoRow("  sends the target made", pace,
+    bench::PrintInfoRow("  sends the " + which + " made", pace,
                         bench::Thousands(static_cast<long long>(perSecond)) + " a second",
                         perSecond >= kPerSecond * 0.95 ? "pace held" : "pace not held");
     bench::PrintInfoRow("  records the log window took",
@@ -420,13 +443,33 @@ int main(int argc, char** argv) {
         std::printf("the hook library did not open\n");
         return 1;
     }
-    if (!TargetsCost(target, frame, library)) {
+    std::unique_ptr<PassThroughHooks> hooks;
+    if (!TargetsCost(target, frame, HookedFromHere(library, frame, hooks), "target")) {
         std::printf("the helper target did not answer the sends\n");
         return 1;
     }
-    if (!KeepsUp(target, frame, *log)) {
+    if (!KeepsUp(target, frame, *log, "target")) {
         std::printf("the message log did not start again, or the target did not answer\n");
         return 1;
+    }
+
+    // The same for the 32-bit build of the target, which the log hooks through its 32-bit host.
+    harness::TargetProcess target32(harness::TargetWidth::ThirtyTwoBit);
+    HWND frame32 = target32.Create(harness::WindowRequest::Frame(L"Logged, 32-bit", {700, 450, 1000, 750}));
+    HookLibraryFile file32(HookLibraryFile::LibraryResource(orvex::HookFile::Library32),
+                           HookLibraryFile::UserFolder(), orvex::HookFile::Library32);
+    if (!frame32 || file32.status() != HookLibraryFile::Status::Ready) {
+        std::printf("the 32-bit helper target did not start: no 32-bit figures\n");
+    } else {
+        log->SendMessage(WM_COMMAND, ID_MSGLOG_START_STOP);
+        log->SetTarget(frame32);
+        harness::PumpMessages();
+        if (log->Target() != frame32 || log->Logging() ||
+            !TargetsCost(target32, frame32, HookedByItself(target32, file32.path()), "32-bit target") ||
+            !KeepsUp(target32, frame32, *log, "32-bit target")) {
+            std::printf("the 32-bit target was not logged, or did not answer\n");
+            return 1;
+        }
     }
     PrintLineMemory(memory, linesInLog);
 

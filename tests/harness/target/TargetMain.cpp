@@ -21,6 +21,9 @@
 //       sends HWND (a window of its own class on that thread) the echo message N times and replies
 //       with the time that took, measured here; with PERSECOND the sends are paced to that many a
 //       second and end when N / PERSECOND seconds are up, SENT telling how many were made
+//   passhooks LIBRARY | passhooks  ->  ok | error CODE; the user-interface thread hooks itself with
+//       the three pass-through procedures of the hook library at path LIBRARY, or (no path) unhooks
+//       them: a floor for a target whose width differs from the test's, which cannot hook it
 //
 // Windows of the target's own class also answer two private messages (see TargetClient.h): the echo
 // message with the lParam they were sent, the identity message with their own handle.
@@ -221,6 +224,27 @@ std::string SelfSend(const std::vector<std::string>& f) {
     return text;
 }
 
+std::vector<HHOOK> g_passHooks;
+
+std::string PassHooks(const std::vector<std::string>& f) {
+    for (HHOOK hook : g_passHooks)
+        ::UnhookWindowsHookEx(hook);
+    g_passHooks.clear();
+    if (f.size() < 2)
+        return "ok";
+    HMODULE library = ::LoadLibraryW(Widen(f[1]).c_str());
+    const std::pair<int, const char*> kinds[] = {{WH_CALLWNDPROC, "OrvexPassCallWndProc"},
+                                                 {WH_CALLWNDPROCRET, "OrvexPassCallWndRetProc"},
+                                                 {WH_GETMESSAGE, "OrvexPassGetMsgProc"}};
+    for (const auto& [kind, name] : kinds) {
+        const auto proc = reinterpret_cast<HOOKPROC>(
+            reinterpret_cast<void*>(library ? ::GetProcAddress(library, name) : nullptr));
+        if (HHOOK hook = proc ? ::SetWindowsHookExW(kind, proc, library, ::GetCurrentThreadId()) : nullptr)
+            g_passHooks.push_back(hook);
+    }
+    return Reply(g_passHooks.size() == 3);
+}
+
 std::string Execute(const std::string& line, bool& quit) {
     std::vector<std::string> f = SplitTabs(line);
     const std::string& verb = f[0];
@@ -297,6 +321,8 @@ std::string Execute(const std::string& line, bool& quit) {
         }
         return Reply(true, reinterpret_cast<UINT_PTR>(menu), true);
     }
+    if (verb == "passhooks")
+        return PassHooks(f);
     if (verb == "selfsend" && f.size() >= 3)
         return SelfSend(f);
     if (verb == "badsettext" && f.size() >= 2) {
