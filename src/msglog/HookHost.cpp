@@ -46,20 +46,20 @@ std::unique_ptr<HookHost> HookHost::Start(const std::wstring& hostPath, const st
     std::vector<std::byte> listBytes(listSize);
     auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(listBytes.data());
     const bool listed = ::InitializeProcThreadAttributeList(list, 1, 0, &listSize) &&
-                        ::UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, inherited.data(),
-                                                    sizeof(inherited), nullptr, nullptr);
+                        ::UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
+                                                    inherited.data(), sizeof(inherited), nullptr, nullptr);
     STARTUPINFOEXW startup{};
     startup.StartupInfo.cb = sizeof(startup);
     startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
     startup.StartupInfo.hStdInput = hostIn.get();
     startup.StartupInfo.hStdOutput = hostOut.get();
     startup.lpAttributeList = listed ? list : nullptr;
-    std::wstring commandLine = L"\"" + hostPath + L"\" " +
-                               std::to_wstring(reinterpret_cast<UINT_PTR>(self)) + L" \"" + libraryPath + L"\"";
+    std::wstring commandLine = L"\"" + hostPath + L"\" " + std::to_wstring(reinterpret_cast<UINT_PTR>(self)) +
+                               L" \"" + libraryPath + L"\"";
     PROCESS_INFORMATION started{};
     const BOOL created = ::CreateProcessW(hostPath.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                          CREATE_NO_WINDOW | (listed ? EXTENDED_STARTUPINFO_PRESENT : 0), nullptr,
-                                          nullptr, &startup.StartupInfo, &started);
+                                          CREATE_NO_WINDOW | (listed ? EXTENDED_STARTUPINFO_PRESENT : 0),
+                                          nullptr, nullptr, &startup.StartupInfo, &started);
     error = created ? ERROR_SUCCESS : ::GetLastError();
     if (listed)
         ::DeleteProcThreadAttributeList(list);
@@ -97,8 +97,8 @@ bool HookHost::Running() const {
     return !m_broken && m_process && ::WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT;
 }
 
-bool HookHost::Send(orvex::HostCommand command, DWORD threadId) {
-    const auto bytes = orvex::EncodeHostMessage(command, threadId);
+bool HookHost::Send(orvex::HostCommand command, DWORD threadId, std::uint32_t argument) {
+    const auto bytes = orvex::EncodeHostMessage(command, threadId, argument);
     DWORD written = 0;
     return ::WriteFile(m_toHost.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
@@ -129,9 +129,9 @@ std::optional<orvex::HostMessage> HookHost::Receive(DWORD boundMs, Failure& fail
     return message;
 }
 
-DWORD HookHost::Hook(DWORD threadId, Failure& failure) {
+DWORD HookHost::Hook(DWORD threadId, std::uint32_t variant, Failure& failure) {
     failure = Failure::NoAnswer;
-    if (!Send(orvex::HostCommand::Hook, threadId))
+    if (!Send(orvex::HostCommand::Hook, threadId, variant))
         return ERROR_BROKEN_PIPE;
     const auto reply = Receive(kRequestBoundMs, failure);
     if (!reply)

@@ -29,15 +29,15 @@ public:
     HookHost& operator=(const HookHost&) = delete;
     ~HookHost();
 
-    // Hooks `threadId` with the three log hooks: ERROR_SUCCESS or the window system's error, unless
-    // the host failed (`failure` then says how).
-    DWORD Hook(DWORD threadId, Failure& failure);
+    // Hooks `threadId` with copy `variant` of the three log hooks: ERROR_SUCCESS or the window
+    // system's error, unless the host failed (`failure` then says how).
+    DWORD Hook(DWORD threadId, std::uint32_t variant, Failure& failure);
     void Unhook(DWORD threadId);
     bool Running() const;
 
 private:
     HookHost() = default;
-    bool Send(orvex::HostCommand command, DWORD threadId);
+    bool Send(orvex::HostCommand command, DWORD threadId, std::uint32_t argument = 0);
     // The host's next message, waiting at most `boundMs` for it.
     std::optional<orvex::HostMessage> Receive(DWORD boundMs, Failure& failure);
 

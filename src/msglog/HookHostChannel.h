@@ -17,7 +17,8 @@ inline constexpr std::uint16_t kHostChannelVersion = 1;
 
 enum class HostCommand : std::uint32_t {
     Ready = 1,   // host to Orvex, once at its start: `result` 0, or why it cannot hook
-    Hook = 2,    // Orvex to host: hook `threadId` with the three log hooks; the reply says how it went
+    Hook = 2,    // Orvex to host: hook `threadId` with the copy `result` of the three log hooks (see
+                 // HookProcedures.h); the reply's `result` says how it went
     Unhook = 3,  // Orvex to host: remove them; the reply's result is 0
     Refused = 4, // host to Orvex: the request was malformed; `result` is ERROR_INVALID_DATA
 };

@@ -16,9 +16,9 @@ namespace orvex {
 std::uint64_t ContentHash(std::span<const std::byte> content);
 
 enum class HookFile {
-    Library,     // the 64-bit hook library
-    Library32,   // the 32-bit one
-    Host32,      // the 32-bit program that installs the 32-bit library's hooks for Orvex
+    Library,   // the 64-bit hook library
+    Library32, // the 32-bit one
+    Host32,    // the 32-bit program that installs the 32-bit library's hooks for Orvex
 };
 
 // "OrvexHook-0123456789ABCDEF.dll", "OrvexHook32-….dll", "OrvexHookHost32-….exe"

@@ -42,6 +42,7 @@ bool InitializeLogMapping(void* block, std::size_t size, std::uint64_t session, 
     control->filter.shownCategories.store(kAllCategories, std::memory_order_relaxed);
     control->ownerProcessId.store(owner.processId, std::memory_order_relaxed);
     control->key.store(owner.key, std::memory_order_relaxed);
+    control->hookVariant.store(owner.hookVariant, std::memory_order_relaxed);
     control->open.store(1, std::memory_order_relaxed);
     // Last, so a hook that sees the magic sees the rest.
     control->magic.store(kLogControlMagic, std::memory_order_release);

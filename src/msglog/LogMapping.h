@@ -48,12 +48,15 @@ struct LogControl {
     // that Orvex has ended without closing, it writes nothing more (see the hook library).
     std::atomic<std::uint32_t> ownerProcessId;
     std::atomic<std::uint64_t> key;
-    std::uint8_t reserved[16];
+    // Which copy of the hook procedures that Orvex hooked the thread with (see HookProcedures.h).
+    std::atomic<std::uint32_t> hookVariant;
+    std::uint8_t reserved[12];
     LogFilterBlock filter;
 };
 static_assert(std::is_standard_layout_v<LogControl> && sizeof(LogControl) == 320 &&
-              offsetof(LogControl, filterMode) == 32 && offsetof(LogControl, ownerProcessId) == 36 &&
-              offsetof(LogControl, key) == 40 && offsetof(LogControl, filter) == 64,
+                  offsetof(LogControl, filterMode) == 32 && offsetof(LogControl, ownerProcessId) == 36 &&
+                  offsetof(LogControl, key) == 40 && offsetof(LogControl, hookVariant) == 48 &&
+                  offsetof(LogControl, filter) == 64,
               "the control block's layout is shared with the hook libraries of both widths");
 
 // The ring starts on the cache line after the control block.
@@ -70,10 +73,11 @@ std::wstring LogMappingName(std::uint32_t threadId);
 inline constexpr std::size_t kLogMappingNameSize = 48;
 std::size_t WriteLogMappingName(std::uint32_t threadId, wchar_t (&buffer)[kLogMappingNameSize]) noexcept;
 
-// Who makes a mapping: the Orvex process and its key.
+// Who makes a mapping: the Orvex process, its key, and the copy of the hook procedures it hooks with.
 struct LogOwner {
     std::uint32_t processId = 0;
     std::uint64_t key = 0;
+    std::uint32_t hookVariant = 0;
 };
 
 // Lays out the control block and an empty ring in a fresh mapping, open for logging, read at `now`.

@@ -1,6 +1,7 @@
 #include "msglog/MessageLogSession.h"
 
 #include "inspect/WindowFacts.h"
+#include "msglog/HookProcedures.h"
 #include "msglog/PrivateObjects.h"
 #include "msglog/Reach.h"
 #include "process/ProcessImage.h"
@@ -69,7 +70,8 @@ std::shared_ptr<HookHost> RunningHost(MessageLogSession::Refusal& refusal) {
                                                      HookLibraryFile::UserFolder(), kind);
         return file->status() == HookLibraryFile::Status::Ready;
     };
-    if (!write(hooks.library, orvex::HookFile::Library32) || !write(hooks.hostFile, orvex::HookFile::Host32)) {
+    if (!write(hooks.library, orvex::HookFile::Library32) ||
+        !write(hooks.hostFile, orvex::HookFile::Host32)) {
         refusal = MessageLogSession::Refusal::NoLibrary;
         return nullptr;
     }
@@ -79,6 +81,26 @@ std::shared_ptr<HookHost> RunningHost(MessageLogSession::Refusal& refusal) {
     if (!hooks.host)
         refusal = MessageLogSession::Refusal::HostFailed;
     return hooks.host;
+}
+
+// A mapping of a thread's name that is there already: its log has ended when it was closed, or
+// when the Orvex that made it ended without closing it, and the hook library in the program still
+// holds it (the window system called no hook there since). It is then taken over, and the copy of
+// the hook procedures that log used is given, for the new log to hook with another. Nothing for
+// another's live log, or for what is not a log at all.
+std::optional<std::uint32_t> EndedLogVariant(void* view, std::size_t size) {
+    const orvex::LogControl* control = orvex::FindLogControl(view, size);
+    if (!control)
+        return std::nullopt;
+    const std::uint32_t variant = control->hookVariant.load();
+    if (variant >= orvex::kHookVariants)
+        return std::nullopt;
+    if (control->open.load() == 0)
+        return variant;
+    fw::UniqueProcessHandle owner(::OpenProcess(SYNCHRONIZE, FALSE, control->ownerProcessId.load()));
+    const bool ended = owner ? ::WaitForSingleObject(owner.get(), 0) == WAIT_OBJECT_0
+                             : ::GetLastError() == ERROR_INVALID_PARAMETER;
+    return ended ? std::optional<std::uint32_t>(variant) : std::nullopt;
 }
 
 std::uint64_t NewSessionNumber() {
@@ -147,7 +169,8 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
 MessageLogSession::Refusal MessageLogSession::LoadHookLibrary() {
     if (m_library)
         return Refusal::None;
-    m_file = std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(), HookLibraryFile::UserFolder());
+    m_file =
+        std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(), HookLibraryFile::UserFolder());
     if (m_file->status() != HookLibraryFile::Status::Ready)
         return Refusal::NoLibrary;
     m_library.reset(::LoadLibraryW(m_file->path().c_str()));
@@ -167,20 +190,28 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
     log->mapping.reset(mapping);
     if (!log->mapping)
         return Refusal::CannotHook;
-    if (created == ERROR_ALREADY_EXISTS)
-        return Refusal::AlreadyLogged;
     log->view.reset(::MapViewOfFile(log->mapping.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, size));
-    if (!log->view ||
-        !orvex::InitializeLogMapping(log->view.get(), size, m_session, scope,
+    if (!log->view)
+        return created == ERROR_ALREADY_EXISTS ? Refusal::AlreadyLogged : Refusal::CannotHook;
+    std::uint32_t taken = orvex::kHookVariants;
+    if (created == ERROR_ALREADY_EXISTS) {
+        const std::optional<std::uint32_t> ended = EndedLogVariant(log->view.get(), size);
+        if (!ended)
+            return Refusal::AlreadyLogged;
+        taken = *ended;
+    }
+    const std::uint32_t variant =
+        orvex::ChooseHookVariant(OrvexLogKey() ^ m_session ^ threadId * 0x9E3779B97F4A7C15ull, taken);
+    if (!orvex::InitializeLogMapping(log->view.get(), size, m_session, scope,
                                      reinterpret_cast<UINT_PTR>(target), ::GetTickCount64(),
-                                     {::GetCurrentProcessId(), OrvexLogKey()}) ||
+                                     {::GetCurrentProcessId(), OrvexLogKey(), variant}) ||
         log->reader.Attach(static_cast<std::byte*>(log->view.get()) + orvex::kLogRingOffset,
                            size - orvex::kLogRingOffset, m_session) != orvex::RingCheck::Ok)
         return Refusal::CannotHook;
     orvex::WriteLogFilter(log->Control(), filter);
     if (m_thirtyTwoBit) {
         HookHost::Failure failure = HookHost::Failure::None;
-        const DWORD hooked = m_host->Hook(threadId, failure);
+        const DWORD hooked = m_host->Hook(threadId, variant, failure);
         if (failure != HookHost::Failure::None)
             return Refusal::HostFailed;
         if (hooked != ERROR_SUCCESS)
@@ -189,14 +220,14 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
         m_threads.push_back(std::move(log));
         return Refusal::None;
     }
-    const std::pair<int, const char*> kinds[] = {
-        {WH_CALLWNDPROC, "OrvexCallWndProc"},
-        {WH_CALLWNDPROCRET, "OrvexCallWndRetProc"},
-        {WH_GETMESSAGE, "OrvexGetMsgProc"},
+    const std::pair<int, orvex::HookChain> kinds[] = {
+        {WH_CALLWNDPROC, orvex::HookChain::Sent},
+        {WH_CALLWNDPROCRET, orvex::HookChain::Returned},
+        {WH_GETMESSAGE, orvex::HookChain::Posted},
     };
-    for (const auto& [kind, procName] : kinds) {
-        const auto proc =
-            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(m_library.get(), procName)));
+    for (const auto& [kind, chain] : kinds) {
+        const auto proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
+            ::GetProcAddress(m_library.get(), orvex::HookProcedureName(chain, variant).c_str())));
         HHOOK hook = proc ? ::SetWindowsHookExW(kind, proc, m_library.get(), threadId) : nullptr;
         if (!hook)
             return ::GetLastError() == ERROR_ACCESS_DENIED ? Refusal::CannotReach : Refusal::CannotHook;

@@ -29,8 +29,8 @@ bool MakeFolderPrivate(const wchar_t* folder) {
     if (!security.Descriptor())
         return false;
     // The label's part may be refused where labels are not kept; the user's alone counts.
-    const bool dacl = ::SetFileSecurityW(folder, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                         security.Descriptor());
+    const bool dacl = ::SetFileSecurityW(
+        folder, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, security.Descriptor());
     ::SetFileSecurityW(folder, LABEL_SECURITY_INFORMATION, security.Descriptor());
     return dacl;
 }
@@ -44,7 +44,8 @@ std::uint64_t OrvexLogKey() {
                 // No random numbers: a key nobody can predict from outside is still better than none.
                 LARGE_INTEGER now{};
                 ::QueryPerformanceCounter(&now);
-                drawn = static_cast<std::uint64_t>(now.QuadPart) * 0x9E3779B97F4A7C15ull ^ ::GetCurrentProcessId();
+                drawn = static_cast<std::uint64_t>(now.QuadPart) * 0x9E3779B97F4A7C15ull ^
+                        ::GetCurrentProcessId();
             }
         }
         return drawn;

@@ -226,7 +226,8 @@ void KilledWhileLogging(harness::TargetWidth width) {
             return std::count(messages.begin(), messages.end(), L"WM_APP+2") >= 2;
         },
         10000))
-        << "the next Orvex's log did not show the message sent and returned";
+        << "the next Orvex's log did not show the message sent and returned: "
+        << (messages.empty() ? std::wstring(L"(no line)") : messages.front());
     EXPECT_EQ(std::count(messages.begin(), messages.end(), L"WM_APP+2"), 2);
     EXPECT_TRUE(next.Close());
 }

@@ -8,6 +8,7 @@
 // so a killed Orvex never leaves a 32-bit program hooked.
 
 #include "msglog/HookHostChannel.h"
+#include "msglog/HookProcedures.h"
 
 #include <windows.h>
 
@@ -25,11 +26,9 @@ struct HookedThread {
     HHOOK hooks[3] = {};
 };
 
-constexpr const char* kProcNames[] = {"OrvexCallWndProc", "OrvexCallWndRetProc", "OrvexGetMsgProc"};
 constexpr int kHookKinds[] = {WH_CALLWNDPROC, WH_CALLWNDPROCRET, WH_GETMESSAGE};
 
 HMODULE g_library = nullptr;
-HOOKPROC g_procs[3] = {};
 std::vector<HookedThread> g_threads;
 
 void Unhook(HookedThread& hooked) {
@@ -55,7 +54,7 @@ void ForgetEndedThreads() {
     }
 }
 
-DWORD HookThread(DWORD threadId) {
+DWORD HookThread(DWORD threadId, std::uint32_t variant) {
     for (const HookedThread& hooked : g_threads)
         if (hooked.threadId == threadId)
             return ERROR_ALREADY_EXISTS;
@@ -63,7 +62,9 @@ DWORD HookThread(DWORD threadId) {
     hooked.threadId = threadId;
     hooked.thread = ::OpenThread(SYNCHRONIZE, FALSE, threadId);
     for (int i = 0; i < 3; ++i) {
-        hooked.hooks[i] = ::SetWindowsHookExW(kHookKinds[i], g_procs[i], g_library, threadId);
+        const auto proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(
+            g_library, orvex::HookProcedureName(static_cast<orvex::HookChain>(i), variant).c_str())));
+        hooked.hooks[i] = proc ? ::SetWindowsHookExW(kHookKinds[i], proc, g_library, threadId) : nullptr;
         if (!hooked.hooks[i]) {
             const DWORD error = ::GetLastError();
             Unhook(hooked);
@@ -108,14 +109,7 @@ DWORD WINAPI EndWithOrvex(void* orvex) {
 
 DWORD LoadHookLibrary(const wchar_t* path) {
     g_library = ::LoadLibraryW(path);
-    if (!g_library)
-        return ::GetLastError();
-    for (int i = 0; i < 3; ++i) {
-        g_procs[i] = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(g_library, kProcNames[i])));
-        if (!g_procs[i])
-            return ERROR_PROC_NOT_FOUND;
-    }
-    return ERROR_SUCCESS;
+    return g_library ? ERROR_SUCCESS : ::GetLastError();
 }
 
 } // namespace
@@ -128,7 +122,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!arguments || count != 3 || !in || !out || in == INVALID_HANDLE_VALUE || out == INVALID_HANDLE_VALUE)
         return 2;
     // The handle was inherited from Orvex under this value.
-    const auto orvex = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(std::wcstoul(arguments[1], nullptr, 10)));
+    const auto orvex =
+        reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(std::wcstoul(arguments[1], nullptr, 10)));
     HANDLE watcher = ::CreateThread(nullptr, 0, &EndWithOrvex, orvex, 0, nullptr);
     if (!watcher)
         return 3;
@@ -141,8 +136,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         ForgetEndedThreads();
         const auto request = orvex::DecodeHostMessage(bytes);
         bool replied = false;
-        if (request && request->command == orvex::HostCommand::Hook)
-            replied = Reply(out, request->command, request->threadId, HookThread(request->threadId));
+        if (request && request->command == orvex::HostCommand::Hook && request->result < orvex::kHookVariants)
+            replied = Reply(out, request->command, request->threadId,
+                            HookThread(request->threadId, request->result));
         else if (request && request->command == orvex::HostCommand::Unhook) {
             UnhookThread(request->threadId);
             replied = Reply(out, request->command, request->threadId, ERROR_SUCCESS);

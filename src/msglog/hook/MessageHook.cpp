@@ -4,6 +4,7 @@
 // of Orvex), and they never wait, allocate or throw. What they find in the shared mapping is
 // checked before it is used: any program of the user could have written it.
 
+#include "msglog/HookProcedures.h"
 #include "msglog/LogMapping.h"
 #include "msglog/MessageRecord.h"
 
@@ -35,9 +36,12 @@ void Set(Slot slot, std::uintptr_t value) {
 }
 
 // The State slot's bits: whether the thread has an Orvex's key, whether it went quiet because that
-// Orvex ended without closing its log, and how many entries of this library each of the three hook
-// chains held then (see NewHookSinceQuiet).
+// Orvex ended without closing its log, the copy of the hook procedures that Orvex hooked with, and
+// how many entries of this library each of the three hook chains held then (see NoteChainEntries).
 constexpr std::uintptr_t kKeyed = 1, kQuiet = 2;
+constexpr int kVariantShift = 4;
+constexpr std::uintptr_t kVariantMask = 0xF;
+static_assert(orvex::kHookVariants - 1 <= kVariantMask);
 constexpr int kDepthShift = 8;
 constexpr std::uintptr_t kDepthMask = 0xFF;
 
@@ -100,16 +104,29 @@ std::uint64_t LearnedKey() {
                                                                        << 32;
 }
 
-// Whether this thread writes into `control`: the first mapping it meets gives it its Orvex; after
-// that, only mappings of the same key do.
-bool Admits(const orvex::LogControl& control) {
+std::uint32_t LearnedVariant() {
+    return static_cast<std::uint32_t>((Get(State) >> kVariantShift) & kVariantMask);
+}
+
+// Whether this thread writes into `control` for a call through the copy `variant` of the hooks:
+// only a mapping that names that copy. The first such mapping gives the thread its Orvex; after
+// that, only mappings of the same key do, unless that Orvex has ended without closing its log and
+// the call comes through another copy, which only another Orvex's hooking can have put there.
+bool Admits(const orvex::LogControl& control, std::uint32_t variant) {
+    if (control.hookVariant.load(std::memory_order_relaxed) != variant)
+        return false;
     const std::uint64_t key = control.key.load(std::memory_order_relaxed);
-    if (Get(State) & kKeyed)
-        return key == LearnedKey();
+    if (Get(State) & kKeyed) {
+        if (key == LearnedKey() && variant == LearnedVariant())
+            return true;
+        if (key != LearnedKey() &&
+            (variant == LearnedVariant() || !OwnerEnded(static_cast<std::uint32_t>(Get(Owner)))))
+            return false;
+    }
     Set(KeyLow, static_cast<std::uintptr_t>(key & 0xFFFFFFFFu));
     Set(KeyHigh, static_cast<std::uintptr_t>(key >> 32));
     Set(Owner, control.ownerProcessId.load(std::memory_order_relaxed));
-    Set(State, Get(State) | kKeyed);
+    Set(State, (Get(State) & ~(kVariantMask << kVariantShift)) | kKeyed | variant << kVariantShift);
     return true;
 }
 
@@ -118,10 +135,18 @@ void ForgetOwner() {
     Set(State, Get(State) & ~(kKeyed | kQuiet));
 }
 
-// The mapping Orvex logs this thread into, or null when there is none (any more).
-orvex::LogControl* ThreadLog(std::size_t& size) {
-    if (!g_slotsReady || (Get(State) & kQuiet))
+// The mapping Orvex logs this thread into for a call through the copy `variant` of the hooks, or
+// null when there is none (any more).
+orvex::LogControl* ThreadLog(std::size_t& size, std::uint32_t variant) {
+    if (!g_slotsReady)
         return nullptr;
+    if (Get(State) & kQuiet) {
+        // Another copy than the one the ended Orvex left: another Orvex hooked the thread since.
+        if (variant == LearnedVariant())
+            return nullptr;
+        ForgetOwner();
+        Set(OpenFailedAt, 0);
+    }
     const std::uint64_t now = ::GetTickCount64();
     // A view kept from a log Orvex has closed, or from an Orvex that fell silent (it may have been
     // killed, never marking its mapping closed), is let go, and the log that may have followed it
@@ -138,10 +163,14 @@ orvex::LogControl* ThreadLog(std::size_t& size) {
         }
         size = Get(Size);
         orvex::LogControl* control = orvex::FindLogControl(view, size);
-        if (!control || !Admits(*control)) {
+        if (!control) {
             Set(OpenFailedAt, static_cast<std::uintptr_t>(now) | 1);
         } else if (control->open.load(std::memory_order_acquire) == 0) {
-            ForgetOwner();
+            // A closed log is let go of; when it was our Orvex's, so is that Orvex.
+            if (!(Get(State) & kKeyed) || control->key.load(std::memory_order_relaxed) == LearnedKey())
+                ForgetOwner();
+        } else if (!Admits(*control, variant)) {
+            Set(OpenFailedAt, static_cast<std::uintptr_t>(now) | 1);
         } else if (!orvex::ReaderSilent(*control, now)) {
             return control;
         } else if (!TimeToLookAgain(now)) {
@@ -326,9 +355,10 @@ void PutPayload(Outgoing& out, WPARAM wParam, LPARAM lParam, LRESULT result) {
     }
 }
 
-void Log(orvex::MessageKind kind, HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT result) {
+void Log(std::uint32_t variant, orvex::MessageKind kind, HWND window, UINT message, WPARAM wParam,
+         LPARAM lParam, LRESULT result) {
     std::size_t size = 0;
-    orvex::LogControl* control = ThreadLog(size);
+    orvex::LogControl* control = ThreadLog(size, variant);
     if (!control || !InScope(*control, window) || !orvex::LogFilterShows(*control, message))
         return;
     Outgoing out;
@@ -363,7 +393,8 @@ struct Passing {
         return kind == other.kind && window == other.window && message == other.message &&
                wParam == other.wParam && lParam == other.lParam;
     }
-    int entries = 1; // of this library in the chain, counted as the message passes them
+    std::uint32_t variant = 0; // the copy of the hook procedures it came through first
+    int entries = 1;           // of this library in the chain, counted as the message passes them
 };
 
 int ChainIndex(orvex::MessageKind kind) {
@@ -395,13 +426,17 @@ void NoteChainEntries(orvex::MessageKind kind, int entries) {
 // on. A second entry is a hook that an Orvex which was killed left behind where the window system
 // did not take it away with its thread (Wine keeps them): the message is shown once.
 LRESULT LogAndPassOn(Passing& message, LRESULT result, int code, WPARAM wParam, LPARAM lParam) {
+    const auto log = [&] {
+        Log(message.variant, message.kind, message.window, message.message, message.wParam, message.lParam,
+            result);
+    };
     if (!g_slotsReady)
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     auto* outer = reinterpret_cast<Passing*>(Get(PassingOn));
     const bool outermost = !outer || !outer->SameMessage(message);
     const bool quiet = (Get(State) & kQuiet) != 0;
     if (outermost && !quiet)
-        Log(message.kind, message.window, message.message, message.wParam, message.lParam, result);
+        log();
     else if (!outermost)
         ++outer->entries;
     Set(PassingOn, reinterpret_cast<std::uintptr_t>(&message));
@@ -412,44 +447,84 @@ LRESULT LogAndPassOn(Passing& message, LRESULT result, int code, WPARAM wParam, 
         // The message that woke a quiet thread is the new Orvex's first: only passing it on showed
         // that Orvex's hook in the chain, so it is logged now rather than lost.
         if (quiet && !(Get(State) & kQuiet))
-            Log(message.kind, message.window, message.message, message.wParam, message.lParam, result);
+            log();
     }
     return next;
 }
 
-} // namespace
-
-extern "C" {
-
-__declspec(dllexport) LRESULT CALLBACK OrvexCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
+template <std::uint32_t Variant> LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        Passing message{orvex::MessageKind::Sent, sent->hwnd, sent->message, sent->wParam, sent->lParam};
+        Passing message{
+            orvex::MessageKind::Sent, sent->hwnd, sent->message, sent->wParam, sent->lParam, Variant};
         return LogAndPassOn(message, 0, code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-__declspec(dllexport) LRESULT CALLBACK OrvexCallWndRetProc(int code, WPARAM wParam, LPARAM lParam) {
+template <std::uint32_t Variant> LRESULT CALLBACK CallWndRetProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
         const auto* returned = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        Passing message{orvex::MessageKind::Returned, returned->hwnd, returned->message, returned->wParam,
-                        returned->lParam};
+        Passing message{orvex::MessageKind::Returned,
+                        returned->hwnd,
+                        returned->message,
+                        returned->wParam,
+                        returned->lParam,
+                        Variant};
         return LogAndPassOn(message, returned->lResult, code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-__declspec(dllexport) LRESULT CALLBACK OrvexGetMsgProc(int code, WPARAM wParam, LPARAM lParam) {
+template <std::uint32_t Variant> LRESULT CALLBACK GetMsgProc(int code, WPARAM wParam, LPARAM lParam) {
     // A message only peeked at stays in the queue and comes again: it is logged when it is taken.
     if (code == HC_ACTION && wParam == PM_REMOVE && lParam) {
         const auto* posted = reinterpret_cast<const MSG*>(lParam);
-        Passing message{orvex::MessageKind::Posted, posted->hwnd, posted->message, posted->wParam,
-                        posted->lParam};
+        Passing message{orvex::MessageKind::Posted,
+                        posted->hwnd,
+                        posted->message,
+                        posted->wParam,
+                        posted->lParam,
+                        Variant};
         return LogAndPassOn(message, 0, code, wParam, lParam);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
+
+} // namespace
+
+// The copies of the three log hooks, exported as HookProcedureName names them.
+#define ORVEX_HOOK_VARIANT(digits)                                                                           \
+    extern "C" __declspec(dllexport) LRESULT CALLBACK OrvexCallWndProc##digits(int c, WPARAM w, LPARAM l) {  \
+        return CallWndProc<1##digits - 100>(c, w, l);                                                        \
+    }                                                                                                        \
+    extern "C" __declspec(dllexport)                                                                         \
+        LRESULT CALLBACK OrvexCallWndRetProc##digits(int c, WPARAM w, LPARAM l) {                            \
+        return CallWndRetProc<1##digits - 100>(c, w, l);                                                     \
+    }                                                                                                        \
+    extern "C" __declspec(dllexport) LRESULT CALLBACK OrvexGetMsgProc##digits(int c, WPARAM w, LPARAM l) {   \
+        return GetMsgProc<1##digits - 100>(c, w, l);                                                         \
+    }
+ORVEX_HOOK_VARIANT(00)
+ORVEX_HOOK_VARIANT(01)
+ORVEX_HOOK_VARIANT(02)
+ORVEX_HOOK_VARIANT(03)
+ORVEX_HOOK_VARIANT(04)
+ORVEX_HOOK_VARIANT(05)
+ORVEX_HOOK_VARIANT(06)
+ORVEX_HOOK_VARIANT(07)
+ORVEX_HOOK_VARIANT(08)
+ORVEX_HOOK_VARIANT(09)
+ORVEX_HOOK_VARIANT(10)
+ORVEX_HOOK_VARIANT(11)
+ORVEX_HOOK_VARIANT(12)
+ORVEX_HOOK_VARIANT(13)
+ORVEX_HOOK_VARIANT(14)
+ORVEX_HOOK_VARIANT(15)
+#undef ORVEX_HOOK_VARIANT
+static_assert(orvex::kHookVariants == 16, "one ORVEX_HOOK_VARIANT line per copy");
+
+extern "C" {
 
 // Hooks of the same three kinds that only pass the message on: the floor bench/MessageLogBench.cpp
 // measures the log's hooks against, so that the window system's own cost of calling a hook from
