@@ -70,8 +70,7 @@ std::shared_ptr<HookHost> RunningHost(MessageLogSession::Refusal& refusal) {
                                                      HookLibraryFile::UserFolder(), kind);
         return file->status() == HookLibraryFile::Status::Ready;
     };
-    if (!write(hooks.library, orvex::HookFile::Library32) ||
-        !write(hooks.hostFile, orvex::HookFile::Host32)) {
+    if (!write(hooks.library, orvex::HookFile::Library32) || !write(hooks.hostFile, orvex::HookFile::Host32)) {
         refusal = MessageLogSession::Refusal::NoLibrary;
         return nullptr;
     }
@@ -153,8 +152,7 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
 MessageLogSession::Refusal MessageLogSession::LoadHookLibrary() {
     if (m_library)
         return Refusal::None;
-    m_file =
-        std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(), HookLibraryFile::UserFolder());
+    m_file = std::make_unique<HookLibraryFile>(HookLibraryFile::LibraryResource(), HookLibraryFile::UserFolder());
     if (m_file->status() != HookLibraryFile::Status::Ready)
         return Refusal::NoLibrary;
     m_library.reset(::LoadLibraryW(m_file->path().c_str()));
