@@ -95,4 +95,24 @@ bool ReaderSilent(const LogControl& control, std::uint64_t now) noexcept {
     return (now > beat ? now - beat : beat - now) > kReaderSilenceMs;
 }
 
+bool LogMappingIntact(const void* block, std::size_t size, const LogMappingFacts& facts) noexcept {
+    if (!block || size < LogMappingSize(facts.capacity) ||
+        reinterpret_cast<std::uintptr_t>(block) % alignof(LogControl) != 0)
+        return false;
+    const auto* control = static_cast<const LogControl*>(block);
+    const auto* ring =
+        reinterpret_cast<const RingHeader*>(static_cast<const std::byte*>(block) + kLogRingOffset);
+    return control->magic.load(std::memory_order_acquire) == kLogControlMagic &&
+           control->version.load(std::memory_order_relaxed) == kLogControlVersion &&
+           control->scope.load(std::memory_order_relaxed) == static_cast<std::uint32_t>(facts.scope) &&
+           control->open.load(std::memory_order_relaxed) == 1 &&
+           control->target.load(std::memory_order_relaxed) == facts.target &&
+           control->heartbeat.load(std::memory_order_relaxed) == facts.heartbeat &&
+           control->ownerProcessId.load(std::memory_order_relaxed) == facts.owner.processId &&
+           control->key.load(std::memory_order_relaxed) == facts.owner.key &&
+           control->hookVariant.load(std::memory_order_relaxed) == facts.owner.hookVariant &&
+           CheckRing(ring, size - kLogRingOffset, facts.session) == RingCheck::Ok &&
+           ring->capacity.load(std::memory_order_relaxed) == facts.capacity;
+}
+
 } // namespace orvex

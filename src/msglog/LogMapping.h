@@ -98,6 +98,21 @@ bool LogFilterShows(const LogControl& control, std::uint32_t message) noexcept;
 inline constexpr std::uint64_t kReaderSilenceMs = 250;
 bool ReaderSilent(const LogControl& control, std::uint64_t now) noexcept;
 
+// What Orvex wrote into a mapping of its own that nobody else writes: the hooks only read these
+// fields, so finding any of them changed means someone wrote over the mapping.
+struct LogMappingFacts {
+    std::uint64_t session = 0;
+    LogScope scope = LogScope::Window;
+    std::uint64_t target = 0;
+    std::uint64_t heartbeat = 0; // the beat Orvex wrote last
+    LogOwner owner;
+    std::uint32_t capacity = kDefaultRingCapacity;
+};
+// Whether the control block and the ring's header still hold `facts` and are laid out as this
+// build lays them out. The ring's moving parts (the claimed position, the slots, the writers'
+// counters) are the reader's to judge.
+bool LogMappingIntact(const void* block, std::size_t size, const LogMappingFacts& facts) noexcept;
+
 // The control block of a mapping the hook found, or null when it is not one of ours. The hook reads
 // the scope and target from it on every message: Orvex may change them while logging.
 LogControl* FindLogControl(void* block, std::size_t size) noexcept;

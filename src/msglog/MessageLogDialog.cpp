@@ -7,6 +7,7 @@
 #include "common/ValueFormat.h"
 #include "common/WindowDpi.h"
 #include "inspect/WindowFacts.h"
+#include "msglog/LogDrain.h"
 #include "msglog/MessageFilterDialog.h"
 #include "process/Process.h"
 #include "process/ProcessImage.h"
@@ -354,9 +355,14 @@ void CMessageLogDialog::Drain() {
     if (!m_session.Active())
         return;
     ChangeLines([this] {
-        const size_t added =
-            m_session.Drain([this](const orvex::MessageRecord& record, std::span<const std::byte> payload) {
+        bool notes = false;
+        const size_t added = m_session.Drain(
+            [this](const orvex::MessageRecord& record, std::span<const std::byte> payload) {
                 m_lines.AddMessage(record, payload);
+            },
+            [&](std::uint64_t lost) {
+                m_lines.AddNote(orvex::LostMessagesNote(lost));
+                notes = true;
             });
         m_seen += added;
         const std::uint64_t dropped = m_session.GetCounts().dropped;
@@ -364,7 +370,17 @@ void CMessageLogDialog::Drain() {
             m_dropped += dropped - m_sessionDropped;
             m_sessionDropped = dropped;
         }
-        return added != 0;
+        // Someone wrote over a mapping: the hooks stopped writing, or the reader stopped reading.
+        // Laid out afresh at once, but not more than once a second, so a program that keeps writing
+        // over it does not keep Orvex busy starting again.
+        const ULONGLONG now = ::GetTickCount64();
+        if (m_session.Damaged() && (m_renewedAt == 0 || now - m_renewedAt >= kRenewPeriodMs)) {
+            m_session.Renew();
+            m_renewedAt = now;
+            m_lines.AddNote(orvex::DamagedLogNote());
+            notes = true;
+        }
+        return added != 0 || notes;
     });
 }
 

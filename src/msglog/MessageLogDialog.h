@@ -57,6 +57,8 @@ public:
 
     static constexpr UINT_PTR kDrainTimer = 1;
     static constexpr UINT kDrainPeriodMs = 50;
+    // The least time between two fresh starts after damage to the log's shared memory.
+    static constexpr ULONGLONG kRenewPeriodMs = 1000;
 
 protected:
     BOOL OnInitDialog() override;
@@ -118,6 +120,7 @@ private:
     std::uint64_t m_seen = 0;
     std::uint64_t m_dropped = 0;
     std::uint64_t m_sessionDropped = 0; // of the session's drops, those counted in m_dropped
+    ULONGLONG m_renewedAt = 0;          // the tick count of the last fresh start after damage
     std::unordered_map<std::uint64_t, std::wstring> m_classNames;
     std::unordered_map<std::uint32_t, std::optional<std::wstring>> m_registeredNames;
     RECT m_normalRect{};

@@ -7,6 +7,7 @@
 #include "process/ProcessImage.h"
 #include "process/ProcessToken.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -119,6 +120,8 @@ struct MessageLogSession::ThreadLog {
     std::vector<fw::UniqueHook> hooks;
     std::shared_ptr<HookHost> host; // holds the hooks instead, for a 32-bit program
     orvex::RingReader reader;
+    orvex::LogMappingFacts facts; // what Orvex wrote there, to tell damage by
+    bool damaged = false;
 
     orvex::LogControl& Control() const { return *static_cast<orvex::LogControl*>(view.get()); }
 
@@ -156,8 +159,10 @@ MessageLogSession::Refusal MessageLogSession::Begin(HWND target, orvex::LogScope
     if (refusal != Refusal::None)
         return refusal;
     m_session = NewSessionNumber();
+    m_filter = filter;
+    m_renewedCounts = {};
     for (DWORD threadId : ThreadsInScope(target, scope)) {
-        const Refusal refusal = HookThread(threadId, target, scope, filter);
+        const Refusal refusal = HookThread(threadId, target, scope);
         if (refusal != Refusal::None) {
             End();
             return refusal;
@@ -177,8 +182,7 @@ MessageLogSession::Refusal MessageLogSession::LoadHookLibrary() {
     return m_library ? Refusal::None : Refusal::NoLibrary;
 }
 
-MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND target, orvex::LogScope scope,
-                                                         const orvex::MessageFilter& filter) {
+MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND target, orvex::LogScope scope) {
     auto log = std::make_unique<ThreadLog>();
     log->threadId = threadId;
     const std::size_t size = orvex::LogMappingSize();
@@ -202,13 +206,11 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
     }
     const std::uint32_t variant =
         orvex::ChooseHookVariant(OrvexLogKey() ^ m_session ^ threadId * 0x9E3779B97F4A7C15ull, taken);
-    if (!orvex::InitializeLogMapping(log->view.get(), size, m_session, scope,
-                                     reinterpret_cast<UINT_PTR>(target), ::GetTickCount64(),
-                                     {::GetCurrentProcessId(), OrvexLogKey(), variant}) ||
-        log->reader.Attach(static_cast<std::byte*>(log->view.get()) + orvex::kLogRingOffset,
-                           size - orvex::kLogRingOffset, m_session) != orvex::RingCheck::Ok)
+    log->facts.scope = scope;
+    log->facts.target = reinterpret_cast<UINT_PTR>(target);
+    log->facts.owner = {::GetCurrentProcessId(), OrvexLogKey(), variant};
+    if (!LayOut(*log))
         return Refusal::CannotHook;
-    orvex::WriteLogFilter(log->Control(), filter);
     if (m_thirtyTwoBit) {
         HookHost::Failure failure = HookHost::Failure::None;
         const DWORD hooked = m_host->Hook(threadId, variant, failure);
@@ -237,37 +239,91 @@ MessageLogSession::Refusal MessageLogSession::HookThread(DWORD threadId, HWND ta
     return Refusal::None;
 }
 
+// The control block and an empty ring of the session now, in the mapping `log` holds.
+bool MessageLogSession::LayOut(ThreadLog& log) {
+    const std::size_t size = orvex::LogMappingSize();
+    log.facts.session = m_session;
+    log.facts.heartbeat = ::GetTickCount64();
+    log.damaged = !orvex::InitializeLogMapping(log.view.get(), size, m_session, log.facts.scope,
+                                               log.facts.target, log.facts.heartbeat, log.facts.owner) ||
+                  log.reader.Attach(static_cast<std::byte*>(log.view.get()) + orvex::kLogRingOffset,
+                                    size - orvex::kLogRingOffset, m_session) != orvex::RingCheck::Ok;
+    if (!log.damaged)
+        orvex::WriteLogFilter(log.Control(), m_filter);
+    return !log.damaged;
+}
+
 void MessageLogSession::End() {
     m_threads.clear();
+    m_batches.clear();
     m_host.reset();
 }
 
 void MessageLogSession::SetFilter(const orvex::MessageFilter& filter) {
+    m_filter = filter;
     for (const auto& log : m_threads)
         orvex::WriteLogFilter(log->Control(), filter);
 }
 
-size_t MessageLogSession::Drain(const RecordSink& sink) {
-    size_t delivered = 0;
+size_t MessageLogSession::Drain(const RecordSink& sink, const LossSink& lost) {
     const std::uint64_t now = ::GetTickCount64();
-    for (const auto& log : m_threads) {
-        log->Control().heartbeat.store(now, std::memory_order_relaxed);
-        log->reader.Drain([&](const orvex::RingRecord& record) {
-            std::span<const std::byte> payload;
-            if (const auto message = orvex::ReadMessageRecord(record.payload, &payload)) {
-                sink(*message, payload);
-                ++delivered;
-            } else {
-                ++m_rejectedRecords;
-            }
-        });
+    m_batches.resize(m_threads.size());
+    for (size_t i = 0; i < m_threads.size(); ++i) {
+        ThreadLog& log = *m_threads[i];
+        orvex::ThreadBatch& batch = m_batches[i];
+        batch.Clear();
+        if (log.damaged || !orvex::LogMappingIntact(log.view.get(), orvex::LogMappingSize(), log.facts)) {
+            log.damaged = true; // what it holds now is nobody's to believe
+            continue;
+        }
+        log.reader.Drain(
+            [&](const orvex::RingRecord& record) {
+                std::span<const std::byte> payload;
+                if (const auto message = orvex::ReadMessageRecord(record.payload, &payload))
+                    batch.AddMessage(*message, payload);
+                else
+                    ++m_rejectedRecords;
+            },
+            [&](std::uint64_t count) { batch.AddLoss(count); });
+        log.damaged = log.reader.Stalled();
+        log.Control().heartbeat.store(now, std::memory_order_relaxed);
+        log.facts.heartbeat = now;
+    }
+    size_t delivered = 0;
+    for (const orvex::MergedEntry& at : orvex::MergeByTime(m_batches)) {
+        const orvex::ThreadBatch& batch = m_batches[at.batch];
+        const orvex::DrainedEntry& entry = batch.Entries()[at.index];
+        if (entry.lost != 0) {
+            if (lost)
+                lost(entry.lost);
+        } else {
+            sink(entry.record, batch.Payload(entry));
+            ++delivered;
+        }
     }
     return delivered;
 }
 
+bool MessageLogSession::Damaged() const {
+    return std::any_of(m_threads.begin(), m_threads.end(), [](const auto& log) { return log->damaged; });
+}
+
+void MessageLogSession::Renew() {
+    m_session = NewSessionNumber();
+    for (const auto& log : m_threads) {
+        if (!log->damaged)
+            continue;
+        const orvex::RingCounts ring = log->reader.Counts();
+        m_renewedCounts.seen += ring.read;
+        m_renewedCounts.dropped += ring.dropped + ring.abandoned;
+        m_renewedCounts.rejected += ring.rejected;
+        LayOut(*log); // fails only as Begin would have: it stays damaged, to be tried again
+    }
+}
+
 MessageLogSession::Counts MessageLogSession::GetCounts() const {
-    Counts counts;
-    counts.rejected = m_rejectedRecords;
+    Counts counts = m_renewedCounts;
+    counts.rejected += m_rejectedRecords;
     for (const auto& log : m_threads) {
         const orvex::RingCounts ring = log->reader.Counts();
         counts.seen += ring.read;

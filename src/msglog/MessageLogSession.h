@@ -5,6 +5,7 @@
 
 #include "msglog/HookHost.h"
 #include "msglog/HookLibraryFile.h"
+#include "msglog/LogDrain.h"
 #include "msglog/LogMapping.h"
 #include "msglog/MessageRecord.h"
 
@@ -50,9 +51,19 @@ public:
     bool ThirtyTwoBit() const { return m_thirtyTwoBit; }
 
     // Hands every record waiting in the rings to `sink` with the payload the hook copied behind it
-    // (a view valid during the call), thread by thread; returns how many.
+    // (a view valid during the call), the threads' records merged in the order they happened, and
+    // tells `lost` how many records went missing where they did; returns how many records. Checks
+    // each mapping as it goes: one found written over is read no more until Renew.
     using RecordSink = std::function<void(const orvex::MessageRecord&, std::span<const std::byte> payload)>;
-    size_t Drain(const RecordSink& sink);
+    using LossSink = std::function<void(std::uint64_t count)>;
+    size_t Drain(const RecordSink& sink, const LossSink& lost = {});
+    // Whether a drain found a mapping written over by someone else (its header, its control block, or
+    // a ring whose reader stalled while writers went on).
+    bool Damaged() const;
+    // Lays out the damaged mappings afresh, as a new session of the same target, scope and filter;
+    // the hooks stay and find them again. Their handles stay too: someone holding the name open
+    // cannot keep the log from starting again. The counts go on.
+    void Renew();
 
     struct Counts {
         std::uint64_t seen = 0;     // records read
@@ -63,9 +74,9 @@ public:
 
 private:
     struct ThreadLog;
-    Refusal HookThread(DWORD threadId, HWND target, orvex::LogScope scope,
-                       const orvex::MessageFilter& filter);
+    Refusal HookThread(DWORD threadId, HWND target, orvex::LogScope scope);
     Refusal LoadHookLibrary();
+    bool LayOut(ThreadLog& log);
 
     std::unique_ptr<HookLibraryFile> m_file;
     // The hook library, loaded by the first Begin; declared before the threads, so it is freed
@@ -76,5 +87,8 @@ private:
     // The host of the 32-bit hooks, shared by every session of this Orvex; held while hooked.
     std::shared_ptr<HookHost> m_host;
     std::vector<std::unique_ptr<ThreadLog>> m_threads;
+    orvex::MessageFilter m_filter;             // as the hooks were last told
+    std::vector<orvex::ThreadBatch> m_batches; // one per thread, kept from drain to drain
     std::uint64_t m_rejectedRecords = 0;
+    Counts m_renewedCounts; // of the readers a Renew replaced
 };

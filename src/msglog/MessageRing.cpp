@@ -219,10 +219,20 @@ bool RingReader::LaterSlotPublished(std::uint64_t claimed) const noexcept {
     return false;
 }
 
-std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink) {
+std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink,
+                              const std::function<void(std::uint64_t)>& lost) {
     if (slots_ == nullptr)
         return 0;
-    TakeWriterCounts();
+    std::uint64_t drops = TakeWriterCounts();
+    // Untrusted like every field: a garbage value only moves the note to the start or the end.
+    const std::uint64_t dropsBefore = header_->claimed.load(std::memory_order_relaxed);
+    const auto tellDrops = [&](std::uint64_t next) {
+        if (drops != 0 && next >= dropsBefore) {
+            if (lost)
+                lost(drops);
+            drops = 0;
+        }
+    };
     std::size_t delivered = 0;
     bool lapAhead = false;
     const std::uint64_t start = head_;
@@ -262,6 +272,7 @@ std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink
             }
             ++counts_.read;
             ++delivered;
+            tellDrops(position);
             sink(RingRecord{position, std::span(reinterpret_cast<const std::byte*>(buffer_), length)});
             continue;
         }
@@ -297,14 +308,33 @@ std::size_t RingReader::Drain(const std::function<void(const RingRecord&)>& sink
         std::uint64_t expected = head_;
         if (slot.sequence.compare_exchange_strong(expected, head_ + capacity_, std::memory_order_acq_rel,
                                                   std::memory_order_acquire)) {
+            tellDrops(head_);
             ++counts_.abandoned;
             ++head_;
+            if (lost)
+                lost(1);
         }
         // Otherwise the writer published just now (or the slot was overwritten): look again.
     }
     if (!lapAhead)
         lapAheadDrains_ = 0;
+    tellDrops(dropsBefore);
+    WatchForStall(delivered);
     return delivered;
+}
+
+void RingReader::WatchForStall(std::size_t delivered) noexcept {
+    const std::uint64_t claimed = header_->claimed.load(std::memory_order_relaxed);
+    const std::uint64_t dropped = header_->dropped.load(std::memory_order_relaxed);
+    const bool moved = claimed != claimedSeen_ || dropped != droppedAtEnd_;
+    // Only drains after which writers moved count: a writer that stopped halfway with nothing
+    // written behind it holds the reader up without anything being lost.
+    if (delivered != 0 || (claimed == head_ && !moved))
+        stalledDrains_ = 0;
+    else if (moved && !Stalled())
+        ++stalledDrains_;
+    claimedSeen_ = claimed;
+    droppedAtEnd_ = dropped;
 }
 
 void RingReader::RepairLapAfterHead(std::uint64_t end) noexcept {
@@ -337,13 +367,15 @@ std::uint64_t PlausibleRise(std::uint64_t now, std::uint64_t seen, std::uint64_t
 
 } // namespace
 
-void RingReader::TakeWriterCounts() noexcept {
+std::uint64_t RingReader::TakeWriterCounts() noexcept {
     const std::uint64_t dropped = header_->dropped.load(std::memory_order_relaxed);
     const std::uint64_t late = header_->latePublishes.load(std::memory_order_relaxed);
-    counts_.dropped += PlausibleRise(dropped, droppedSeen_, capacity_);
+    const std::uint64_t rise = PlausibleRise(dropped, droppedSeen_, capacity_);
+    counts_.dropped += rise;
     counts_.latePublishes += PlausibleRise(late, lateSeen_, capacity_);
     droppedSeen_ = dropped;
     lateSeen_ = late;
+    return rise;
 }
 
 RingCounts RingReader::Counts() const noexcept {

@@ -88,6 +88,13 @@ inline constexpr int kMaxClaimAttempts = 64;
 // visibly freeze behind a writer that died.
 inline constexpr std::uint32_t kAbandonAfterDrains = 8;
 
+// How many times the wait for a writer that stopped halfway a reader may go on delivering nothing,
+// over drains after each of which writers had claimed or dropped more, before it counts as stalled:
+// by then no such writer holds it up, and only garbage (a claimed position moved inside the lap,
+// slots written over faster than they are mended) still can. 1.2 s of a busy program with the
+// default wait.
+inline constexpr std::uint32_t kStalledAfterAbandonWaits = 3;
+
 // The most a writers' counter (dropped, late publishes) may rise by between two drains, in records
 // per slot of the ring. A hooked thread handles at most some millions of messages a second, a few
 // hundred thousand per drain, while the default ring times this is some four million: only garbage
@@ -199,15 +206,28 @@ public:
 
     // Hands each published record to `sink` in position order, at most one lap of slots per call.
     // The payload is the reader's own copy, valid during the call. Returns the records delivered.
-    std::size_t Drain(const std::function<void(const RingRecord&)>& sink);
+    // `lost` hears, between the records, how many records went missing at that point: a slot given
+    // up, or the writers' drops this drain counted. Writers drop when the ring is full and do not say
+    // where; those drops go before the first record claimed after the count was read, which is where
+    // a full ring loses them, give or take what writers claimed while the previous drain ran.
+    std::size_t Drain(const std::function<void(const RingRecord&)>& sink,
+                      const std::function<void(std::uint64_t)>& lost = {});
 
     RingCounts Counts() const noexcept;
+    // Whether the reader delivered nothing for a while (see kStalledAfterAbandonWaits) while writers
+    // went on claiming or dropping: the ring is damaged in a way the reader does not mend soon, if
+    // ever. A quiet program cannot tell: nothing is lost until it writes again.
+    bool Stalled() const noexcept {
+        return stalledDrains_ >= kStalledAfterAbandonWaits * abandonAfterDrains_;
+    }
 
 private:
     bool CopyRecord(RingSlot& slot, std::uint32_t& length) noexcept;
     bool LaterSlotPublished(std::uint64_t claimed) const noexcept;
     void RepairLapAfterHead(std::uint64_t end) noexcept;
-    void TakeWriterCounts() noexcept;
+    // Returns what the writers dropped since the last drain, as believed.
+    std::uint64_t TakeWriterCounts() noexcept;
+    void WatchForStall(std::size_t delivered) noexcept;
 
     RingHeader* header_ = nullptr;
     RingSlot* slots_ = nullptr;
@@ -220,6 +240,9 @@ private:
     std::uint64_t droppedSeen_ = 0; // the writers' counters as the last drain found them
     std::uint64_t lateSeen_ = 0;
     std::uint32_t abandonAfterDrains_;
+    std::uint32_t stalledDrains_ = 0; // in a row without a record, after which writers had moved
+    std::uint64_t claimedSeen_ = 0;   // `claimed` and `dropped` as the last drain ended
+    std::uint64_t droppedAtEnd_ = 0;
     RingCounts counts_;
     std::uint64_t buffer_[kPayloadWords] = {};
 };

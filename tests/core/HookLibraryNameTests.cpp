@@ -1,5 +1,6 @@
 // The hook library's file name, which carries a hash of its content.
 #include "msglog/HookLibraryName.h"
+#include "msglog/HookProcedures.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,17 @@ TEST(HookLibraryName, CarriesTheHashInSixteenUpperCaseDigits) {
     EXPECT_EQ(HookFileName(HookFile::Library, 1), L"OrvexHook-0000000000000001.dll");
     EXPECT_EQ(HookFileName(HookFile::Library32, 1), L"OrvexHook32-0000000000000001.dll");
     EXPECT_EQ(HookFileName(HookFile::Host32, 1), L"OrvexHookHost32-0000000000000001.exe");
+}
+
+TEST(HookLibraryName, ProcedureCopiesByNumberAndANewLogNeverHooksWithTheCopyItTakesOver) {
+    EXPECT_EQ(orvex::HookProcedureName(orvex::HookChain::Sent, 7), "OrvexCallWndProc07");
+    EXPECT_EQ(orvex::HookProcedureName(orvex::HookChain::Posted, 15), "OrvexGetMsgProc15");
+    for (std::uint32_t taken = 0; taken <= orvex::kHookVariants; ++taken)
+        for (std::uint64_t random : {0ull, 1ull, 14ull, 15ull, 16ull, ~0ull}) {
+            const std::uint32_t variant = orvex::ChooseHookVariant(random, taken);
+            EXPECT_LT(variant, orvex::kHookVariants);
+            EXPECT_NE(variant, taken);
+        }
 }
 
 } // namespace

@@ -53,4 +53,39 @@ TEST(LogMapping, AForeignBlockIsIgnoredTheFilterHoldsAndASilentReaderLooksGone) 
     EXPECT_EQ(FindLogControl(block, size / 2), nullptr) << "too small for a ring";
 }
 
+TEST(LogMapping, AnyFieldOnlyOrvexWritesFoundChangedIsDamage) {
+    std::vector<std::uint64_t> memory(LogMappingSize(kMinRingCapacity) / sizeof(std::uint64_t));
+    void* block = memory.data();
+    const std::size_t size = memory.size() * sizeof(std::uint64_t);
+    const LogMappingFacts facts{7, LogScope::WindowAndChildren, 0x1234, 5000, {42, 0xFEED}, kMinRingCapacity};
+    ASSERT_TRUE(InitializeLogMapping(block, size, facts.session, facts.scope, facts.target, facts.heartbeat,
+                                     facts.owner, facts.capacity));
+    EXPECT_TRUE(LogMappingIntact(block, size, facts));
+    auto* control = static_cast<LogControl*>(block);
+    auto* ring = reinterpret_cast<RingHeader*>(static_cast<std::byte*>(block) + kLogRingOffset);
+    // The fields the hook writes are not Orvex's to check here: the ring's reader judges them.
+    ring->claimed.store(999);
+    ring->dropped.store(3);
+    WriteLogFilter(*control, MessageFilter{});
+    EXPECT_TRUE(LogMappingIntact(block, size, facts));
+
+    const auto damaged = [&](auto& field, auto value) {
+        const auto kept = field.load();
+        field.store(value);
+        const bool intact = LogMappingIntact(block, size, facts);
+        field.store(kept);
+        return !intact;
+    };
+    EXPECT_TRUE(damaged(control->magic, 0u));
+    EXPECT_TRUE(damaged(control->open, 0u));
+    EXPECT_TRUE(damaged(control->heartbeat, 5001u)) << "Orvex alone beats";
+    EXPECT_TRUE(damaged(control->key, 0u));
+    EXPECT_TRUE(damaged(control->target, 0u));
+    EXPECT_TRUE(damaged(ring->magic, 0u));
+    EXPECT_TRUE(damaged(ring->session, 8u));
+    EXPECT_TRUE(damaged(ring->capacity, 4u));
+    EXPECT_TRUE(LogMappingIntact(block, size, facts));
+    EXPECT_FALSE(LogMappingIntact(block, size - 8, facts));
+}
+
 } // namespace

@@ -11,6 +11,7 @@
 #include <limits>
 #include <optional>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -189,6 +190,52 @@ TEST(MessageRing, AFullRingDropsAndCountsUntilTheReaderMakesRoom) {
     EXPECT_EQ(DrainAll(reader).size(), 4u);
     EXPECT_TRUE(writer.Write("abc", 3));
     EXPECT_EQ(DrainAll(reader).size(), 1u);
+}
+
+// A drain as one stream: the positions read, and "lost N" where the reader says records went missing.
+std::vector<std::string> Stream(RingReader& reader) {
+    std::vector<std::string> stream;
+    reader.Drain([&](const RingRecord& record) { stream.push_back(std::to_string(record.position)); },
+                 [&](std::uint64_t count) { stream.push_back("lost " + std::to_string(count)); });
+    return stream;
+}
+
+TEST(MessageRing, LossesAreToldWhereTheyHappenedAndAReaderHeldUpByGarbageCountsAsStalled) {
+    Block block(8);
+    RingWriter writer = AttachedWriter(block), suspended = AttachedWriter(block);
+    RingReader reader = AttachedReader(block, 2);
+    using Lines = std::vector<std::string>;
+    // Dropped by a full ring: after the lap it held, before what came once there was room.
+    for (int i = 0; i < 10; ++i)
+        writer.Write("abc", 3);
+    EXPECT_EQ(Stream(reader), (Lines{"0", "1", "2", "3", "4", "5", "6", "7", "lost 2"}));
+    writer.Write("abc", 3);
+    EXPECT_EQ(Stream(reader), Lines{"8"});
+    // Given up: between the records around it.
+    std::uint64_t stuck = 0;
+    ASSERT_TRUE(suspended.Claim(stuck));
+    writer.Write("abc", 3);
+    EXPECT_EQ(Stream(reader), Lines{});
+    EXPECT_EQ(Stream(reader), (Lines{"lost 1", "10"}));
+
+    // A writer merely slow, with nothing behind it, and a ring with nothing in it, do not stall it.
+    ASSERT_TRUE(suspended.Claim(stuck));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(Stream(reader).empty());
+    EXPECT_FALSE(reader.Stalled());
+    ASSERT_TRUE(suspended.Publish(stuck, "abc", 3));
+    EXPECT_EQ(Stream(reader), Lines{"11"});
+
+    // `claimed` moved ahead inside the lap: writers go on past a gap the reader would give up a slot
+    // at a time, for as long as it is wide.
+    block.header().claimed = 12 + 7;
+    int drains = 0;
+    for (; !reader.Stalled() && drains < 20; ++drains) {
+        writer.Write("abc", 3);
+        for (const std::string& line : Stream(reader))
+            EXPECT_EQ(line.rfind("lost ", 0), 0u) << "nothing read while it is held up";
+    }
+    EXPECT_EQ(drains, static_cast<int>(kStalledAfterAbandonWaits * 2));
 }
 
 TEST(MessageRing, AStaleOrForeignMappingIsRefused) {

@@ -120,9 +120,9 @@ std::string TargetProcess::Request(const std::string& line) {
 }
 
 HWND TargetProcess::Create(const WindowRequest& window) {
-    std::string line = "create\t" + Narrow(window.className) + "\t" + Hex(window.style) + "\t" +
-                       Hex(window.exStyle) + "\t" + HexHandle(window.parent) + "\t" +
-                       Hex(static_cast<unsigned>(window.rect.left)) + "\t" +
+    std::string line = (window.ownThread ? "threadcreate\t" : "create\t") + Narrow(window.className) + "\t" +
+                       Hex(window.style) + "\t" + Hex(window.exStyle) + "\t" + HexHandle(window.parent) +
+                       "\t" + Hex(static_cast<unsigned>(window.rect.left)) + "\t" +
                        Hex(static_cast<unsigned>(window.rect.top)) + "\t" +
                        Hex(static_cast<unsigned>(window.rect.right - window.rect.left)) + "\t" +
                        Hex(static_cast<unsigned>(window.rect.bottom - window.rect.top)) + "\t" +

@@ -16,6 +16,7 @@ struct WindowRequest {
     HWND parent = nullptr;
     RECT rect{100, 100, 400, 300}; // left, top, right, bottom
     UINT id = 0;
+    bool ownThread = false; // made on a thread of the target's own, which pumps its messages
 
     // A top-level window of the target's own class, visible unless `style` says otherwise.
     static WindowRequest Frame(std::wstring text, RECT rect, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {

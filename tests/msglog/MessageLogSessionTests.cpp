@@ -123,6 +123,38 @@ TEST_F(MessageLogSessionTest, TheScopesRetargetingAndOneLogPerThread) {
     ::DestroyWindow(own);
 }
 
+TEST_F(MessageLogSessionTest, TheLinesOfTwoThreadsComeOutInTheOrderTheyHappened) {
+    harness::WindowRequest request =
+        harness::WindowRequest::Child(frame, L"OrvexTargetWindow", L"own thread", 0, {10, 70, 100, 120}, 4);
+    request.ownThread = true;
+    HWND other = target.Create(request);
+    ASSERT_NE(other, nullptr);
+    ASSERT_NE(::GetWindowThreadProcessId(other, nullptr), ::GetWindowThreadProcessId(frame, nullptr));
+    MessageLogSession log;
+    ASSERT_EQ(log.Begin(frame, LogScope::WindowAndChildren), Refusal::None);
+    // Each sent once the one before was answered: one order, across two rings. (Wine may answer a
+    // message sent from another process before the thread's return hook runs: a return can come
+    // after the next message is sent, and is then logged so.)
+    for (int i = 0; i < 6; ++i)
+        ::SendMessageW(i % 2 ? other : frame, harness::kTargetEchoMessage, 0, i);
+    // A thread takes the next message only once its hooks are done with the last: all written now.
+    ::SendMessageW(frame, harness::kTargetIdentityMessage, 0, 0);
+    ::SendMessageW(other, harness::kTargetIdentityMessage, 0, 0);
+    const std::vector<MessageRecord> seen = Collect(log, {harness::kTargetEchoMessage}, 12);
+    ASSERT_EQ(seen.size(), 12u);
+    std::vector<std::uint64_t> sent;
+    for (size_t i = 0; i < seen.size(); ++i) {
+        if (i > 0) {
+            EXPECT_LE(seen[i - 1].time, seen[i].time) << i;
+        }
+        if (seen[i].kind == MessageKind::Sent) {
+            EXPECT_EQ(seen[i].window, reinterpret_cast<UINT_PTR>(sent.size() % 2 ? other : frame));
+            sent.push_back(seen[i].lParam);
+        }
+    }
+    EXPECT_EQ(sent, (std::vector<std::uint64_t>{0, 1, 2, 3, 4, 5}));
+}
+
 TEST_F(MessageLogSessionTest, AHungTargetHoldsUpNeitherTheStartNorTheEnd) {
     ASSERT_TRUE(target.Hang(3000));
     MessageLogSession log;

@@ -1,8 +1,10 @@
 // The message log window as its owner drives it: its place is stored with the other settings at
-// exit, never when it closes.
+// exit, never when it closes; it says so and starts again when its shared memory is written over.
 #include "maindlg/MainDialogFixture.h"
 
 #include "harness/TargetClient.h"
+#include "msglog/LogDrain.h"
+#include "msglog/LogMapping.h"
 #include "msglog/MessageLogDialog.h"
 
 #include <commctrl.h>
@@ -179,6 +181,48 @@ TEST_F(MessageLogWindowTest, WhileOlderLinesLeaveTheViewAndSelectionStayOnTheLin
     EXPECT_EQ(numberAt(::SendMessageW(list, LVM_GETTOPINDEX, 0, 0)), topNumber);
     log->DestroyWindow();
     harness::PumpMessages();
+}
+
+TEST_F(MessageLogWindowTest, ALogWhoseSharedMemoryIsWrittenOverSaysSoAndLogsOn) {
+    harness::TargetProcess target;
+    HWND logged = target.Create(harness::WindowRequest::Frame(L"Logged", {700, 100, 900, 300}));
+    ASSERT_NE(logged, nullptr);
+    ASSERT_TRUE(OpenDialog());
+    ASSERT_TRUE(dialog->ShowWindowProperties(logged));
+    CMessageLogDialog* log = OpenLog();
+    ASSERT_TRUE(log && log->Logging());
+    // Sent until one is logged: messages sent while the mapping is damaged are lost.
+    const auto logs = [&](LPARAM marker) {
+        return harness::WaitUntil(
+            [&] {
+                ::SendMessageW(logged, harness::kTargetEchoMessage, 0, marker);
+                log->Drain();
+                for (size_t i = 0; i < log->Lines().size(); ++i)
+                    if (log->Lines()[i].note == 0 &&
+                        log->Lines()[i].record.lParam == static_cast<UINT_PTR>(marker))
+                        return true;
+                return false;
+            },
+            5000);
+    };
+    ASSERT_TRUE(logs(0x5101));
+
+    // Another program of the user opens the log's mapping by its name, writes garbage over both
+    // headers, and keeps the name.
+    const std::wstring name = orvex::LogMappingName(::GetWindowThreadProcessId(logged, nullptr));
+    fw::UniqueFileHandle mapping(::OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, name.c_str()));
+    ASSERT_TRUE(mapping);
+    fw::UniqueMappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_WRITE, 0, 0, orvex::LogMappingSize()));
+    ASSERT_TRUE(view);
+    std::memset(view.get(), 0xA5, orvex::kLogRingOffset + sizeof(orvex::RingHeader));
+    view.reset();
+
+    EXPECT_TRUE(logs(0x5102)) << "logging did not start again";
+    size_t notes = 0;
+    for (size_t i = 0; i < log->Lines().size(); ++i)
+        notes += log->Lines().NoteText(log->Lines()[i]) == orvex::DamagedLogNote();
+    EXPECT_EQ(notes, 1u);
+    EXPECT_TRUE(log->Logging());
 }
 
 } // namespace

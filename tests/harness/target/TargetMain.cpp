@@ -4,6 +4,8 @@
 //
 // Requests (fields separated by tabs, handles and numbers in hexadecimal):
 //   create CLASS STYLE EXSTYLE PARENT X Y W H ID TEXT   ->  ok HWND | error CODE
+//   threadcreate (the fields of create)  ->  the same, the window made on a thread of its own that
+//       pumps its messages from then on
 //   destroy HWND | show HWND SW | enable HWND 0/1 | settext HWND TEXT   ->  ok | error CODE
 //   region HWND LEFT TOP RIGHT BOTTOM (an elliptic window region)   ->  ok | error CODE
 //   pid  ->  ok PID        ping  ->  ok        quit  ->  ok, then the process ends
@@ -245,6 +247,58 @@ std::string PassHooks(const std::vector<std::string>& f) {
     return Reply(g_passHooks.size() == 3);
 }
 
+// The window a "create" request describes, made on the calling thread.
+HWND CreateFromFields(const std::vector<std::string>& f) {
+    std::wstring className = Widen(f[1]);
+    LoadClassLibrary(className);
+    DWORD style = static_cast<DWORD>(Hex(f[2]));
+    HWND parent = HandleOf(f[4]);
+    HMENU idOrMenu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(Hex(f[9]))) : nullptr;
+    return ::CreateWindowExW(static_cast<DWORD>(Hex(f[3])), className.c_str(), Widen(f[10]).c_str(), style,
+                             static_cast<int>(Hex(f[5])), static_cast<int>(Hex(f[6])),
+                             static_cast<int>(Hex(f[7])), static_cast<int>(Hex(f[8])), parent, idOrMenu,
+                             ::GetModuleHandleW(nullptr), nullptr);
+}
+
+struct ThreadWindow {
+    std::vector<std::string> fields;
+    HWND hwnd = nullptr;
+    DWORD error = 0;
+    HANDLE made = nullptr;
+};
+
+DWORD WINAPI WindowThread(void* parameter) {
+    auto* request = static_cast<ThreadWindow*>(parameter);
+    const HWND hwnd = CreateFromFields(request->fields);
+    request->error = ::GetLastError();
+    request->hwnd = hwnd;
+    ::SetEvent(request->made); // the request is gone from here on
+    MSG message;
+    while (hwnd && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+// "threadcreate": the user-interface thread answers what the new window's creation sends it (a
+// parent's notifications) while it waits.
+std::string CreateOnItsOwnThread(const std::vector<std::string>& f) {
+    ThreadWindow request{f, nullptr, 0, ::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE thread = ::CreateThread(nullptr, 0, &WindowThread, &request, 0, nullptr);
+    if (!thread) {
+        ::CloseHandle(request.made);
+        return Reply(false);
+    }
+    ::CloseHandle(thread);
+    MSG message;
+    while (::MsgWaitForMultipleObjects(1, &request.made, FALSE, 10000, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1)
+        ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    ::CloseHandle(request.made);
+    ::SetLastError(request.error);
+    return Reply(request.hwnd != nullptr, reinterpret_cast<UINT_PTR>(request.hwnd), true);
+}
+
 std::string Execute(const std::string& line, bool& quit) {
     std::vector<std::string> f = SplitTabs(line);
     const std::string& verb = f[0];
@@ -259,18 +313,11 @@ std::string Execute(const std::string& line, bool& quit) {
         return "ok";
     }
     if (verb == "create" && f.size() >= 11) {
-        std::wstring className = Widen(f[1]);
-        LoadClassLibrary(className);
-        DWORD style = static_cast<DWORD>(Hex(f[2]));
-        HWND parent = HandleOf(f[4]);
-        HMENU idOrMenu =
-            (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(Hex(f[9]))) : nullptr;
-        HWND hwnd = ::CreateWindowExW(static_cast<DWORD>(Hex(f[3])), className.c_str(), Widen(f[10]).c_str(),
-                                      style, static_cast<int>(Hex(f[5])), static_cast<int>(Hex(f[6])),
-                                      static_cast<int>(Hex(f[7])), static_cast<int>(Hex(f[8])), parent,
-                                      idOrMenu, ::GetModuleHandleW(nullptr), nullptr);
+        HWND hwnd = CreateFromFields(f);
         return Reply(hwnd != nullptr, reinterpret_cast<UINT_PTR>(hwnd), true);
     }
+    if (verb == "threadcreate" && f.size() >= 11)
+        return CreateOnItsOwnThread(f);
     if (verb == "destroy" && f.size() >= 2)
         return Reply(::DestroyWindow(HandleOf(f[1])) != FALSE);
     if (verb == "show" && f.size() >= 3) {
