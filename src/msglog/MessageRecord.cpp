@@ -14,8 +14,7 @@ std::optional<MessageRecord> ReadMessageRecord(std::span<const std::byte> bytes,
     MessageRecord record;
     std::memcpy(&record, bytes.data(), kMessageRecordSize);
     const std::span<const std::byte> behind = bytes.subspan(kMessageRecordSize);
-    if (record.payload > PayloadKind::CreateStruct ||
-        (record.payload == PayloadKind::None) != behind.empty() ||
+    if (record.payload > kLastPayloadKind || (record.payload == PayloadKind::None) != behind.empty() ||
         (record.writerBits != 64 && record.writerBits != 32))
         return std::nullopt;
     switch (record.kind) {

@@ -263,19 +263,122 @@ TEST(MessageDetails, ControlMessagesOnlyToTheirClass) {
     EXPECT_EQ(Details(Record(kLbSetCurSel, 3, 0), L"ComboBox"), L"");
 }
 
+TEST(MessageDetails, StringsThatControlMessagesCarry) {
+    const Payload apple = TextOf(u"apple", 5);
+    const Payload unreadable = PayloadOf(PayloadKind::Text, TextPayload{0, 0, kTextNotReadable});
+    struct Case {
+        std::uint32_t message;
+        std::uint64_t wParam, lParam;
+        const Payload* payload;
+        std::wstring_view className, expected;
+    };
+    const Case cases[] = {
+        {0x0180, 0, kPointer, &apple, L"ListBox", L"\"apple\" (5 chars)"},                  // LB_ADDSTRING
+        {0x0180, 0, 0x1234, nullptr, L"ListBox", L"data=0x00001234"},                       // owner-drawn
+        {0x0181, 2, kPointer, &apple, L"ListBox", L"index=2 \"apple\" (5 chars)"},          // LB_INSERTSTRING
+        {0x018F, kMinusOne, kPointer, &apple, L"ListBox", L"start=-1 \"apple\" (5 chars)"}, // LB_FINDSTRING
+        {0x0158, 3, kPointer, &apple, L"ComboBox", L"start=3 \"apple\" (5 chars)"}, // CB_FINDSTRINGEXACT
+        {0x018D, 0x4010, kPointer, &apple, L"ListBox", L"\"apple\" (5 chars) DDL_DIRECTORY|DDL_DRIVES"},
+        {0x0143, 0, kPointer, &unreadable, L"ComboBox", L"<text not readable>"}, // CB_ADDSTRING
+        {0x000C, 0, kPointer, &unreadable, L"Edit", L"<text not readable>"},     // WM_SETTEXT
+        {0x000C, 0, kPointer, nullptr, L"Edit", L"<text not readable>"},
+        {0x000C, 0, 0, nullptr, L"Edit", L"NULL"},
+        {0x00C2, 1, kPointer, &apple, L"Edit", L"\"apple\" (5 chars) undoable"},           // EM_REPLACESEL
+        {0x1501, 1, kPointer, &apple, L"Edit", L"\"apple\" (5 chars) shown when focused"}, // EM_SETCUEBANNER
+        {0x0432, 0, kPointer, &apple, L"tooltips_class32", L"\"apple\" (5 chars)"},        // TTM_ADDTOOLW
+        {0x0404, 0, kPointer, &apple, L"Button", L""}, // 0x0404 is no TTM_ADDTOOLA to a button
+        {0x0421, 1, kPointer, &apple, L"tooltips_class32", L"\"apple\" (5 chars) TTI_INFO"}, // TTM_SETTITLEW
+        {0x040B, 0x0201, kPointer, &apple, L"msctls_statusbar32", L"part=1 \"apple\" (5 chars) SBT_POPOUT"},
+        {0x040B, 0x10FF, 7, nullptr, L"msctls_statusbar32", L"simple data=0x00000007 SBT_OWNERDRAW"},
+    };
+    for (const Case& c : cases) {
+        MessageRecord record = Record(c.message, c.wParam, c.lParam);
+        const std::wstring className(c.className);
+        EXPECT_EQ(c.payload ? Details(record, *c.payload, className) : Details(record, className), c.expected)
+            << std::hex << c.message;
+    }
+    const auto callback = PayloadOf(PayloadKind::Text, TextPayload{0, 0, kTextCallback});
+    EXPECT_EQ(Details(Record(0x0439, 0, kPointer), callback, L"tooltips_class32"), L"LPSTR_TEXTCALLBACK");
+    const auto resource = PayloadOf(PayloadKind::Text, TextPayload{101, 0, kTextResource});
+    EXPECT_EQ(Details(Record(0x0439, 0, kPointer), resource, L"tooltips_class32"), L"resource=#101");
+    // The returned line answers; the string was the sent line's.
+    EXPECT_EQ(Details(Returned(0x0181, 2, kPointer, 2), L"ListBox"), L"index=2 result=2");
+}
+
+TEST(MessageDetails, ScrollingMenusOwnerDrawingAndParentNotes) {
+    struct Case {
+        std::uint32_t message;
+        std::uint64_t wParam, lParam;
+        std::wstring_view className, expected;
+        MessageKind kind = MessageKind::Sent;
+        std::uint64_t result = 0;
+    };
+    const Case cases[] = {
+        {0x0115, 1, 0, L"", L"SB_LINEDOWN"}, // WM_VSCROLL
+        {0x0114, 0x00280005, kWindow, L"", L"SB_THUMBTRACK pos=40 scrollbar=0x00010042"},
+        {0x0114, 6, 0, L"", L"SB_LEFT"},
+        {0x0115, 12, 0, L"", L"request=12"},
+        {0x00E0, 5, 1, L"ScrollBar", L"pos=5 redraw previous=3", MessageKind::Returned, 3},
+        {0x00E1, 0, 0, L"ScrollBar", L"pos=7", MessageKind::Returned, 7},
+        {0x00E2, 0, 100, L"ScrollBar", L"min=0 max=100"},
+        {0x00E4, 3, 0, L"ScrollBar", L"ESB_DISABLE_BOTH"},
+        {0x00E0, 5, 1, L"Edit", L""},
+        {0x00F3, 1, 0, L"Button", L"pushed"}, // BM_SETSTATE
+        {0x00F2, 0, 0, L"Button", L"BST_CHECKED|BST_PUSHED|BST_FOCUS", MessageKind::Returned, 0xD},
+        {0x007B, kWindow, 0x00C80064, L"", L"window=0x00010042 x=100 y=200"}, // WM_CONTEXTMENU
+        {0x007B, kWindow, 0xFFFFFFFF, L"", L"window=0x00010042 from keyboard"},
+        {0x011F, 0x80809C41, 0x00020044, L"", L"id=40001 MF_HILITE|MF_MOUSESELECT menu=0x00020044"},
+        {0x011F, 0x00900002, 0x00020044, L"", L"index=2 MF_POPUP|MF_HILITE menu=0x00020044"},
+        {0x011F, 0xFFFF0000, 0, L"", L"menu closed"},
+        {0x0117, 0x00020044, 0x00010003, L"", L"menu=0x00020044 index=3 system menu"},
+        {0x0210, 0x00050001, kWindow, L"", L"WM_CREATE id=5 child=0x00010042"}, // WM_PARENTNOTIFY
+        {0x0210, 0x0201, 0x00140064, L"", L"WM_LBUTTONDOWN x=100 y=20"},
+        {0x0210, 0x0002020B, 0x00140064, L"", L"WM_XBUTTONDOWN XBUTTON2 x=100 y=20"},
+    };
+    for (const Case& c : cases) {
+        const MessageRecord record = Record(c.message, c.wParam, c.lParam, c.kind, c.result);
+        EXPECT_EQ(Details(record, std::wstring(c.className)), c.expected) << std::hex << c.message;
+    }
+
+    const ScrollInfoPayload info{0x17, 0, 100, 10, 40, 0};
+    EXPECT_EQ(Details(Record(0x00E9, 1, kPointer), PayloadOf(PayloadKind::ScrollInfo, info), L"ScrollBar"),
+              L"SIF_RANGE|SIF_PAGE|SIF_POS|SIF_TRACKPOS min=0 max=100 page=10 pos=40 track=0 redraw");
+    EXPECT_EQ(
+        Details(Returned(0x00EA, 0, kPointer, 1), PayloadOf(PayloadKind::ScrollInfo, info), L"ScrollBar"),
+        L"SIF_RANGE|SIF_PAGE|SIF_POS|SIF_TRACKPOS min=0 max=100 page=10 pos=40 track=0");
+
+    const DrawItemPayload draw{2, 1001, 3, 0x1, 0x11, 0, kWindow, 0x01010F2A, 0, 16, 120, 32, 0};
+    EXPECT_EQ(Details(Record(0x002B, 1001, kPointer), PayloadOf(PayloadKind::DrawItem, draw)),
+              L"ODT_LISTBOX id=1001 item=3 ODA_DRAWENTIRE ODS_SELECTED|ODS_FOCUS control=0x00010042 "
+              L"rect=0,16,120,32");
+    const DrawItemPayload menu{1, 0, 40001, 0x2, 0x1, 0, 0x00020044, 0x01010F2A, 0, 0, 80, 20, 0};
+    EXPECT_EQ(Details(Record(0x002B, 0, kPointer), PayloadOf(PayloadKind::DrawItem, menu)),
+              L"ODT_MENU item=40001 ODA_SELECT ODS_SELECTED menu=0x00020044 rect=0,0,80,20");
+    const MeasureItemPayload measure{3, 7, 0xFFFFFFFF, 120, 16, 0, 0};
+    EXPECT_EQ(Details(Record(0x002C, 7, kPointer), PayloadOf(PayloadKind::MeasureItem, measure)),
+              L"ODT_COMBOBOX id=7 item=-1");
+    EXPECT_EQ(Details(Returned(0x002C, 7, kPointer, 1), PayloadOf(PayloadKind::MeasureItem, measure)),
+              L"ODT_COMBOBOX id=7 item=-1 120x16");
+    EXPECT_EQ(Details(Record(0x002B, 1001, kPointer)), L"id=1001") << "no structure copied";
+}
+
 TEST(MessageDetails, PayloadsNotWhatTheyClaimAreNotRead) {
     const MessageRecord setText = Record(kWmSetText, 0, kPointer);
     Payload text = TextOf(u"Hello", 5);
     text.kind = PayloadKind::NotifyHeader;
-    EXPECT_EQ(Details(setText, text), L"") << "a payload of another kind";
+    // A text that cannot be trusted is not shown, and not shown as an empty one either.
+    constexpr std::wstring_view kNotReadable = L"<text not readable>";
+    EXPECT_EQ(Details(setText, text), kNotReadable) << "a payload of another kind";
     text = TextOf(u"Hello", 5);
     text.bytes.pop_back();
-    EXPECT_EQ(Details(setText, text), L"") << "one byte short";
+    EXPECT_EQ(Details(setText, text), kNotReadable) << "one byte short";
     text.bytes.resize(text.bytes.size() + 3);
-    EXPECT_EQ(Details(setText, text), L"") << "one byte long";
-    EXPECT_EQ(Details(setText, TextOf(u"Hello", 4)), L"") << "more units than the text's length";
-    EXPECT_EQ(Details(setText, TextOf(std::u16string(65, u'w'), 65)), L"")
+    EXPECT_EQ(Details(setText, text), kNotReadable) << "one byte long";
+    EXPECT_EQ(Details(setText, TextOf(u"Hello", 4)), kNotReadable) << "more units than the text's length";
+    EXPECT_EQ(Details(setText, TextOf(std::u16string(65, u'w'), 65)), kNotReadable)
         << "more units than the hook copies";
+    EXPECT_EQ(Details(setText, TextOf(u"Hello", 5, kTextNotReadable)), kNotReadable)
+        << "units behind a text that is not there";
 
     CreateStructPayload create{};
     create.classChars = 65;

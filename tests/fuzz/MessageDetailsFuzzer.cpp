@@ -76,6 +76,15 @@ void FitPayload(orvex::PayloadKind kind, std::vector<std::byte>& payload) {
     case PayloadKind::StyleChange:
         size = sizeof(StyleChangePayload);
         break;
+    case PayloadKind::DrawItem:
+        size = sizeof(DrawItemPayload);
+        break;
+    case PayloadKind::MeasureItem:
+        size = sizeof(MeasureItemPayload);
+        break;
+    case PayloadKind::ScrollInfo:
+        size = sizeof(ScrollInfoPayload);
+        break;
     default:
         return;
     }
@@ -94,7 +103,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const orvex::MessageKind kinds[] = {orvex::MessageKind::Sent, orvex::MessageKind::Returned,
                                         orvex::MessageKind::Posted};
     record.kind = kinds[data[2] % 3];
-    record.payload = static_cast<orvex::PayloadKind>(data[3] % 8); // 7 is no kind at all
+    // One past the last kind is no kind at all.
+    record.payload =
+        static_cast<orvex::PayloadKind>(data[3] % (static_cast<int>(orvex::kLastPayloadKind) + 2));
     // Mostly the numbers that have decoders; now and then any number.
     const std::uint32_t number = data[4] | static_cast<std::uint32_t>(data[5]) << 8;
     record.message = (steer & 2) != 0 ? number * 0x9E3779B1u : number % 0x300;

@@ -156,6 +156,19 @@ bool TargetProcess::SetText(HWND hwnd, const std::wstring& text) {
     return IsOk(Request("settext\t" + HexHandle(hwnd) + "\t" + Narrow(text)));
 }
 
+bool TargetProcess::SetTextAnsi(HWND hwnd, const std::wstring& text) {
+    return IsOk(Request("settexta\t" + HexHandle(hwnd) + "\t" + Narrow(text)));
+}
+
+bool TargetProcess::SendText(HWND hwnd, UINT message, WPARAM wParam, const std::wstring& text) {
+    return IsOk(Request("sendtext\t" + HexHandle(hwnd) + "\t" + Hex(message) + "\t" +
+                        Hex(static_cast<unsigned long long>(wParam)) + "\t" + Narrow(text)));
+}
+
+bool TargetProcess::RegisterAnsiClass(const std::wstring& className) {
+    return Request("ansiclass\t" + Narrow(className)).rfind("ok", 0) == 0;
+}
+
 bool TargetProcess::SetTextFromNowhere(HWND hwnd) {
     return IsOk(Request("badsettext\t" + HexHandle(hwnd)));
 }

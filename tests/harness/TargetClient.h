@@ -71,6 +71,12 @@ public:
     bool Show(HWND hwnd, int command);
     bool Enable(HWND hwnd, bool enable);
     bool SetText(HWND hwnd, const std::wstring& text);
+    // SetWindowTextA on the target's own thread: the text goes in the system's code page.
+    bool SetTextAnsi(HWND hwnd, const std::wstring& text);
+    // Has the target's own thread send `hwnd` `message` with `text` as lParam.
+    bool SendText(HWND hwnd, UINT message, WPARAM wParam, const std::wstring& text);
+    // Registers a class whose window procedure is ANSI (RegisterClassExA), for Create.
+    bool RegisterAnsiClass(const std::wstring& className);
     bool SetEllipticRegion(HWND hwnd, const RECT& bounds);
     // Has the target send `hwnd`, a window of its own class, WM_SETTEXT pointing at memory that is
     // not there; the window answers TRUE without reading it. False when the target did not answer.

@@ -1,4 +1,5 @@
 #include "msglog/details/DetailDecoders.h"
+#include "common/ValueFormat.h"
 #include "msglog/details/DetailsText.h"
 
 #include <array>
@@ -41,6 +42,34 @@ std::wstring ListDetails(const DetailsInput& input, bool indexInWParam, std::wst
         text.Add(ListResultText(input, resultLabel));
     return text.Take();
 }
+
+// A list box's or combo box's string. An owner-drawn one without strings keeps the value instead,
+// and the hook copies nothing for it.
+std::wstring ItemText(const DetailsInput& input) {
+    if (input.record.payload == PayloadKind::None && input.record.lParam != 0)
+        return DetailsText().Add(L"data", FormatPointer(input.record.lParam)).Take();
+    return CarriedText(input);
+}
+
+// The string on the sent line (the hook copies it only then), the result on the returned one.
+std::wstring ListStringDetails(const DetailsInput& input, std::wstring_view wParamLabel,
+                               std::wstring_view resultLabel) {
+    DetailsText text;
+    if (!wParamLabel.empty())
+        text.Add(wParamLabel, SignedLow32(input.record.wParam));
+    text.Add(Returned(input) ? ListResultText(input, resultLabel) : ItemText(input));
+    return text.Take();
+}
+
+constexpr FlagName kDirFlags[] = {
+    {0x0001, L"DDL_READONLY"}, {0x0002, L"DDL_HIDDEN"},   {0x0004, L"DDL_SYSTEM"}, {0x0010, L"DDL_DIRECTORY"},
+    {0x0020, L"DDL_ARCHIVE"},  {0x2000, L"DDL_POSTMSGS"}, {0x4000, L"DDL_DRIVES"}, {0x8000, L"DDL_EXCLUSIVE"},
+};
+
+constexpr FlagName kButtonStates[] = {
+    {0x0001, L"BST_CHECKED"}, {0x0002, L"BST_INDETERMINATE"}, {0x0004, L"BST_PUSHED"},
+    {0x0008, L"BST_FOCUS"},   {0x0200, L"BST_HOT"},           {0x0400, L"BST_DROPDOWNPUSHED"},
+};
 
 } // namespace
 
@@ -106,6 +135,55 @@ std::wstring ListSetSelDetails(const DetailsInput& input) {
 
 std::wstring ComboShowDropDownDetails(const DetailsInput& input) {
     return input.record.wParam != 0 ? L"show" : L"hide";
+}
+
+std::wstring ListAddStringDetails(const DetailsInput& input) {
+    return ListStringDetails(input, {}, L"index");
+}
+
+std::wstring ListInsertStringDetails(const DetailsInput& input) {
+    return ListStringDetails(input, L"index", L"result");
+}
+
+std::wstring ListFindStringDetails(const DetailsInput& input) {
+    // The search starts after `start`; -1 searches from the top.
+    return ListStringDetails(input, L"start", L"index");
+}
+
+std::wstring ListDirDetails(const DetailsInput& input) {
+    if (Returned(input))
+        return ListResultText(input, L"index");
+    const auto attributes = static_cast<std::uint32_t>(input.record.wParam);
+    return DetailsText()
+        .Add(CarriedText(input))
+        .Add(attributes == 0 ? std::wstring(L"DDL_READWRITE") : FlagsText(attributes, kDirFlags))
+        .Take();
+}
+
+std::wstring EditReplaceSelDetails(const DetailsInput& input) {
+    if (Returned(input))
+        return {};
+    return DetailsText().Add(CarriedText(input)).Add(input.record.wParam != 0 ? L"undoable" : L"").Take();
+}
+
+std::wstring EditSetCueBannerDetails(const DetailsInput& input) {
+    if (Returned(input))
+        return {};
+    return DetailsText()
+        .Add(CarriedText(input))
+        .Add(input.record.wParam != 0 ? L"shown when focused" : L"")
+        .Take();
+}
+
+std::wstring ButtonSetStateDetails(const DetailsInput& input) {
+    return input.record.wParam != 0 ? L"pushed" : L"released";
+}
+
+std::wstring ButtonGetStateDetails(const DetailsInput& input) {
+    if (!Returned(input))
+        return {};
+    const auto state = static_cast<std::uint32_t>(input.record.result);
+    return state == 0 ? std::wstring(L"BST_UNCHECKED") : FlagsText(state, kButtonStates);
 }
 
 } // namespace orvex

@@ -45,8 +45,13 @@ std::wstring CaretTimerDetails(const DetailsInput& input); // 0x0118, which the 
 std::wstring StyleChangeDetails(const DetailsInput& input);
 std::wstring ControlColorDetails(const DetailsInput& input);
 std::wstring EraseBackgroundDetails(const DetailsInput& input);
+std::wstring ParentNotifyDetails(const DetailsInput& input);
 
 // Texts and creation (TextDetails.cpp).
+inline constexpr std::wstring_view kTextNotReadableText = L"<text not readable>";
+// The string the message's lParam points at, as the hook copied it: quoted with its length,
+// "NULL", or why it is not shown. For the decoders of every message that carries one.
+std::wstring CarriedText(const DetailsInput& input);
 std::wstring SetTextDetails(const DetailsInput& input);
 std::wstring GetTextDetails(const DetailsInput& input);
 std::wstring CreateDetails(const DetailsInput& input);
@@ -70,5 +75,36 @@ std::wstring ListGivesIndexDetails(const DetailsInput& input);
 std::wstring ListGivesCountDetails(const DetailsInput& input);
 std::wstring ListSetSelDetails(const DetailsInput& input);
 std::wstring ComboShowDropDownDetails(const DetailsInput& input);
+std::wstring ListAddStringDetails(const DetailsInput& input);    // LB_ADDSTRING, CB_ADDSTRING
+std::wstring ListInsertStringDetails(const DetailsInput& input); // LB_INSERTSTRING, CB_INSERTSTRING
+std::wstring ListFindStringDetails(const DetailsInput& input);   // _FINDSTRING(EXACT), _SELECTSTRING
+std::wstring ListDirDetails(const DetailsInput& input);          // LB_DIR, CB_DIR
+std::wstring EditReplaceSelDetails(const DetailsInput& input);
+std::wstring EditSetCueBannerDetails(const DetailsInput& input);
+std::wstring ButtonSetStateDetails(const DetailsInput& input);
+std::wstring ButtonGetStateDetails(const DetailsInput& input);
+
+// Texts of the common controls (CommonControlDetails.cpp).
+std::wstring ToolInfoTextDetails(const DetailsInput& input); // TTM_ADDTOOL, _SETTOOLINFO, _UPDATETIPTEXT
+std::wstring ToolTitleDetails(const DetailsInput& input);    // TTM_SETTITLE
+std::wstring StatusSetTextDetails(const DetailsInput& input);
+
+// Scrolling: the window's scroll bars and the scroll bar control (ScrollDetails.cpp).
+std::wstring HorizontalScrollDetails(const DetailsInput& input);
+std::wstring VerticalScrollDetails(const DetailsInput& input);
+std::wstring ScrollSetPosDetails(const DetailsInput& input);
+std::wstring ScrollGetPosDetails(const DetailsInput& input);
+std::wstring ScrollSetRangeDetails(const DetailsInput& input);
+std::wstring ScrollEnableArrowsDetails(const DetailsInput& input);
+std::wstring ScrollInfoDetails(const DetailsInput& input);
+
+// Menus (MenuDetails.cpp).
+std::wstring ContextMenuDetails(const DetailsInput& input);
+std::wstring MenuSelectDetails(const DetailsInput& input);
+std::wstring InitMenuPopupDetails(const DetailsInput& input);
+
+// Owner-drawn controls and menu items (OwnerDrawDetails.cpp).
+std::wstring DrawItemDetails(const DetailsInput& input);
+std::wstring MeasureItemDetails(const DetailsInput& input);
 
 } // namespace orvex

@@ -26,8 +26,10 @@ std::optional<PayloadText> ReadTextPayload(const MessageRecord& record, std::spa
     if (header.copied > kPayloadTextChars || header.copied > header.length ||
         payload.size() != sizeof(header) + std::size_t{header.copied} * 2)
         return std::nullopt;
-    return PayloadText{ReadUnits(payload.subspan(sizeof(header))), header.length,
-                       (header.flags & kTextLengthAtLeast) != 0};
+    // A text that is not there carries no units.
+    if ((header.flags & (kTextNotReadable | kTextCallback | kTextResource)) != 0 && header.copied != 0)
+        return std::nullopt;
+    return PayloadText{ReadUnits(payload.subspan(sizeof(header))), header.length, header.flags};
 }
 
 std::optional<PayloadCreateStruct> ReadCreateStructPayload(const MessageRecord& record,

@@ -19,6 +19,9 @@ template <> inline constexpr PayloadKind kPayloadKindOf<NotifyHeaderPayload> = P
 template <> inline constexpr PayloadKind kPayloadKindOf<WindowPosPayload> = PayloadKind::WindowPos;
 template <> inline constexpr PayloadKind kPayloadKindOf<MinMaxInfoPayload> = PayloadKind::MinMaxInfo;
 template <> inline constexpr PayloadKind kPayloadKindOf<StyleChangePayload> = PayloadKind::StyleChange;
+template <> inline constexpr PayloadKind kPayloadKindOf<DrawItemPayload> = PayloadKind::DrawItem;
+template <> inline constexpr PayloadKind kPayloadKindOf<MeasureItemPayload> = PayloadKind::MeasureItem;
+template <> inline constexpr PayloadKind kPayloadKindOf<ScrollInfoPayload> = PayloadKind::ScrollInfo;
 
 // A payload of fixed size: exactly its bytes.
 template <typename Payload>
@@ -34,7 +37,8 @@ std::optional<Payload> ReadFixedPayload(const MessageRecord& record, std::span<c
 struct PayloadText {
     std::wstring text;        // the units copied, at most kPayloadTextChars
     std::uint32_t length = 0; // the whole text's
-    bool atLeast = false;     // the text runs on past `length`
+    std::uint16_t flags = 0;  // kText...
+    bool AtLeast() const { return (flags & kTextLengthAtLeast) != 0; }
 };
 std::optional<PayloadText> ReadTextPayload(const MessageRecord& record, std::span<const std::byte> payload);
 

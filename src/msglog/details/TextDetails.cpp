@@ -9,30 +9,38 @@ namespace {
 
 // "Untitled" (8 chars), or the first units of a longer text with its whole length.
 std::wstring TextWithLength(const PayloadText& payload) {
+    if (payload.flags & kTextNotReadable)
+        return std::wstring(kTextNotReadableText);
+    if (payload.flags & kTextCallback)
+        return L"LPSTR_TEXTCALLBACK";
+    if (payload.flags & kTextResource)
+        return DetailsText().Add(L"resource", L"#" + std::to_wstring(payload.length)).Take();
     std::wstring quoted = QuotedText(payload.text);
-    if (payload.atLeast || payload.text.size() < payload.length)
+    if (payload.AtLeast() || payload.text.size() < payload.length)
         quoted += L"\u2026";
     std::wstring length = L"(";
-    if (payload.atLeast)
+    if (payload.AtLeast())
         length += L"at least ";
     length += std::to_wstring(payload.length) + (payload.length == 1 ? L" char)" : L" chars)");
     return DetailsText().Add(quoted).Add(length).Take();
 }
 
-std::wstring TextOrNothing(const DetailsInput& input) {
-    const auto text = ReadTextPayload(input.record, input.payload);
-    return text ? TextWithLength(*text) : std::wstring();
-}
-
 } // namespace
 
+std::wstring CarriedText(const DetailsInput& input) {
+    if (const auto text = ReadTextPayload(input.record, input.payload))
+        return TextWithLength(*text);
+    // A payload that is not a text is no text either: better said than shown as "".
+    return input.record.lParam == 0 ? L"NULL" : std::wstring(kTextNotReadableText);
+}
+
 std::wstring SetTextDetails(const DetailsInput& input) {
-    return TextOrNothing(input);
+    return input.record.kind == MessageKind::Sent ? CarriedText(input) : std::wstring();
 }
 
 std::wstring GetTextDetails(const DetailsInput& input) {
     if (input.record.kind == MessageKind::Returned)
-        return TextOrNothing(input);
+        return input.record.result > 0 ? CarriedText(input) : std::wstring();
     return DetailsText().Add(L"buffer", std::to_wstring(input.record.wParam)).Take();
 }
 

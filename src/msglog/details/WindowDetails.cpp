@@ -210,4 +210,18 @@ std::wstring EraseBackgroundDetails(const DetailsInput& input) {
     return DetailsText().Add(L"dc", FormatPointer(input.record.wParam)).Take();
 }
 
+std::wstring ParentNotifyDetails(const DetailsInput& input) {
+    constexpr std::uint16_t kCreate = 0x0001, kDestroy = 0x0002, kXButtonDown = 0x020B;
+    const std::uint16_t event = LowWord(input.record.wParam);
+    const std::uint16_t high = HighWord(input.record.wParam);
+    DetailsText text;
+    text.Add(NameOrNumber(HeaderMessageName(event, L""), L"event", event));
+    // A child made or destroyed names itself; a click on a child gives where it was, in this window.
+    if (event == kCreate || event == kDestroy)
+        return text.Add(L"id", high).Add(L"child", FormatPointer(input.record.lParam)).Take();
+    if (event == kXButtonDown)
+        text.Add(high == 1 ? L"XBUTTON1" : high == 2 ? L"XBUTTON2" : L"");
+    return text.Add(PackedPointText(input.record.lParam)).Take();
+}
+
 } // namespace orvex

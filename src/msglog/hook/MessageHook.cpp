@@ -7,10 +7,9 @@
 #include "msglog/HookProcedures.h"
 #include "msglog/LogMapping.h"
 #include "msglog/MessageRecord.h"
+#include "msglog/hook/PayloadCopy.h"
 
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -200,168 +199,14 @@ bool InScope(const orvex::LogControl& control, HWND window) {
     return false;
 }
 
-// A handle as a 64-bit program sees it: a 32-bit program's handles are sign-extended.
-template <class Handle> std::uint64_t Handle64(Handle handle) {
-    return static_cast<std::uint64_t>(reinterpret_cast<INT_PTR>(handle));
-}
-
-// What a parameter points at is copied with a call that fails on a bad pointer instead of faulting:
-// a sender's mistake inside the program must not make the hook the one that crashes it.
-bool CopyOut(const void* from, void* to, std::size_t size) {
-    SIZE_T read = 0;
-    return from && ::ReadProcessMemory(::GetCurrentProcess(), from, to, size, &read) && read == size;
-}
-
-// Copies the first kPayloadTextChars units of the text at `text` into `units` and counts its length
-// up to the limit; false when not even its start could be read. Reads never cross a page the text
-// may not reach, so a text that ends just before an unmapped page is read whole.
-bool CopyText(const wchar_t* text, orvex::TextPayload& header, wchar_t* units,
-              std::uint32_t knownLength = 0) {
-    constexpr std::uintptr_t kPage = 4096;
-    wchar_t chunk[512];
-    std::uint32_t length = 0;
-    bool ended = false, readAny = false;
-    for (auto at = reinterpret_cast<std::uintptr_t>(text);
-         !ended && length < orvex::kPayloadTextCountLimit;) {
-        const std::size_t toPageEnd = (kPage - at % kPage) / sizeof(wchar_t);
-        const std::size_t want = toPageEnd == 0 ? 1 : std::min<std::size_t>(toPageEnd, std::size(chunk));
-        if (!CopyOut(reinterpret_cast<const void*>(at), chunk, want * sizeof(wchar_t)))
-            break;
-        readAny = true;
-        for (std::size_t i = 0; i < want && length < orvex::kPayloadTextCountLimit; ++i, ++length) {
-            if (chunk[i] == L'\0' || (knownLength && length == knownLength)) {
-                ended = true;
-                break;
-            }
-            if (length < orvex::kPayloadTextChars)
-                units[length] = chunk[i];
-        }
-        at += want * sizeof(wchar_t);
-    }
-    header.length = length;
-    header.copied = static_cast<std::uint16_t>(std::min<std::uint32_t>(length, orvex::kPayloadTextChars));
-    header.flags = ended ? 0 : orvex::kTextLengthAtLeast;
-    return readAny;
-}
-
-// The record and what its parameters point at, as the ring takes them.
-struct Outgoing {
-    orvex::MessageRecord record;
-    std::byte payload[orvex::kMaxMessagePayload];
-    std::size_t payloadSize = 0;
-
-    template <class T> void Put(orvex::PayloadKind kind, const T& value) {
-        record.payload = kind;
-        std::memcpy(payload, &value, sizeof(value));
-        payloadSize = sizeof(value);
-    }
-};
-
-void PutText(Outgoing& out, const wchar_t* text, std::uint32_t knownLength = 0) {
-    orvex::TextPayload header;
-    wchar_t units[orvex::kPayloadTextChars];
-    if (!CopyText(text, header, units, knownLength))
-        return;
-    out.Put(orvex::PayloadKind::Text, header);
-    std::memcpy(out.payload + sizeof(header), units, header.copied * sizeof(wchar_t));
-    out.payloadSize += header.copied * sizeof(wchar_t);
-}
-
-void PutCreateStruct(Outgoing& out, LPARAM lParam) {
-    CREATESTRUCTW create{};
-    if (!CopyOut(reinterpret_cast<const void*>(lParam), &create, sizeof(create)))
-        return;
-    orvex::CreateStructPayload header;
-    header.x = create.x;
-    header.y = create.y;
-    header.cx = create.cx;
-    header.cy = create.cy;
-    header.style = static_cast<std::uint32_t>(create.style);
-    header.exStyle = create.dwExStyle;
-    header.parent = Handle64(create.hwndParent);
-    header.menu = Handle64(create.hMenu);
-    orvex::TextPayload text;
-    wchar_t className[orvex::kPayloadTextChars], windowName[orvex::kPayloadTextChars];
-    if (IS_INTRESOURCE(create.lpszClass))
-        header.classAtom = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(create.lpszClass));
-    else if (CopyText(create.lpszClass, text, className))
-        header.classChars = text.copied;
-    if (create.lpszName && CopyText(create.lpszName, text, windowName))
-        header.nameChars = text.copied;
-    out.Put(orvex::PayloadKind::CreateStruct, header);
-    std::memcpy(out.payload + out.payloadSize, className, header.classChars * sizeof(wchar_t));
-    out.payloadSize += header.classChars * sizeof(wchar_t);
-    std::memcpy(out.payload + out.payloadSize, windowName, header.nameChars * sizeof(wchar_t));
-    out.payloadSize += header.nameChars * sizeof(wchar_t);
-}
-
-// What the message's parameters point at, for the messages whose details the log shows.
-void PutPayload(Outgoing& out, WPARAM wParam, LPARAM lParam, LRESULT result) {
-    const orvex::MessageKind kind = out.record.kind;
-    const auto* at = reinterpret_cast<const void*>(lParam);
-    switch (out.record.message) {
-    case WM_SETTEXT:
-        if (kind == orvex::MessageKind::Sent && lParam)
-            PutText(out, static_cast<const wchar_t*>(at));
-        break;
-    case WM_GETTEXT:
-        if (kind == orvex::MessageKind::Returned && lParam && result > 0)
-            PutText(out, static_cast<const wchar_t*>(at),
-                    static_cast<std::uint32_t>(std::min<LRESULT>(result, orvex::kPayloadTextCountLimit)));
-        break;
-    case WM_NOTIFY:
-        // Copied on the return as well (the sender's structure lives until the call returns): a
-        // result means nothing without the notification it answers.
-        if (NMHDR header{}; kind != orvex::MessageKind::Posted && CopyOut(at, &header, sizeof(header))) {
-            DWORD stage = 0;
-            if (header.code == NM_CUSTOMDRAW &&
-                !CopyOut(static_cast<const std::byte*>(at) + offsetof(NMCUSTOMDRAW, dwDrawStage), &stage,
-                         sizeof(stage)))
-                stage = 0;
-            out.Put(orvex::PayloadKind::NotifyHeader,
-                    orvex::NotifyHeaderPayload{Handle64(header.hwndFrom), header.idFrom, header.code, stage});
-        }
-        break;
-    case WM_WINDOWPOSCHANGING:
-    case WM_WINDOWPOSCHANGED:
-        if (WINDOWPOS pos{}; kind == orvex::MessageKind::Sent && CopyOut(at, &pos, sizeof(pos)))
-            out.Put(orvex::PayloadKind::WindowPos,
-                    orvex::WindowPosPayload{Handle64(pos.hwnd), Handle64(pos.hwndInsertAfter), pos.x, pos.y,
-                                            pos.cx, pos.cy, pos.flags, 0});
-        break;
-    case WM_GETMINMAXINFO:
-        if (MINMAXINFO info{}; kind != orvex::MessageKind::Posted && CopyOut(at, &info, sizeof(info))) {
-            const auto point = [](POINT p) { return orvex::PointPayload{p.x, p.y}; };
-            out.Put(orvex::PayloadKind::MinMaxInfo,
-                    orvex::MinMaxInfoPayload{point(info.ptReserved), point(info.ptMaxSize),
-                                             point(info.ptMaxPosition), point(info.ptMinTrackSize),
-                                             point(info.ptMaxTrackSize)});
-        }
-        break;
-    case WM_STYLECHANGING:
-    case WM_STYLECHANGED:
-        if (STYLESTRUCT style{}; kind == orvex::MessageKind::Sent && CopyOut(at, &style, sizeof(style)))
-            out.Put(orvex::PayloadKind::StyleChange,
-                    orvex::StyleChangePayload{style.styleOld, style.styleNew,
-                                              static_cast<std::uint32_t>(wParam), 0});
-        break;
-    case WM_CREATE:
-    case WM_NCCREATE:
-        if (kind == orvex::MessageKind::Sent)
-            PutCreateStruct(out, lParam);
-        break;
-    default:
-        break;
-    }
-}
-
+// `sentHere`: the hook's own wParam, which says for a sent message whether this thread sent it.
 void Log(std::uint32_t variant, orvex::MessageKind kind, HWND window, UINT message, WPARAM wParam,
-         LPARAM lParam, LRESULT result) {
+         LPARAM lParam, LRESULT result, bool sentHere) {
     std::size_t size = 0;
     orvex::LogControl* control = ThreadLog(size, variant);
     if (!control || !InScope(*control, window) || !orvex::LogFilterShows(*control, message))
         return;
-    Outgoing out;
+    orvex::hook::Outgoing out;
     orvex::MessageRecord& record = out.record;
     record.kind = kind;
     record.message = message;
@@ -370,13 +215,11 @@ void Log(std::uint32_t variant, orvex::MessageKind kind, HWND window, UINT messa
     ::QueryPerformanceCounter(&now);
     record.time = static_cast<std::uint64_t>(now.QuadPart);
     record.writerBits = static_cast<std::uint8_t>(sizeof(void*) * 8);
-    record.window = Handle64(window);
+    record.window = orvex::hook::Handle64(window);
     record.wParam = wParam;
     record.lParam = static_cast<std::uint64_t>(lParam);
     record.result = kind == orvex::MessageKind::Returned ? static_cast<std::uint64_t>(result) : 0;
-    PutPayload(out, wParam, lParam, result);
-    // The record and its payload travel as one run of bytes.
-    static_assert(offsetof(Outgoing, payload) == sizeof(orvex::MessageRecord));
+    orvex::hook::PutPayload(out, window, wParam, lParam, result, sentHere);
     orvex::RingWriter ring;
     if (ring.Attach(reinterpret_cast<std::byte*>(control) + orvex::kLogRingOffset,
                     size - orvex::kLogRingOffset, std::nullopt) == orvex::RingCheck::Ok)
@@ -428,7 +271,7 @@ void NoteChainEntries(orvex::MessageKind kind, int entries) {
 LRESULT LogAndPassOn(Passing& message, LRESULT result, int code, WPARAM wParam, LPARAM lParam) {
     const auto log = [&] {
         Log(message.variant, message.kind, message.window, message.message, message.wParam, message.lParam,
-            result);
+            result, wParam != 0);
     };
     if (!g_slotsReady)
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
@@ -548,6 +391,7 @@ __declspec(dllexport) LRESULT CALLBACK OrvexPassGetMsgProc(int code, WPARAM wPar
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         ::DisableThreadLibraryCalls(instance);
+        orvex::hook::LearnWindowSystem();
         g_slotsReady = true;
         for (DWORD& slot : g_slots)
             g_slotsReady = (slot = ::TlsAlloc()) != TLS_OUT_OF_INDEXES && g_slotsReady;

@@ -17,6 +17,11 @@
 //   atomprop HWND NAME VALUE  ->  ok ATOM | error CODE; a window property named by the global atom
 //       of NAME, the atom in the reply
 //   layered HWND KEY ALPHA FLAGS  ->  ok | error CODE (SetLayeredWindowAttributes)
+//   ansiclass CLASS  ->  ok ATOM | error CODE; a class registered with RegisterClassExA whose
+//       procedure is ANSI, so its windows get their texts in the system's code page
+//   settexta HWND TEXT  ->  ok | error CODE (SetWindowTextA, the text in the system's code page)
+//   sendtext HWND MESSAGE WPARAM TEXT  ->  ok RESULT; the user-interface thread sends HWND the
+//       message with TEXT (UTF-16) as lParam
 //   churn 1|0  ->  ok; another thread creates and destroys windows nonstop (1) or stops (0)
 //   hang MS  ->  ok, then the user-interface thread stops pumping messages for MS milliseconds
 //   selfsend N HWND [PERSECOND]  ->  ok MICROSECONDS SENT | error CODE; the user-interface thread
@@ -121,6 +126,29 @@ std::string RegisterTargetClass(const std::vector<std::string>& f) {
     wc.hIcon = f[7] == "1" ? ::LoadIconW(nullptr, IDI_APPLICATION) : nullptr;
     wc.hCursor = f[8] == "1" ? ::LoadCursorW(nullptr, IDC_ARROW) : nullptr;
     ATOM atom = ::RegisterClassExW(&wc);
+    return Reply(atom != 0, atom, true);
+}
+
+std::string Narrowed(const std::wstring& text) {
+    const int length = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length > 0 ? length : 1), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+LRESULT CALLBACK AnsiWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+std::string RegisterAnsiClass(const std::vector<std::string>& f) {
+    static std::list<std::string> names;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &AnsiWindowProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = names.emplace_back(Narrowed(Widen(f[1]))).c_str();
+    const ATOM atom = ::RegisterClassExA(&wc);
     return Reply(atom != 0, atom, true);
 }
 
@@ -343,6 +371,17 @@ std::string Execute(const std::string& line, bool& quit) {
     }
     if (verb == "settext" && f.size() >= 3)
         return Reply(::SetWindowTextW(HandleOf(f[1]), Widen(f[2]).c_str()) != FALSE);
+    if (verb == "settexta" && f.size() >= 3)
+        return Reply(::SetWindowTextA(HandleOf(f[1]), Narrowed(Widen(f[2])).c_str()) != FALSE);
+    if (verb == "sendtext" && f.size() >= 5) {
+        const std::wstring text = Widen(f[4]);
+        const LRESULT result =
+            ::SendMessageW(HandleOf(f[1]), static_cast<UINT>(Hex(f[2])), static_cast<WPARAM>(Hex(f[3])),
+                           reinterpret_cast<LPARAM>(text.c_str()));
+        return Reply(true, static_cast<unsigned long long>(result), true);
+    }
+    if (verb == "ansiclass" && f.size() >= 2)
+        return RegisterAnsiClass(f);
     if (verb == "register" && f.size() >= 9)
         return RegisterTargetClass(f);
     if (verb == "userdata" && f.size() >= 3) {
