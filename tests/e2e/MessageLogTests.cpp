@@ -107,6 +107,13 @@ void LettersTypedIntoNotepad(const wchar_t* program) {
     EXPECT_EQ(details[L"WM_CHAR"].rfind(L"'x' U+0078 repeat=1", 0), 0u) << details[L"WM_CHAR"];
     EXPECT_TRUE(details[L"WM_KEYUP"].ends_with(L"previous=down released")) << details[L"WM_KEYUP"];
 
+    // A text another program sets: shown, or said to be unreadable (Wine hands the hook the sending
+    // program's pointer), never an empty text.
+    ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Set from outside"));
+    EXPECT_TRUE(harness::WaitUntil([&] { return FirstDetails(list).contains(L"WM_SETTEXT"); }, 5000));
+    const std::wstring setText = FirstDetails(list)[L"WM_SETTEXT"];
+    EXPECT_TRUE(setText == L"\"Set from outside\" (16 chars)" || setText == L"<text not readable>") << setText;
+
     EXPECT_TRUE(orvex.Close());
     notepad.Kill();
 }
