@@ -8,6 +8,8 @@ cd "$(dirname "$0")"
 . scripts/common.sh
 
 orvex_install_deps
+# The one reason the tests of 32-bit programs may skip rather than fail.
+orvex_runs_32bit_programs || export ORVEX_KERNEL_WITHOUT_32BIT=1
 orvex_build_native
 orvex_build_fuzz
 orvex_build_windows

@@ -123,9 +123,7 @@ TEST(MessageLogE2e, LettersTypedIntoNotepadShowTheirKeyMessagesInTheLog) {
 }
 
 TEST(MessageLogE2e, LettersTypedIntoThirtyTwoBitNotepadShowTheirKeyMessagesInTheLog) {
-    if (!harness::ThirtyTwoBitProgramsRun())
-        GTEST_SKIP() << "no 32-bit program runs here: Wine's 32-bit half is left out on a kernel without "
-                        "32-bit support";
+    ORVEX_NEEDS_THIRTY_TWO_BIT_PROGRAMS();
     LettersTypedIntoNotepad(L"C:\\windows\\syswow64\\notepad.exe");
 }
 
@@ -244,9 +242,7 @@ TEST(MessageLogE2e, AnOrvexKilledWhileLoggingLeavesTheProgramAnsweringAndLoggabl
 }
 
 TEST(MessageLogE2e, AnOrvexKilledWhileLoggingAThirtyTwoBitProgramTakesItsHooksAlong) {
-    if (!harness::ThirtyTwoBitProgramsRun())
-        GTEST_SKIP() << "no 32-bit program runs here: Wine's 32-bit half is left out on a kernel without "
-                        "32-bit support";
+    ORVEX_NEEDS_THIRTY_TWO_BIT_PROGRAMS();
     KilledWhileLogging(harness::TargetWidth::ThirtyTwoBit);
 }
 

@@ -43,6 +43,11 @@ bool ThirtyTwoBitProgramsRun() {
     return ::GetFileAttributesW(kernel.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool KernelRunsNoThirtyTwoBitPrograms() {
+    wchar_t value[8] = {};
+    return ::GetEnvironmentVariableW(L"ORVEX_KERNEL_WITHOUT_32BIT", value, 8) > 0 && value[0] == L'1';
+}
+
 TargetProcess::TargetProcess(TargetWidth width)
     : m_program(width == TargetWidth::ThirtyTwoBit ? L"orvex_target32.exe" : L"orvex_target.exe") {
     // A start now and then fails to answer on a busy machine; one more start settles it.

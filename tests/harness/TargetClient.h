@@ -48,9 +48,26 @@ constexpr UINT kTargetIdentityMessage = WM_APP + 3;
 // The helper target's builds: this test's width, or the 32-bit one made from the same sources.
 enum class TargetWidth { Native, ThirtyTwoBit };
 
-// Whether 32-bit programs start here at all: Wine without its 32-bit half (left out on a kernel that
-// runs no 32-bit programs) has no 32-bit system folder.
+// Whether 32-bit programs start here at all: Wine without its 32-bit half has no 32-bit system folder.
 bool ThirtyTwoBitProgramsRun();
+// Whether the scripts found a kernel that runs no 32-bit programs (they then leave Wine's 32-bit half
+// out and say so in ORVEX_KERNEL_WITHOUT_32BIT): the one reason a test of 32-bit programs may skip.
+bool KernelRunsNoThirtyTwoBitPrograms();
+
+} // namespace harness
+
+// Ends the calling test unless 32-bit programs run: skipped on a kernel without 32-bit support,
+// failed anywhere else, where a missing 32-bit half of Wine is a broken set-up.
+#define ORVEX_NEEDS_THIRTY_TWO_BIT_PROGRAMS()                                                              \
+    do {                                                                                                   \
+        if (!harness::ThirtyTwoBitProgramsRun()) {                                                         \
+            if (harness::KernelRunsNoThirtyTwoBitPrograms())                                               \
+                GTEST_SKIP() << "this machine's kernel runs no 32-bit programs, so Wine has no 32-bit half"; \
+            FAIL() << "Wine's 32-bit half is missing: ./test.sh installs it";                              \
+        }                                                                                                  \
+    } while (false)
+
+namespace harness {
 
 class TargetProcess {
 public:

@@ -20,8 +20,8 @@ using orvex::MessageRecord;
 class MessageTextsTest : public ::testing::TestWithParam<harness::TargetWidth> {};
 
 TEST_P(MessageTextsTest, SentTextsAnsiTextsAndListStringsShowAsSent) {
-    if (GetParam() == harness::TargetWidth::ThirtyTwoBit && !harness::ThirtyTwoBitProgramsRun())
-        GTEST_SKIP() << "no 32-bit program runs here";
+    if (GetParam() == harness::TargetWidth::ThirtyTwoBit)
+        ORVEX_NEEDS_THIRTY_TWO_BIT_PROGRAMS();
     harness::TargetProcess target(GetParam());
     ASSERT_TRUE(target.IsRunning());
     ASSERT_TRUE(target.RegisterAnsiClass(L"OrvexAnsiWindow"));

@@ -25,9 +25,7 @@ struct Seen {
 };
 
 TEST(ThirtyTwoBitLog, RecordsAndEveryPayloadKindArriveFromTheThirtyTwoBitStructures) {
-    if (!harness::ThirtyTwoBitProgramsRun())
-        GTEST_SKIP() << "no 32-bit program runs here: Wine's 32-bit half is left out on a kernel without "
-                        "32-bit support";
+    ORVEX_NEEDS_THIRTY_TWO_BIT_PROGRAMS();
     harness::TargetProcess target(harness::TargetWidth::ThirtyTwoBit);
     ASSERT_TRUE(target.IsRunning()) << "the 32-bit helper target did not start: is Wine's 32-bit half there?";
     BOOL wow64 = FALSE;
