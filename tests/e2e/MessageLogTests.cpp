@@ -17,6 +17,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 namespace {
@@ -112,7 +113,8 @@ void LettersTypedIntoNotepad(const wchar_t* program) {
     ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Set from outside"));
     EXPECT_TRUE(harness::WaitUntil([&] { return FirstDetails(list).contains(L"WM_SETTEXT"); }, 5000));
     const std::wstring setText = FirstDetails(list)[L"WM_SETTEXT"];
-    EXPECT_TRUE(setText == L"\"Set from outside\" (16 chars)" || setText == L"<text not readable>") << setText;
+    EXPECT_TRUE(setText == L"\"Set from outside\" (16 chars)" || setText == L"<text not readable>")
+        << setText;
 
     EXPECT_TRUE(orvex.Close());
     notepad.Kill();
@@ -154,6 +156,46 @@ TEST(MessageLogE2e, WithMouseMovesFilteredOutClicksOnNotepadAreLoggedAndNoMoves)
     EXPECT_TRUE(Has(messages, L"WM_SETCURSOR")) << "the pointer was over it: only the moves are left out";
     EXPECT_TRUE(orvex.Close());
     notepad.Kill();
+}
+
+TEST(MessageLogE2e, GarbageWrittenOverTheLogsSharedMemoryFromOutsideRestartsIt) {
+    harness::ClearOrvexSettings();
+    harness::TargetProcess target;
+    ASSERT_TRUE(target.IsRunning());
+    HWND foreign =
+        target.Create(harness::WindowRequest::Frame(L"Logged, then attacked", {760, 300, 1160, 700}));
+    ASSERT_NE(foreign, nullptr);
+    harness::OrvexSession orvex;
+    HWND list = OpenLogOn(orvex, foreign);
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(harness::WaitUntil([&] { return ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0; }, 10000));
+
+    // This test's process is the attacker: another program of the same user, writing over the
+    // control block and the ring's header.
+    const DWORD thread = ::GetWindowThreadProcessId(foreign, nullptr);
+    fw::UniqueFileHandle mapping(
+        ::OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, orvex::LogMappingName(thread).c_str()));
+    fw::UniqueMappedView view(mapping ? ::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0)
+                                      : nullptr);
+    ASSERT_TRUE(view);
+    std::memset(view.get(), 0xA5, orvex::kLogRingOffset + 64);
+
+    const std::wstring note =
+        L"\u2014\u2014 the log's shared memory was damaged; logging restarted \u2014\u2014";
+    std::vector<std::wstring> messages;
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] {
+            ::SendMessageW(foreign, harness::kTargetEchoMessage, 0, 91);
+            messages = harness::ReadListColumn(list, kMessageColumn);
+            const auto damaged = std::find(messages.begin(), messages.end(), note);
+            return damaged != messages.end() &&
+                   std::find(damaged, messages.end(), L"WM_APP+2") != messages.end();
+        },
+        10000))
+        << "no damage note, or nothing logged after it";
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), note), 1);
+    EXPECT_EQ(target.Request("ping"), "ok");
+    EXPECT_TRUE(orvex.Close());
 }
 
 // Takes the log's name on the thread of `window` as a program other than Orvex could, and lets the
