@@ -59,7 +59,8 @@ struct ChangeOutcome {
 
 // The value of `property` as the window reports it now; nothing when the window is gone or did not
 // answer within `boundMs` (only a text is asked of the window; the rest is read without waiting).
-std::optional<ChangeValue> ReadChangeValue(HWND hwnd, ChangeProperty property, DWORD boundMs = kChangeBoundMs);
+std::optional<ChangeValue> ReadChangeValue(HWND hwnd, ChangeProperty property,
+                                           DWORD boundMs = kChangeBoundMs);
 
 // Applies the change and waits for its outcome, at most about `options.boundMs`. Not for a window
 // thread: it does not pump messages while it waits.

@@ -12,11 +12,11 @@ namespace orvex {
 
 struct ChangeValue {
     ChangeProperty property = ChangeProperty::Text;
-    std::wstring text;          // Text
-    std::uint32_t word = 0;     // Style, ExStyle
-    std::int32_t x = 0, y = 0;  // Position: left and top (in the parent's client area for a child,
-                                // on the screen for a top-level window); Size: width and height
-    bool on = false;            // Visible, Enabled, TopMost; Open: the window still exists
+    std::wstring text;         // Text
+    std::uint32_t word = 0;    // Style, ExStyle
+    std::int32_t x = 0, y = 0; // Position: left and top (in the parent's client area for a child,
+                               // on the screen for a top-level window); Size: width and height
+    bool on = false;           // Visible, Enabled, TopMost; Open: the window still exists
     bool operator==(const ChangeValue&) const = default;
 };
 

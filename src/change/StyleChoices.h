@@ -30,6 +30,7 @@ struct StyleChoice {
 std::vector<StyleChoice> StyleChoices(StyleWord word, std::wstring_view className);
 
 // The choice of that name (ASCII case ignored), or nothing.
-std::optional<StyleChoice> FindStyleChoice(StyleWord word, std::wstring_view className, std::wstring_view name);
+std::optional<StyleChoice> FindStyleChoice(StyleWord word, std::wstring_view className,
+                                           std::wstring_view name);
 
 } // namespace orvex

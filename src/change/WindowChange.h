@@ -38,16 +38,26 @@ enum class ChangeKind : std::uint8_t {
 };
 
 // What a change reads and writes: show and hide both touch Visible, and so on.
-enum class ChangeProperty : std::uint8_t { Text, Style, ExStyle, Position, Size, Visible, Enabled, TopMost, Open };
+enum class ChangeProperty : std::uint8_t {
+    Text,
+    Style,
+    ExStyle,
+    Position,
+    Size,
+    Visible,
+    Enabled,
+    TopMost,
+    Open
+};
 
 ChangeProperty PropertyOf(ChangeKind kind);
 
 struct WindowChange {
     ChangeKind kind = ChangeKind::Text;
-    std::wstring text;            // Text
-    std::uint32_t setBits = 0;    // Style, ExStyle: the word becomes (word & ~clearBits) | setBits
+    std::wstring text;         // Text
+    std::uint32_t setBits = 0; // Style, ExStyle: the word becomes (word & ~clearBits) | setBits
     std::uint32_t clearBits = 0;
-    std::int32_t x = 0, y = 0;    // Position: left and top; Size: width and height
+    std::int32_t x = 0, y = 0; // Position: left and top; Size: width and height
     bool operator==(const WindowChange&) const = default;
 
     // The word a style change makes of `word`.
@@ -63,7 +73,8 @@ struct ChangeError {
 
 // Reads one change for a window of class `className` (empty when the class is not known: then only
 // the general window style names resolve). Nothing is half-read: an error leaves no change.
-std::variant<WindowChange, ChangeError> ParseWindowChange(std::wstring_view text, std::wstring_view className);
+std::variant<WindowChange, ChangeError> ParseWindowChange(std::wstring_view text,
+                                                          std::wstring_view className);
 
 // The change as it is typed ("pos=-5,10", "style=0x14CF0000", "style=+0x00800000", "hide"), which
 // ParseWindowChange reads back into the same change. A name of an exclusive group both clears and
