@@ -53,25 +53,26 @@ struct ChangeOutcome {
     };
     Status status = Status::Refused;
     std::wstring reason;
-    ChangeValue before; // also set for Refused and NotAnswered when it could be read
-    ChangeValue after;
+    orvex::ChangeValue before; // also set for Refused and NotAnswered when it could be read
+    orvex::ChangeValue after;
 };
 
 // The value of `property` as the window reports it now; nothing when the window is gone or did not
 // answer within `boundMs` (only a text is asked of the window; the rest is read without waiting).
-std::optional<ChangeValue> ReadChangeValue(HWND hwnd, ChangeProperty property,
-                                           DWORD boundMs = kChangeBoundMs);
+std::optional<orvex::ChangeValue> ReadChangeValue(HWND hwnd, orvex::ChangeProperty property,
+                                                  DWORD boundMs = kChangeBoundMs);
 
 // Applies the change and waits for its outcome, at most about `options.boundMs`. Not for a window
 // thread: it does not pump messages while it waits.
-ChangeOutcome ApplyWindowChange(HWND hwnd, const WindowChange& change, const ChangeOptions& options = {});
+ChangeOutcome ApplyWindowChange(HWND hwnd, const orvex::WindowChange& change,
+                                const ChangeOptions& options = {});
 
 // Starts the change and returns at once. When the outcome is known (at the latest once the bound has
 // passed) `notify` is posted `doneMessage`: wParam the target window, lParam a ChangeOutcome the
 // receiver owns (take it with TakePostedOutcome). An outcome that cannot be posted (the window is
 // gone) is dropped.
-void StartWindowChange(HWND hwnd, const WindowChange& change, const ChangeOptions& options, HWND notify,
-                       UINT doneMessage);
+void StartWindowChange(HWND hwnd, const orvex::WindowChange& change, const ChangeOptions& options,
+                       HWND notify, UINT doneMessage);
 
 // The outcome a doneMessage of StartWindowChange carries in its lParam.
 std::unique_ptr<ChangeOutcome> TakePostedOutcome(LPARAM lParam);
