@@ -3,9 +3,8 @@
 #include "inspect/WindowFacts.h"
 #include "msglog/HookProcedures.h"
 #include "msglog/PrivateObjects.h"
-#include "msglog/Reach.h"
+#include "process/ProcessReach.h"
 #include "process/ProcessImage.h"
-#include "process/ProcessToken.h"
 
 #include <algorithm>
 #include <optional>
@@ -31,10 +30,7 @@ std::set<DWORD> ThreadsInScope(HWND target, orvex::LogScope scope) {
 }
 
 MessageLogSession::Refusal ReachOf(DWORD processId) {
-    fw::UniqueProcessHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    bool appContainer = false;
-    const std::optional<std::uint32_t> theirs = ProcessIntegrityLevel(process.get(), &appContainer);
-    switch (orvex::CompareReach(ProcessIntegrityLevel(::GetCurrentProcess()), theirs, appContainer)) {
+    switch (ProcessReach(processId)) {
     case orvex::Reach::Elevated:
         return MessageLogSession::Refusal::Elevated;
     case orvex::Reach::LowIntegrity:

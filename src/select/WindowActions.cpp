@@ -1,11 +1,7 @@
 #include "select/WindowActions.h"
 
 #include "common/ScreenHelpers.h"
-
-#include <mutex>
-#include <system_error>
-#include <thread>
-#include <unordered_set>
+#include "common/WindowWork.h"
 
 namespace {
 
@@ -17,18 +13,6 @@ void ShowAndEnable(HWND hwnd) {
                         SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOSENDCHANGING))
         return;
     ::EnableWindow(hwnd, TRUE);
-}
-
-// The windows a waiting thread is changing. Never destroyed: a thread may still be waiting on a
-// hung program while the process shuts down.
-struct WaitingRequests {
-    std::mutex lock;
-    std::unordered_set<HWND> windows;
-};
-
-WaitingRequests& Waiting() {
-    static auto* requests = new WaitingRequests;
-    return *requests;
 }
 
 } // namespace
@@ -53,27 +37,16 @@ EnableShowRequest EnableAndShowWindow(HWND hwnd, HWND notify, UINT doneMessage) 
         ShowAndEnable(hwnd);
         return EnableShowRequest::Done;
     }
-    WaitingRequests& waiting = Waiting();
-    {
-        std::lock_guard<std::mutex> guard(waiting.lock);
-        if (!waiting.windows.insert(hwnd).second)
-            return EnableShowRequest::AlreadyWaiting;
-    }
-    try {
-        std::thread([hwnd, notify, doneMessage] {
-            ShowAndEnable(hwnd);
-            {
-                std::lock_guard<std::mutex> guard(Waiting().lock);
-                Waiting().windows.erase(hwnd);
-            }
+    const WindowWorkStart start = StartWindowWork(
+        hwnd, [hwnd] { ShowAndEnable(hwnd); },
+        [hwnd, notify, doneMessage] {
             if (notify)
                 ::PostMessageW(notify, doneMessage, 0, reinterpret_cast<LPARAM>(hwnd));
-        }).detach();
-    } catch (const std::system_error&) {
-        // No thread to be had: leave the window as it is rather than risk waiting forever.
-        std::lock_guard<std::mutex> guard(waiting.lock);
-        waiting.windows.erase(hwnd);
+        });
+    if (start == WindowWorkStart::AlreadyWaiting)
+        return EnableShowRequest::AlreadyWaiting;
+    // No thread to be had: the window is left as it is rather than risk waiting forever.
+    if (start == WindowWorkStart::NoThread)
         return EnableShowRequest::NotDone;
-    }
     return EnableShowRequest::Waiting;
 }

@@ -1,5 +1,5 @@
 // Whether the message log's hook can reach a program, from the integrity levels.
-#include "msglog/Reach.h"
+#include "process/Reach.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 #pragma once
-// Whether the hook library, loaded into another program, can reach the mapping Orvex makes for it:
-// the window system refuses hooks into a program of a higher integrity level, and a program of a
-// lower one, or in an app container, cannot open Orvex's mapping for writing. Pure logic.
+// How far Orvex reaches into another program, by integrity level. The window system refuses hooks
+// into a program of a higher level and changes to its windows; a program of a lower level, or in an
+// app container, cannot open Orvex's mapping for writing, so the hook library loaded into it could
+// not report. Pure logic.
 
 #include <cstdint>
 #include <optional>
@@ -11,7 +12,7 @@ namespace orvex {
 enum class Reach {
     Reachable,
     Elevated,     // the program runs above Orvex's integrity level
-    LowIntegrity, // below it: the hook could not write into Orvex's mapping
+    LowIntegrity, // below it: the hook could not write into Orvex's mapping (its windows can be changed)
     AppContainer, // sandboxed: the same
 };
 

@@ -1,4 +1,4 @@
-#include "msglog/Reach.h"
+#include "process/Reach.h"
 
 namespace orvex {
 
