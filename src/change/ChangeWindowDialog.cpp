@@ -115,6 +115,8 @@ void StartReadingText(HWND target, HWND notify, unsigned reading) {
 BEGIN_MESSAGE_MAP(CChangeWindowDialog, CModelessDialog)
 ON_WM_DESTROY()
 ON_WM_DPICHANGED()
+ON_WM_SIZE()
+ON_WM_GETMINMAXINFO()
 ON_COMMAND(IDC_CHANGE_SET_TEXT, OnSetText)
 ON_COMMAND(IDC_CHANGE_SET_PLACE, OnSetPlace)
 ON_COMMAND(IDC_CHANGE_APPLY, OnApplyStyles)
@@ -148,6 +150,7 @@ BOOL CChangeWindowDialog::OnInitDialog() {
     m_wndStyles.InsertColumn(0, L"Name", LVCFMT_LEFT, 100);
     m_wndStyles.InsertColumn(1, L"Value", LVCFMT_LEFT, 100);
     MakeStateImages();
+    MeasureLayout();
     FitColumns();
     ReadTarget();
     return TRUE; // the focus goes to the first tab stop that takes it, the text
@@ -164,13 +167,70 @@ void CChangeWindowDialog::OnDestroy() {
 }
 
 void CChangeWindowDialog::OnDpiChanged(int dpi, const RECT&) {
-    // The template's parts are the dialog manager's; the list's pictures and columns are ours.
+    // The dialog manager scales the template's parts; the list's pictures and columns are ours, and
+    // so is the layout the parts keep as the window is resized.
+    m_layout.clear();
     Default();
     if (dpi <= 0)
         return;
     m_dpi = dpi;
     MakeStateImages();
+    MeasureLayout();
     FitColumns();
+}
+
+void CChangeWindowDialog::MeasureLayout() {
+    m_layout.clear();
+    for (HWND part = ::GetWindow(m_hWnd, GW_CHILD); part; part = ::GetWindow(part, GW_HWNDNEXT)) {
+        RECT rect = CWindowView(part).GetWindowRect();
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+        m_layout.push_back({part, rect});
+    }
+    const RECT client = GetClientRect();
+    m_initialClient = {client.right, client.bottom};
+    const RECT window = GetWindowRect();
+    const RECT list = m_wndStyles.GetWindowRect();
+    const int listHeight = list.bottom - list.top;
+    m_minTrack = {(window.right - window.left) * 3 / 4, (window.bottom - window.top) - listHeight * 2 / 3};
+}
+
+// Wider, the fields, the list and the lines grow and the buttons at the right move with the edge;
+// taller, the list grows and what lies below it moves down.
+void CChangeWindowDialog::OnSize(UINT, int cx, int cy) {
+    Default();
+    if (m_layout.empty() || cx == 0 || cy == 0)
+        return;
+    const int dx = cx - m_initialClient.cx, dy = cy - m_initialClient.cy;
+    RECT list{};
+    for (const LaidOut& laid : m_layout)
+        if (laid.part == m_wndStyles.m_hWnd)
+            list = laid.rect;
+    constexpr int kStretched[] = {IDC_CHANGE_TARGET, IDC_CHANGE_TEXT, IDC_CHANGE_PLACE_NOTE,
+                                  IDC_CHANGE_STYLES, IDC_CHANGE_STATUS};
+    constexpr int kAtRight[] = {IDC_CHANGE_SET_TEXT, IDC_CHANGE_SET_PLACE, IDC_CHANGE_APPLY, IDCANCEL};
+    for (const LaidOut& laid : m_layout) {
+        RECT rect = laid.rect;
+        const int id = ::GetDlgCtrlID(laid.part);
+        const bool groupBox = (::GetWindowLongW(laid.part, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+                              WindowClassName(laid.part) == L"Button";
+        if (groupBox || std::find(std::begin(kStretched), std::end(kStretched), id) != std::end(kStretched))
+            rect.right += dx;
+        else if (std::find(std::begin(kAtRight), std::end(kAtRight), id) != std::end(kAtRight))
+            ::OffsetRect(&rect, dx, 0);
+        if (rect.top >= list.bottom)
+            ::OffsetRect(&rect, 0, dy);
+        else if (rect.bottom >= list.bottom) // the list and the group round it
+            rect.bottom += dy;
+        ::MoveWindow(laid.part, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    }
+    FitColumns();
+}
+
+void CChangeWindowDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
+    if (m_minTrack.cx > 0) {
+        info->ptMinTrackSize.x = m_minTrack.cx;
+        info->ptMinTrackSize.y = m_minTrack.cy;
+    }
 }
 
 void CChangeWindowDialog::MakeStateImages() {

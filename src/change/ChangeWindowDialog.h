@@ -46,6 +46,9 @@ public:
     // The list row of `name` in the list of `word`, or -1.
     int StyleRow(orvex::StyleWord word, std::wstring_view name) const;
 
+    // The shortest the window may be: the style list still shows a few rows.
+    int MinimumHeight() const { return m_minTrack.cy; }
+
     static constexpr UINT kChangeDone = WM_APP + 1; // StartWindowChange's outcome
     static constexpr UINT kTextRead =
         WM_APP + 2; // wParam: the reading's number; lParam: std::wstring* or null
@@ -55,6 +58,8 @@ protected:
     void OnOK() override;
     void OnDestroy();
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnSize(UINT type, int cx, int cy);
+    void OnGetMinMaxInfo(MINMAXINFO* info);
     void OnSetText();
     void OnSetPlace();
     void OnApplyStyles();
@@ -101,6 +106,16 @@ private:
     void MakeStateImages();
     void FitColumns();
     std::wstring FieldText(int id) const;
+    // The parts' rectangles as the template made them, from which each resize is measured.
+    void MeasureLayout();
+
+    struct LaidOut {
+        HWND part = nullptr;
+        RECT rect{};
+    };
+    std::vector<LaidOut> m_layout;
+    SIZE m_initialClient{};
+    SIZE m_minTrack{};
 
     ToolWindowOwner& m_owner;
     HWND m_target = nullptr;

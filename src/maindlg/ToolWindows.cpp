@@ -112,7 +112,8 @@ void CMainDialog::OnChangeWindow() {
         return;
     ShowToolWindowBeside(m_pChangeWindowDialog->m_hWnd, m_hWnd, m_hSelectedWnd,
                          {HandleOf(m_pWindowTreeDialog), HandleOf(m_pSendMessageDialog),
-                          HandleOf(m_pMessageLogDialog), HandleOf(m_pFindWindowDialog)});
+                          HandleOf(m_pMessageLogDialog), HandleOf(m_pFindWindowDialog)},
+                         0, std::nullopt, m_pChangeWindowDialog->MinimumHeight());
 }
 
 void CMainDialog::SelectWindow(HWND hwnd, Selection kind) {
