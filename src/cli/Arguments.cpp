@@ -16,22 +16,27 @@ struct CommandFlag {
 };
 
 constexpr CommandFlag kCommands[] = {
-    {L"--help", Command::Help, 0, 0}, {L"--version", Command::Version, 0, 0},
-    {L"--list", Command::List, 1, 1}, {L"--find", Command::Find, 1, 1},
-    {L"--tree", Command::Tree, 0, 0}, {L"--send", Command::Send, 2, 4},
+    {L"--help", Command::Help, 0, 0},      {L"--version", Command::Version, 0, 0},
+    {L"--list", Command::List, 1, 1},      {L"--find", Command::Find, 1, 1},
+    {L"--tree", Command::Tree, 0, 0},      {L"--send", Command::Send, 2, 4},
+    {L"--set", Command::Set, 2, SIZE_MAX},
 };
+
+// A change that has not finished within two seconds is reported as not answered.
+constexpr std::uint32_t kSetTimeoutMs = 2000;
 
 bool Allows(Command command, std::wstring_view option) {
     if (option == L"--out")
         return command != Command::Help && command != Command::Version;
     if (option == L"--json")
-        return command == Command::List || command == Command::Find || command == Command::Tree;
+        return command == Command::List || command == Command::Find || command == Command::Tree ||
+               command == Command::Set;
     if (option == L"--summary" || option == L"--more")
         return command == Command::List;
     if (option == L"--by-process")
         return command == Command::Tree;
     if (option == L"--timeout")
-        return command == Command::Send;
+        return command == Command::Send || command == Command::Set;
     return false;
 }
 
@@ -56,7 +61,8 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
                 named = &candidate;
         if (named) {
             if (command)
-                return Error(L"only one of --list, --find, --tree, --send, --help and --version at a time");
+                return Error(
+                    L"only one of --list, --find, --tree, --send, --set, --help and --version at a time");
             command = named;
             continue;
         }
@@ -76,7 +82,8 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     }
 
     if (!command)
-        return Error(arguments.empty() ? L"no command" : L"no command: --list, --find, --tree or --send");
+        return Error(arguments.empty() ? L"no command"
+                                       : L"no command: --list, --find, --tree, --send or --set");
     invocation.command = command->command;
     for (const std::wstring& option : options) {
         if (!Allows(invocation.command, option))
@@ -106,6 +113,10 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
         if (operands.size() > 3 && !ParseNumber(operands[3], invocation.lParam))
             return Error(L"not a number: " + operands[3]);
     }
+    if (invocation.command == Command::Set) {
+        invocation.changes.assign(operands.begin() + 1, operands.end());
+        invocation.timeoutMs = kSetTimeoutMs;
+    }
     if (timeoutText && !ParseNumber(*timeoutText, invocation.timeoutMs))
         return Error(L"not a number of milliseconds: " + *timeoutText);
     return invocation;
@@ -121,6 +132,11 @@ std::wstring_view UsageText() {
            L"  orvex --tree [--by-process] [--json]    the window tree\n"
            L"  orvex --send TARGET MESSAGE [WPARAM [LPARAM]] [--timeout MS]\n"
            L"                                          send a message, print what it returned\n"
+           L"  orvex --set TARGET CHANGE... [--timeout MS] [--json]\n"
+           L"                                          change the window, print each value before and\n"
+           L"                                          after; CHANGE: text=TEXT, style=+NAME, style=-NAME,\n"
+           L"                                          style=VALUE, exstyle=..., pos=X,Y, size=W,H, show,\n"
+           L"                                          hide, enable, disable, topmost, notopmost, close\n"
            L"  orvex --help | --version\n"
            L"Any command but --help and --version takes --out FILE (UTF-8).\n"
            L"TARGET: a handle (0x1A2B or decimal), a point (@X,Y), or criteria joined by commas:\n"

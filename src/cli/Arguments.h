@@ -17,13 +17,13 @@ namespace orvex::cli {
 enum ExitStatus : int {
     kExitSuccess = 0,
     kExitUsage = 1,
-    kExitFailed = 2,   // the job could not be done (a send the system refused)
+    kExitFailed = 2,   // the job could not be done (a send or a change the system refused)
     kExitNoWindow = 3, // the target names no window, or several where one is needed
     kExitTimedOut = 4,
     kExitOutputFile = 5,
 };
 
-enum class Command { Help, Version, List, Find, Tree, Send };
+enum class Command { Help, Version, List, Find, Tree, Send, Set };
 
 struct Invocation {
     Command command = Command::Help;
@@ -35,7 +35,8 @@ struct Invocation {
     TypedMessage message;
     std::uint32_t wParam = 0; // typed 32-bit values, sent sign-extended
     std::uint32_t lParam = 0;
-    std::uint32_t timeoutMs = 5000;
+    std::vector<std::wstring> changes; // --set: each as typed, read once the window's class is known
+    std::uint32_t timeoutMs = 5000;    // --set: 2000 unless given
     std::optional<std::wstring> outPath;
 };
 

@@ -1,12 +1,15 @@
 #include "cli/CommandLine.h"
 
+#include "change/ChangeEngine.h"
 #include "cli/Arguments.h"
+#include "common/EscapedText.h"
 #include "common/ProductVersion.h"
 #include "common/TextFile.h"
 #include "common/TypedMessageNumber.h"
 #include "common/Utf8Text.h"
 #include "common/ValueFormat.h"
 #include "find/WindowSearch.h"
+#include "inspect/WindowFacts.h"
 #include "inspect/ListingCapture.h"
 #include "process/ProcessList.h"
 #include "select/LiveWindowHierarchy.h"
@@ -250,6 +253,85 @@ int Send(const Invocation& invocation, std::string& result, TextStream& errors) 
     return kExitFailed;
 }
 
+// A value on the text line: a text in quotes with its control characters escaped, so that an empty
+// one shows and the line stays one line.
+std::string ValueText(const orvex::ChangeValue& value) {
+    const std::wstring text = orvex::FormatChangeValue(value);
+    return Utf8FromWide(
+        value.property == orvex::ChangeProperty::Text ? L"\"" + orvex::EscapedText(text) + L"\"" : text);
+}
+
+const char* OutcomeName(ChangeOutcome::Status status) {
+    switch (status) {
+    case ChangeOutcome::Status::Applied:
+        return "applied";
+    case ChangeOutcome::Status::Refused:
+        return "refused";
+    case ChangeOutcome::Status::NotAnswered:
+    case ChangeOutcome::Status::Busy:
+        break;
+    }
+    return "not-answered";
+}
+
+// Every change is read before the first is made, so that a typing mistake changes nothing. The
+// changes are then made in order; the first one not made ends the run, and those before it stay.
+int Set(const Invocation& invocation, std::string& result, TextStream& errors) {
+    int status = kExitSuccess;
+    HWND hwnd = SingleWindow(invocation.target, errors, status);
+    if (!hwnd)
+        return status;
+    const std::wstring className = WindowClassName(hwnd);
+    std::vector<orvex::WindowChange> changes;
+    for (std::size_t i = 0; i < invocation.changes.size(); ++i) {
+        const auto parsed = orvex::ParseWindowChange(invocation.changes[i], className);
+        if (const auto* error = std::get_if<orvex::ChangeError>(&parsed)) {
+            errors.Write("orvex: change " + std::to_string(i + 1) + " '" +
+                         Utf8FromWide(invocation.changes[i]) + "': " + Utf8FromWide(error->message) +
+                         "; nothing was changed\n");
+            return kExitUsage;
+        }
+        changes.push_back(std::get<orvex::WindowChange>(parsed));
+    }
+    ChangeOptions options;
+    options.boundMs = invocation.timeoutMs;
+    Json items = Json::array();
+    std::string lines;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const ChangeOutcome outcome = ApplyWindowChange(hwnd, changes[i], options);
+        const std::string typed = Utf8FromWide(invocation.changes[i]);
+        Json item;
+        item["change"] = typed;
+        item["status"] = OutcomeName(outcome.status);
+        if (outcome.status == ChangeOutcome::Status::Applied) {
+            item["before"] = Utf8FromWide(orvex::FormatChangeValue(outcome.before));
+            item["after"] = Utf8FromWide(orvex::FormatChangeValue(outcome.after));
+            const auto restoring = orvex::RestoringChange(outcome.before);
+            item["restore"] = restoring ? Json(Utf8FromWide(orvex::ChangeText(*restoring))) : Json(nullptr);
+            lines += typed + ": " + ValueText(outcome.before) + " -> " + ValueText(outcome.after) + "\n";
+            items.push_back(std::move(item));
+            continue;
+        }
+        item["reason"] = Utf8FromWide(outcome.reason);
+        items.push_back(std::move(item));
+        lines += typed + ": " + OutcomeName(outcome.status) + ": " + Utf8FromWide(outcome.reason) + "\n";
+        errors.Write("orvex: " + typed + ": " + Utf8FromWide(outcome.reason) +
+                     (i + 1 < changes.size() ? " (the changes after it were not tried)\n" : "\n"));
+        status = outcome.status == ChangeOutcome::Status::Refused ? kExitFailed : kExitTimedOut;
+        break;
+    }
+    if (invocation.json) {
+        Json document;
+        document["format"] = "orvex-change/1";
+        document["window"] = HandleText(hwnd);
+        document["changes"] = std::move(items);
+        result = DumpJson(document);
+    } else {
+        result = lines;
+    }
+    return status;
+}
+
 } // namespace
 
 int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, TextStream& errors) {
@@ -280,15 +362,19 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
     case Command::Send:
         status = Send(invocation, result, errors);
         break;
+    case Command::Set:
+        status = Set(invocation, result, errors);
+        break;
     }
-    if (status != kExitSuccess)
+    // --set tells which changes were made also when a later one was not.
+    if (status != kExitSuccess && result.empty())
         return status;
     if (invocation.outPath) {
         if (!WriteFileWhole(*invocation.outPath, std::as_bytes(std::span(result)))) {
             errors.Write("orvex: cannot write " + Utf8FromWide(*invocation.outPath) + "\n");
             return kExitOutputFile;
         }
-        return kExitSuccess;
+        return status;
     }
-    return out.Write(result) ? kExitSuccess : kExitOutputFile;
+    return out.Write(result) ? status : kExitOutputFile;
 }

@@ -9,6 +9,7 @@
 #include "core/RowCollector.h"
 #include "harness/TargetClient.h"
 #include "inspect/Listing.h"
+#include "inspect/WindowFacts.h"
 #include "inspect/ListingExport.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,55 @@ TEST_F(CommandLineTest, ExitStatusOfEachOutcome) {
 
     EXPECT_EQ(RunCli({L"--version", L"--out", L"x"}).status, kExitUsage);
     EXPECT_EQ(RunCli({L"--tree", L"--out", L"Z:\\no\\such\\folder\\tree.txt"}).status, kExitOutputFile);
+}
+
+// Each change in order with its value before and after; a typing mistake changes nothing; the first
+// change not made ends the run with its status, and the output still tells what was made.
+TEST_F(CommandLineTest, SetChangesInOrderAndTellsWhatWasBefore) {
+    const std::wstring handle = HandleArgument(frame);
+    const CliRun text = RunCli({L"--set", handle, L"text=new title", L"size=250,150"});
+    ASSERT_EQ(text.status, kExitSuccess) << text.errors;
+    EXPECT_EQ(text.out, "text=new title: \"cli frame\" -> \"new title\"\nsize=250,150: 300,200 -> 250,150\n");
+
+    const CliRun json = RunCli({L"--set", handle, L"--json", L"text=cli frame", L"size=300,200", L"hide"});
+    ASSERT_EQ(json.status, kExitSuccess) << json.errors;
+    const auto document = nlohmann::json::parse(json.out);
+    EXPECT_EQ(document["format"], "orvex-change/1");
+    EXPECT_EQ(document["window"], orvex::Utf8FromWide(handle));
+    ASSERT_EQ(document["changes"].size(), 3u);
+    EXPECT_EQ(document["changes"][0]["before"], "new title");
+    EXPECT_EQ(document["changes"][0]["restore"], "text=new title");
+    EXPECT_EQ(document["changes"][1]["after"], "300,200");
+    EXPECT_EQ(document["changes"][2]["restore"], "show");
+    EXPECT_FALSE(::IsWindowVisible(frame));
+
+    const auto editText = WindowTextAnswer(edit, 100, 1000);
+    const CliRun mistake = RunCli({L"--set", HandleArgument(edit), L"text=changed", L"style=+BS_FLAT"});
+    EXPECT_EQ(mistake.status, kExitUsage);
+    EXPECT_NE(
+        mistake.errors.find("change 2 'style=+BS_FLAT': unknown style name 'BS_FLAT' for class Edit at 7"),
+        std::string::npos)
+        << mistake.errors;
+    EXPECT_EQ(WindowTextAnswer(edit, 100, 1000), editText) << "nothing was changed";
+
+    ASSERT_TRUE(target.Create(harness::WindowRequest::Frame(L"cli second", {80, 80, 300, 200})));
+    const CliRun several = RunCli({L"--set", L"class=OrvexTargetWindow", L"show"});
+    EXPECT_EQ(several.status, kExitNoWindow);
+    EXPECT_NE(several.errors.find("2 windows match"), std::string::npos) << several.errors;
+
+    HWND own =
+        ::CreateWindowExW(0, L"STATIC", L"own", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    const CliRun refused = RunCli({L"--set", HandleArgument(own), L"text=x", L"show"});
+    EXPECT_EQ(refused.status, kExitFailed);
+    EXPECT_EQ(refused.out, "text=x: refused: Orvex does not change its own windows.\n");
+    EXPECT_NE(refused.errors.find("the changes after it were not tried"), std::string::npos);
+    ::DestroyWindow(own);
+
+    ASSERT_TRUE(target.Hang(1500));
+    const DWORD start = ::GetTickCount();
+    const CliRun late = RunCli({L"--set", handle, L"show", L"style=+WS_BORDER", L"--timeout", L"300"});
+    EXPECT_EQ(late.status, kExitTimedOut) << late.out;
+    EXPECT_LT(::GetTickCount() - start, 1200u);
 }
 
 std::string FileBytes(const std::filesystem::path& path) {

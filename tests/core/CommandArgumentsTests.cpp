@@ -46,6 +46,12 @@ TEST(CommandArguments, ReadsEachCommandWithItsOptionsInAnyOrder) {
     auto registered = Read({L"--send", L"0x1A2B", L"\"MyRegisteredMessage\""});
     ASSERT_TRUE(registered);
     EXPECT_EQ(registered->message.registeredName, L"MyRegisteredMessage");
+
+    auto set = Read({L"--set", L"class=Notepad", L"text=a b", L"pos=-5,5", L"style=-WS_BORDER", L"--json"});
+    ASSERT_TRUE(set);
+    EXPECT_EQ(set->changes, (std::vector<std::wstring>{L"text=a b", L"pos=-5,5", L"style=-WS_BORDER"}));
+    EXPECT_EQ(set->timeoutMs, 2000u) << "a change's own bound";
+    EXPECT_TRUE(set->json);
 }
 
 TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
@@ -65,6 +71,8 @@ TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
         {L"--send", L"a", L"WM_NOSUCHTHING"},
         {L"--send", L"a", L"WM_NULL", L"-1"},
         {L"--send", L"a", L"WM_NULL", L"--timeout", L"soon"},
+        {L"--set", L"a"},
+        {L"--set", L"a", L"show", L"--more"},
     };
     for (const auto& arguments : refused) {
         std::wstring line;

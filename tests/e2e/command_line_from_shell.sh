@@ -2,6 +2,8 @@
 # The command line as a script on Linux uses it: Orvex.com run by Wine from a shell, its JSON read
 # through a pipe. Notepad's edit control is found with --find, then listed with --list --json and
 # parsed by Python's json module; the exit statuses of a miss and of a usage error are checked.
+# Notepad's window is then retitled and resized with --set --json, which gives the values before,
+# and put back from them.
 # Usage: command_line_from_shell.sh SESSION_SCRIPT PREFIX STATEFILE BIN_DIR
 set -euo pipefail
 session=$1 prefix=$2 state=$3 bin=$4
@@ -38,3 +40,25 @@ status=0
 run "$bin/Orvex.com" --no-such-option >/dev/null 2>&1 || status=$?
 [ "$status" = 1 ] || { echo "a usage error ended with $status, not 1"; exit 1; }
 echo "exit statuses 3 and 1 as documented"
+
+frame=$(run "$bin/Orvex.com" --find class=Notepad,process=notepad.exe 2>/dev/null | cut -f1 | head -1)
+[ -n "$frame" ] || { echo "Notepad's window was not found"; exit 1; }
+restore=$(run "$bin/Orvex.com" --set "$frame" "text=Orvex set this" size=420,330 --json | python3 -c '
+import json, sys
+document = json.load(sys.stdin)
+assert document["format"] == "orvex-change/1", document["format"]
+title, size = document["changes"]
+assert title["status"] == "applied" and title["after"] == "Orvex set this", title
+assert "Notepad" in title["before"], title
+assert size["status"] == "applied" and size["after"] == "420,330", size
+print(title["restore"]); print(size["restore"])
+')
+run "$bin/Orvex.com" --list "$frame" --json | python3 -c '
+import json, sys
+rows = {row["name"]: row["value"] for row in json.load(sys.stdin)["rows"]}
+assert rows["Text"] == "Orvex set this", rows["Text"]
+assert rows["Window Rect"].endswith(" 420x330"), rows["Window Rect"]
+'
+mapfile -t back <<<"$restore"
+run "$bin/Orvex.com" --set "$frame" "${back[1]}" "${back[0]}" >/dev/null
+echo "--set changed Notepad's title and size and put them back with" "${back[@]}"
