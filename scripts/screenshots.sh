@@ -216,6 +216,17 @@ sleep 1.5
 shoot find-window 'Find Window'
 close "$find"
 
+# Change Window (F2) on the edit control, the style list at WS_BORDER (typed to go to its row).
+activate_main
+xdotool key F2
+change=$(window 'Change Window')
+sleep 0.5
+xdotool key alt+m
+xdotool type --delay 40 'WS_BORDER'
+sleep 0.5
+shoot change-window 'Change Window'
+close "$change"
+
 # Options (Ctrl+O) and the about box (F1), both modal and centred on the main window.
 activate_main
 xdotool key ctrl+o

@@ -137,6 +137,14 @@ std::optional<ChangeValue> ReadValue(HWND hwnd, ChangeProperty property, const D
     case ChangeProperty::TopMost:
         value.on = (exStyle & WS_EX_TOPMOST) != 0;
         break;
+    case ChangeProperty::ShowState:
+        value.word = ::IsIconic(hwnd)   ? orvex::kShownMinimized
+                     : ::IsZoomed(hwnd) ? orvex::kShownMaximized
+                                        : orvex::kShownNormal;
+        break;
+    case ChangeProperty::ZOrder:
+        value.on = ::GetWindow(hwnd, GW_HWNDPREV) == nullptr;
+        break;
     case ChangeProperty::Open:
         break;
     }
@@ -170,6 +178,37 @@ std::optional<ChangeOutcome> Place(HWND hwnd, const WindowChange& change, const 
         return RefusedBySystem(::GetLastError());
     const bool asked = before.x != change.x || before.y != change.y;
     if (asked && !WaitForPlacement(hwnd, before, deadline))
+        return NotAnswered();
+    return std::nullopt;
+}
+
+// Minimize, maximize and restore are posted to the window's thread (ShowWindowAsync), which may
+// take its time or never get to it: waited for as a move is. Only maximizing has no form that leaves
+// the window inactive.
+std::optional<ChangeOutcome> ShowState(HWND hwnd, const WindowChange& change, const ChangeValue& before,
+                                       const Deadline& deadline) {
+    int command = SW_SHOWNOACTIVATE;
+    std::uint32_t asked = orvex::kShownNormal;
+    if (change.kind == ChangeKind::Minimize) {
+        command = SW_SHOWMINNOACTIVE;
+        asked = orvex::kShownMinimized;
+    } else if (change.kind == ChangeKind::Maximize) {
+        command = SW_SHOWMAXIMIZED;
+        asked = orvex::kShownMaximized;
+    }
+    ::SetLastError(0);
+    if (!::ShowWindowAsync(hwnd, command) && ::GetLastError() != 0)
+        return RefusedBySystem(::GetLastError());
+    if (before.word != asked && !WaitForPlacement(hwnd, before, deadline))
+        return NotAnswered();
+    return std::nullopt;
+}
+
+std::optional<ChangeOutcome> BringToTop(HWND hwnd, const ChangeValue& before, const Deadline& deadline) {
+    if (!::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS))
+        return RefusedBySystem(::GetLastError());
+    if (!before.on && !WaitForPlacement(hwnd, before, deadline))
         return NotAnswered();
     return std::nullopt;
 }
@@ -239,6 +278,12 @@ std::optional<ChangeOutcome> Carry(HWND hwnd, const WindowChange& change, const 
     case ChangeKind::Close:
         done = ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
         break;
+    case ChangeKind::Minimize:
+    case ChangeKind::Maximize:
+    case ChangeKind::Restore:
+        return ShowState(hwnd, change, before, deadline);
+    case ChangeKind::BringToTop:
+        return BringToTop(hwnd, before, deadline);
     }
     if (!done)
         return RefusedBySystem(::GetLastError());

@@ -22,6 +22,12 @@ std::wstring FormatChangeValue(const ChangeValue& value) {
         return value.on ? L"topmost" : L"not topmost";
     case ChangeProperty::Open:
         return value.on ? L"open" : L"closed";
+    case ChangeProperty::ShowState:
+        return value.word == kShownMinimized   ? L"minimized"
+               : value.word == kShownMaximized ? L"maximized"
+                                               : L"normal";
+    case ChangeProperty::ZOrder:
+        return value.on ? L"on top" : L"below others";
     }
     return {};
 }
@@ -54,7 +60,13 @@ std::optional<WindowChange> RestoringChange(const ChangeValue& before) {
     case ChangeProperty::TopMost:
         change.kind = before.on ? ChangeKind::TopMost : ChangeKind::NoTopMost;
         return change;
+    case ChangeProperty::ShowState:
+        change.kind = before.word == kShownMinimized   ? ChangeKind::Minimize
+                      : before.word == kShownMaximized ? ChangeKind::Maximize
+                                                       : ChangeKind::Restore;
+        return change;
     case ChangeProperty::Open:
+    case ChangeProperty::ZOrder:
         break;
     }
     return std::nullopt;

@@ -22,10 +22,17 @@ struct StateWord {
 };
 
 constexpr StateWord kStateWords[] = {
-    {L"show", ChangeKind::Show},       {L"hide", ChangeKind::Hide},
-    {L"enable", ChangeKind::Enable},   {L"disable", ChangeKind::Disable},
-    {L"topmost", ChangeKind::TopMost}, {L"notopmost", ChangeKind::NoTopMost},
+    {L"show", ChangeKind::Show},
+    {L"hide", ChangeKind::Hide},
+    {L"enable", ChangeKind::Enable},
+    {L"disable", ChangeKind::Disable},
+    {L"topmost", ChangeKind::TopMost},
+    {L"notopmost", ChangeKind::NoTopMost},
     {L"close", ChangeKind::Close},
+    {L"minimize", ChangeKind::Minimize},
+    {L"maximize", ChangeKind::Maximize},
+    {L"restore", ChangeKind::Restore},
+    {L"bringtotop", ChangeKind::BringToTop},
 };
 
 // A number as the send-message dialog reads one, or a minus sign before one: the typed 32-bit
@@ -134,6 +141,12 @@ ChangeProperty PropertyOf(ChangeKind kind) {
         return ChangeProperty::TopMost;
     case ChangeKind::Close:
         return ChangeProperty::Open;
+    case ChangeKind::Minimize:
+    case ChangeKind::Maximize:
+    case ChangeKind::Restore:
+        return ChangeProperty::ShowState;
+    case ChangeKind::BringToTop:
+        return ChangeProperty::ZOrder;
     }
     return ChangeProperty::Open;
 }
@@ -170,7 +183,7 @@ std::variant<WindowChange, ChangeError> ParseWindowChange(std::wstring_view text
     }
     return Error(0, L"unknown change '" + std::wstring(key) +
                         L"': text=, style=, exstyle=, pos=, size=, show, hide, enable, disable, topmost, "
-                        L"notopmost or close");
+                        L"notopmost, close, minimize, maximize, restore or bringtotop");
 }
 
 std::wstring ChangeText(const WindowChange& change) {

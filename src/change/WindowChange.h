@@ -10,6 +10,7 @@
 //   exstyle=...        the same forms for the extended style word
 //   pos=X,Y  size=W,H  numbers may carry a minus sign
 //   show  hide  enable  disable  topmost  notopmost  close
+//   minimize  maximize  restore  bringtotop   (the Change Window tool's buttons, typed the same way)
 //
 // Numbers are typed as in the send-message dialog (common/NumberSyntax.h). Names are those the
 // listing shows for the window's class, ASCII case ignored.
@@ -35,6 +36,10 @@ enum class ChangeKind : std::uint8_t {
     TopMost,
     NoTopMost,
     Close,
+    Minimize,
+    Maximize,
+    Restore,
+    BringToTop,
 };
 
 // What a change reads and writes: show and hide both touch Visible, and so on.
@@ -47,7 +52,9 @@ enum class ChangeProperty : std::uint8_t {
     Visible,
     Enabled,
     TopMost,
-    Open
+    Open,
+    ShowState, // minimized, maximized or neither
+    ZOrder,    // whether it is above its siblings
 };
 
 ChangeProperty PropertyOf(ChangeKind kind);

@@ -47,6 +47,12 @@ BOOL CMainDialog::PreTranslateMessage(MSG* message) {
                 break;
         return TRUE;
     }
+    // Change Window is no toolbar button: F2 opens it wherever the focus is in the main window.
+    if (message->message == WM_KEYDOWN && message->wParam == VK_F2 && ::GetKeyState(VK_CONTROL) >= 0 &&
+        ::GetKeyState(VK_MENU) >= 0 && (message->lParam & (1 << 30)) == 0) {
+        OnChangeWindow();
+        return TRUE;
+    }
     // Alt+Left and Alt+Right still go their usual way: the window system must see a key pressed
     // with Alt, or releasing Alt would open the window's menu.
     if (message->message == WM_SYSKEYDOWN && message->wParam == VK_LEFT)

@@ -22,6 +22,7 @@ class CWindowTreeDialog;
 class CSendMessageDialog;
 class CMessageLogDialog;
 class CFindWindowDialog;
+class CChangeWindowDialog;
 
 // What the tests read of the dialog's inner state; defined by the tests alone.
 struct MainDialogTestView;
@@ -69,6 +70,7 @@ private:
     CSendMessageDialog* m_pSendMessageDialog = nullptr;
     CMessageLogDialog* m_pMessageLogDialog = nullptr;
     CFindWindowDialog* m_pFindWindowDialog = nullptr;
+    CChangeWindowDialog* m_pChangeWindowDialog = nullptr;
     HWND m_hSelectedWnd = nullptr;
     bool m_bOffScreenForSeek = false; // emptied region while the finder drags
     HotKeyRegistration m_hotKey;
@@ -117,6 +119,7 @@ private:
     void OnSendMessage();
     void OnDisplayWindowTree();
     void OnMessageLog();
+    void OnChangeWindow();
     LRESULT OnPropertiesFocused(NMHDR* focused);
     LRESULT OnPreparePropertyMenu(NMPROPERTYMENU* prepare);
     LRESULT OnGoToWindow(NMPROPERTYWINDOW* go);

@@ -37,7 +37,7 @@ void ShowSendMessageDialogOver(HWND dialog, HWND mainWindow, int dpi) {
 }
 
 void ShowToolWindowBeside(HWND tool, HWND mainWindow, HWND target, std::initializer_list<HWND> others,
-                          int wantedWidth, const std::optional<RECT>& last) {
+                          int wantedWidth, const std::optional<RECT>& last, int minHeight) {
     orvex::ScreenRect place;
     if (last) {
         place = orvex::FitOnWorkArea(ToScreenRect(*last),
@@ -53,9 +53,9 @@ void ShowToolWindowBeside(HWND tool, HWND mainWindow, HWND target, std::initiali
         if (const HWND root = target ? ::GetAncestor(target, GA_ROOT) : nullptr;
             root && ::IsWindowVisible(root))
             targetRect = WindowRectOf(root);
-        const orvex::WindowPlace beside =
-            orvex::PlaceToolWindow(WindowRectOf(mainWindow), {own.cx, own.cy, wantedWidth, own.cy / 2},
-                                   WorkAreaNearest(mainWindow), targetRect, taken);
+        const orvex::WindowPlace beside = orvex::PlaceToolWindow(
+            WindowRectOf(mainWindow), {own.cx, own.cy, wantedWidth, minHeight > 0 ? minHeight : own.cy / 2},
+            WorkAreaNearest(mainWindow), targetRect, taken);
         place = {beside.x, beside.y, beside.x + beside.width, beside.y + beside.height};
     }
     const SIZE size = SizeOf(place);

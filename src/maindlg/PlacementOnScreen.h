@@ -17,9 +17,10 @@ void ShowSendMessageDialogOver(HWND dialog, HWND mainWindow, int dpi);
 // top-level window, else below the main window (as short as half its height to fit); on the main
 // window's monitor. With `last`, where
 // the user left it, brought onto the screen nearest to it. It widens to `wantedWidth` where it has
-// room.
+// room, and is never made shorter than `minHeight` (0: half its height).
 void ShowToolWindowBeside(HWND tool, HWND mainWindow, HWND target, std::initializer_list<HWND> others,
-                          int wantedWidth = 0, const std::optional<RECT>& last = std::nullopt);
+                          int wantedWidth = 0, const std::optional<RECT>& last = std::nullopt,
+                          int minHeight = 0);
 
 // The main window's stored normal rectangle (workspace coordinates of the primary monitor) moved
 // where its caption can be reached, on the monitor nearest to it.

@@ -3,6 +3,7 @@
 // tell it.
 #include "maindlg/MainDialog.h"
 
+#include "change/ChangeWindowDialog.h"
 #include "find/FindWindowDialog.h"
 #include "framework/ModelessDialog.h"
 #include "maindlg/PlacementOnScreen.h"
@@ -72,10 +73,10 @@ void CMainDialog::OnMessageLog() {
         *this, m_messageLogFilter.value_or(orvex::MessageFilter{}));
     if (!m_pMessageLogDialog)
         return;
-    ShowToolWindowBeside(
-        m_pMessageLogDialog->m_hWnd, m_hWnd, m_hSelectedWnd,
-        {HandleOf(m_pWindowTreeDialog), HandleOf(m_pSendMessageDialog), HandleOf(m_pFindWindowDialog)},
-        m_pMessageLogDialog->WidthForColumns(), m_messageLogRect);
+    ShowToolWindowBeside(m_pMessageLogDialog->m_hWnd, m_hWnd, m_hSelectedWnd,
+                         {HandleOf(m_pWindowTreeDialog), HandleOf(m_pSendMessageDialog),
+                          HandleOf(m_pFindWindowDialog), HandleOf(m_pChangeWindowDialog)},
+                         m_pMessageLogDialog->WidthForColumns(), m_messageLogRect);
 }
 
 void CMainDialog::OpenFindWindow() {
@@ -87,9 +88,32 @@ void CMainDialog::OpenFindWindow() {
     CFindWindowDialog* find = OpenOrActivate(*this, m_pFindWindowDialog);
     if (!find)
         return;
-    ShowToolWindowBeside(
-        find->m_hWnd, m_hWnd, m_hSelectedWnd,
-        {HandleOf(m_pWindowTreeDialog), HandleOf(m_pSendMessageDialog), HandleOf(m_pMessageLogDialog)});
+    ShowToolWindowBeside(find->m_hWnd, m_hWnd, m_hSelectedWnd,
+                         {HandleOf(m_pWindowTreeDialog), HandleOf(m_pSendMessageDialog),
+                          HandleOf(m_pMessageLogDialog), HandleOf(m_pChangeWindowDialog)});
+}
+
+// Opened on the listed window, and only with one: there is nothing to change without it.
+void CMainDialog::OnChangeWindow() {
+    if (m_pChangeWindowDialog) {
+        ::SetForegroundWindow(m_pChangeWindowDialog->m_hWnd);
+        return;
+    }
+    if (!m_hSelectedWnd || !::IsWindow(m_hSelectedWnd))
+        return;
+    m_pChangeWindowDialog = CModelessDialog::Open<CChangeWindowDialog>(
+        this,
+        [this](CModelessDialog& closed) {
+            if (m_pChangeWindowDialog == &closed)
+                m_pChangeWindowDialog = nullptr;
+        },
+        *this, m_hSelectedWnd);
+    if (!m_pChangeWindowDialog)
+        return;
+    ShowToolWindowBeside(m_pChangeWindowDialog->m_hWnd, m_hWnd, m_hSelectedWnd,
+                         {HandleOf(m_pWindowTreeDialog), HandleOf(m_pSendMessageDialog),
+                          HandleOf(m_pMessageLogDialog), HandleOf(m_pFindWindowDialog)},
+                         0, std::nullopt, m_pChangeWindowDialog->MinimumHeight());
 }
 
 void CMainDialog::SelectWindow(HWND hwnd, Selection kind) {
@@ -105,7 +129,7 @@ void CMainDialog::FinishPick(bool remember) {
 }
 
 void CMainDialog::TellFollowers(HWND window, Selection kind) {
-    SelectionFollower* const followers[] = {m_pSendMessageDialog, m_pMessageLogDialog};
+    SelectionFollower* const followers[] = {m_pSendMessageDialog, m_pMessageLogDialog, m_pChangeWindowDialog};
     for (SelectionFollower* follower : followers)
         if (follower)
             follower->SelectionChanged(window, kind);
@@ -122,4 +146,6 @@ void CMainDialog::ShowOwnerWindows(HWND caller, bool show) {
         ::ShowWindow(m_pMessageLogDialog->m_hWnd, command);
     if (m_pFindWindowDialog && m_pFindWindowDialog->m_hWnd && m_pFindWindowDialog->m_hWnd != caller)
         ::ShowWindow(m_pFindWindowDialog->m_hWnd, command);
+    if (m_pChangeWindowDialog && m_pChangeWindowDialog->m_hWnd && m_pChangeWindowDialog->m_hWnd != caller)
+        ::ShowWindow(m_pChangeWindowDialog->m_hWnd, command);
 }

@@ -134,4 +134,22 @@ TEST(UndoList, PutsEveryValueBackLatestFirst) {
     EXPECT_TRUE(undo.Empty());
 }
 
+TEST(WindowChange, TheToolsShowStateButtonsAreChangesThatUndoPutsBack) {
+    for (const auto& [word, kind] :
+         {std::pair{L"minimize", ChangeKind::Minimize}, std::pair{L"maximize", ChangeKind::Maximize},
+          std::pair{L"restore", ChangeKind::Restore}, std::pair{L"bringtotop", ChangeKind::BringToTop}}) {
+        EXPECT_EQ(Parsed(word).kind, kind);
+        EXPECT_EQ(orvex::ChangeText(Parsed(word)), word);
+    }
+    orvex::ChangeValue state;
+    state.property = orvex::ChangeProperty::ShowState;
+    state.word = orvex::kShownMaximized;
+    EXPECT_EQ(orvex::FormatChangeValue(state), L"maximized");
+    EXPECT_EQ(orvex::RestoringChange(state)->kind, ChangeKind::Maximize);
+    state.word = orvex::kShownNormal;
+    EXPECT_EQ(orvex::RestoringChange(state)->kind, ChangeKind::Restore);
+    state.property = orvex::ChangeProperty::ZOrder;
+    EXPECT_FALSE(orvex::RestoringChange(state)) << "one change does not give a place among siblings back";
+}
+
 } // namespace

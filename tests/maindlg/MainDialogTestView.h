@@ -13,6 +13,7 @@ struct MainDialogTestView {
     CSendMessageDialog* SendDialog() const { return dialog.m_pSendMessageDialog; }
     CMessageLogDialog* Log() const { return dialog.m_pMessageLogDialog; }
     CFindWindowDialog* Find() const { return dialog.m_pFindWindowDialog; }
+    CChangeWindowDialog* ChangeWindow() const { return dialog.m_pChangeWindowDialog; }
     CReBarCtrl& ReBar() const { return dialog.m_wndReBar; }
     CToolBarCtrl& ViewToolBar() const { return dialog.m_wndViewToolBar; }
     CToolBarCtrl& WindowToolBar() const { return dialog.m_wndWindowToolBar; }
