@@ -19,7 +19,8 @@ constexpr CommandFlag kCommands[] = {
     {L"--help", Command::Help, 0, 0},      {L"--version", Command::Version, 0, 0},
     {L"--list", Command::List, 1, 1},      {L"--find", Command::Find, 1, 1},
     {L"--tree", Command::Tree, 0, 0},      {L"--send", Command::Send, 2, 4},
-    {L"--set", Command::Set, 2, SIZE_MAX},
+    {L"--set", Command::Set, 2, SIZE_MAX}, {L"--wait", Command::Wait, 1, 1},
+    {L"--name", Command::Name, 1, 1},
 };
 
 // A change that has not finished within two seconds is reported as not answered.
@@ -30,13 +31,15 @@ bool Allows(Command command, std::wstring_view option) {
         return command != Command::Help && command != Command::Version;
     if (option == L"--json")
         return command == Command::List || command == Command::Find || command == Command::Tree ||
-               command == Command::Set;
+               command == Command::Set || command == Command::Wait;
     if (option == L"--summary" || option == L"--more")
         return command == Command::List;
     if (option == L"--by-process")
         return command == Command::Tree;
     if (option == L"--timeout")
-        return command == Command::Send || command == Command::Set;
+        return command == Command::Send || command == Command::Set || command == Command::Wait;
+    if (option == L"--gone")
+        return command == Command::Wait;
     return false;
 }
 
@@ -61,8 +64,9 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
                 named = &candidate;
         if (named) {
             if (command)
-                return Error(
-                    L"only one of --list, --find, --tree, --send, --set, --help and --version at a time");
+                return Error(L"only one of --list, --find, --tree, --send, --set, --wait, --name, --help and "
+                             L"--version at a "
+                             L"time");
             command = named;
             continue;
         }
@@ -72,7 +76,7 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
             (argument == L"--out" ? invocation.outPath : timeoutText) = arguments[++i];
             options.push_back(argument);
         } else if (argument == L"--json" || argument == L"--summary" || argument == L"--more" ||
-                   argument == L"--by-process") {
+                   argument == L"--by-process" || argument == L"--gone") {
             options.push_back(argument);
         } else if (argument.size() > 2 && argument.compare(0, 2, L"--") == 0) {
             return Error(L"unknown option " + argument);
@@ -82,8 +86,9 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     }
 
     if (!command)
-        return Error(arguments.empty() ? L"no command"
-                                       : L"no command: --list, --find, --tree, --send or --set");
+        return Error(arguments.empty()
+                         ? L"no command"
+                         : L"no command: --list, --find, --tree, --send, --set, --wait or --name");
     invocation.command = command->command;
     for (const std::wstring& option : options) {
         if (!Allows(invocation.command, option))
@@ -119,6 +124,9 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     }
     if (timeoutText && !ParseNumber(*timeoutText, invocation.timeoutMs))
         return Error(L"not a number of milliseconds: " + *timeoutText);
+    invocation.gone = std::find(options.begin(), options.end(), L"--gone") != options.end();
+    if (invocation.command == Command::Wait && timeoutText)
+        invocation.limitMs = invocation.timeoutMs;
     return invocation;
 }
 
@@ -137,13 +145,18 @@ std::wstring_view UsageText() {
            L"                                          after; CHANGE: text=TEXT, style=+NAME, style=-NAME,\n"
            L"                                          style=VALUE, exstyle=..., pos=X,Y, size=W,H, show,\n"
            L"                                          hide, enable, disable, topmost, notopmost, close\n"
+           L"  orvex --wait TARGET [--gone] [--timeout MS] [--json]\n"
+           L"                                          wait until a window matches (print the first, as\n"
+           L"                                          --find does) or, with --gone, until none does\n"
+           L"  orvex --name TARGET                     the shortest criteria naming only this window\n"
            L"  orvex --help | --version\n"
            L"Any command but --help and --version takes --out FILE (UTF-8).\n"
            L"TARGET: a handle (0x1A2B or decimal), a point (@X,Y), or criteria joined by commas:\n"
-           L"  class=NAME, text=PART, pid=N, process=NAME.EXE, visible, top.\n"
+           L"  class=NAME, text=PART, pid=N, process=NAME.EXE, id=N, visible, top.\n"
            L"MESSAGE: a header name (WM_GETTEXTLENGTH), a registered name in double quotes or a number;\n"
            L"  numbers are decimal or 0x hexadecimal.\n"
-           L"Exit status: 0 done, 1 usage, 2 refused, 3 no window or several, 4 time-out, 5 output file.\n";
+           L"Exit status: 0 done, 1 usage, 2 refused, 3 no window or several, 4 time-out, 5 output file,\n"
+           L"  130 Ctrl+C.\n";
 }
 
 } // namespace orvex::cli

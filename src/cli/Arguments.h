@@ -21,9 +21,10 @@ enum ExitStatus : int {
     kExitNoWindow = 3, // the target names no window, or several where one is needed
     kExitTimedOut = 4,
     kExitOutputFile = 5,
+    kExitInterrupted = 130, // --wait ended by Ctrl+C, as shells report a process ended by it
 };
 
-enum class Command { Help, Version, List, Find, Tree, Send, Set };
+enum class Command { Help, Version, List, Find, Tree, Send, Set, Wait, Name };
 
 struct Invocation {
     Command command = Command::Help;
@@ -38,6 +39,8 @@ struct Invocation {
     std::vector<std::wstring> changes; // --set: each as typed, read once the window's class is known
     std::uint32_t timeoutMs = 5000;    // --set: 2000 unless given
     std::optional<std::wstring> outPath;
+    bool gone = false;                    // --wait: until no window matches
+    std::optional<std::uint32_t> limitMs; // --wait: for ever unless --timeout is given
 };
 
 struct UsageError {

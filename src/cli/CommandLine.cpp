@@ -2,12 +2,15 @@
 
 #include "change/ChangeEngine.h"
 #include "cli/Arguments.h"
+#include "cli/ConsoleBreak.h"
+#include "cli/WaitForWindow.h"
 #include "common/EscapedText.h"
 #include "common/ProductVersion.h"
 #include "common/TextFile.h"
 #include "common/TypedMessageNumber.h"
 #include "common/Utf8Text.h"
 #include "common/ValueFormat.h"
+#include "find/WindowNaming.h"
 #include "find/WindowSearch.h"
 #include "inspect/WindowFacts.h"
 #include "inspect/ListingCapture.h"
@@ -135,6 +138,40 @@ int Find(const Invocation& invocation, std::string& result, TextStream& errors) 
         for (const FoundWindow& found : search.matches)
             result += FoundLine(found);
     }
+    return kExitSuccess;
+}
+
+int Wait(const Invocation& invocation, std::string& result, TextStream& errors) {
+    const auto parsed = orvex::ParseWindowTarget(invocation.target);
+    if (const auto* error = std::get_if<orvex::TargetError>(&parsed)) {
+        errors.Write("orvex: " + Utf8FromWide(error->message) + "\n");
+        return kExitUsage;
+    }
+    const WaitOutcome outcome = WaitForWindow(std::get<orvex::WindowTarget>(parsed), invocation.gone,
+                                              invocation.limitMs, ConsoleBreakEvent());
+    switch (outcome.status) {
+    case WaitOutcome::Status::Met:
+        if (outcome.found)
+            result = invocation.json ? DumpJson(Json::array({FoundJson(*outcome.found)}))
+                                     : FoundLine(*outcome.found);
+        return kExitSuccess;
+    case WaitOutcome::Status::TimedOut:
+        errors.Write(
+            "orvex: " + std::string(invocation.gone ? "still a window matching " : "no window matching ") +
+            Utf8FromWide(invocation.target) + " after " + std::to_string(*invocation.limitMs) + " ms\n");
+        return kExitTimedOut;
+    case WaitOutcome::Status::Interrupted:
+        break;
+    }
+    return kExitInterrupted;
+}
+
+int Name(const Invocation& invocation, std::string& result, TextStream& errors) {
+    int status = kExitSuccess;
+    HWND hwnd = SingleWindow(invocation.target, errors, status);
+    if (!hwnd)
+        return status;
+    result = Utf8FromWide(WindowTargetName(hwnd)) + "\n";
     return kExitSuccess;
 }
 
@@ -364,6 +401,12 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
         break;
     case Command::Set:
         status = Set(invocation, result, errors);
+        break;
+    case Command::Wait:
+        status = Wait(invocation, result, errors);
+        break;
+    case Command::Name:
+        status = Name(invocation, result, errors);
         break;
     }
     // --set tells which changes were made also when a later one was not.

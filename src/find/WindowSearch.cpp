@@ -35,6 +35,8 @@ public:
         }
         if (needed.visibleOnly)
             facts.visible = ::IsWindowVisible(hwnd) != FALSE;
+        if (needed.controlId)
+            facts.controlId = ControlId(hwnd);
     }
 
     FoundWindow ReadWhole(HWND hwnd, bool topLevel) {
@@ -48,10 +50,18 @@ public:
         found.imagePath = image.path;
         found.facts.visible = ::IsWindowVisible(hwnd) != FALSE;
         found.facts.topLevel = topLevel;
+        found.facts.controlId = ControlId(hwnd);
         return found;
     }
 
 private:
+    // Only a child window's id field holds an id; a top-level window's holds its menu.
+    static std::optional<std::uint32_t> ControlId(HWND hwnd) {
+        if (!(::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD))
+            return std::nullopt;
+        return static_cast<std::uint32_t>(::GetWindowLongPtrW(hwnd, GWLP_ID));
+    }
+
     const ProcessImage& Image(std::uint32_t processId) {
         auto [entry, added] = m_images.try_emplace(processId);
         if (added) {

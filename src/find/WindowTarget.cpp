@@ -109,7 +109,7 @@ std::variant<WindowTarget, TargetError> ParsePoint(std::wstring_view text, std::
     return target;
 }
 
-enum class Key { Class, Text, Pid, Process, Visible, Top };
+enum class Key { Class, Text, Pid, Process, Id, Visible, Top };
 
 struct KeyName {
     Key key;
@@ -118,8 +118,9 @@ struct KeyName {
 };
 
 constexpr KeyName kKeys[] = {
-    {Key::Class, L"class", true},     {Key::Text, L"text", true},        {Key::Pid, L"pid", true},
-    {Key::Process, L"process", true}, {Key::Visible, L"visible", false}, {Key::Top, L"top", false},
+    {Key::Class, L"class", true},     {Key::Text, L"text", true}, {Key::Pid, L"pid", true},
+    {Key::Process, L"process", true}, {Key::Id, L"id", true},     {Key::Visible, L"visible", false},
+    {Key::Top, L"top", false},
 };
 
 // A value up to the next comma that is not escaped, with its escapes resolved.
@@ -192,11 +193,13 @@ std::variant<WindowTarget, TargetError> ParseCriteria(std::wstring_view text, st
             case Key::Process:
                 criteria.processName = std::move(value);
                 break;
-            case Key::Pid: {
+            case Key::Pid:
+            case Key::Id: {
                 const Number number = ReadUnsigned(value, 0, std::numeric_limits<std::uint32_t>::max(), true);
                 if (!number.read || number.overflow || number.end != value.size())
-                    return Error(valueStart, L"'pid' needs a number");
-                criteria.processId = static_cast<std::uint32_t>(number.value);
+                    return Error(valueStart, L"'" + std::wstring(key->name) + L"' needs a number");
+                (key->key == Key::Pid ? criteria.processId : criteria.controlId) =
+                    static_cast<std::uint32_t>(number.value);
                 break;
             }
             case Key::Visible:
@@ -257,6 +260,8 @@ bool MeetsCriteria(const TargetCriteria& criteria, const CandidateWindow& window
     if (criteria.topLevelOnly && !window.topLevel)
         return false;
     if (criteria.processId && *criteria.processId != window.processId)
+        return false;
+    if (criteria.controlId && criteria.controlId != window.controlId)
         return false;
     if (criteria.className && !EqualsFolded(*criteria.className, window.className, upper))
         return false;

@@ -1,7 +1,7 @@
 #pragma once
 // One way to name a window, for the Find Window dialog and the command line: a handle ("0x1A2B" or
 // decimal), a screen point ("@X,Y": the window the finder would pick there), or criteria joined by
-// commas ("class=Edit,text=Untitled,pid=1234,process=notepad.exe,visible,top"). A comma or a
+// commas ("class=Edit,text=Untitled,pid=1234,process=notepad.exe,id=15,visible,top"). A comma or a
 // backslash inside a value is written "\," or "\\"; no other backslash sequence exists, and a value
 // is never empty. Keys ignore ASCII case; white space around the whole target and before a key is
 // dropped, inside a value it is kept. Pure logic: no window system here.
@@ -20,6 +20,7 @@ struct TargetCriteria {
     std::optional<std::wstring> text;      // a part of the window text
     std::optional<std::uint32_t> processId;
     std::optional<std::wstring> processName; // the image file name, "notepad.exe"
+    std::optional<std::uint32_t> controlId;  // a child window's id; top-level windows have none
     bool visibleOnly = false;
     bool topLevelOnly = false;
     bool operator==(const TargetCriteria&) const = default;
@@ -48,7 +49,8 @@ struct CandidateWindow {
     std::wstring className;
     std::wstring text;
     std::uint32_t processId = 0;
-    std::wstring processName; // the image file name alone
+    std::wstring processName;               // the image file name alone
+    std::optional<std::uint32_t> controlId; // a child window's id
     bool visible = false;
     bool topLevel = false;
 };

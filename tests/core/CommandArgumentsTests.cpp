@@ -52,6 +52,21 @@ TEST(CommandArguments, ReadsEachCommandWithItsOptionsInAnyOrder) {
     EXPECT_EQ(set->changes, (std::vector<std::wstring>{L"text=a b", L"pos=-5,5", L"style=-WS_BORDER"}));
     EXPECT_EQ(set->timeoutMs, 2000u) << "a change's own bound";
     EXPECT_TRUE(set->json);
+
+    auto wait = Read({L"--gone", L"--wait", L"class=Notepad", L"--timeout", L"1500"});
+    ASSERT_TRUE(wait);
+    EXPECT_EQ(wait->command, Command::Wait);
+    EXPECT_TRUE(wait->gone);
+    EXPECT_EQ(wait->limitMs, 1500u);
+    auto forever = Read({L"--wait", L"class=Notepad", L"--json"});
+    ASSERT_TRUE(forever);
+    EXPECT_FALSE(forever->limitMs) << "no time-out unless one is given";
+    EXPECT_FALSE(forever->gone);
+    EXPECT_FALSE(Read({L"--send", L"a", L"WM_NULL", L"--timeout", L"9"})->limitMs);
+
+    auto name = Read({L"--name", L"0x1A2B"});
+    ASSERT_TRUE(name);
+    EXPECT_EQ(name->command, Command::Name);
 }
 
 TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
@@ -73,6 +88,10 @@ TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
         {L"--send", L"a", L"WM_NULL", L"--timeout", L"soon"},
         {L"--set", L"a"},
         {L"--set", L"a", L"show", L"--more"},
+        {L"--wait"},
+        {L"--wait", L"a", L"--timeout"},
+        {L"--find", L"a", L"--gone"},
+        {L"--name", L"a", L"--json"},
     };
     for (const auto& arguments : refused) {
         std::wstring line;

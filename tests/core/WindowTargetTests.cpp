@@ -55,6 +55,9 @@ TEST(WindowTarget, ReadsHandlesPointsAndCriteria) {
     spaced.className = L"Edit ";
     spaced.processId = 0x1A;
     spaced.visibleOnly = true;
+    TargetCriteria byId;
+    byId.className = L"Button";
+    byId.controlId = 0x1F;
 
     struct Case {
         const wchar_t* text;
@@ -73,6 +76,7 @@ TEST(WindowTarget, ReadsHandlesPointsAndCriteria) {
         {L"TOP, Visible ,Process=notepad.exe,PID=1234,Text=Untitled,cLaSs=Edit", Criteria(full)},
         {L"text= a\\,b\\\\c ,top ", Criteria(escaped)}, // spaces inside a value are kept
         {L"class=Edit , pid=0x1a, visible", Criteria(spaced)},
+        {L"class=Button,ID=0x1f", Criteria(byId)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Narrow(c.text));
@@ -111,6 +115,7 @@ TEST(WindowTarget, PointsAtWhatIsWrong) {
         {L"visible top", 8, L"comma"},
         {L"pid=12x", 4, L"'pid' needs a number"},
         {L"pid=4294967296", 4, L"'pid' needs a number"},
+        {L"id=-1", 3, L"'id' needs a number"},
         {L"text=a\\b", 6, L"a backslash must be followed by ',' or '\\'"},
         {L"text=a\\", 6, L"backslash"},
     };
@@ -153,6 +158,10 @@ TEST(WindowTarget, CriteriaAcceptOnlyWindowsMeetingEveryOne) {
     EXPECT_FALSE(meets(L"pid=1235"));
     EXPECT_FALSE(meets(L"process=notepad"));
     EXPECT_FALSE(meets(L"top"));
+    EXPECT_FALSE(meets(L"id=0")); // a window without an id has none, not id 0
+    window.controlId = 15;
+    EXPECT_TRUE(meets(L"id=15"));
+    EXPECT_FALSE(meets(L"id=16"));
     window.visible = false;
     EXPECT_FALSE(meets(L"visible"));
 }

@@ -1,0 +1,9 @@
+#pragma once
+// Ctrl+C and Ctrl+Break for a command that runs until something happens: instead of ending the
+// process where it stands, they set an event the command waits on, so it ends by its own path.
+
+#include <windows.h>
+
+// The event Ctrl+C sets; the console handler is installed on the first call. Never null: without
+// an event the command could not be told, so it would not be started.
+HANDLE ConsoleBreakEvent();
