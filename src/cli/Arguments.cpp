@@ -20,7 +20,7 @@ constexpr CommandFlag kCommands[] = {
     {L"--list", Command::List, 1, 1},      {L"--find", Command::Find, 1, 1},
     {L"--tree", Command::Tree, 0, 0},      {L"--send", Command::Send, 2, 4},
     {L"--set", Command::Set, 2, SIZE_MAX}, {L"--wait", Command::Wait, 1, 1},
-    {L"--name", Command::Name, 1, 1},
+    {L"--name", Command::Name, 1, 1},      {L"--capture", Command::Capture, 1, 1},
 };
 
 // A change that has not finished within two seconds is reported as not answered.
@@ -40,6 +40,8 @@ bool Allows(Command command, std::wstring_view option) {
         return command == Command::Send || command == Command::Set || command == Command::Wait;
     if (option == L"--gone")
         return command == Command::Wait;
+    if (option == L"--client")
+        return command == Command::Capture;
     return false;
 }
 
@@ -76,7 +78,7 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
             (argument == L"--out" ? invocation.outPath : timeoutText) = arguments[++i];
             options.push_back(argument);
         } else if (argument == L"--json" || argument == L"--summary" || argument == L"--more" ||
-                   argument == L"--by-process" || argument == L"--gone") {
+                   argument == L"--by-process" || argument == L"--gone" || argument == L"--client") {
             options.push_back(argument);
         } else if (argument.size() > 2 && argument.compare(0, 2, L"--") == 0) {
             return Error(L"unknown option " + argument);
@@ -88,7 +90,7 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     if (!command)
         return Error(arguments.empty()
                          ? L"no command"
-                         : L"no command: --list, --find, --tree, --send, --set, --wait or --name");
+                         : L"no command: --list, --find, --tree, --send, --set, --wait, --name or --capture");
     invocation.command = command->command;
     for (const std::wstring& option : options) {
         if (!Allows(invocation.command, option))
@@ -124,6 +126,10 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     }
     if (timeoutText && !ParseNumber(*timeoutText, invocation.timeoutMs))
         return Error(L"not a number of milliseconds: " + *timeoutText);
+    invocation.clientOnly = std::find(options.begin(), options.end(), L"--client") != options.end();
+    // The picture is the command's one product: without a file there is nowhere to put it.
+    if (invocation.command == Command::Capture && !invocation.outPath)
+        return Error(L"--capture needs --out FILE.png");
     invocation.gone = std::find(options.begin(), options.end(), L"--gone") != options.end();
     if (invocation.command == Command::Wait && timeoutText)
         invocation.limitMs = invocation.timeoutMs;
@@ -149,8 +155,10 @@ std::wstring_view UsageText() {
            L"                                          wait until a window matches (print the first, as\n"
            L"                                          --find does) or, with --gone, until none does\n"
            L"  orvex --name TARGET                     the shortest criteria naming only this window\n"
+           L"  orvex --capture TARGET --out FILE.png [--client]\n"
+           L"                                          a PNG of the window (or its client area) as drawn\n"
            L"  orvex --help | --version\n"
-           L"Any command but --help and --version takes --out FILE (UTF-8).\n"
+           L"Any command but --help and --version takes --out FILE (UTF-8; --capture: the PNG).\n"
            L"TARGET: a handle (0x1A2B or decimal), a point (@X,Y), or criteria joined by commas:\n"
            L"  class=NAME, text=PART, pid=N, process=NAME.EXE, id=N, visible, top.\n"
            L"MESSAGE: a header name (WM_GETTEXTLENGTH), a registered name in double quotes or a number;\n"

@@ -24,7 +24,7 @@ enum ExitStatus : int {
     kExitInterrupted = 130, // --wait ended by Ctrl+C, as shells report a process ended by it
 };
 
-enum class Command { Help, Version, List, Find, Tree, Send, Set, Wait, Name };
+enum class Command { Help, Version, List, Find, Tree, Send, Set, Wait, Name, Capture };
 
 struct Invocation {
     Command command = Command::Help;
@@ -41,6 +41,7 @@ struct Invocation {
     std::optional<std::wstring> outPath;
     bool gone = false;                    // --wait: until no window matches
     std::optional<std::uint32_t> limitMs; // --wait: for ever unless --timeout is given
+    bool clientOnly = false;              // --capture: the client area alone
 };
 
 struct UsageError {

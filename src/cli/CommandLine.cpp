@@ -5,6 +5,7 @@
 #include "cli/ConsoleBreak.h"
 #include "cli/WaitForWindow.h"
 #include "common/EscapedText.h"
+#include "common/PngFile.h"
 #include "common/ProductVersion.h"
 #include "common/TextFile.h"
 #include "common/TypedMessageNumber.h"
@@ -172,6 +173,30 @@ int Name(const Invocation& invocation, std::string& result, TextStream& errors) 
     if (!hwnd)
         return status;
     result = Utf8FromWide(WindowTargetName(hwnd)) + "\n";
+    return kExitSuccess;
+}
+
+// The picture goes to --out itself; the only text is the stderr line saying how it was taken.
+int Capture(const Invocation& invocation, TextStream& errors) {
+    int status = kExitSuccess;
+    HWND hwnd = SingleWindow(invocation.target, errors, status);
+    if (!hwnd)
+        return status;
+    const auto picture = CaptureWindowPicture(hwnd, invocation.clientOnly);
+    if (!picture) {
+        errors.Write("orvex: the window " + HandleText(hwnd) + " has no picture (gone, or of no size)\n");
+        return kExitFailed;
+    }
+    errors.Write(picture->fromScreen
+                     ? "orvex: the screen's pixels under the window (it could not draw itself)\n"
+                     : "orvex: drawn by the window (PrintWindow)\n");
+    std::wstring reason;
+    if (!WritePngFile(*invocation.outPath, *picture, reason)) {
+        errors.Write("orvex: " + Utf8FromWide(reason) + "\n");
+        return kExitOutputFile;
+    }
+    errors.Write("orvex: " + std::to_string(picture->width) + "x" + std::to_string(picture->height) +
+                 " written to " + Utf8FromWide(*invocation.outPath) + "\n");
     return kExitSuccess;
 }
 
@@ -408,6 +433,8 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
     case Command::Name:
         status = Name(invocation, result, errors);
         break;
+    case Command::Capture:
+        return Capture(invocation, errors);
     }
     // --set tells which changes were made also when a later one was not.
     if (status != kExitSuccess && result.empty())

@@ -67,6 +67,11 @@ TEST(CommandArguments, ReadsEachCommandWithItsOptionsInAnyOrder) {
     auto name = Read({L"--name", L"0x1A2B"});
     ASSERT_TRUE(name);
     EXPECT_EQ(name->command, Command::Name);
+
+    auto capture = Read({L"--client", L"--capture", L"class=Notepad", L"--out", L"n.png"});
+    ASSERT_TRUE(capture);
+    EXPECT_TRUE(capture->clientOnly);
+    EXPECT_EQ(capture->outPath, L"n.png");
 }
 
 TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
@@ -92,6 +97,8 @@ TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
         {L"--wait", L"a", L"--timeout"},
         {L"--find", L"a", L"--gone"},
         {L"--name", L"a", L"--json"},
+        {L"--capture", L"a"},
+        {L"--list", L"a", L"--client"},
     };
     for (const auto& arguments : refused) {
         std::wstring line;

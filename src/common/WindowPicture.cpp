@@ -1,0 +1,94 @@
+#include "common/WindowPicture.h"
+
+#include "framework/Handles.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// What the bitmap holds before the window draws: GDI writes zero in the fourth byte of every pixel
+// it touches, so a bitmap still all of this was not drawn into at all. Wine's PrintWindow answers
+// TRUE for another program's window without a pixel drawn (the device context is not valid there).
+constexpr std::uint32_t kUndrawn = 0xFF000000u;
+
+// Past this a picture would take gigabytes; no real window is that large.
+constexpr int kLargestSide = 32768;
+
+BITMAPINFOHEADER TopDownHeader(int width, int height) {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    return header;
+}
+
+} // namespace
+
+std::optional<WindowPicture> CaptureWindowPicture(HWND hwnd, bool clientOnly) {
+    if (!::IsWindow(hwnd))
+        return std::nullopt;
+    RECT area{};
+    if (clientOnly) {
+        if (!::GetClientRect(hwnd, &area))
+            return std::nullopt;
+        ::MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    } else if (!::GetWindowRect(hwnd, &area)) {
+        return std::nullopt;
+    }
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide)
+        return std::nullopt;
+
+    fw::WindowDC screen(nullptr);
+    fw::UniqueMemoryDC memory(::CreateCompatibleDC(screen.get()));
+    BITMAPINFO info{};
+    info.bmiHeader = TopDownHeader(width, height);
+    void* bits = nullptr;
+    fw::UniqueBitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory || !bitmap || !bits)
+        return std::nullopt;
+    WindowPicture picture;
+    picture.width = width;
+    picture.height = height;
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    std::fill(pixels, pixels + count, kUndrawn);
+    {
+        fw::SelectedObject selected(memory.get(), bitmap.get());
+        const UINT flags = PW_RENDERFULLCONTENT | (clientOnly ? PW_CLIENTONLY : 0u);
+        const bool printed = ::PrintWindow(hwnd, memory.get(), flags) != FALSE;
+        ::GdiFlush();
+        if (!printed ||
+            std::all_of(pixels, pixels + count, [](std::uint32_t pixel) { return pixel == kUndrawn; })) {
+            picture.fromScreen = true;
+            if (!::BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY))
+                return std::nullopt;
+        }
+        ::GdiFlush();
+    }
+    picture.pixels.assign(pixels, pixels + count);
+    for (std::uint32_t& pixel : picture.pixels)
+        pixel &= 0x00FFFFFFu; // what GDI leaves in the fourth byte means nothing
+    return picture;
+}
+
+HGLOBAL PictureAsDib(const WindowPicture& picture) {
+    const BITMAPINFOHEADER header = TopDownHeader(picture.width, picture.height);
+    const std::size_t pixelBytes = picture.pixels.size() * sizeof(std::uint32_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(header) + pixelBytes);
+    if (!memory)
+        return nullptr;
+    auto* bytes = static_cast<unsigned char*>(::GlobalLock(memory));
+    if (!bytes) {
+        ::GlobalFree(memory);
+        return nullptr;
+    }
+    std::memcpy(bytes, &header, sizeof(header));
+    std::memcpy(bytes + sizeof(header), picture.pixels.data(), pixelBytes);
+    ::GlobalUnlock(memory);
+    return memory;
+}

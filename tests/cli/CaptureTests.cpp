@@ -1,0 +1,95 @@
+// --capture on the helper target's window: the PNG has the window's size, and read back by the
+// system's decoder it shows the window's own background where nothing else is drawn.
+#include "cli/Arguments.h"
+#include "cli/CommandLine.h"
+#include "harness/TargetClient.h"
+
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <filesystem>
+
+namespace {
+
+class Discard final : public TextStream {
+public:
+    bool Write(std::string_view utf8) override {
+        text += utf8;
+        return true;
+    }
+    std::string text;
+};
+
+struct Decoded {
+    UINT width = 0, height = 0;
+    COLORREF centre = CLR_INVALID;
+};
+
+// The PNG read by WIC; a failure leaves `width` 0.
+Decoded DecodePng(const std::wstring& path) {
+    Decoded decoded;
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IWICImagingFactory* factory = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    if (SUCCEEDED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                     IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
+                                        0, WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->GetSize(&decoded.width, &decoded.height))) {
+        const WICRect centre{static_cast<INT>(decoded.width / 2), static_cast<INT>(decoded.height / 2), 1, 1};
+        BYTE bgr[4] = {};
+        if (SUCCEEDED(converter->CopyPixels(&centre, 4, 4, bgr)))
+            decoded.centre = RGB(bgr[2], bgr[1], bgr[0]);
+    }
+    for (IUnknown* object : {static_cast<IUnknown*>(converter), static_cast<IUnknown*>(frame),
+                             static_cast<IUnknown*>(decoder), static_cast<IUnknown*>(factory)})
+        if (object)
+            object->Release();
+    ::CoUninitialize();
+    return decoded;
+}
+
+TEST(Capture, PngHasTheWindowsSizeAndItsPixels) {
+    harness::TargetProcess target;
+    ASSERT_TRUE(target.IsRunning());
+    HWND frame = target.Create(harness::WindowRequest::Frame(L"capture frame", {40, 40, 340, 240}));
+    ASSERT_TRUE(frame);
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / L"orvex capture test.png";
+    std::filesystem::remove(file);
+    wchar_t handle[32];
+    ::swprintf(handle, 32, L"0x%llX", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(frame)));
+
+    for (const bool client : {false, true}) {
+        std::vector<std::wstring> arguments{L"--capture", handle, L"--out", file.wstring()};
+        if (client)
+            arguments.push_back(L"--client");
+        Discard out, errors;
+        ASSERT_EQ(RunCommandLine(arguments, out, errors), orvex::cli::kExitSuccess) << errors.text;
+        EXPECT_TRUE(out.text.empty());
+        EXPECT_NE(errors.text.find(" written to "), std::string::npos) << errors.text;
+        RECT expected{};
+        if (client)
+            ::GetClientRect(frame, &expected);
+        else
+            ::GetWindowRect(frame, &expected);
+        const Decoded decoded = DecodePng(file.wstring());
+        EXPECT_EQ(decoded.width, static_cast<UINT>(expected.right - expected.left));
+        EXPECT_EQ(decoded.height, static_cast<UINT>(expected.bottom - expected.top));
+        if (client) {
+            EXPECT_EQ(decoded.centre, ::GetSysColor(COLOR_WINDOW)) << "the class's background brush";
+        }
+    }
+    Discard out, errors;
+    EXPECT_EQ(RunCommandLine({L"--capture", handle, L"--out", L"Z:\\no\\such\\folder\\x.png"}, out, errors),
+              orvex::cli::kExitOutputFile);
+    std::filesystem::remove(file);
+}
+
+} // namespace
