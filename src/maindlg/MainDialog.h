@@ -128,6 +128,9 @@ private:
     void OnForward();
     void OnToggleMoreProperties();
     void OnCopyAllAsJson();
+    void OnCopyTarget();
+    void OnCopyPicture();
+    void OnSavePicture();
     void OnDpiChanged(int dpi, const RECT& suggested);
     LRESULT OnControlTextAnswer(WPARAM listing, LPARAM value);
     // Frees the answers posted to the window that it will no longer handle.

@@ -46,7 +46,9 @@ LRESULT CMainDialog::OnPreparePropertyMenu(NMPROPERTYMENU* prepare) {
     ::CheckMenuItem(prepare->menu, ID_PROPERTY_MORE,
                     MF_BYCOMMAND | (m_settings.m_bMoreProperties ? MF_CHECKED : MF_UNCHECKED));
     Enable(prepare->menu, ID_PROPERTY_COPY_JSON, m_hSelectedWnd && ::IsWindow(m_hSelectedWnd));
-    Enable(prepare->menu, ID_PROPERTY_CHANGE_WINDOW, m_hSelectedWnd && ::IsWindow(m_hSelectedWnd));
+    for (UINT command : {ID_PROPERTY_CHANGE_WINDOW, ID_PROPERTY_COPY_TARGET, ID_PROPERTY_COPY_PICTURE,
+                         ID_PROPERTY_SAVE_PICTURE})
+        Enable(prepare->menu, command, m_hSelectedWnd && ::IsWindow(m_hSelectedWnd));
     return 0;
 }
 

@@ -112,6 +112,9 @@
 #define ID_PROPERTY_COPY_JSON 32809
 #define ID_VIEW_FIND 32810
 #define ID_PROPERTY_CHANGE_WINDOW 32811
+#define ID_PROPERTY_COPY_TARGET 32812
+#define ID_PROPERTY_COPY_PICTURE 32813
+#define ID_PROPERTY_SAVE_PICTURE 32814
 #define ID_APP_ABOUT 57664
 
 // The window tree: its string, controls and commands (tooltips share the command identifiers)

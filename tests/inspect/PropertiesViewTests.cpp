@@ -529,8 +529,8 @@ TEST_F(ContextMenuTest, MenuKeyOpensTheMenuJustBelowTheSelectedRow) {
     ASSERT_TRUE(watcher->Seen()) << "no popup menu appeared";
     EXPECT_EQ(seen.rect.left, expected.x);
     EXPECT_EQ(seen.rect.top, expected.y);
-    EXPECT_EQ(seen.items, 16)
-        << "Copy, Go to, Back, Forward, Show More Properties, Copy All as JSON, Change Window, separators";
+    EXPECT_EQ(seen.items, 19) << "Copy, Go to, Back, Forward, Show More Properties, Copy All as JSON, Change "
+                                 "Window, Copy Target, Copy Picture, Save Picture, separators";
     EXPECT_EQ(seen.firstItem, L"&Copy\tCtrl+C");
     EXPECT_FALSE(seen.copyGrayed);
 }

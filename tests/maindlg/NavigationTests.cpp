@@ -5,6 +5,7 @@
 #include "core/RowCollector.h"
 #include "inspect/Listing.h"
 #include "inspect/ListingCapture.h"
+#include "find/WindowNaming.h"
 
 namespace {
 
@@ -124,6 +125,41 @@ TEST_F(NavigationTest, CopyAllAsJsonPutsTheListedWindowsListingOnTheClipboard) {
         ::GlobalUnlock(::GetClipboardData(CF_UNICODETEXT));
     ::CloseClipboard();
     EXPECT_EQ(copied, std::wstring(json.begin(), json.end())) << "ASCII only here, so byte for unit";
+}
+
+// Copy Target copies what --name prints; Copy Picture a bitmap of the listed window's size. Both,
+// and Save Picture, are greyed with nothing listed.
+TEST_F(NavigationTest, CopyTargetAndCopyPictureTakeTheListedWindow) {
+    const auto grayed = [&](UINT id) {
+        fw::UniqueMenu menu(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PROPERTY_MENU)));
+        NMPROPERTYMENU prepare{};
+        prepare.hdr = {View().m_hWnd, IDC_PROPERTIES, PVN_PREPAREMENU};
+        prepare.menu = ::GetSubMenu(menu.get(), 0);
+        ::SendMessageW(Main(), WM_NOTIFY, IDC_PROPERTIES, reinterpret_cast<LPARAM>(&prepare));
+        return (::GetMenuState(prepare.menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    };
+    for (UINT id : {ID_PROPERTY_COPY_TARGET, ID_PROPERTY_COPY_PICTURE, ID_PROPERTY_SAVE_PICTURE})
+        EXPECT_TRUE(grayed(id)) << id;
+    dialog->SelectWindow(children[0], Selection::Finished);
+    EXPECT_FALSE(grayed(ID_PROPERTY_SAVE_PICTURE));
+
+    Command(ID_PROPERTY_COPY_TARGET);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    const auto* text = static_cast<const wchar_t*>(::GlobalLock(::GetClipboardData(CF_UNICODETEXT)));
+    const std::wstring copied = text ? text : L"";
+    if (text)
+        ::GlobalUnlock(::GetClipboardData(CF_UNICODETEXT));
+    ::CloseClipboard();
+    EXPECT_EQ(copied, WindowTargetName(children[0]));
+
+    Command(ID_PROPERTY_COPY_PICTURE);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(::GetClipboardData(CF_DIB)));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->biWidth, 50);
+    EXPECT_EQ(std::abs(header->biHeight), 50);
+    ::GlobalUnlock(::GetClipboardData(CF_DIB));
+    ::CloseClipboard();
 }
 
 } // namespace
