@@ -3,15 +3,19 @@
 # through a pipe. Notepad's edit control is found with --find, then listed with --list --json and
 # parsed by Python's json module; the exit statuses of a miss and of a usage error are checked.
 # Notepad's window is then retitled and resized with --set --json, which gives the values before,
-# and put back from them.
+# and put back from them. --wait started before Notepad prints its window once it comes; --name of
+# the edit control finds it again; --capture's PNG, read back by Python, has the window's size.
 # Usage: command_line_from_shell.sh SESSION_SCRIPT PREFIX STATEFILE BIN_DIR
 set -euo pipefail
 session=$1 prefix=$2 state=$3 bin=$4
 run() { "$session" run "$prefix" "$state" "$@"; }
 
+scratch=$(mktemp -d)
+run "$bin/Orvex.com" --wait class=Notepad --timeout 60000 >"$scratch/waited" 2>&1 &
+waiter=$!
 run notepad.exe >/dev/null 2>&1 &
 notepad=$!
-trap 'run "$bin/Orvex.com" --send class=Notepad WM_CLOSE >/dev/null 2>&1 || true; wait "$notepad" 2>/dev/null || true' EXIT
+trap 'run "$bin/Orvex.com" --send class=Notepad WM_CLOSE >/dev/null 2>&1 || true; wait "$notepad" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 handle=
 for _ in $(seq 1 100); do
@@ -20,6 +24,16 @@ for _ in $(seq 1 100); do
     sleep 0.2
 done
 [ -n "$handle" ] || { echo "Notepad's edit control was not found"; exit 1; }
+status=0
+wait "$waiter" || status=$?
+[ "$status" = 0 ] && grep -q "^0x[0-9A-F]*	Notepad	" "$scratch/waited" ||
+    { echo "--wait ended with $status:"; cat "$scratch/waited"; exit 1; }
+echo "--wait saw Notepad come: $(cut -f1,2 "$scratch/waited")"
+
+name=$(run "$bin/Orvex.com" --name "$handle" | tr -d '\r')
+found=$(run "$bin/Orvex.com" --find "$name" | cut -f1)
+[ "$found" = "$handle" ] || { echo "--name gave '$name', which finds '$found', not $handle"; exit 1; }
+echo "--name named the edit control $name"
 
 run "$bin/Orvex.com" --list "$handle" --json | python3 -c '
 import json, sys
@@ -59,6 +73,15 @@ rows = {row["name"]: row["value"] for row in json.load(sys.stdin)["rows"]}
 assert rows["Text"] == "Orvex set this", rows["Text"]
 assert rows["Window Rect"].endswith(" 420x330"), rows["Window Rect"]
 '
+run "$bin/Orvex.com" --capture "$frame" --out "Z:$scratch/notepad.png" 2>/dev/null
+python3 -c '
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+assert data[:8] == b"\x89PNG\r\n\x1a\n" and data[12:16] == b"IHDR", data[:16]
+width, height = struct.unpack(">II", data[16:24])
+assert (width, height) == (420, 330), (width, height)
+print("--capture wrote a PNG of", width, "x", height)
+' "$scratch/notepad.png"
 mapfile -t back <<<"$restore"
 run "$bin/Orvex.com" --set "$frame" "${back[1]}" "${back[0]}" >/dev/null
 echo "--set changed Notepad's title and size and put them back with" "${back[@]}"
