@@ -1,7 +1,7 @@
 // --capture on the helper target's window: the PNG has the window's size, and read back by the
 // system's decoder it shows the window's own background where nothing else is drawn.
 #include "cli/Arguments.h"
-#include "cli/CommandLine.h"
+#include "cli/CliRun.h"
 #include "harness/TargetClient.h"
 
 #include <gtest/gtest.h>
@@ -12,15 +12,6 @@
 #include <filesystem>
 
 namespace {
-
-class Discard final : public TextStream {
-public:
-    bool Write(std::string_view utf8) override {
-        text += utf8;
-        return true;
-    }
-    std::string text;
-};
 
 struct Decoded {
     UINT width = 0, height = 0;
@@ -63,17 +54,16 @@ TEST(Capture, PngHasTheWindowsSizeAndItsPixels) {
     ASSERT_TRUE(frame);
     const std::filesystem::path file = std::filesystem::temp_directory_path() / L"orvex capture test.png";
     std::filesystem::remove(file);
-    wchar_t handle[32];
-    ::swprintf(handle, 32, L"0x%llX", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(frame)));
+    const std::wstring handle = cli_test::HandleArgument(frame);
 
     for (const bool client : {false, true}) {
         std::vector<std::wstring> arguments{L"--capture", handle, L"--out", file.wstring()};
         if (client)
             arguments.push_back(L"--client");
-        Discard out, errors;
-        ASSERT_EQ(RunCommandLine(arguments, out, errors), orvex::cli::kExitSuccess) << errors.text;
-        EXPECT_TRUE(out.text.empty());
-        EXPECT_NE(errors.text.find(" written to "), std::string::npos) << errors.text;
+        const cli_test::CliRun run = cli_test::RunCli(arguments);
+        ASSERT_EQ(run.status, orvex::cli::kExitSuccess) << run.errors;
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_NE(run.errors.find(" written to "), std::string::npos) << run.errors;
         RECT expected{};
         if (client)
             ::GetClientRect(frame, &expected);
@@ -86,8 +76,7 @@ TEST(Capture, PngHasTheWindowsSizeAndItsPixels) {
             EXPECT_EQ(decoded.centre, ::GetSysColor(COLOR_WINDOW)) << "the class's background brush";
         }
     }
-    Discard out, errors;
-    EXPECT_EQ(RunCommandLine({L"--capture", handle, L"--out", L"Z:\\no\\such\\folder\\x.png"}, out, errors),
+    EXPECT_EQ(cli_test::RunCli({L"--capture", handle, L"--out", L"Z:\\no\\such\\folder\\x.png"}).status,
               orvex::cli::kExitOutputFile);
     std::filesystem::remove(file);
 }

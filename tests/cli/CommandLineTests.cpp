@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Arguments.h"
+#include "cli/CliRun.h"
 #include "common/Utf8Text.h"
 #include "common/ValueFormat.h"
 #include "core/RowCollector.h"
@@ -25,33 +26,9 @@ namespace {
 
 using namespace orvex::cli;
 
-class Captured final : public TextStream {
-public:
-    bool Write(std::string_view utf8) override {
-        text += utf8;
-        return true;
-    }
-    std::string text;
-};
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string errors;
-};
-
-CliRun RunCli(std::vector<std::wstring> arguments) {
-    Captured out, errors;
-    CliRun run;
-    run.status = RunCommandLine(arguments, out, errors);
-    run.out = out.text;
-    run.errors = errors.text;
-    return run;
-}
-
-std::wstring HandleArgument(HWND hwnd) {
-    return orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
-}
+using cli_test::CliRun;
+using cli_test::HandleArgument;
+using cli_test::RunCli;
 
 class CommandLineTest : public ::testing::Test {
 protected:

@@ -1,10 +1,9 @@
 // --wait and --name on the helper target's windows: every window's name finds that window alone,
 // and a wait ends on each of its paths with its status.
 #include "cli/Arguments.h"
-#include "cli/CommandLine.h"
+#include "cli/CliRun.h"
 #include "cli/WaitForWindow.h"
 #include "common/Utf8Text.h"
-#include "common/ValueFormat.h"
 #include "harness/TargetClient.h"
 
 #include <gtest/gtest.h>
@@ -15,33 +14,9 @@ namespace {
 
 using namespace orvex::cli;
 
-class Captured final : public TextStream {
-public:
-    bool Write(std::string_view utf8) override {
-        text += utf8;
-        return true;
-    }
-    std::string text;
-};
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string errors;
-};
-
-CliRun RunCli(std::vector<std::wstring> arguments) {
-    Captured out, errors;
-    CliRun run;
-    run.status = RunCommandLine(arguments, out, errors);
-    run.out = std::move(out.text);
-    run.errors = std::move(errors.text);
-    return run;
-}
-
-std::wstring HandleArgument(HWND hwnd) {
-    return orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd));
-}
+using cli_test::CliRun;
+using cli_test::HandleArgument;
+using cli_test::RunCli;
 
 BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
