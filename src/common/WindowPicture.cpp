@@ -60,7 +60,9 @@ std::optional<WindowPicture> CaptureWindowPicture(HWND hwnd, bool clientOnly) {
     {
         fw::SelectedObject selected(memory.get(), bitmap.get());
         const UINT flags = PW_RENDERFULLCONTENT | (clientOnly ? PW_CLIENTONLY : 0u);
-        const bool printed = ::PrintWindow(hwnd, memory.get(), flags) != FALSE;
+        // PrintWindow waits for the window's thread to draw: a program that has stopped answering
+        // would hold Orvex too, so its window is taken from the screen instead.
+        const bool printed = !::IsHungAppWindow(hwnd) && ::PrintWindow(hwnd, memory.get(), flags) != FALSE;
         ::GdiFlush();
         if (!printed ||
             std::all_of(pixels, pixels + count, [](std::uint32_t pixel) { return pixel == kUndrawn; })) {
