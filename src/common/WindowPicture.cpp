@@ -12,6 +12,9 @@ namespace {
 // TRUE for another program's window without a pixel drawn (the device context is not valid there).
 constexpr std::uint32_t kUndrawn = 0xFF000000u;
 
+// How long a window's thread may take to answer before its picture is taken from the screen.
+constexpr UINT kAnswerBoundMs = 500;
+
 // Past this a picture would take gigabytes; no real window is that large.
 constexpr int kLargestSide = 32768;
 
@@ -61,8 +64,13 @@ std::optional<WindowPicture> CaptureWindowPicture(HWND hwnd, bool clientOnly) {
         fw::SelectedObject selected(memory.get(), bitmap.get());
         const UINT flags = PW_RENDERFULLCONTENT | (clientOnly ? PW_CLIENTONLY : 0u);
         // PrintWindow waits for the window's thread to draw: a program that has stopped answering
-        // would hold Orvex too, so its window is taken from the screen instead.
-        const bool printed = !::IsHungAppWindow(hwnd) && ::PrintWindow(hwnd, memory.get(), flags) != FALSE;
+        // would hold Orvex too, so its window is taken from the screen instead. The system counts a
+        // program as hung only after seconds; a bounded question tells one that just stopped.
+        DWORD_PTR ignored = 0;
+        const bool answers =
+            !::IsHungAppWindow(hwnd) &&
+            ::SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerBoundMs, &ignored);
+        const bool printed = answers && ::PrintWindow(hwnd, memory.get(), flags) != FALSE;
         ::GdiFlush();
         if (!printed ||
             std::all_of(pixels, pixels + count, [](std::uint32_t pixel) { return pixel == kUndrawn; })) {
