@@ -19,18 +19,27 @@ constexpr CommandFlag kCommands[] = {
     {L"--help", Command::Help, 0, 0},      {L"--version", Command::Version, 0, 0},
     {L"--list", Command::List, 1, 1},      {L"--find", Command::Find, 1, 1},
     {L"--tree", Command::Tree, 0, 0},      {L"--send", Command::Send, 2, 4},
-    {L"--set", Command::Set, 2, SIZE_MAX},
+    {L"--set", Command::Set, 2, SIZE_MAX}, {L"--log", Command::Log, 1, 1},
 };
+
+// Options that take the next argument as their value.
+constexpr std::wstring_view kValueOptions[] = {L"--out",  L"--timeout", L"--scope", L"--exclude",
+                                               L"--only", L"--for",     L"--count"};
 
 // A change that has not finished within two seconds is reported as not answered.
 constexpr std::uint32_t kSetTimeoutMs = 2000;
 
 bool Allows(Command command, std::wstring_view option) {
+    // A log is written as it comes; a file takes it through the shell's redirection.
     if (option == L"--out")
-        return command != Command::Help && command != Command::Version;
+        return command != Command::Help && command != Command::Version && command != Command::Log;
     if (option == L"--json")
         return command == Command::List || command == Command::Find || command == Command::Tree ||
-               command == Command::Set;
+               command == Command::Set || command == Command::Log;
+    if (option == L"--scope" || option == L"--exclude" || option == L"--only" || option == L"--count")
+        return command == Command::Log;
+    if (option == L"--for")
+        return command == Command::Log;
     if (option == L"--summary" || option == L"--more")
         return command == Command::List;
     if (option == L"--by-process")
@@ -44,6 +53,49 @@ UsageError Error(std::wstring message) {
     return UsageError{std::move(message)};
 }
 
+// Seconds as a whole or decimal number ("2", "0.5"), in milliseconds; nothing past a day.
+std::optional<std::uint32_t> ReadSeconds(std::wstring_view text) {
+    std::uint64_t whole = 0;
+    std::size_t at = 0;
+    for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at) {
+        whole = whole * 10 + static_cast<std::uint64_t>(text[at] - L'0');
+        if (whole > 86400)
+            return std::nullopt;
+    }
+    const bool anyWhole = at > 0;
+    std::uint64_t milliseconds = whole * 1000;
+    if (at < text.size() && text[at] == L'.') {
+        ++at;
+        std::uint64_t scale = 100;
+        const std::size_t fractionAt = at;
+        for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at, scale /= 10)
+            milliseconds += static_cast<std::uint64_t>(text[at] - L'0') * scale;
+        if (!anyWhole && at == fractionAt)
+            return std::nullopt;
+    } else if (!anyWhole) {
+        return std::nullopt;
+    }
+    if (at != text.size() || milliseconds == 0)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(milliseconds);
+}
+
+// NAME,NAME,...: each a message as the Send Message dialog reads one.
+std::optional<std::vector<TypedMessage>> ReadMessageList(std::wstring_view text) {
+    std::vector<TypedMessage> messages;
+    for (;;) {
+        const std::size_t comma = text.find(L',');
+        const auto message = ReadTypedMessage(text.substr(0, comma));
+        if (!message)
+            return std::nullopt;
+        if (std::find(messages.begin(), messages.end(), *message) == messages.end())
+            messages.push_back(*message);
+        if (comma == std::wstring_view::npos)
+            return messages;
+        text.remove_prefix(comma + 1);
+    }
+}
+
 } // namespace
 
 std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstring>& arguments) {
@@ -52,6 +104,7 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     std::vector<std::wstring> operands;
     std::vector<std::wstring> options; // checked once the command is known
     std::optional<std::wstring> timeoutText;
+    std::optional<std::wstring> scopeText, excludeText, onlyText, forText, countText;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::wstring& argument = arguments[i];
@@ -62,14 +115,23 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
         if (named) {
             if (command)
                 return Error(
-                    L"only one of --list, --find, --tree, --send, --set, --help and --version at a time");
+                    L"only one of --list, --find, --tree, --send, --set, --log, --help and --version "
+                    L"at a time");
             command = named;
             continue;
         }
-        if (argument == L"--out" || argument == L"--timeout") {
+        if (std::find(std::begin(kValueOptions), std::end(kValueOptions), argument) !=
+            std::end(kValueOptions)) {
             if (i + 1 == arguments.size())
                 return Error(argument + L" needs a value");
-            (argument == L"--out" ? invocation.outPath : timeoutText) = arguments[++i];
+            std::optional<std::wstring>& value = argument == L"--out"       ? invocation.outPath
+                                                 : argument == L"--timeout" ? timeoutText
+                                                 : argument == L"--scope"   ? scopeText
+                                                 : argument == L"--exclude" ? excludeText
+                                                 : argument == L"--only"    ? onlyText
+                                                 : argument == L"--for"     ? forText
+                                                                            : countText;
+            value = arguments[++i];
             options.push_back(argument);
         } else if (argument == L"--json" || argument == L"--summary" || argument == L"--more" ||
                    argument == L"--by-process") {
@@ -83,7 +145,7 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
 
     if (!command)
         return Error(arguments.empty() ? L"no command"
-                                       : L"no command: --list, --find, --tree, --send or --set");
+                                       : L"no command: --list, --find, --tree, --send, --set or --log");
     invocation.command = command->command;
     for (const std::wstring& option : options) {
         if (!Allows(invocation.command, option))
@@ -119,6 +181,40 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     }
     if (timeoutText && !ParseNumber(*timeoutText, invocation.timeoutMs))
         return Error(L"not a number of milliseconds: " + *timeoutText);
+    if (scopeText) {
+        if (*scopeText == L"window")
+            invocation.scope = LogScope::Window;
+        else if (*scopeText == L"children")
+            invocation.scope = LogScope::WindowAndChildren;
+        else if (*scopeText == L"thread")
+            invocation.scope = LogScope::Thread;
+        else
+            return Error(L"--scope is window, children or thread, not " + *scopeText);
+    }
+    if (excludeText && onlyText)
+        return Error(L"--exclude does not go with --only");
+    if (excludeText || onlyText) {
+        const std::wstring& listText = excludeText ? *excludeText : *onlyText;
+        auto messages = ReadMessageList(listText);
+        if (!messages)
+            return Error(L"not a list of message names or numbers: " + listText);
+        if (messages->size() > kMaxExcludedMessages)
+            return Error(L"at most " + std::to_wstring(kMaxExcludedMessages) + L" messages in " +
+                         (excludeText ? L"--exclude" : L"--only"));
+        invocation.filterMessages = std::move(*messages);
+        invocation.showOnly = onlyText.has_value();
+    }
+    if (forText) {
+        invocation.forMs = ReadSeconds(*forText);
+        if (!invocation.forMs)
+            return Error(L"not a number of seconds: " + *forText);
+    }
+    if (countText) {
+        std::uint32_t count = 0;
+        if (!ParseNumber(*countText, count) || count == 0)
+            return Error(L"not a count of messages: " + *countText);
+        invocation.count = count;
+    }
     return invocation;
 }
 
@@ -137,13 +233,18 @@ std::wstring_view UsageText() {
            L"                                          after; CHANGE: text=TEXT, style=+NAME, style=-NAME,\n"
            L"                                          style=VALUE, exstyle=..., pos=X,Y, size=W,H, show,\n"
            L"                                          hide, enable, disable, topmost, notopmost, close\n"
+           L"  orvex --log TARGET [--scope window|children|thread] [--exclude MESSAGE,... | --only\n"
+           L"              MESSAGE,...] [--for SECONDS] [--count N] [--json]\n"
+           L"                                          the window's messages as they come, until the\n"
+           L"                                          window goes, the time or count is up, or Ctrl+C\n"
            L"  orvex --help | --version\n"
-           L"Any command but --help and --version takes --out FILE (UTF-8).\n"
+           L"Any command but --help, --version and --log takes --out FILE (UTF-8).\n"
            L"TARGET: a handle (0x1A2B or decimal), a point (@X,Y), or criteria joined by commas:\n"
            L"  class=NAME, text=PART, pid=N, process=NAME.EXE, visible, top.\n"
            L"MESSAGE: a header name (WM_GETTEXTLENGTH), a registered name in double quotes or a number;\n"
            L"  numbers are decimal or 0x hexadecimal.\n"
-           L"Exit status: 0 done, 1 usage, 2 refused, 3 no window or several, 4 time-out, 5 output file.\n";
+           L"Exit status: 0 done, 1 usage, 2 refused, 3 no window or several, 4 time-out, 5 output file,\n"
+           L"  130 stopped by Ctrl+C.\n";
 }
 
 } // namespace orvex::cli

@@ -3,6 +3,7 @@
 // system here; the target's text is read later, by find/WindowTarget.h.
 
 #include "common/TypedMessage.h"
+#include "msglog/LogMapping.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,9 +22,10 @@ enum ExitStatus : int {
     kExitNoWindow = 3, // the target names no window, or several where one is needed
     kExitTimedOut = 4,
     kExitOutputFile = 5,
+    kExitInterrupted = 130, // Ctrl+C, as a shell counts it
 };
 
-enum class Command { Help, Version, List, Find, Tree, Send, Set };
+enum class Command { Help, Version, List, Find, Tree, Send, Set, Log };
 
 struct Invocation {
     Command command = Command::Help;
@@ -38,6 +40,13 @@ struct Invocation {
     std::vector<std::wstring> changes; // --set: each as typed, read once the window's class is known
     std::uint32_t timeoutMs = 5000;    // --set: 2000 unless given
     std::optional<std::wstring> outPath;
+    // --log: the scope, the messages of --exclude or --only (as typed, registered names resolved
+    // once logging), and when to stop.
+    LogScope scope = LogScope::Window;
+    std::vector<TypedMessage> filterMessages;
+    bool showOnly = false;
+    std::optional<std::uint32_t> forMs;
+    std::optional<std::uint64_t> count;
 };
 
 struct UsageError {

@@ -2,6 +2,7 @@
 
 #include "change/ChangeEngine.h"
 #include "cli/Arguments.h"
+#include "cli/LogCommand.h"
 #include "common/EscapedText.h"
 #include "common/ProductVersion.h"
 #include "common/TextFile.h"
@@ -365,6 +366,11 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
     case Command::Set:
         status = Set(invocation, result, errors);
         break;
+    case Command::Log: {
+        // Written as it arrives rather than gathered.
+        HWND hwnd = SingleWindow(invocation.target, errors, status);
+        return hwnd ? RunLog(invocation, hwnd, out, errors) : status;
+    }
     }
     // --set tells which changes were made also when a later one was not.
     if (status != kExitSuccess && result.empty())

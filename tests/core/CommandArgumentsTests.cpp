@@ -54,6 +54,34 @@ TEST(CommandArguments, ReadsEachCommandWithItsOptionsInAnyOrder) {
     EXPECT_TRUE(set->json);
 }
 
+TEST(CommandArguments, ReadsALogsScopeFilterAndEnd) {
+    auto log =
+        Read({L"--log", L"class=Edit", L"--scope", L"children", L"--exclude",
+              L"wm_paint,0x0118,\"Taskbar\",WM_PAINT", L"--for", L"2.25", L"--count", L"10", L"--json"});
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log->command, Command::Log);
+    EXPECT_EQ(log->scope, orvex::LogScope::WindowAndChildren);
+    EXPECT_EQ(log->filterMessages,
+              (std::vector<orvex::TypedMessage>{{0x000F, {}}, {0x0118, {}}, {0, L"Taskbar"}}))
+        << "a message named twice is listed once";
+    EXPECT_FALSE(log->showOnly);
+    EXPECT_EQ(log->forMs, 2250u);
+    EXPECT_EQ(log->count, 10u);
+    EXPECT_TRUE(log->json);
+
+    auto only = Read({L"--log", L"0x1A2B", L"--only", L"WM_CHAR", L"--scope", L"thread", L"--for", L".5"});
+    ASSERT_TRUE(only);
+    EXPECT_TRUE(only->showOnly);
+    EXPECT_EQ(only->scope, orvex::LogScope::Thread);
+    EXPECT_EQ(only->forMs, 500u);
+    EXPECT_FALSE(only->count);
+
+    std::wstring many;
+    for (int message = 1; message <= 63; ++message)
+        many += (message > 1 ? L"," : L"") + std::to_wstring(message);
+    EXPECT_FALSE(Read({L"--log", L"a", L"--exclude", many})) << "more than the hook has room for";
+}
+
 TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
     const std::vector<std::vector<std::wstring>> refused = {
         {},
@@ -73,6 +101,15 @@ TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
         {L"--send", L"a", L"WM_NULL", L"--timeout", L"soon"},
         {L"--set", L"a"},
         {L"--set", L"a", L"show", L"--more"},
+        {L"--log", L"a", L"--scope", L"process"},
+        {L"--log", L"a", L"--exclude", L"WM_PAINT", L"--only", L"WM_CHAR"},
+        {L"--log", L"a", L"--exclude", L"WM_PAINT,,WM_CHAR"},
+        {L"--log", L"a", L"--for", L"0"},
+        {L"--log", L"a", L"--for", L"1.5s"},
+        {L"--log", L"a", L"--for", L"."},
+        {L"--log", L"a", L"--count", L"0"},
+        {L"--log", L"a", L"--out", L"f"},
+        {L"--list", L"a", L"--scope", L"thread"},
     };
     for (const auto& arguments : refused) {
         std::wstring line;
