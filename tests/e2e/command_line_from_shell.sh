@@ -3,7 +3,8 @@
 # through a pipe. Notepad's edit control is found with --find, then listed with --list --json and
 # parsed by Python's json module; the exit statuses of a miss and of a usage error are checked.
 # Notepad's window is then retitled and resized with --set --json, which gives the values before,
-# and put back from them.
+# and put back from them. Last, letters typed into the edit control with xdotool are seen by
+# --log --json, each of its lines parsed as JSON.
 # Usage: command_line_from_shell.sh SESSION_SCRIPT PREFIX STATEFILE BIN_DIR
 set -euo pipefail
 session=$1 prefix=$2 state=$3 bin=$4
@@ -62,3 +63,34 @@ assert rows["Window Rect"].endswith(" 420x330"), rows["Window Rect"]
 mapfile -t back <<<"$restore"
 run "$bin/Orvex.com" --set "$frame" "${back[1]}" "${back[0]}" >/dev/null
 echo "--set changed Notepad's title and size and put them back with" "${back[@]}"
+
+# --log prints nothing until a message comes, so letters are typed until one is seen as WM_CHAR.
+. "$state"
+export DISPLAY
+run "$bin/Orvex.com" --set "$frame" bringtotop >/dev/null
+logged=$(mktemp) summary=$(mktemp)
+run "$bin/Orvex.com" --log "$handle" --json --only WM_CHAR,WM_KEYDOWN --for 10 >"$logged" 2>"$summary" &
+logger=$!
+for _ in $(seq 1 40); do
+    xdotool type --delay 20 orvex
+    grep -q '"WM_CHAR"' "$logged" && break
+    sleep 0.2
+done
+wait "$logger"
+python3 - "$handle" "$logged" "$summary" <<'PYTHON'
+import json, re, sys
+handle, logged, summary = sys.argv[1:]
+lines = [json.loads(line) for line in open(logged, encoding="utf-8") if line.strip()]
+messages = [line for line in lines if "note" not in line]
+assert messages and all(line["format"] == "orvex-message/1" for line in lines), lines[:3]
+assert all(line["window"] == handle for line in messages), messages[:3]
+assert {line["name"] for line in messages} <= {"WM_CHAR", "WM_KEYDOWN"}, "--only let others through"
+typed = [line for line in messages if line["name"] == "WM_CHAR" and line["type"] in ("S", "P")]
+assert typed and typed[0]["message"] == 0x0102, typed[:1]
+numbers = [line["number"] for line in lines]
+assert numbers == sorted(numbers) and len(set(numbers)) == len(numbers), numbers
+last = open(summary, encoding="utf-8").read().splitlines()[-1]
+assert re.fullmatch(r"%d messages, \d+ lost" % len(messages), last), last
+print("--log saw", len(typed), "typed characters in", len(messages), "messages:", last)
+PYTHON
+rm -f "$logged" "$summary"
