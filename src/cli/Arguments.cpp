@@ -20,11 +20,12 @@ constexpr CommandFlag kCommands[] = {
     {L"--list", Command::List, 1, 1},      {L"--find", Command::Find, 1, 1},
     {L"--tree", Command::Tree, 0, 0},      {L"--send", Command::Send, 2, 4},
     {L"--set", Command::Set, 2, SIZE_MAX}, {L"--log", Command::Log, 1, 1},
+    {L"--watch", Command::Watch, 1, 1},
 };
 
 // Options that take the next argument as their value.
 constexpr std::wstring_view kValueOptions[] = {L"--out",  L"--timeout", L"--scope", L"--exclude",
-                                               L"--only", L"--for",     L"--count"};
+                                               L"--only", L"--for",     L"--count", L"--interval"};
 
 // A change that has not finished within two seconds is reported as not answered.
 constexpr std::uint32_t kSetTimeoutMs = 2000;
@@ -32,14 +33,17 @@ constexpr std::uint32_t kSetTimeoutMs = 2000;
 bool Allows(Command command, std::wstring_view option) {
     // A log is written as it comes; a file takes it through the shell's redirection.
     if (option == L"--out")
-        return command != Command::Help && command != Command::Version && command != Command::Log;
+        return command != Command::Help && command != Command::Version && command != Command::Log &&
+               command != Command::Watch;
     if (option == L"--json")
         return command == Command::List || command == Command::Find || command == Command::Tree ||
-               command == Command::Set || command == Command::Log;
+               command == Command::Set || command == Command::Log || command == Command::Watch;
     if (option == L"--scope" || option == L"--exclude" || option == L"--only" || option == L"--count")
         return command == Command::Log;
     if (option == L"--for")
-        return command == Command::Log;
+        return command == Command::Log || command == Command::Watch;
+    if (option == L"--interval")
+        return command == Command::Watch;
     if (option == L"--summary" || option == L"--more")
         return command == Command::List;
     if (option == L"--by-process")
@@ -104,7 +108,7 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     std::vector<std::wstring> operands;
     std::vector<std::wstring> options; // checked once the command is known
     std::optional<std::wstring> timeoutText;
-    std::optional<std::wstring> scopeText, excludeText, onlyText, forText, countText;
+    std::optional<std::wstring> scopeText, excludeText, onlyText, forText, countText, intervalText;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::wstring& argument = arguments[i];
@@ -114,9 +118,9 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
                 named = &candidate;
         if (named) {
             if (command)
-                return Error(
-                    L"only one of --list, --find, --tree, --send, --set, --log, --help and --version "
-                    L"at a time");
+                return Error(L"only one of --list, --find, --tree, --send, --set, --log, --watch, --help and "
+                             L"--version "
+                             L"at a time");
             command = named;
             continue;
         }
@@ -130,7 +134,8 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
                                                  : argument == L"--exclude" ? excludeText
                                                  : argument == L"--only"    ? onlyText
                                                  : argument == L"--for"     ? forText
-                                                                            : countText;
+                                                 : argument == L"--count"   ? countText
+                                                                            : intervalText;
             value = arguments[++i];
             options.push_back(argument);
         } else if (argument == L"--json" || argument == L"--summary" || argument == L"--more" ||
@@ -144,8 +149,9 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
     }
 
     if (!command)
-        return Error(arguments.empty() ? L"no command"
-                                       : L"no command: --list, --find, --tree, --send, --set or --log");
+        return Error(arguments.empty()
+                         ? L"no command"
+                         : L"no command: --list, --find, --tree, --send, --set, --log or --watch");
     invocation.command = command->command;
     for (const std::wstring& option : options) {
         if (!Allows(invocation.command, option))
@@ -215,6 +221,9 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
             return Error(L"not a count of messages: " + *countText);
         invocation.count = count;
     }
+    if (intervalText && (!ParseNumber(*intervalText, invocation.intervalMs) || invocation.intervalMs < 10 ||
+                         invocation.intervalMs > 60000))
+        return Error(L"not a number of milliseconds from 10 to 60000: " + *intervalText);
     return invocation;
 }
 
@@ -237,8 +246,10 @@ std::wstring_view UsageText() {
            L"              MESSAGE,...] [--for SECONDS] [--count N] [--json]\n"
            L"                                          the window's messages as they come, until the\n"
            L"                                          window goes, the time or count is up, or Ctrl+C\n"
+           L"  orvex --watch TARGET [--for SECONDS] [--interval MS] [--json]\n"
+           L"                                          the window's listing, then each row that changes\n"
            L"  orvex --help | --version\n"
-           L"Any command but --help, --version and --log takes --out FILE (UTF-8).\n"
+           L"Any command but --help, --version, --log and --watch takes --out FILE (UTF-8).\n"
            L"TARGET: a handle (0x1A2B or decimal), a point (@X,Y), or criteria joined by commas:\n"
            L"  class=NAME, text=PART, pid=N, process=NAME.EXE, visible, top.\n"
            L"MESSAGE: a header name (WM_GETTEXTLENGTH), a registered name in double quotes or a number;\n"

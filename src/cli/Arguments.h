@@ -25,7 +25,7 @@ enum ExitStatus : int {
     kExitInterrupted = 130, // Ctrl+C, as a shell counts it
 };
 
-enum class Command { Help, Version, List, Find, Tree, Send, Set, Log };
+enum class Command { Help, Version, List, Find, Tree, Send, Set, Log, Watch };
 
 struct Invocation {
     Command command = Command::Help;
@@ -47,6 +47,7 @@ struct Invocation {
     bool showOnly = false;
     std::optional<std::uint32_t> forMs;
     std::optional<std::uint64_t> count;
+    std::uint32_t intervalMs = 250; // --watch: between two reads
 };
 
 struct UsageError {

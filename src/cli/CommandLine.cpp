@@ -3,6 +3,7 @@
 #include "change/ChangeEngine.h"
 #include "cli/Arguments.h"
 #include "cli/LogCommand.h"
+#include "cli/WatchCommand.h"
 #include "common/EscapedText.h"
 #include "common/ProductVersion.h"
 #include "common/TextFile.h"
@@ -370,6 +371,10 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
         // Written as it arrives rather than gathered.
         HWND hwnd = SingleWindow(invocation.target, errors, status);
         return hwnd ? RunLog(invocation, hwnd, out, errors) : status;
+    }
+    case Command::Watch: {
+        HWND hwnd = SingleWindow(invocation.target, errors, status);
+        return hwnd ? RunWatch(invocation, hwnd, out, errors) : status;
     }
     }
     // --set tells which changes were made also when a later one was not.

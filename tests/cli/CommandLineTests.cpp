@@ -10,6 +10,7 @@
 #include "harness/TargetClient.h"
 #include "inspect/Listing.h"
 #include "inspect/WindowFacts.h"
+#include "inspect/ListingCapture.h"
 #include "inspect/ListingExport.h"
 #include "msglog/LogLineText.h"
 #include "msglog/LogLines.h"
@@ -329,6 +330,54 @@ TEST_F(CommandLineTest, LogPrintsTheMessagesAsTheLogWindowShowsThemUntilTheWindo
             }
         }
     }
+}
+
+// The rows are compared with the listing read here after the changes: --watch must report the very
+// values the listing shows, and end when the window goes.
+TEST_F(CommandLineTest, WatchSeesAChangedTextAndRectangleAndEndsWhenTheWindowGoes) {
+    HWND child =
+        target.Create(harness::WindowRequest::Child(frame, L"Static", L"watch me", 0, {5, 70, 100, 90}, 10));
+    ASSERT_TRUE(child);
+    SharedCapture out, errors;
+    std::atomic<int> status = -1;
+    std::thread watch([&] {
+        status = RunCommandLine(
+            {L"--watch", HandleArgument(child), L"--interval", L"20", L"--json", L"--for", L"20"}, out,
+            errors);
+    });
+    for (int i = 0; i < 500 && out.Text().empty(); ++i)
+        ::Sleep(10);
+    EXPECT_TRUE(target.SetText(child, L"changed"));
+    EXPECT_TRUE(::MoveWindow(child, 7, 72, 120, 30, TRUE));
+    std::vector<orvex::ListingRow> rows;
+    ASSERT_TRUE(CaptureWindowListing(child, orvex::ViewMode::Detail, false, rows));
+    const auto rect =
+        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.name == L"Window Rect"; });
+    ASSERT_NE(rect, rows.end());
+    const auto changesSeen = [&] {
+        const std::string text = out.Text();
+        return text.find("Window Rect", text.find('\n')) != std::string::npos;
+    };
+    for (int i = 0; i < 500 && !changesSeen(); ++i)
+        ::Sleep(10);
+    EXPECT_TRUE(target.Destroy(child));
+    watch.join();
+    ASSERT_EQ(status, kExitSuccess) << errors.Text();
+
+    const std::vector<std::string> lines = Split(out.Text(), '\n');
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(nlohmann::json::parse(lines[0])["format"], "orvex-listing/1");
+    bool textSeen = false, rectSeen = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto item = nlohmann::json::parse(lines[i]);
+        EXPECT_EQ(item["format"], "orvex-change-seen/1");
+        if (item["name"] == "Text" && item["after"] == "changed")
+            textSeen = item["before"] == "watch me";
+        if (item["name"] == "Window Rect" && item["after"] == orvex::Utf8FromWide(rect->value))
+            rectSeen = item["before"] != item["after"];
+    }
+    EXPECT_TRUE(textSeen) << out.Text();
+    EXPECT_TRUE(rectSeen) << out.Text();
 }
 
 } // namespace

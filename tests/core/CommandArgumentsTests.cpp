@@ -76,6 +76,13 @@ TEST(CommandArguments, ReadsALogsScopeFilterAndEnd) {
     EXPECT_EQ(only->forMs, 500u);
     EXPECT_FALSE(only->count);
 
+    auto watch = Read({L"--watch", L"0x1A2B", L"--interval", L"100", L"--for", L"3", L"--json"});
+    ASSERT_TRUE(watch);
+    EXPECT_EQ(watch->command, Command::Watch);
+    EXPECT_EQ(watch->intervalMs, 100u);
+    EXPECT_EQ(watch->forMs, 3000u);
+    EXPECT_EQ(Read({L"--watch", L"a"})->intervalMs, 250u);
+
     std::wstring many;
     for (int message = 1; message <= 63; ++message)
         many += (message > 1 ? L"," : L"") + std::to_wstring(message);
@@ -110,6 +117,8 @@ TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
         {L"--log", L"a", L"--count", L"0"},
         {L"--log", L"a", L"--out", L"f"},
         {L"--list", L"a", L"--scope", L"thread"},
+        {L"--watch", L"a", L"--interval", L"0"},
+        {L"--watch", L"a", L"--count", L"5"},
     };
     for (const auto& arguments : refused) {
         std::wstring line;
