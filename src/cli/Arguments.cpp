@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "common/NumberSyntax.h"
+#include "msglog/LogCommandText.h"
 
 #include <algorithm>
 
@@ -84,16 +85,20 @@ std::optional<std::uint32_t> ReadSeconds(std::wstring_view text) {
     return static_cast<std::uint32_t>(milliseconds);
 }
 
-// NAME,NAME,...: each a message as the Send Message dialog reads one.
-std::optional<std::vector<TypedMessage>> ReadMessageList(std::wstring_view text) {
+// NAME,NAME,...: each a category's keyword or a message as the Send Message dialog reads one.
+std::optional<std::vector<TypedMessage>> ReadMessageList(std::wstring_view text, std::uint32_t& categories) {
     std::vector<TypedMessage> messages;
     for (;;) {
         const std::size_t comma = text.find(L',');
-        const auto message = ReadTypedMessage(text.substr(0, comma));
-        if (!message)
-            return std::nullopt;
-        if (std::find(messages.begin(), messages.end(), *message) == messages.end())
-            messages.push_back(*message);
+        if (const auto category = CategoryFromKeyword(text.substr(0, comma))) {
+            categories |= CategoryBit(*category);
+        } else {
+            const auto message = ReadTypedMessage(text.substr(0, comma));
+            if (!message)
+                return std::nullopt;
+            if (std::find(messages.begin(), messages.end(), *message) == messages.end())
+                messages.push_back(*message);
+        }
         if (comma == std::wstring_view::npos)
             return messages;
         text.remove_prefix(comma + 1);
@@ -201,7 +206,7 @@ std::variant<Invocation, UsageError> ParseArguments(const std::vector<std::wstri
         return Error(L"--exclude does not go with --only");
     if (excludeText || onlyText) {
         const std::wstring& listText = excludeText ? *excludeText : *onlyText;
-        auto messages = ReadMessageList(listText);
+        auto messages = ReadMessageList(listText, invocation.filterCategories);
         if (!messages)
             return Error(L"not a list of message names or numbers: " + listText);
         if (messages->size() > kMaxExcludedMessages)
@@ -243,7 +248,9 @@ std::wstring_view UsageText() {
            L"                                          style=VALUE, exstyle=..., pos=X,Y, size=W,H, show,\n"
            L"                                          hide, enable, disable, topmost, notopmost, close\n"
            L"  orvex --log TARGET [--scope window|children|thread] [--exclude MESSAGE,... | --only\n"
-           L"              MESSAGE,...] [--for SECONDS] [--count N] [--json]\n"
+           L"              MESSAGE,...] [--for SECONDS] [--count N] [--json]; besides messages, --exclude\n"
+           L"              and --only take categories: mouse, keyboard, nonclient, paint, focus,\n"
+           L"              position, timer, commands, control, other\n"
            L"                                          the window's messages as they come, until the\n"
            L"                                          window goes, the time or count is up, or Ctrl+C\n"
            L"  orvex --watch TARGET [--for SECONDS] [--interval MS] [--json]\n"

@@ -4,6 +4,7 @@
 
 #include "common/TypedMessage.h"
 #include "msglog/LogMapping.h"
+#include "msglog/MessageCategories.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,6 +45,7 @@ struct Invocation {
     // once logging), and when to stop.
     LogScope scope = LogScope::Window;
     std::vector<TypedMessage> filterMessages;
+    std::uint32_t filterCategories = 0; // the categories --exclude or --only names
     bool showOnly = false;
     std::optional<std::uint32_t> forMs;
     std::optional<std::uint64_t> count;

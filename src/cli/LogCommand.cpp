@@ -69,9 +69,10 @@ public:
 // The filter of --exclude or --only; registered names are the system's to number.
 orvex::MessageFilter FilterOf(const Invocation& invocation) {
     orvex::MessageFilter filter;
+    filter.shownCategories = orvex::kAllCategories & ~invocation.filterCategories;
     if (invocation.showOnly) {
         filter.mode = orvex::FilterMode::ShowOnly;
-        filter.shownCategories = 0;
+        filter.shownCategories = invocation.filterCategories;
     }
     for (const orvex::TypedMessage& message : invocation.filterMessages) {
         const std::uint32_t number = message.registeredName.empty()

@@ -7,6 +7,7 @@
 #include "common/ValueFormat.h"
 #include "common/WindowDpi.h"
 #include "inspect/WindowFacts.h"
+#include "msglog/LogCommandText.h"
 #include "msglog/LogDrain.h"
 #include "msglog/LogNameCache.h"
 #include "msglog/LogRefusalText.h"
@@ -54,6 +55,7 @@ ON_NOTIFY(TBN_DROPDOWN, IDC_MSGLOG_TOOLBAR, OnToolBarDropDown)
 ON_COMMAND(ID_MSGLOG_FILTER, OnFilter)
 ON_COMMAND(ID_MSGLOG_SAVE_ALL, OnSaveAll)
 ON_COMMAND(ID_MSGLOG_SAVE_SELECTED, OnSaveSelected)
+ON_COMMAND(ID_MSGLOG_COPY_COMMAND, OnCopyCommand)
 ON_WM_DPICHANGED()
 END_MESSAGE_MAP()
 
@@ -95,8 +97,9 @@ bool CMessageLogDialog::CreateToolBar() {
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_CLEAR, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_FILTER, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_SAVE, BTNS_SHOWTEXT | BTNS_AUTOSIZE | BTNS_WHOLEDROPDOWN),
+        CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_COPY_COMMAND, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
     };
-    const wchar_t* labels[] = {L"Stop", L"Clear", L"Filter\u2026", L"Save\u2026"};
+    const wchar_t* labels[] = {L"Stop", L"Clear", L"Filter\u2026", L"Save\u2026", L"Copy as Command"};
     for (size_t i = 0; i < std::size(buttons); ++i)
         buttons[i].iString = m_wndToolBar.AddString(labels[i]);
     m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
@@ -557,4 +560,16 @@ void CMessageLogDialog::UpdateStatus() {
     else if (m_scope == orvex::LogScope::WindowAndChildren)
         text += L"    Children made later on another thread are not covered";
     m_wndStatus.SendMessage(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The same window, scope and filter logged from a script. The handle names the window only while
+// it lives, as the log does.
+void CMessageLogDialog::OnCopyCommand() {
+    if (!m_target || !::IsWindow(m_target)) {
+        ::MessageBeep(MB_ICONWARNING);
+        return;
+    }
+    PutTextOnClipboard(
+        m_hWnd,
+        orvex::LogCommandText(orvex::FormatPointer(reinterpret_cast<UINT_PTR>(m_target)), m_scope, m_filter));
 }

@@ -78,6 +78,7 @@ protected:
     void OnFilter();
     void OnSaveAll();
     void OnSaveSelected();
+    void OnCopyCommand();
 
 private:
     bool CreateToolBar();

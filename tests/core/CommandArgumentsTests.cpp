@@ -1,6 +1,7 @@
 // Reading the command line: each command's arguments, messages by name or number, and what is
 // refused as a usage error.
 #include "cli/Arguments.h"
+#include "msglog/LogCommandText.h"
 
 #include <gtest/gtest.h>
 
@@ -125,6 +126,47 @@ TEST(CommandArguments, RefusesWhatIsNotACompleteCommand) {
         for (const auto& argument : arguments)
             line += argument + L" ";
         EXPECT_FALSE(Read(arguments)) << std::string(line.begin(), line.end());
+    }
+}
+
+// "Copy as Command" writes what --log reads back as the same scope and filter.
+TEST(CommandArguments, ReadsBackTheLogWindowsCopiedCommand) {
+    using orvex::CategoryBit;
+    using orvex::MessageCategory;
+    orvex::MessageFilter hide;
+    hide.shownCategories =
+        orvex::kAllCategories & ~(CategoryBit(MessageCategory::Mouse) | CategoryBit(MessageCategory::Timer));
+    hide.excluded = {0x000F, 0x8005};
+    orvex::MessageFilter only;
+    only.mode = orvex::FilterMode::ShowOnly;
+    only.shownCategories = CategoryBit(MessageCategory::Keyboard);
+    only.excluded = {0x0102};
+
+    const std::wstring hideText =
+        orvex::LogCommandText(L"0x00010076", orvex::LogScope::WindowAndChildren, hide);
+    EXPECT_EQ(hideText,
+              L"Orvex.com --log 0x00010076 --scope children --exclude mouse,timer,WM_PAINT,0x00008005");
+    EXPECT_EQ(orvex::LogCommandText(L"0x1", orvex::LogScope::Window, {}), L"Orvex.com --log 0x1");
+
+    for (const auto& [filter, scope] :
+         {std::pair{hide, orvex::LogScope::WindowAndChildren}, std::pair{only, orvex::LogScope::Thread}}) {
+        std::vector<std::wstring> arguments;
+        std::wstring text = orvex::LogCommandText(L"0x1", scope, filter);
+        for (std::size_t at = 0, space = 0; at != std::wstring::npos;
+             at = space == std::wstring::npos ? space : space + 1) {
+            space = text.find(L' ', at);
+            arguments.push_back(text.substr(at, space - at));
+        }
+        auto read = Read({arguments.begin() + 1, arguments.end()});
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->scope, scope);
+        EXPECT_EQ(read->showOnly, filter.mode == orvex::FilterMode::ShowOnly);
+        EXPECT_EQ(read->showOnly ? read->filterCategories : (orvex::kAllCategories & ~read->filterCategories),
+                  filter.shownCategories);
+        std::vector<std::uint32_t> numbers;
+        for (const auto& message : read->filterMessages)
+            numbers.push_back(message.number);
+        EXPECT_EQ(numbers, filter.excluded);
     }
 }
 
