@@ -3,6 +3,8 @@
 // system here; the target's text is read later, by find/WindowTarget.h.
 
 #include "common/TypedMessage.h"
+#include "msglog/LogMapping.h"
+#include "msglog/MessageCategories.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,10 +23,10 @@ enum ExitStatus : int {
     kExitNoWindow = 3, // the target names no window, or several where one is needed
     kExitTimedOut = 4,
     kExitOutputFile = 5,
-    kExitInterrupted = 130, // --wait ended by Ctrl+C, as shells report a process ended by it
+    kExitInterrupted = 130, // Ctrl+C, as a shell counts a process ended by it
 };
 
-enum class Command { Help, Version, List, Find, Tree, Send, Set, Wait, Name, Capture };
+enum class Command { Help, Version, List, Find, Tree, Send, Set, Wait, Name, Capture, Log, Watch };
 
 struct Invocation {
     Command command = Command::Help;
@@ -42,6 +44,15 @@ struct Invocation {
     bool gone = false;                    // --wait: until no window matches
     std::optional<std::uint32_t> limitMs; // --wait: for ever unless --timeout is given
     bool clientOnly = false;              // --capture: the client area alone
+    // --log: the scope, the messages of --exclude or --only (as typed, registered names resolved
+    // once logging), and when to stop.
+    LogScope scope = LogScope::Window;
+    std::vector<TypedMessage> filterMessages;
+    std::uint32_t filterCategories = 0; // the categories --exclude or --only names
+    bool showOnly = false;
+    std::optional<std::uint32_t> forMs;
+    std::optional<std::uint64_t> count;
+    std::uint32_t intervalMs = 250; // --watch: between two reads
 };
 
 struct UsageError {

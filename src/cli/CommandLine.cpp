@@ -4,6 +4,8 @@
 #include "cli/Arguments.h"
 #include "cli/ConsoleBreak.h"
 #include "cli/WaitForWindow.h"
+#include "cli/LogCommand.h"
+#include "cli/WatchCommand.h"
 #include "common/EscapedText.h"
 #include "common/PngFile.h"
 #include "common/ProductVersion.h"
@@ -435,6 +437,15 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
         break;
     case Command::Capture:
         return Capture(invocation, errors);
+    case Command::Log: {
+        // Written as it arrives rather than gathered.
+        HWND hwnd = SingleWindow(invocation.target, errors, status);
+        return hwnd ? RunLog(invocation, hwnd, out, errors) : status;
+    }
+    case Command::Watch: {
+        HWND hwnd = SingleWindow(invocation.target, errors, status);
+        return hwnd ? RunWatch(invocation, hwnd, out, errors) : status;
+    }
     }
     // --set tells which changes were made also when a later one was not.
     if (status != kExitSuccess && result.empty())

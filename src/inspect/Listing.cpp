@@ -8,7 +8,7 @@
 
 namespace {
 
-bool AddSummaryRows(PropertySink& sink, HWND hwnd) {
+bool AddSummaryRows(PropertySink& sink, HWND hwnd, StyleQueries styleQueries) {
     const WindowFacts facts = WindowFacts::Read(hwnd);
     if (facts.className.empty())
         return false;
@@ -16,14 +16,15 @@ bool AddSummaryRows(PropertySink& sink, HWND hwnd) {
     AddClassNameRow(sink, GROUP_SUMMARY, facts);
     AddTextRow(sink, GROUP_SUMMARY, hwnd);
     AddWindowRectRow(sink, GROUP_SUMMARY, hwnd);
-    AddStyleRows(sink, facts, TRUE);
+    AddStyleRows(sink, facts, TRUE, styleQueries);
     return true;
 }
 
-bool AddDetailRows(PropertySink& sink, HWND hwnd, bool moreProperties, ControlTextRead controlText) {
+bool AddDetailRows(PropertySink& sink, HWND hwnd, bool moreProperties, ControlTextRead controlText,
+                   StyleQueries styleQueries) {
     const WindowFacts facts = WindowFacts::Read(hwnd);
     AddGeneralRows(sink, facts);
-    AddStyleRows(sink, facts, FALSE);
+    AddStyleRows(sink, facts, FALSE, styleQueries);
     AddClassRows(sink, facts);
     AddProcessRows(sink, hwnd);
     if (moreProperties)
@@ -34,9 +35,10 @@ bool AddDetailRows(PropertySink& sink, HWND hwnd, bool moreProperties, ControlTe
 } // namespace
 
 bool AddWindowListing(PropertySink& sink, HWND hwnd, orvex::ViewMode mode, bool moreProperties,
-                      ControlTextRead controlText) {
+                      ControlTextRead controlText, StyleQueries styleQueries) {
     if (!hwnd || !::IsWindow(hwnd))
         return false;
-    return mode == orvex::ViewMode::Detail ? AddDetailRows(sink, hwnd, moreProperties, controlText)
-                                           : AddSummaryRows(sink, hwnd);
+    return mode == orvex::ViewMode::Detail
+               ? AddDetailRows(sink, hwnd, moreProperties, controlText, styleQueries)
+               : AddSummaryRows(sink, hwnd, styleQueries);
 }

@@ -4,6 +4,7 @@
 #include "common/ViewMode.h"
 #include "inspect/ControlTextRow.h"
 #include "inspect/PropertySink.h"
+#include "inspect/StyleQueries.h"
 
 #include <windows.h>
 
@@ -12,4 +13,5 @@
 // `controlText` says); false, adding nothing, when it is not a window (or, for the summary, its
 // class can no longer be read).
 bool AddWindowListing(PropertySink& sink, HWND hwnd, orvex::ViewMode mode, bool moreProperties = false,
-                      ControlTextRead controlText = ControlTextRead::Now);
+                      ControlTextRead controlText = ControlTextRead::Now,
+                      StyleQueries styleQueries = StyleQueries::Sent);

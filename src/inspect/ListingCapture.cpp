@@ -19,10 +19,11 @@ private:
 } // namespace
 
 bool CaptureWindowListing(HWND hwnd, orvex::ViewMode mode, bool moreProperties,
-                          std::vector<orvex::ListingRow>& rows, ControlTextRead controlText) {
+                          std::vector<orvex::ListingRow>& rows, ControlTextRead controlText,
+                          StyleQueries styleQueries) {
     rows.clear();
     RowList sink(rows);
-    if (AddWindowListing(sink, hwnd, mode, moreProperties, controlText))
+    if (AddWindowListing(sink, hwnd, mode, moreProperties, controlText, styleQueries))
         return true;
     rows.clear();
     return false;

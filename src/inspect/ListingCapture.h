@@ -5,6 +5,7 @@
 #include "common/ViewMode.h"
 #include "inspect/ControlTextRow.h"
 #include "inspect/ListingExport.h"
+#include "inspect/StyleQueries.h"
 
 #include <windows.h>
 
@@ -13,4 +14,5 @@
 // The rows AddWindowListing gives for `hwnd`; false, with no rows, when it is not a window.
 bool CaptureWindowListing(HWND hwnd, orvex::ViewMode mode, bool moreProperties,
                           std::vector<orvex::ListingRow>& rows,
-                          ControlTextRead controlText = ControlTextRead::Now);
+                          ControlTextRead controlText = ControlTextRead::Now,
+                          StyleQueries styleQueries = StyleQueries::Sent);

@@ -26,7 +26,7 @@ std::optional<std::uint32_t> SendStyleQuery(HWND hwnd, std::uint32_t message) {
 
 } // namespace
 
-void AddStyleRows(PropertySink& view, const WindowFacts& facts, BOOL summary) {
+void AddStyleRows(PropertySink& view, const WindowFacts& facts, BOOL summary, StyleQueries queries) {
     const int group = summary ? GROUP_SUMMARY : GROUP_STYLES;
 
     orvex::StyleWords words;
@@ -35,6 +35,7 @@ void AddStyleRows(PropertySink& view, const WindowFacts& facts, BOOL summary) {
     words.className = facts.className;
 
     const HWND hwnd = facts.hwnd;
-    orvex::AddStyleBlock(view, group, words,
-                         [hwnd](std::uint32_t message) { return SendStyleQuery(hwnd, message); });
+    orvex::AddStyleBlock(view, group, words, [hwnd, queries](std::uint32_t message) {
+        return queries == StyleQueries::Sent ? SendStyleQuery(hwnd, message) : std::nullopt;
+    });
 }

@@ -58,6 +58,13 @@ std::wstring LogCellText(const LogLines& lines, const LogLine& line, int column,
     }
 }
 
+std::wstring LogLineAsText(const LogLines& lines, const LogLine& line, const LogTextContext& context) {
+    std::wstring text;
+    for (int column = 0; column < kLogColumnCount; ++column)
+        text.append(column ? L"\t" : L"").append(LogCellText(lines, line, column, context));
+    return text;
+}
+
 std::wstring LogLinesAsText(const LogLines& lines, std::span<const std::size_t> indexes,
                             const LogTextContext& context) {
     std::wstring text;
@@ -67,9 +74,7 @@ std::wstring LogLinesAsText(const LogLines& lines, std::span<const std::size_t> 
     for (const std::size_t index : indexes) {
         if (index >= lines.size())
             continue;
-        for (int column = 0; column < kLogColumnCount; ++column)
-            text.append(column ? L"\t" : L"").append(LogCellText(lines, lines[index], column, context));
-        text.append(L"\r\n");
+        text.append(LogLineAsText(lines, lines[index], context)).append(L"\r\n");
     }
     return text;
 }

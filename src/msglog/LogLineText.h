@@ -48,6 +48,9 @@ struct LogTextContext {
 std::wstring LogCellText(const LogLines& lines, const LogLine& line, int column,
                          const LogTextContext& context);
 
+// One line's cells joined by tabs, without a line break.
+std::wstring LogLineAsText(const LogLines& lines, const LogLine& line, const LogTextContext& context);
+
 // The lines at `indexes` as tab-separated text, a line each, the column names first.
 std::wstring LogLinesAsText(const LogLines& lines, std::span<const std::size_t> indexes,
                             const LogTextContext& context);

@@ -7,7 +7,10 @@
 #include "common/ValueFormat.h"
 #include "common/WindowDpi.h"
 #include "inspect/WindowFacts.h"
+#include "msglog/LogCommandText.h"
 #include "msglog/LogDrain.h"
+#include "msglog/LogNameCache.h"
+#include "msglog/LogRefusalText.h"
 #include "msglog/MessageFilterDialog.h"
 #include "process/Process.h"
 #include "process/ProcessImage.h"
@@ -34,36 +37,6 @@ constexpr int kCellPadding = 12;
 constexpr const wchar_t* kScopeNames[] = {L"This window", L"This window and its children",
                                           L"Every window of its thread"};
 
-const wchar_t* RefusalText(MessageLogSession::Refusal refusal) {
-    using Refusal = MessageLogSession::Refusal;
-    switch (refusal) {
-    case Refusal::NotAWindow:
-        return L"The window is gone: nothing to log.";
-    case Refusal::OwnWindow:
-        return L"Orvex's own windows are not logged.";
-    case Refusal::HostFailed:
-        return L"The helper that logs 32-bit programs did not start or did not answer as it should.";
-    case Refusal::AlreadyLogged:
-        return L"Another Orvex is logging this window's thread.";
-    case Refusal::Elevated:
-        return L"The program runs elevated, above Orvex: its messages cannot be logged unless Orvex runs "
-               L"elevated too.";
-    case Refusal::LowIntegrity:
-        return L"The program runs at low integrity: Orvex's hook could not hand its messages over.";
-    case Refusal::AppContainer:
-        return L"The program runs in an app container: Orvex's hook could not hand its messages over.";
-    case Refusal::CannotReach:
-        return L"The window system refused Orvex's hook entry into the program.";
-    case Refusal::NoLibrary:
-        return L"The hook library could not be written to or checked in the user's folder.";
-    case Refusal::CannotHook:
-        return L"The window system refused to hook the window's thread.";
-    case Refusal::None:
-        break;
-    }
-    return L"";
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMessageLogDialog, CModelessDialog)
@@ -82,6 +55,7 @@ ON_NOTIFY(TBN_DROPDOWN, IDC_MSGLOG_TOOLBAR, OnToolBarDropDown)
 ON_COMMAND(ID_MSGLOG_FILTER, OnFilter)
 ON_COMMAND(ID_MSGLOG_SAVE_ALL, OnSaveAll)
 ON_COMMAND(ID_MSGLOG_SAVE_SELECTED, OnSaveSelected)
+ON_COMMAND(ID_MSGLOG_COPY_COMMAND, OnCopyCommand)
 ON_WM_DPICHANGED()
 END_MESSAGE_MAP()
 
@@ -92,8 +66,8 @@ CMessageLogDialog::CMessageLogDialog(ToolWindowOwner& owner, orvex::MessageFilte
     ::QueryPerformanceCounter(&now);
     ::QueryPerformanceFrequency(&rate);
     m_text.clock = {static_cast<std::uint64_t>(now.QuadPart), static_cast<std::uint64_t>(rate.QuadPart)};
-    m_text.className = [this](std::uint64_t window) { return ClassOf(window); };
-    m_text.registered = [this](std::uint32_t message) { return RegisteredName(message); };
+    m_text.className = [this](std::uint64_t window) { return m_names.ClassOf(window); };
+    m_text.registered = [this](std::uint32_t message) { return m_names.RegisteredName(message); };
 }
 
 CMessageLogDialog::~CMessageLogDialog() = default;
@@ -123,8 +97,9 @@ bool CMessageLogDialog::CreateToolBar() {
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_CLEAR, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_FILTER, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
         CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_SAVE, BTNS_SHOWTEXT | BTNS_AUTOSIZE | BTNS_WHOLEDROPDOWN),
+        CToolBarCtrl::Button(I_IMAGENONE, ID_MSGLOG_COPY_COMMAND, BTNS_SHOWTEXT | BTNS_AUTOSIZE),
     };
-    const wchar_t* labels[] = {L"Stop", L"Clear", L"Filter\u2026", L"Save\u2026"};
+    const wchar_t* labels[] = {L"Stop", L"Clear", L"Filter\u2026", L"Save\u2026", L"Copy as Command"};
     for (size_t i = 0; i < std::size(buttons); ++i)
         buttons[i].iString = m_wndToolBar.AddString(labels[i]);
     m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
@@ -239,7 +214,7 @@ std::wstring CMessageLogDialog::Describe(HWND hwnd) {
     CProcess process;
     process.Initialize(processId);
     std::wstring text = orvex::FormatPointer(reinterpret_cast<UINT_PTR>(hwnd)) + L" (" +
-                        ClassOf(reinterpret_cast<UINT_PTR>(hwnd));
+                        m_names.ClassOf(reinterpret_cast<UINT_PTR>(hwnd));
     if (!process.m_strName.empty())
         text += L", " + process.m_strName;
     if (IsThirtyTwoBitProcess(processId))
@@ -278,7 +253,7 @@ void CMessageLogDialog::Begin() {
     }
     const MessageLogSession::Refusal refusal = m_session.Begin(m_target, m_scope, m_filter);
     if (refusal != MessageLogSession::Refusal::None)
-        m_lines.AddNote(RefusalText(refusal));
+        m_lines.AddNote(LogRefusalText(refusal));
 }
 
 void CMessageLogDialog::OnStartStop() {
@@ -587,26 +562,14 @@ void CMessageLogDialog::UpdateStatus() {
     m_wndStatus.SendMessage(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::wstring CMessageLogDialog::ClassOf(std::uint64_t window) {
-    if (auto found = m_classNames.find(window); found != m_classNames.end())
-        return found->second;
-    std::wstring name = WindowClassName(reinterpret_cast<HWND>(static_cast<UINT_PTR>(window)));
-    // A window that is gone is asked again: its handle may come back for another window.
-    if (name.empty())
-        return {};
-    if (m_classNames.size() > 4096)
-        m_classNames.clear();
-    return m_classNames.emplace(window, std::move(name)).first->second;
-}
-
-std::optional<std::wstring> CMessageLogDialog::RegisteredName(std::uint32_t message) {
-    if (auto found = m_registeredNames.find(message); found != m_registeredNames.end())
-        return found->second;
-    wchar_t name[256] = {};
-    // Registered window messages and clipboard formats share one table of names.
-    const int length = ::GetClipboardFormatNameW(message, name, 256);
-    std::optional<std::wstring> result;
-    if (length > 0)
-        result = std::wstring(name, static_cast<size_t>(length));
-    return m_registeredNames.emplace(message, result).first->second;
+// The same window, scope and filter logged from a script. The handle names the window only while
+// it lives, as the log does.
+void CMessageLogDialog::OnCopyCommand() {
+    if (!m_target || !::IsWindow(m_target)) {
+        ::MessageBeep(MB_ICONWARNING);
+        return;
+    }
+    PutTextOnClipboard(
+        m_hWnd,
+        orvex::LogCommandText(orvex::FormatPointer(reinterpret_cast<UINT_PTR>(m_target)), m_scope, m_filter));
 }

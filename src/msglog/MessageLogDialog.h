@@ -10,6 +10,7 @@
 #include "framework/ToolBarKeyboard.h"
 #include "msglog/LogLineText.h"
 #include "msglog/LogLines.h"
+#include "msglog/LogNameCache.h"
 #include "msglog/MessageFilter.h"
 #include "msglog/MessageLogSession.h"
 
@@ -77,6 +78,7 @@ protected:
     void OnFilter();
     void OnSaveAll();
     void OnSaveSelected();
+    void OnCopyCommand();
 
 private:
     bool CreateToolBar();
@@ -96,8 +98,6 @@ private:
     void CopySelection();
     void Save(bool selectedOnly);
     std::vector<size_t> SelectedIndexes() const;
-    std::wstring ClassOf(std::uint64_t window);
-    std::optional<std::wstring> RegisteredName(std::uint32_t message);
     std::wstring Describe(HWND hwnd);
     // The target as the status line names it, read once per target: reading another program's name
     // on every tick would cost each tick a read of that program's memory.
@@ -121,8 +121,7 @@ private:
     std::uint64_t m_dropped = 0;
     std::uint64_t m_sessionDropped = 0; // of the session's drops, those counted in m_dropped
     ULONGLONG m_renewedAt = 0;          // the tick count of the last fresh start after damage
-    std::unordered_map<std::uint64_t, std::wstring> m_classNames;
-    std::unordered_map<std::uint32_t, std::optional<std::wstring>> m_registeredNames;
+    LogNameCache m_names;
     RECT m_normalRect{};
     int m_dpi = 96;
     fw::UniqueFont m_font; // the list's font made again after a change of DPI

@@ -144,6 +144,7 @@
 #define ID_MSGLOG_SAVE 32824
 #define ID_MSGLOG_SAVE_ALL 32825
 #define ID_MSGLOG_SAVE_SELECTED 32826
+#define ID_MSGLOG_COPY_COMMAND 32827
 
 // The message log's filter dialog: one check box per category, in the order of the categories
 #define IDC_FILTER_MOUSE 1100

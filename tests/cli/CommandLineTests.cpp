@@ -11,16 +11,23 @@
 #include "harness/TargetClient.h"
 #include "inspect/Listing.h"
 #include "inspect/WindowFacts.h"
+#include "inspect/ListingCapture.h"
 #include "inspect/ListingExport.h"
+#include "msglog/LogLineText.h"
+#include "msglog/LogLines.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <sstream>
+#include <thread>
 
 namespace {
 
@@ -203,6 +210,151 @@ TEST_F(CommandLineTest, OutWritesTheWholeOutputOrLeavesTheFileThatWasThere) {
         std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
         << "and nothing beside it";
     std::filesystem::remove_all(folder);
+}
+
+// Written to by the log's thread while the test reads how far it got.
+class SharedCapture final : public TextStream {
+public:
+    bool Write(std::string_view utf8) override {
+        const std::lock_guard lock(m_mutex);
+        m_text += utf8;
+        return true;
+    }
+    std::string Text() {
+        const std::lock_guard lock(m_mutex);
+        return m_text;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::string m_text;
+};
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);)
+        parts.push_back(part);
+    return parts;
+}
+
+// The log window's texts for a message the test posted, by the pure functions the window uses:
+// each --log line must show the record the hook saw exactly as the window would.
+std::string ExpectedCell(HWND window, char type, std::uint32_t message, int column) {
+    orvex::MessageRecord record;
+    record.kind = static_cast<orvex::MessageKind>(type);
+    record.message = message;
+    record.window = reinterpret_cast<UINT_PTR>(window);
+    record.wParam = 7;
+    record.lParam = 0x5678;
+    orvex::LogLines lines;
+    lines.AddMessage(record);
+    return orvex::Utf8FromWide(orvex::LogCellText(lines, lines[0], column, {}));
+}
+
+// Probes are posted until the log has printed what it needs, as it starts on a thread of its own.
+TEST_F(CommandLineTest, LogPrintsTheMessagesAsTheLogWindowShowsThemUntilTheWindowGoes) {
+    constexpr UINT kProbe = WM_APP + 5;
+    HWND child =
+        target.Create(harness::WindowRequest::Child(frame, L"Static", L"log me", 0, {5, 70, 100, 90}, 9));
+    ASSERT_TRUE(child);
+    for (const bool json : {false, true}) {
+        SharedCapture out, errors;
+        std::vector<std::wstring> arguments{L"--log", HandleArgument(child), L"--only", L"0x8005"};
+        if (json)
+            arguments.push_back(L"--json");
+        else
+            arguments.insert(arguments.end(), {L"--count", L"3"});
+        std::atomic<int> status = -1;
+        std::thread log([&] { status = RunCommandLine(arguments, out, errors); });
+        for (int i = 0; i < 500 && status == -1 && Split(out.Text(), '\n').size() < 3; ++i) {
+            ::PostMessageW(child, kProbe, 7, 0x5678);
+            ::Sleep(10);
+        }
+        if (json) {
+            EXPECT_TRUE(target.Destroy(child));
+        }
+        log.join();
+        ASSERT_EQ(status, kExitSuccess) << errors.Text();
+        const std::vector<std::string> lines = Split(out.Text(), '\n');
+        ASSERT_GE(lines.size(), 3u);
+        if (!json) {
+            EXPECT_EQ(lines.size(), 3u) << "--count 3";
+        }
+        EXPECT_EQ(errors.Text(), std::to_string(lines.size()) + " messages, 0 lost\n");
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::vector<std::string> cells;
+            if (json) {
+                const auto item = nlohmann::json::parse(lines[i]);
+                EXPECT_EQ(item["format"], "orvex-message/1");
+                EXPECT_EQ(item["number"], i + 1);
+                EXPECT_EQ(item["message"], kProbe);
+                cells = {std::to_string(i + 1), item["time"],   item["window"], item["type"],
+                         item["name"],          item["wParam"], item["lParam"], item.value("result", ""),
+                         item["details"]};
+            } else {
+                cells = Split(lines[i], '\t');
+                cells.resize(orvex::kLogColumnCount);
+            }
+            ASSERT_EQ(cells[orvex::kColumnType].size(), 1u) << lines[i];
+            EXPECT_EQ(cells[orvex::kColumnNumber], std::to_string(i + 1));
+            for (int column = orvex::kColumnWindow; column < orvex::kLogColumnCount; ++column) {
+                if (column == orvex::kColumnResult)
+                    continue; // whatever the window procedure returned
+                EXPECT_EQ(cells[static_cast<std::size_t>(column)],
+                          ExpectedCell(child, cells[orvex::kColumnType][0], kProbe, column))
+                    << lines[i] << " column " << column;
+            }
+        }
+    }
+}
+
+// The rows are compared with the listing read here after the changes: --watch must report the very
+// values the listing shows, and end when the window goes.
+TEST_F(CommandLineTest, WatchSeesAChangedTextAndRectangleAndEndsWhenTheWindowGoes) {
+    HWND child =
+        target.Create(harness::WindowRequest::Child(frame, L"Static", L"watch me", 0, {5, 70, 100, 90}, 10));
+    ASSERT_TRUE(child);
+    SharedCapture out, errors;
+    std::atomic<int> status = -1;
+    std::thread watch([&] {
+        status = RunCommandLine(
+            {L"--watch", HandleArgument(child), L"--interval", L"20", L"--json", L"--for", L"20"}, out,
+            errors);
+    });
+    for (int i = 0; i < 500 && out.Text().empty(); ++i)
+        ::Sleep(10);
+    EXPECT_TRUE(target.SetText(child, L"changed"));
+    EXPECT_TRUE(::MoveWindow(child, 7, 72, 120, 30, TRUE));
+    std::vector<orvex::ListingRow> rows;
+    ASSERT_TRUE(CaptureWindowListing(child, orvex::ViewMode::Detail, false, rows));
+    const auto rect =
+        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.name == L"Window Rect"; });
+    ASSERT_NE(rect, rows.end());
+    const auto changesSeen = [&] {
+        const std::string text = out.Text();
+        return text.find("Window Rect", text.find('\n')) != std::string::npos;
+    };
+    for (int i = 0; i < 500 && !changesSeen(); ++i)
+        ::Sleep(10);
+    EXPECT_TRUE(target.Destroy(child));
+    watch.join();
+    ASSERT_EQ(status, kExitSuccess) << errors.Text();
+
+    const std::vector<std::string> lines = Split(out.Text(), '\n');
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(nlohmann::json::parse(lines[0])["format"], "orvex-listing/1");
+    bool textSeen = false, rectSeen = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto item = nlohmann::json::parse(lines[i]);
+        EXPECT_EQ(item["format"], "orvex-change-seen/1");
+        if (item["name"] == "Text" && item["after"] == "changed")
+            textSeen = item["before"] == "watch me";
+        if (item["name"] == "Window Rect" && item["after"] == orvex::Utf8FromWide(rect->value))
+            rectSeen = item["before"] != item["after"];
+    }
+    EXPECT_TRUE(textSeen) << out.Text();
+    EXPECT_TRUE(rectSeen) << out.Text();
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 # Notepad's window is then retitled and resized with --set --json, which gives the values before,
 # and put back from them. --wait started before Notepad prints its window once it comes; --name of
 # the edit control finds it again; --capture's PNG, read back by Python, has the window's size.
+# Last, letters typed into the edit control with xdotool are seen by --log --json, each of its
+# lines parsed as JSON.
 # Usage: command_line_from_shell.sh SESSION_SCRIPT PREFIX STATEFILE BIN_DIR
 set -euo pipefail
 session=$1 prefix=$2 state=$3 bin=$4
@@ -15,7 +17,10 @@ run "$bin/Orvex.com" --wait class=Notepad --timeout 60000 >"$scratch/waited" 2>&
 waiter=$!
 run notepad.exe >/dev/null 2>&1 &
 notepad=$!
-trap 'run "$bin/Orvex.com" --send class=Notepad WM_CLOSE >/dev/null 2>&1 || true; wait "$notepad" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+# Notepad asks before it closes on what was typed into it: its edit control is told it is unchanged.
+trap 'run "$bin/Orvex.com" --send class=Edit,process=notepad.exe 0x00B9 0 >/dev/null 2>&1 || true
+      run "$bin/Orvex.com" --send class=Notepad WM_CLOSE >/dev/null 2>&1 || true
+      wait "$notepad" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 handle=
 for _ in $(seq 1 100); do
@@ -103,3 +108,34 @@ print("--capture wrote a PNG of", width, "x", height)
 mapfile -t back <<<"$restore"
 run "$bin/Orvex.com" --set "$frame" "${back[1]}" "${back[0]}" >/dev/null
 echo "--set changed Notepad's title and size and put them back with" "${back[@]}"
+
+# --log prints nothing until a message comes, so letters are typed until one is seen as WM_CHAR.
+. "$state"
+export DISPLAY
+run "$bin/Orvex.com" --set "$frame" bringtotop >/dev/null
+logged=$(mktemp) summary=$(mktemp)
+run "$bin/Orvex.com" --log "$handle" --json --only WM_CHAR,WM_KEYDOWN --for 10 >"$logged" 2>"$summary" &
+logger=$!
+for _ in $(seq 1 40); do
+    xdotool type --delay 20 orvex
+    grep -q '"WM_CHAR"' "$logged" && break
+    sleep 0.2
+done
+wait "$logger"
+python3 - "$handle" "$logged" "$summary" <<'PYTHON'
+import json, re, sys
+handle, logged, summary = sys.argv[1:]
+lines = [json.loads(line) for line in open(logged, encoding="utf-8") if line.strip()]
+messages = [line for line in lines if "note" not in line]
+assert messages and all(line["format"] == "orvex-message/1" for line in lines), lines[:3]
+assert all(line["window"] == handle for line in messages), messages[:3]
+assert {line["name"] for line in messages} <= {"WM_CHAR", "WM_KEYDOWN"}, "--only let others through"
+typed = [line for line in messages if line["name"] == "WM_CHAR" and line["type"] in ("S", "P")]
+assert typed and typed[0]["message"] == 0x0102, typed[:1]
+numbers = [line["number"] for line in lines]
+assert numbers == sorted(numbers) and len(set(numbers)) == len(numbers), numbers
+last = open(summary, encoding="utf-8").read().splitlines()[-1]
+assert re.fullmatch(r"%d messages, \d+ lost" % len(messages), last), last
+print("--log saw", len(typed), "typed characters in", len(messages), "messages:", last)
+PYTHON
+rm -f "$logged" "$summary"

@@ -3,6 +3,7 @@
 #include "maindlg/MainDialogFixture.h"
 
 #include "harness/TargetClient.h"
+#include "common/ValueFormat.h"
 #include "msglog/LogDrain.h"
 #include "msglog/LogMapping.h"
 #include "msglog/MessageLogDialog.h"
@@ -28,6 +29,17 @@ protected:
         dialog->SendMessage(WM_COMMAND, ID_WINDOW_MESSAGE_LOG);
         harness::PumpMessages();
         return Inside().Log();
+    }
+    static std::wstring ClipboardText() {
+        std::wstring copied;
+        if (::OpenClipboard(nullptr)) {
+            if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+                copied = static_cast<const wchar_t*>(::GlobalLock(data));
+                ::GlobalUnlock(data);
+            }
+            ::CloseClipboard();
+        }
+        return copied;
     }
     static HWND PlainWindow(const wchar_t* text) {
         return ::CreateWindowExW(0, L"STATIC", text, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
@@ -223,6 +235,26 @@ TEST_F(MessageLogWindowTest, ALogWhoseSharedMemoryIsWrittenOverSaysSoAndLogsOn) 
         notes += log->Lines().NoteText(log->Lines()[i]) == orvex::DamagedLogNote();
     EXPECT_EQ(notes, 1u);
     EXPECT_TRUE(log->Logging());
+}
+
+// The filter's part of the line is pinned in the core tests; here the window's own target and scope.
+TEST_F(MessageLogWindowTest, CopyAsCommandPutsTheLogOfTheSameWindowAndScopeOnTheClipboard) {
+    harness::TargetProcess target;
+    HWND logged = target.Create(harness::WindowRequest::Frame(L"Logged", {700, 100, 900, 300}));
+    ASSERT_NE(logged, nullptr);
+    ASSERT_TRUE(OpenDialog());
+    ASSERT_TRUE(dialog->ShowWindowProperties(logged));
+    CMessageLogDialog* log = OpenLog();
+    ASSERT_NE(log, nullptr);
+    const HWND scope = ::GetDlgItem(log->m_hWnd, IDC_MSGLOG_SCOPE);
+    ::SendMessageW(scope, CB_SETCURSEL, 2, 0);
+    log->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MSGLOG_SCOPE, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(scope));
+    log->SendMessage(WM_COMMAND, ID_MSGLOG_COPY_COMMAND);
+    const std::wstring copied = ClipboardText();
+    const std::wstring expected =
+        L"Orvex.com --log " + orvex::FormatPointer(reinterpret_cast<UINT_PTR>(logged)) + L" --scope thread";
+    EXPECT_EQ(copied.substr(0, expected.size()), expected) << copied;
 }
 
 } // namespace
