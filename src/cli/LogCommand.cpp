@@ -1,5 +1,7 @@
 #include "cli/LogCommand.h"
 
+#include "cli/ConsoleBreak.h"
+
 #include "common/Utf8Text.h"
 #include "msglog/LogDrain.h"
 #include "msglog/LogLineText.h"
@@ -11,7 +13,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <atomic>
 #include <string>
 
 namespace {
@@ -29,42 +30,6 @@ constexpr std::size_t kKeptLines = 16384;
 constexpr ULONGLONG kRenewPeriodMs = 1000;
 // Time a console that is closing gives the log to unhook before the process is ended.
 constexpr DWORD kCloseGraceMs = 3000;
-
-std::atomic<bool> g_stopAsked{false};
-HANDLE g_unhooked = nullptr;
-
-// Ctrl+C, Ctrl+Break or a closing console: the loop ends and unhooks on its own thread. A closing
-// console ends the process once this returns, so it waits for the unhooking first.
-BOOL WINAPI OnConsoleControl(DWORD event) {
-    g_stopAsked = true;
-    if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
-        if (g_unhooked)
-            ::WaitForSingleObject(g_unhooked, kCloseGraceMs);
-    }
-    return TRUE;
-}
-
-class ConsoleStop {
-public:
-    ConsoleStop() {
-        g_stopAsked = false;
-        g_unhooked = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        ::SetConsoleCtrlHandler(OnConsoleControl, TRUE);
-    }
-    ConsoleStop(const ConsoleStop&) = delete;
-    ConsoleStop& operator=(const ConsoleStop&) = delete;
-    ~ConsoleStop() {
-        ::SetConsoleCtrlHandler(OnConsoleControl, FALSE);
-        if (g_unhooked)
-            ::CloseHandle(g_unhooked);
-        g_unhooked = nullptr;
-    }
-    bool Asked() const { return g_stopAsked; }
-    void Unhooked() const {
-        if (g_unhooked)
-            ::SetEvent(g_unhooked);
-    }
-};
 
 // The filter of --exclude or --only; registered names are the system's to number.
 orvex::MessageFilter FilterOf(const Invocation& invocation) {
@@ -126,7 +91,9 @@ void WaitOnePeriod() {
 } // namespace
 
 int RunLog(const Invocation& invocation, HWND target, TextStream& out, TextStream& errors) {
-    ConsoleStop stop;
+    // Ctrl+C, Ctrl+Break or a closing console: the loop ends and unhooks by its own path.
+    const HANDLE stopAsked = ConsoleBreakEvent();
+    const ConsoleCloseGrace grace(kCloseGraceMs);
     LogNameCache names;
     orvex::LogTextContext context;
     LARGE_INTEGER now{}, rate{};
@@ -182,14 +149,14 @@ int RunLog(const Invocation& invocation, HWND target, TextStream& out, TextStrea
             status = kExitOutputFile;
             break;
         }
-        if (gone || timeUp || stop.Asked())
+        if (gone || timeUp || ::WaitForSingleObject(stopAsked, 0) == WAIT_OBJECT_0)
             break;
         if (!done)
             WaitOnePeriod();
     }
     session.End();
-    stop.Unhooked();
-    if (stop.Asked() && status == kExitSuccess)
+    grace.Done();
+    if (::WaitForSingleObject(stopAsked, 0) == WAIT_OBJECT_0 && status == kExitSuccess)
         status = kExitInterrupted;
     errors.Write(std::to_string(messages) + " messages, " + std::to_string(lost) + " lost\n");
     return status;
