@@ -34,7 +34,10 @@ std::optional<MessageCategory> CategoryFromKeyword(std::wstring_view keyword) {
     return std::nullopt;
 }
 
-std::wstring LogCommandText(std::wstring_view target, LogScope scope, const MessageFilter& filter) {
+std::optional<std::wstring> LogCommandText(std::wstring_view target, LogScope scope,
+                                           const MessageFilter& filter) {
+    if (filter.ShowsNothing())
+        return std::nullopt;
     std::wstring text = L"Orvex.com --log ";
     text += target;
     if (scope == LogScope::WindowAndChildren)

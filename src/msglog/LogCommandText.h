@@ -19,7 +19,9 @@ std::wstring_view CategoryKeyword(MessageCategory category);
 std::optional<MessageCategory> CategoryFromKeyword(std::wstring_view keyword);
 
 // `Orvex.com --log TARGET [--scope ...] [--exclude ... | --only ...]`: single messages by their
-// header name, or in hexadecimal where the headers give none.
-std::wstring LogCommandText(std::wstring_view target, LogScope scope, const MessageFilter& filter);
+// header name, or in hexadecimal where the headers give none. None for a filter that shows no
+// message: no filter on the command line says "nothing", and a log of nothing is no use to a script.
+std::optional<std::wstring> LogCommandText(std::wstring_view target, LogScope scope,
+                                           const MessageFilter& filter);
 
 } // namespace orvex

@@ -42,6 +42,11 @@ bool MessageFilter::ShowsEverything() const {
     return shownCategories == kAllCategories && (mode == FilterMode::ShowOnly || excluded.empty());
 }
 
+bool MessageFilter::ShowsNothing() const {
+    // No category checked leaves nothing in the Hide mode, whatever is listed.
+    return shownCategories == 0 && (mode == FilterMode::Hide || excluded.empty());
+}
+
 std::wstring DescribeFilter(const MessageFilter& filter) {
     const bool showOnly = filter.mode == FilterMode::ShowOnly;
     // The categories the mode acts on: the unchecked ones are hidden, the checked ones shown.

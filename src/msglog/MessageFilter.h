@@ -47,6 +47,7 @@ struct MessageFilter {
 
     bool Shows(std::uint32_t message) const;
     bool ShowsEverything() const;
+    bool ShowsNothing() const;
     bool operator==(const MessageFilter&) const = default;
 };
 

@@ -104,6 +104,7 @@ bool CMessageLogDialog::CreateToolBar() {
         buttons[i].iString = m_wndToolBar.AddString(labels[i]);
     m_wndToolBar.AddButtons(static_cast<int>(std::size(buttons)), buttons);
     m_toolBarKeys.Attach(m_wndToolBar, m_hWnd);
+    UpdateCopyCommand();
     if (!m_wndScope.CreateControl(0, WC_COMBOBOXW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
                                   RECT{0, 0, Scaled(220), Scaled(200)}, m_hWnd, IDC_MSGLOG_SCOPE))
         return false;
@@ -293,6 +294,7 @@ void CMessageLogDialog::SetFilter(const orvex::MessageFilter& filter) {
     if (filter == m_filter)
         return;
     m_filter = filter;
+    UpdateCopyCommand();
     // The hooks take it from the next message; what waits in the rings came before it.
     ChangeLines([this] {
         Drain();
@@ -565,11 +567,17 @@ void CMessageLogDialog::UpdateStatus() {
 // The same window, scope and filter logged from a script. The handle names the window only while
 // it lives, as the log does.
 void CMessageLogDialog::OnCopyCommand() {
-    if (!m_target || !::IsWindow(m_target)) {
+    const auto command =
+        orvex::LogCommandText(orvex::FormatPointer(reinterpret_cast<UINT_PTR>(m_target)), m_scope, m_filter);
+    if (!m_target || !::IsWindow(m_target) || !command) {
         ::MessageBeep(MB_ICONWARNING);
         return;
     }
-    PutTextOnClipboard(
-        m_hWnd,
-        orvex::LogCommandText(orvex::FormatPointer(reinterpret_cast<UINT_PTR>(m_target)), m_scope, m_filter));
+    PutTextOnClipboard(m_hWnd, *command);
+}
+
+// A filter that shows nothing has no command to copy.
+void CMessageLogDialog::UpdateCopyCommand() {
+    m_wndToolBar.SendMessage(TB_ENABLEBUTTON, ID_MSGLOG_COPY_COMMAND,
+                             MAKELPARAM(!m_filter.ShowsNothing(), 0));
 }

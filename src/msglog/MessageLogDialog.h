@@ -79,6 +79,7 @@ protected:
     void OnSaveAll();
     void OnSaveSelected();
     void OnCopyCommand();
+    void UpdateCopyCommand();
 
 private:
     bool CreateToolBar();

@@ -169,15 +169,18 @@ TEST(CommandArguments, ReadsBackTheLogWindowsCopiedCommand) {
     only.excluded = {0x0102};
 
     const std::wstring hideText =
-        orvex::LogCommandText(L"0x00010076", orvex::LogScope::WindowAndChildren, hide);
+        orvex::LogCommandText(L"0x00010076", orvex::LogScope::WindowAndChildren, hide).value_or(L"");
     EXPECT_EQ(hideText,
               L"Orvex.com --log 0x00010076 --scope children --exclude mouse,timer,WM_PAINT,0x00008005");
     EXPECT_EQ(orvex::LogCommandText(L"0x1", orvex::LogScope::Window, {}), L"Orvex.com --log 0x1");
+    // No filter on the command line shows nothing; without --only the line would log everything.
+    orvex::MessageFilter nothing{0, {}, orvex::FilterMode::ShowOnly};
+    EXPECT_EQ(orvex::LogCommandText(L"0x1", orvex::LogScope::Window, nothing), std::nullopt);
 
     for (const auto& [filter, scope] :
          {std::pair{hide, orvex::LogScope::WindowAndChildren}, std::pair{only, orvex::LogScope::Thread}}) {
         std::vector<std::wstring> arguments;
-        std::wstring text = orvex::LogCommandText(L"0x1", scope, filter);
+        std::wstring text = orvex::LogCommandText(L"0x1", scope, filter).value_or(L"");
         for (std::size_t at = 0, space = 0; at != std::wstring::npos;
              at = space == std::wstring::npos ? space : space + 1) {
             space = text.find(L' ', at);

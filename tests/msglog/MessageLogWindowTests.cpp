@@ -3,6 +3,7 @@
 #include "maindlg/MainDialogFixture.h"
 
 #include "harness/TargetClient.h"
+#include "common/ClipboardText.h"
 #include "common/ValueFormat.h"
 #include "msglog/LogDrain.h"
 #include "msglog/LogMapping.h"
@@ -255,6 +256,19 @@ TEST_F(MessageLogWindowTest, CopyAsCommandPutsTheLogOfTheSameWindowAndScopeOnThe
     const std::wstring expected =
         L"Orvex.com --log " + orvex::FormatPointer(reinterpret_cast<UINT_PTR>(logged)) + L" --scope thread";
     EXPECT_EQ(copied.substr(0, expected.size()), expected) << copied;
+
+    // A filter that shows nothing has no command: the button greys and copies nothing.
+    const HWND toolBar = ::GetDlgItem(log->m_hWnd, IDC_MSGLOG_TOOLBAR);
+    orvex::MessageFilter nothing;
+    nothing.mode = orvex::FilterMode::ShowOnly;
+    nothing.shownCategories = 0;
+    log->SetFilter(nothing);
+    EXPECT_FALSE(::SendMessageW(toolBar, TB_ISBUTTONENABLED, ID_MSGLOG_COPY_COMMAND, 0));
+    PutTextOnClipboard(log->m_hWnd, L"kept");
+    log->SendMessage(WM_COMMAND, ID_MSGLOG_COPY_COMMAND);
+    EXPECT_EQ(ClipboardText(), L"kept");
+    log->SetFilter({});
+    EXPECT_TRUE(::SendMessageW(toolBar, TB_ISBUTTONENABLED, ID_MSGLOG_COPY_COMMAND, 0));
 }
 
 } // namespace
