@@ -5,13 +5,12 @@
 #include "common/ClipboardText.h"
 #include "common/PictureFileName.h"
 #include "common/PngFile.h"
+#include "common/SaveFileDialog.h"
 #include "common/SystemMessage.h"
 #include "common/WindowPicture.h"
 #include "find/WindowNaming.h"
 #include "framework/Handles.h"
 #include "inspect/WindowFacts.h"
-
-#include <commdlg.h>
 
 #include <optional>
 
@@ -57,21 +56,12 @@ void CMainDialog::OnSavePicture() {
     const auto picture = ListedPicture(m_hWnd, listed);
     if (!picture)
         return;
-    std::wstring name = orvex::PictureFileName(WindowClassName(listed), reinterpret_cast<UINT_PTR>(listed));
-    wchar_t path[MAX_PATH] = {};
-    name.copy(path, MAX_PATH - 1);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = m_hWnd;
-    dialog.lpstrFilter = L"PNG Pictures (*.png)\0*.png\0All Files (*.*)\0*.*\0";
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = L"png";
-    dialog.lpstrTitle = L"Save Picture";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (!::GetSaveFileNameW(&dialog))
+    const auto path = AskSaveFileName(
+        m_hWnd, {L"Save Picture", L"PNG Pictures (*.png)", L"png",
+                 orvex::PictureFileName(WindowClassName(listed), reinterpret_cast<UINT_PTR>(listed))});
+    if (!path)
         return;
     std::wstring reason;
-    if (!WritePngFile(path, *picture, reason))
-        Warn(m_hWnd, std::wstring(L"The picture could not be written to\n") + path + L"\n\n" + reason);
+    if (!WritePngFile(*path, *picture, reason))
+        Warn(m_hWnd, L"The picture could not be written to\n" + *path + L"\n\n" + reason);
 }

@@ -2,6 +2,7 @@
 
 #include "common/ClipboardText.h"
 #include "common/DpiScale.h"
+#include "common/SaveFileDialog.h"
 #include "common/SystemMessage.h"
 #include "common/TextFile.h"
 #include "common/ValueFormat.h"
@@ -17,7 +18,6 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <algorithm>
 #include <iterator>
@@ -505,21 +505,13 @@ void CMessageLogDialog::OnSaveSelected() {
 }
 
 void CMessageLogDialog::Save(bool selectedOnly) {
-    wchar_t path[MAX_PATH] = L"Orvex messages.txt";
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = m_hWnd;
-    dialog.lpstrFilter = L"Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = L"txt";
-    dialog.lpstrTitle = selectedOnly ? L"Save Selected Lines" : L"Save All Lines";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (!::GetSaveFileNameW(&dialog))
+    const auto path = AskSaveFileName(m_hWnd, {selectedOnly ? L"Save Selected Lines" : L"Save All Lines",
+                                               L"Text Files (*.txt)", L"txt", L"Orvex messages.txt"});
+    if (!path)
         return;
-    if (!SaveTo(path, selectedOnly)) {
-        const std::wstring text = std::wstring(L"The lines could not be written to\n") + path + L"\n\n" +
-                                  SystemMessage(::GetLastError());
+    if (!SaveTo(*path, selectedOnly)) {
+        const std::wstring text =
+            L"The lines could not be written to\n" + *path + L"\n\n" + SystemMessage(::GetLastError());
         ::MessageBoxW(m_hWnd, text.c_str(), L"Message Log", MB_OK | MB_ICONWARNING);
     }
 }
