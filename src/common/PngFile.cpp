@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <wincodec.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <span>
 #include <vector>
@@ -55,28 +56,34 @@ bool EncodePng(const WindowPicture& picture, std::vector<std::byte>& png, std::w
     ComPointer<IStream> stream;
     ComPointer<IWICBitmapEncoder> encoder;
     ComPointer<IWICBitmapFrameEncode> frame;
-    // Three bytes a pixel: PNG readers take an opaque picture so, and GDI's fourth byte means nothing.
-    const UINT stride = static_cast<UINT>((picture.width * 3 + 3) & ~3);
-    std::vector<BYTE> rows(static_cast<std::size_t>(stride) * static_cast<std::size_t>(picture.height));
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint32_t pixel = picture.pixels[static_cast<std::size_t>(y) * picture.width + x];
-            BYTE* out = &rows[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 3];
-            out[0] = static_cast<BYTE>(pixel);
-            out[1] = static_cast<BYTE>(pixel >> 8);
-            out[2] = static_cast<BYTE>(pixel >> 16);
-        }
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    const bool encoded =
+    bool encoded =
         SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put())) &&
         SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.put())) &&
         SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&
         SUCCEEDED(encoder->CreateNewFrame(frame.put(), nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
         SUCCEEDED(frame->SetSize(static_cast<UINT>(picture.width), static_cast<UINT>(picture.height))) &&
-        SUCCEEDED(frame->SetPixelFormat(&format)) && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
-        SUCCEEDED(frame->WritePixels(static_cast<UINT>(picture.height), stride,
-                                     static_cast<UINT>(rows.size()), rows.data())) &&
-        SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+        SUCCEEDED(frame->SetPixelFormat(&format)) && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR);
+    // Three bytes a pixel: PNG readers take an opaque picture so, and GDI's fourth byte means nothing.
+    // Converted a band of rows at a time, which stays in the cache, and handed on band by band.
+    const UINT stride = static_cast<UINT>((picture.width * 3 + 3) & ~3);
+    const int bandRows = std::max(1, 65536 / static_cast<int>(stride));
+    std::vector<BYTE> band(static_cast<std::size_t>(stride) * static_cast<std::size_t>(bandRows));
+    for (int top = 0; encoded && top < picture.height; top += bandRows) {
+        const int rows = std::min(bandRows, picture.height - top);
+        const std::uint32_t* in = picture.pixels.data() + static_cast<std::size_t>(top) * picture.width;
+        for (int y = 0; y < rows; ++y) {
+            BYTE* out = band.data() + static_cast<std::size_t>(y) * stride;
+            for (int x = 0; x < picture.width; ++x, ++in, out += 3) {
+                out[0] = static_cast<BYTE>(*in);
+                out[1] = static_cast<BYTE>(*in >> 8);
+                out[2] = static_cast<BYTE>(*in >> 16);
+            }
+        }
+        encoded = SUCCEEDED(frame->WritePixels(static_cast<UINT>(rows), stride,
+                                               stride * static_cast<UINT>(rows), band.data()));
+    }
+    encoded = encoded && SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
     HGLOBAL memory = nullptr;
     if (!encoded || FAILED(::GetHGlobalFromStream(stream.get(), &memory))) {
         reason = L"the Windows Imaging Component could not encode the picture as PNG";

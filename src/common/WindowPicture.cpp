@@ -2,8 +2,9 @@
 
 #include "framework/Handles.h"
 
-#include <algorithm>
 #include <cstring>
+#include <span>
+#include <utility>
 
 namespace {
 
@@ -11,6 +12,16 @@ namespace {
 // it touches, so a bitmap still all of this was not drawn into at all. Wine's PrintWindow answers
 // TRUE for another program's window without a pixel drawn (the device context is not valid there).
 constexpr std::uint32_t kUndrawn = 0xFF000000u;
+// Only a grid of pixels is set so and looked at: a window that draws itself draws its whole frame,
+// and touching every pixel twice more would cost a large picture as much as drawing it does.
+constexpr int kGridStep = 16;
+
+template <class Visit> void ForGrid(std::uint32_t* pixels, int width, int height, Visit visit) {
+    for (int y = 0; y < height; y += kGridStep)
+        for (int x = 0; x < width; x += kGridStep)
+            if (!visit(pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + x]))
+                return;
+}
 
 // How long a window's thread may take to answer before its picture is taken from the screen.
 constexpr UINT kAnswerBoundMs = 500;
@@ -59,7 +70,7 @@ std::optional<WindowPicture> CaptureWindowPicture(HWND hwnd, bool clientOnly) {
     picture.height = height;
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     auto* pixels = static_cast<std::uint32_t*>(bits);
-    std::fill(pixels, pixels + count, kUndrawn);
+    ForGrid(pixels, width, height, [](std::uint32_t& pixel) { return (pixel = kUndrawn), true; });
     {
         fw::SelectedObject selected(memory.get(), bitmap.get());
         const UINT flags = PW_RENDERFULLCONTENT | (clientOnly ? PW_CLIENTONLY : 0u);
@@ -72,17 +83,21 @@ std::optional<WindowPicture> CaptureWindowPicture(HWND hwnd, bool clientOnly) {
             ::SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerBoundMs, &ignored);
         const bool printed = answers && ::PrintWindow(hwnd, memory.get(), flags) != FALSE;
         ::GdiFlush();
-        if (!printed ||
-            std::all_of(pixels, pixels + count, [](std::uint32_t pixel) { return pixel == kUndrawn; })) {
+        bool undrawn = true;
+        ForGrid(pixels, width, height,
+                [&undrawn](std::uint32_t pixel) { return undrawn = pixel == kUndrawn; });
+        if (!printed || undrawn) {
             picture.fromScreen = true;
             if (!::BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY))
                 return std::nullopt;
         }
         ::GdiFlush();
     }
-    picture.pixels.assign(pixels, pixels + count);
-    for (std::uint32_t& pixel : picture.pixels)
-        pixel &= 0x00FFFFFFu; // what GDI leaves in the fourth byte means nothing
+    // What GDI leaves in the fourth byte means nothing.
+    for (std::uint32_t& pixel : std::span(pixels, count))
+        pixel &= 0x00FFFFFFu;
+    picture.pixels = std::span(pixels, count);
+    picture.bitmap = std::move(bitmap);
     return picture;
 }
 

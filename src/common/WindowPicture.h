@@ -2,17 +2,21 @@
 // A window's picture as it is drawn, for --capture and the property list's "Copy Picture" and
 // "Save Picture…".
 
+#include "framework/Handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
 #include <optional>
-#include <vector>
+#include <span>
 
 struct WindowPicture {
     int width = 0;
     int height = 0;
-    std::vector<std::uint32_t> pixels; // 0x00RRGGBB, rows from the top
-    bool fromScreen = false;           // the screen's pixels under the window, not the window's drawing
+    std::span<std::uint32_t> pixels; // 0x00RRGGBB, rows from the top, in `bitmap`
+    bool fromScreen = false;         // the screen's pixels under the window, not the window's drawing
+    // The bitmap drawn into holds the pixels: a large picture is not copied once more.
+    fw::UniqueBitmap bitmap;
 };
 
 // The window (or its client area) drawn by PrintWindow, with the full-content flag that newer
