@@ -405,6 +405,11 @@ int RunCommandLine(const std::vector<std::wstring>& arguments, TextStream& out, 
         return kExitUsage;
     }
     const Invocation& invocation = std::get<Invocation>(parsed);
+    // The commands that run until something happens take Ctrl+C from the start: pressed while the
+    // target is still being looked for, it would otherwise end the process without its status.
+    if (invocation.command == Command::Wait || invocation.command == Command::Log ||
+        invocation.command == Command::Watch)
+        ConsoleBreakEvent();
     std::string result;
     int status = kExitSuccess;
     switch (invocation.command) {

@@ -1,5 +1,6 @@
 #include "cli/WatchCommand.h"
 
+#include "cli/ConsoleBreak.h"
 #include "cli/RowChanges.h"
 #include "common/Utf8Text.h"
 #include "inspect/ListingCapture.h"
@@ -45,34 +46,47 @@ std::string ChangeLine(const RowChange& change, bool json) {
 
 } // namespace
 
+bool WindowWatch::Start(std::string& text) {
+    if (!ReadRows(m_target, m_before))
+        return false;
+    if (!m_json) {
+        text = Utf8FromWide(orvex::ListingText(m_before));
+        return true;
+    }
+    // The JSON listing is one document on one line; the changes after it are one a line.
+    const std::string listing = orvex::ListingJson(reinterpret_cast<UINT_PTR>(m_target), m_before);
+    text = Json::parse(listing).dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+    return true;
+}
+
+bool WindowWatch::Next(std::string& text) {
+    text.clear();
+    if (!ReadRows(m_target, m_after))
+        return false;
+    for (const RowChange& change : ChangedRows(m_before, m_after))
+        text += ChangeLine(change, m_json);
+    m_before.swap(m_after);
+    return true;
+}
+
 int RunWatch(const Invocation& invocation, HWND target, TextStream& out, TextStream& errors) {
-    std::vector<orvex::ListingRow> before, after;
-    if (!ReadRows(target, before)) {
+    WindowWatch watch(target, invocation.json);
+    std::string text;
+    if (!watch.Start(text)) {
         errors.Write("orvex: the window is gone\n");
         return kExitNoWindow;
     }
-    const std::string listing = invocation.json
-                                    ? orvex::ListingJson(reinterpret_cast<UINT_PTR>(target), before)
-                                    : Utf8FromWide(orvex::ListingText(before));
-    // The JSON listing is one document; the changes after it are one a line.
-    std::string first = listing;
-    if (invocation.json) {
-        first = Json::parse(listing).dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
-    }
-    if (!out.Write(first))
+    if (!out.Write(text))
         return kExitOutputFile;
     const ULONGLONG started = ::GetTickCount64();
     for (;;) {
-        ::Sleep(invocation.intervalMs);
+        if (::WaitForSingleObject(ConsoleBreakEvent(), invocation.intervalMs) == WAIT_OBJECT_0)
+            return kExitInterrupted;
         if (invocation.forMs && ::GetTickCount64() - started >= *invocation.forMs)
             return kExitSuccess;
-        if (!ReadRows(target, after))
+        if (!watch.Next(text))
             return kExitSuccess; // the window went
-        std::string text;
-        for (const RowChange& change : ChangedRows(before, after))
-            text += ChangeLine(change, invocation.json);
         if (!text.empty() && !out.Write(text))
             return kExitOutputFile;
-        before.swap(after);
     }
 }

@@ -35,23 +35,29 @@ wait "$waiter" || status=$?
     { echo "--wait ended with $status:"; cat "$scratch/waited"; exit 1; }
 echo "--wait saw Notepad come: $(cut -f1,2 "$scratch/waited")"
 
-# Ctrl+C: Wine hands a SIGINT to the program as CTRL_C_EVENT. The program is found by its own
-# argument, which names a class no window has.
+# Ctrl+C: Wine hands a SIGINT to the program as CTRL_C_EVENT. The program is found by its marker
+# argument, which no other process has.
+interrupted_status() {
+    local marker=$1 result=$scratch/interrupted.$1 pid= _
+    shift
+    (status=0; run "$bin/Orvex.com" "$@" >/dev/null 2>&1 || status=$?; echo "$status" >"$result") &
+    for _ in $(seq 1 50); do
+        pid=$(ps -eo pid=,args= | awk -v marker="$marker" '$2 ~ /Orvex\.com$/ && index($0, marker) {print $1}' | head -1)
+        # A moment for the program to reach its wait: a SIGINT before Wine runs it ends it at once.
+        [ -n "$pid" ] && { sleep 1; kill -INT "$pid"; break; }
+        sleep 0.1
+    done
+    for _ in $(seq 1 50); do
+        [ -s "$result" ] && { cat "$result"; return; }
+        sleep 0.1
+    done
+}
 never=OrvexNeverThere$$
-(status=0; run "$bin/Orvex.com" --wait "class=$never" >/dev/null 2>&1 || status=$?; echo "$status" >"$scratch/interrupted") &
-interrupted=
-for _ in $(seq 1 50); do
-    pid=$(ps -eo pid=,args= | awk -v never="class=$never" '$2 ~ /Orvex\.com$/ && index($0, never) {print $1}' | head -1)
-    # A moment for the program to reach its wait: a SIGINT before the handler is set ends it at once.
-    [ -n "$pid" ] && { sleep 1; kill -INT "$pid"; break; }
-    sleep 0.1
-done
-for _ in $(seq 1 50); do
-    [ -s "$scratch/interrupted" ] && { interrupted=$(cat "$scratch/interrupted"); break; }
-    sleep 0.1
-done
+interrupted=$(interrupted_status "$never" --wait "class=$never")
 [ "$interrupted" = 130 ] || { echo "--wait ended by Ctrl+C gave '$interrupted', not 130"; exit 1; }
-echo "--wait ended by Ctrl+C with status 130"
+interrupted=$(interrupted_status "$handle" --watch "$handle" --interval 100)
+[ "$interrupted" = 130 ] || { echo "--watch ended by Ctrl+C gave '$interrupted', not 130"; exit 1; }
+echo "--wait and --watch ended by Ctrl+C with status 130"
 
 name=$(run "$bin/Orvex.com" --name "$handle" | tr -d '\r')
 found=$(run "$bin/Orvex.com" --find "$name" | cut -f1)
