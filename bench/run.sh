@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/common.sh
 orvex_install_deps
-benchmarks=(orvex_bench_drag orvex_bench_refill orvex_bench_tree orvex_bench_startup orvex_bench_hygiene orvex_bench_msglog orvex_bench_find orvex_bench_wait)
+benchmarks=(orvex_bench_drag orvex_bench_refill orvex_bench_tree orvex_bench_startup orvex_bench_hygiene orvex_bench_msglog orvex_bench_find orvex_bench_wait
+    orvex_bench_capture orvex_bench_log orvex_bench_watch)
 orvex_build_windows --target "${benchmarks[@]}" >/dev/null
 prefix=$PWD/build/windows/wineprefix-bench
 state=$PWD/build/windows/wine-session-bench.env
