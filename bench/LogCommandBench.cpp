@@ -8,7 +8,6 @@
 #include "cli/LogCommand.h"
 #include "harness/TargetClient.h"
 
-#include <atomic>
 #include <string>
 #include <thread>
 
@@ -19,13 +18,10 @@ class CountingStream final : public TextStream {
 public:
     bool Write(std::string_view utf8) override {
         m_bytes += utf8.size();
-        for (char c : utf8)
-            m_lines += c == '\n';
         m_text.assign(utf8);
         return true;
     }
     std::size_t m_bytes = 0;
-    std::size_t m_lines = 0;
     std::string m_text; // the last piece
 };
 
@@ -39,7 +35,7 @@ bool Round(harness::TargetProcess& target, bool json) {
     invocation.command = orvex::cli::Command::Log;
     invocation.json = json;
     CountingStream out, errors;
-    std::atomic<int> status{-1};
+    int status = -1; // read once the thread is joined
     std::thread log([&] { status = RunLog(invocation, window, out, errors); });
     ::Sleep(300); // hooked before the first send
     const harness::TargetProcess::SelfSends sends = target.SelfSend(window, count, kPerSecond);
