@@ -16,6 +16,7 @@ namespace {
 struct Decoded {
     UINT width = 0, height = 0;
     COLORREF centre = CLR_INVALID;
+    COLORREF bottom = CLR_INVALID; // the last row's middle: the encoder takes the rows in bands
 };
 
 // The PNG read by WIC; a failure leaves `width` 0.
@@ -34,10 +35,14 @@ Decoded DecodePng(const std::wstring& path) {
         SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
                                         0, WICBitmapPaletteTypeCustom)) &&
         SUCCEEDED(converter->GetSize(&decoded.width, &decoded.height))) {
-        const WICRect centre{static_cast<INT>(decoded.width / 2), static_cast<INT>(decoded.height / 2), 1, 1};
-        BYTE bgr[4] = {};
-        if (SUCCEEDED(converter->CopyPixels(&centre, 4, 4, bgr)))
-            decoded.centre = RGB(bgr[2], bgr[1], bgr[0]);
+        const auto pixel = [&](UINT y) {
+            const WICRect one{static_cast<INT>(decoded.width / 2), static_cast<INT>(y), 1, 1};
+            BYTE bgr[4] = {};
+            return SUCCEEDED(converter->CopyPixels(&one, 4, 4, bgr)) ? RGB(bgr[2], bgr[1], bgr[0])
+                                                                     : CLR_INVALID;
+        };
+        decoded.centre = pixel(decoded.height / 2);
+        decoded.bottom = pixel(decoded.height - 1);
     }
     for (IUnknown* object : {static_cast<IUnknown*>(converter), static_cast<IUnknown*>(frame),
                              static_cast<IUnknown*>(decoder), static_cast<IUnknown*>(factory)})
@@ -74,6 +79,7 @@ TEST(Capture, PngHasTheWindowsSizeAndItsPixels) {
         EXPECT_EQ(decoded.height, static_cast<UINT>(expected.bottom - expected.top));
         if (client) {
             EXPECT_EQ(decoded.centre, ::GetSysColor(COLOR_WINDOW)) << "the class's background brush";
+            EXPECT_EQ(decoded.bottom, ::GetSysColor(COLOR_WINDOW)) << "the last rows, a band of their own";
         }
     }
     EXPECT_EQ(cli_test::RunCli({L"--capture", handle, L"--out", L"Z:\\no\\such\\folder\\x.png"}).status,

@@ -88,6 +88,9 @@ TEST(MessageFilter, ShowsWhatNeitherItsCategoryNorItsListLeavesOut) {
     filter.shownCategories &= ~CategoryBit(Timer);
     filter.excluded.push_back(0x0010);
     EXPECT_EQ(DescribeFilter(filter), L"hiding Mouse, Timer and 2 single messages");
+    EXPECT_FALSE(filter.ShowsNothing());
+    filter.shownCategories = 0;
+    EXPECT_TRUE(filter.ShowsNothing()) << "no category shown leaves nothing to hide by the list";
 }
 
 TEST(MessageFilter, ShowOnlyShowsWhatItsCategoriesOrItsListTakeIn) {
@@ -100,8 +103,10 @@ TEST(MessageFilter, ShowOnlyShowsWhatItsCategoriesOrItsListTakeIn) {
     filter.shownCategories = 0;
     filter.excluded.pop_back();
     EXPECT_EQ(DescribeFilter(filter), L"showing only 1 single message");
+    EXPECT_FALSE(filter.ShowsNothing()) << "the listed message is shown";
     filter.excluded.clear();
     EXPECT_EQ(DescribeFilter(filter), L"showing nothing");
+    EXPECT_TRUE(filter.ShowsNothing());
     EXPECT_FALSE(filter.Shows(0x0200));
     filter.shownCategories = kAllCategories;
     filter.excluded = {0x000F};
